@@ -1,0 +1,91 @@
+#include "app/ClockApp.h"
+#include <commctrl.h>
+#include <new>
+#include "app/Globals.h"
+#include "app/MainWindow.h"
+#include "app/MouseDrag.h"
+#include "app/rules/WindowLayout.h"
+#include "face/BackgroundImage.h"
+#include "face/ClockPainter.h"
+#include "face/DigitalFace.h"
+#include "settings/SettingsStore.h"
+
+const char kWindowClass[] = "ZephTivora";
+const char kAppName[] = "Tivora";
+
+ClockApp::ClockApp(HINSTANCE instance, HINSTANCE prevInstance, int showCommand)
+    : OnToolTip(false), Instance(instance), Window(nullptr), Left(0), Top(0), Width(0),
+      Height(0), Drag(nullptr), Analog(nullptr), Digital(nullptr),
+      PrevInstance(prevInstance), ShowCommand(showCommand) {
+  Bitmap[0] = '\0';
+}
+
+ClockApp::~ClockApp() {
+  if (Drag) {
+    Drag->ReleaseDrag();
+    delete Drag;
+    Drag = nullptr;
+  }
+  DeleteFaces();
+}
+
+void ClockApp::DeleteFaces() {
+  delete Digital;
+  Digital = nullptr;
+  delete Analog;   // gives the window its rectangle back
+  Analog = nullptr;
+}
+
+void ClockApp::CreateFace(HWND window) {
+  DeleteFaces();
+  if (Flags.Has(OnAnalog)) {
+    RECT client;
+    GetClientRect(window, &client);
+    Analog = new (std::nothrow) ClockPainter(window, client.right, client.bottom);
+  } else {
+    Digital = new (std::nothrow) DigitalFace();
+  }
+}
+
+static bool RegisterMainClass(HINSTANCE instance) {
+  WNDCLASSA wc = {};
+  wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC;
+  wc.lpfnWndProc = MainWindowProc;
+  wc.hInstance = instance;
+  wc.hIcon = LoadIconA(instance, "Tivora");
+  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.lpszClassName = kWindowClass;
+  return RegisterClassA(&wc) != 0;
+}
+
+bool ClockApp::CreateMainWindow() {
+  if (!PrevInstance && !RegisterMainClass(Instance)) return false;
+  LoadSettings();
+
+  Placement p = ClampPlacement({Left, Top, Width, Height}, ScreenWidth, ScreenHeight);
+  Left = p.Left;
+  Top = p.Top;
+  Width = p.Width;
+  Height = p.Height;
+
+  StyleWords styles = StylesFor(Flags);
+  InitCommonControls();
+  Window = CreateWindowExA(styles.ExStyle, kWindowClass, kAppName, styles.Style, Left, Top,
+                           Width, Height, nullptr, nullptr, Instance, nullptr);
+  if (!Window) return false;
+  ApplyLayeredKey(Window);
+
+  Font.AttachWindow(Window);
+  Background = new (std::nothrow) BackgroundImage(Window);
+  if (Background) Background->Load(Bitmap);
+
+  if (Flags.IsTransparentDigital()) {
+    SetWindowPos(Window, HWND_BOTTOM, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+  } else {
+    ShowWindow(Window, SW_SHOWNOACTIVATE);
+    UpdateWindow(Window);
+  }
+  return true;
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include <windows.h>
+#include "app/rules/DisplayFlags.h"
+#include "face/FontSetup.h"
+#include "timer/rules/AlarmSettings.h"
+
+class MouseDrag;
+class ClockPainter;
+class DigitalFace;
+
+// The whole state of the clock, reached through the global App.
+class ClockApp {
+public:
+  char Bitmap[260];          // path of the background picture
+  bool OnToolTip;
+  HINSTANCE Instance;
+  HWND Window;
+  DisplayFlags Flags;
+  FontSetup Font;
+  AlarmSettings Alarms;
+  int Left, Top, Width, Height;   // as loaded and clamped; the reference for saving
+  MouseDrag* Drag;           // a left-button press in progress
+  ClockPainter* Analog;      // exists exactly while the face is analog
+  DigitalFace* Digital;      // exists exactly while the face is digital
+  HINSTANCE PrevInstance;
+  int ShowCommand;           // kept, never consulted: the clock never activates itself
+
+  ClockApp(HINSTANCE instance, HINSTANCE prevInstance, int showCommand);
+  ~ClockApp();
+  ClockApp(const ClockApp&) = delete;
+  ClockApp& operator=(const ClockApp&) = delete;
+
+  bool CreateMainWindow();
+
+  // Replaces whichever face exists by the one that OnAnalog asks for.
+  void CreateFace(HWND window);
+  void DeleteFaces();
+};
+
+extern const char kWindowClass[];   // "ZephTivora"
+extern const char kAppName[];       // "Tivora"

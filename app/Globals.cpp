@@ -1,0 +1,17 @@
+#include "app/Globals.h"
+
+ClockApp* App = nullptr;
+TipWindow* Tip = nullptr;
+HWND TipHandle = nullptr;
+BackgroundImage* Background = nullptr;
+
+int ScreenWidth = 0;
+int ScreenHeight = 0;
+int CaptionHeight = 0;
+
+UINT_PTR TimerId = 0;
+SYSTEMTIME TickTime = {};
+bool TickSuspended = false;
+bool MinuteChanged = false;
+bool FullRedrawPending = true;
+RECT TextRect = {};

@@ -1,0 +1,79 @@
+#include "app/MouseDrag.h"
+#include "app/ClockApp.h"
+#include "app/Globals.h"
+#include "app/rules/DragRules.h"
+
+MouseDrag::MouseDrag(HWND owner)
+    : Owner(owner), BandShown(false), StartCursor(), StartRect(), PressKeys(0), Band(),
+      MoveKeys(0) {}
+
+bool MouseDrag::BeginDrag(HWND hwnd, WPARAM keys, LPARAM) {
+  if (hwnd != Owner || !(keys & MK_LBUTTON)) return false;
+  PressKeys = keys;
+  GetWindowRect(Owner, &StartRect);
+  GetCursorPos(&StartCursor);
+  MoveKeys = 0;
+  return true;
+}
+
+bool MouseDrag::DrawBand() {
+  HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  if (!screen) return false;
+  DrawFocusRect(screen, &Band);
+  DeleteDC(screen);
+  return true;
+}
+
+bool MouseDrag::TrackDrag(HWND hwnd, WPARAM keys, LPARAM) {
+  if (hwnd != Owner) return false;
+  HWND capture = GetCapture();
+  if (!(keys & MK_LBUTTON)) return false;
+  POINT pt;
+  GetCursorPos(&pt);
+  MoveKeys = keys;
+
+  bool firstStep = capture == nullptr;
+  if (firstStep) {
+    if (!LeftDeadZone(StartCursor.x, StartCursor.y, pt.x, pt.y)) return false;
+    SetCapture(hwnd);
+  } else if (capture != Owner) {
+    return false;
+  }
+
+  HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  if (!screen) return true;
+  if (!firstStep && BandShown) DrawFocusRect(screen, &Band);
+  CopyRect(&Band, &StartRect);
+  OffsetRect(&Band, pt.x - StartCursor.x, pt.y - StartCursor.y);
+  DrawFocusRect(screen, &Band);
+  BandShown = true;
+  DeleteDC(screen);
+  return true;
+}
+
+void MouseDrag::EndDrag(HWND hwnd, WPARAM, LPARAM) {
+  if (hwnd != Owner || GetCapture() != Owner) return;
+  ReleaseCapture();
+  if (!(MoveKeys & MK_LBUTTON)) return;
+  if (BandShown) {
+    BandShown = false;
+    DrawBand();
+    int width = Band.right - Band.left;
+    int height = Band.bottom - Band.top;
+    if (App->Flags.Has(OnTransparent) && !App->Flags.IsShaped()) {
+      ShowWindow(hwnd, SW_HIDE);
+      SetWindowPos(hwnd, HWND_BOTTOM, Band.left, Band.top, width, height,
+                   SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    } else {
+      MoveWindow(Owner, Band.left, Band.top, width, height, TRUE);
+    }
+    UpdateWindow(hwnd);
+  }
+  StartCursor.x = StartCursor.y = 0;
+  PressKeys = 0;
+  MoveKeys = 0;
+}
+
+void MouseDrag::ReleaseDrag() {
+  if (GetCapture() == Owner) ReleaseCapture();
+}

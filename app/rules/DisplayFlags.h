@@ -1,0 +1,33 @@
+#pragma once
+#include <cstdint>
+
+// The display options as one word of bits, each saved under the registry
+// value of its name.
+enum DisplayFlag : uint32_t {
+  OnBorder = 0x02,
+  OnTransparent = 0x04,
+  OnCaption = 0x08,
+  OnAnalog = 0x10,
+  OnSecond = 0x20,
+  OnTop = 0x40,
+  OnBitmap = 0x80,
+};
+
+struct DisplayFlags {
+  uint32_t Bits = 0;
+
+  bool Has(uint32_t mask) const { return (Bits & mask) == mask; }
+  void SetFlag(uint32_t mask, bool on) {
+    if (on) Bits |= mask; else Bits &= ~mask;
+  }
+  // The one state in which the window carries the round region of the
+  // analog face: transparent analog without a caption.
+  bool IsShaped() const {
+    return (Bits & (OnTransparent | OnAnalog)) == (OnTransparent | OnAnalog) &&
+           (Bits & OnCaption) == 0;
+  }
+  // The transparent digital display: only the digits over what lies behind.
+  bool IsTransparentDigital() const {
+    return (Bits & OnTransparent) != 0 && (Bits & OnAnalog) == 0;
+  }
+};

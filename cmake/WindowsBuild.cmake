@@ -1,0 +1,73 @@
+# MinGW build: tivora.exe, the win tests (GoogleTest under Wine) and the
+# end-to-end tests that drive the real exe.
+enable_language(RC)
+
+set(WIN_DEFINES WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500
+    __USE_MINGW_ANSI_STDIO=0 NOMINMAX STRICT)
+# Small and self-contained: no exceptions, no RTTI, no unwind tables, and
+# every unused function dropped at link time.
+set(WIN_SIZE_FLAGS -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
+    -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
+set(WIN_LIBS comctl32 comdlg32 winmm gdi32 user32 advapi32 kernel32)
+
+file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS
+  ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/face/*.cpp
+  ${CMAKE_SOURCE_DIR}/settings/*.cpp ${CMAKE_SOURCE_DIR}/timer/*.cpp)
+list(REMOVE_ITEM SHELL_SOURCES ${CMAKE_SOURCE_DIR}/app/WinMain.cpp)
+
+add_library(tivora_core STATIC ${RULE_SOURCES} ${SHELL_SOURCES})
+target_include_directories(tivora_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_compile_definitions(tivora_core PUBLIC ${WIN_DEFINES})
+target_compile_options(tivora_core PRIVATE ${TIVORA_TEXT_FLAGS} ${WIN_SIZE_FLAGS} -Wall -Wextra)
+target_link_libraries(tivora_core PUBLIC ${WIN_LIBS})
+
+# The icon is drawn by a committed script; windres takes the .rc in UTF-8.
+set(TIVORA_RC ${CMAKE_SOURCE_DIR}/res/tivora.rc)
+set_source_files_properties(${TIVORA_RC} PROPERTIES
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tivora.ico;${CMAKE_SOURCE_DIR}/res/resource.h")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/res")
+
+add_executable(tivora WIN32 ${CMAKE_SOURCE_DIR}/app/WinMain.cpp ${TIVORA_RC})
+target_compile_options(tivora PRIVATE ${TIVORA_TEXT_FLAGS} ${WIN_SIZE_FLAGS})
+target_link_libraries(tivora PRIVATE tivora_core)
+target_link_options(tivora PRIVATE -static -s -Wl,--gc-sections -mwindows)
+add_custom_command(TARGET tivora POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E echo "tivora.exe size:"
+  COMMAND stat -c "%s bytes" $<TARGET_FILE:tivora>)
+
+option(TIVORA_TESTS "Build the win and e2e tests" ON)
+
+# The product's own checks: a 32-bit GUI program, small, importing only the
+# system DLLs.
+if(TIVORA_RELEASE_EXE)
+  add_test(NAME win.release_exe_is_small_pe32_gui
+    COMMAND bash ${CMAKE_SOURCE_DIR}/tests/release/check-exe.sh ${TIVORA_RELEASE_EXE})
+  set_tests_properties(win.release_exe_is_small_pe32_gui PROPERTIES LABELS win)
+endif()
+
+if(NOT TIVORA_TESTS)
+  return()
+endif()
+
+# GoogleTest from Debian's sources, built with the same cross compiler.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+
+file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
+add_executable(win_tests ${WIN_TESTS} ${TIVORA_RC})
+target_compile_options(win_tests PRIVATE ${TIVORA_TEXT_FLAGS})
+target_link_libraries(win_tests PRIVATE tivora_core GTest::gtest)
+target_link_options(win_tests PRIVATE -static)
+gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+  PROPERTIES LABELS win RESOURCE_LOCK wine_registry TIMEOUT 120)
+
+# End-to-end: each script in tests/e2e drives the real exe from outside.
+file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
+foreach(script ${E2E_TESTS})
+  get_filename_component(name ${script} NAME_WE)
+  add_test(NAME e2e.${name} COMMAND bash ${script} $<TARGET_FILE:tivora>)
+  set_tests_properties(e2e.${name} PROPERTIES LABELS e2e RESOURCE_LOCK wine_registry
+    TIMEOUT 300 ENVIRONMENT "TIVORA_ROOT=${CMAKE_SOURCE_DIR}")
+endforeach()

@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+// The digital face's font and background brush, made lazily and kept until
+// they change.
+class DigitalFace {
+public:
+  bool FontDirty;
+  bool BrushDirty;
+  LOGFONTA* FontSpec;
+  HFONT TextFont;
+  HBRUSH BackgroundBrush;
+
+  DigitalFace();
+  ~DigitalFace();
+  DigitalFace(const DigitalFace&) = delete;
+  DigitalFace& operator=(const DigitalFace&) = delete;
+
+  void EnsureFont();
+  void EnsureBrush();
+  void ReleaseFont();
+  void ReleaseBrush();
+};
+
+// Paints the digital face (measure false) or measures its text into
+// measureRect (measure true). 0 after painting, -1 after measuring, 0 when
+// nothing could be done.
+int PaintDigital(HWND window, bool measure, RECT* measureRect);
+
+// The WM_PAINT handler of the main window, for either face.
+LRESULT PaintFace(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

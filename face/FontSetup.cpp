@@ -1,0 +1,45 @@
+#include "face/FontSetup.h"
+#include "app/ClockApp.h"
+#include "app/Globals.h"
+#include "timer/rules/AlarmSettings.h"
+
+FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
+  ZeroMemory(&LogFont, sizeof LogFont);
+  StyleName[0] = '\0';
+  ZeroMemory(CustomColors, sizeof CustomColors);
+
+  LogFont.lfHeight = 22;
+  lstrcpyA(LogFont.lfFaceName, "Arial");
+  LogFont.lfCharSet = SHIFTJIS_CHARSET;
+  ApplyStyleSwitches();
+
+  ZeroMemory(&FontDialog, sizeof FontDialog);
+  FontDialog.lStructSize = sizeof FontDialog;
+  FontDialog.lpLogFont = &LogFont;
+  FontDialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_TTONLY;
+  FontDialog.rgbColors = 0;
+  FontDialog.lpszStyle = StyleName;
+
+  ZeroMemory(&ColorDialog, sizeof ColorDialog);
+  ColorDialog.lStructSize = sizeof ColorDialog;
+  ColorDialog.rgbResult = 0x0000000F;
+  ColorDialog.lpCustColors = CustomColors;
+  ColorDialog.Flags = CC_RGBINIT;
+}
+
+void FontSetup::AttachWindow(HWND window) {
+  HINSTANCE instance = App ? App->Instance : GetModuleHandleA(nullptr);
+  FontDialog.hwndOwner = window;
+  FontDialog.hInstance = instance;
+  ColorDialog.hwndOwner = window;
+  ColorDialog.hInstance = reinterpret_cast<HWND>(instance);
+}
+
+void FontSetup::SetFaceName(const char* name) {
+  CopyTextCut(LogFont.lfFaceName, name ? name : "", LF_FACESIZE - 1);
+}
+
+void FontSetup::ApplyStyleSwitches() {
+  LogFont.lfWeight = FontBold ? FW_BOLD : FW_NORMAL;
+  LogFont.lfItalic = FontItalic ? 1 : 0;
+}

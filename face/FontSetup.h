@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+#include <commdlg.h>
+
+// How the time text looks and the background colour, kept in the records of
+// the standard font and colour dialogs so that each dialog opens on the
+// current choice and writes the new one straight back.
+class FontSetup {
+public:
+  LOGFONTA LogFont;
+  char StyleName[32];
+  COLORREF CustomColors[16];
+  CHOOSEFONTA FontDialog;    // rgbColors is the text colour
+  CHOOSECOLORA ColorDialog;  // rgbResult is the background colour
+  bool FontBold;
+  bool FontItalic;
+
+  FontSetup();
+  FontSetup(const FontSetup&) = delete;
+  FontSetup& operator=(const FontSetup&) = delete;
+
+  void AttachWindow(HWND window);
+  void SetFaceName(const char* name);
+
+  COLORREF FontColor() const { return FontDialog.rgbColors; }
+  COLORREF BkColor() const { return ColorDialog.rgbResult; }
+  void SetFontColor(COLORREF c) { FontDialog.rgbColors = c; }
+  void SetBkColor(COLORREF c) { ColorDialog.rgbResult = c; }
+  // Weight and italic byte of the logical font follow the two switches.
+  void ApplyStyleSwitches();
+};

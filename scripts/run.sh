@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds tivora.exe and starts it under Wine in the user's own prefix, so
+# the clock's settings survive a rebuild.
+set -euo pipefail
+here="$(dirname "${BASH_SOURCE[0]}")"
+bash "$here/install-deps.sh"
+source "$here/wine-env.sh"
+cd "$TIVORA_ROOT"
+bash scripts/build.sh exe
+export WINEPREFIX="${WINEPREFIX:-$HOME/.wine}"
+if [ -z "${DISPLAY:-}" ]; then source scripts/xvfb.sh; fi
+bash scripts/prepare-prefix.sh "$WINEPREFIX"
+exe=build/release/tivora.exe
+if [ "$TIVORA_WINE_ARCH" != i686 ]; then
+  # This machine runs only 64-bit Windows programs: start the x86-64 build.
+  bash scripts/build.sh >/dev/null
+  exe=build/win/tivora.exe
+fi
+exec "$TIVORA_WINE" "$exe"

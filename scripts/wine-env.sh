@@ -1,0 +1,27 @@
+# Sourced by the scripts: where the repository is and how Wine is run.
+TIVORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+export TIVORA_ROOT
+
+# Wine's ANSI code page follows the locale: ja_JP.UTF-8 gives code page 932.
+export LANG=ja_JP.UTF-8
+export LC_ALL=ja_JP.UTF-8
+export WINEDEBUG="${WINEDEBUG:--all}"
+# No Mono or Gecko installer prompts when a prefix is made.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=;mshtml=}"
+
+# The 32-bit loader needs a kernel that runs 32-bit ELF programs. Where it
+# can't (some virtual machines have no IA32 emulation), the 64-bit loader
+# runs an x86-64 build of the same sources instead.
+if [ -z "${TIVORA_WINE:-}" ]; then
+  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    TIVORA_WINE=/usr/lib/wine/wine
+    TIVORA_WINE_ARCH=i686
+    export WINESERVER=/usr/lib/wine/wineserver32
+  else
+    TIVORA_WINE=/usr/lib/wine/wine64
+    TIVORA_WINE_ARCH=x86_64
+    export WINESERVER=/usr/lib/wine/wineserver64
+  fi
+  export WINELOADER="$TIVORA_WINE"
+fi
+export TIVORA_WINE TIVORA_WINE_ARCH

@@ -1,0 +1,53 @@
+#include "settings/RegistryKey.h"
+
+char* CopyOfText(const char* text) {
+  if (!text) return nullptr;
+  int size = lstrlenA(text) + 1;
+  char* copy = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size));
+  if (copy) CopyMemory(copy, text, size);
+  return copy;
+}
+
+void FreeText(char* text) {
+  if (text) HeapFree(GetProcessHeap(), 0, text);
+}
+
+RegistryKey::RegistryKey(const char* path)
+    : Path(nullptr), IsOpen(false), Handle(nullptr), Access(0) {
+  SetPath(path);
+}
+
+RegistryKey::~RegistryKey() {
+  Close();
+  FreeText(Path);
+}
+
+void RegistryKey::SetPath(const char* path) {
+  Close();
+  FreeText(Path);
+  Path = CopyOfText(path);
+}
+
+bool RegistryKey::OpenForRead() {
+  Close();
+  Access = KEY_READ;
+  IsOpen = Path && RegOpenKeyExA(HKEY_CURRENT_USER, Path, 0, KEY_READ, &Handle) == ERROR_SUCCESS;
+  if (!IsOpen) Handle = nullptr;
+  return IsOpen;
+}
+
+bool RegistryKey::CreateForWrite() {
+  Access = KEY_WRITE;
+  DWORD disposition = 0;
+  IsOpen = Path && RegCreateKeyExA(HKEY_CURRENT_USER, Path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                   KEY_WRITE, nullptr, &Handle, &disposition) == ERROR_SUCCESS;
+  if (!IsOpen) Handle = nullptr;
+  return IsOpen;
+}
+
+void RegistryKey::Close() {
+  if (Handle) RegCloseKey(Handle);
+  Handle = nullptr;
+  IsOpen = false;
+  Access = 0;
+}

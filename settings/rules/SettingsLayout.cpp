@@ -1,0 +1,94 @@
+#include "settings/rules/SettingsLayout.h"
+#include <cstring>
+
+const char kSettingsKeyPath[] = "Software\\ZEPH\\Tivora";
+const char kSettingsSubkey[] = "Settings";
+const char kTimerSubkey[] = "Timer";
+
+using S = StoredSettings;
+
+#define NUMBER(id, where, def) \
+  {SettingId::id, #id, Subkey::where, ValueKind::Number, uint32_t(def), nullptr, \
+   &S::id, nullptr}
+#define SWITCH(id, where, def) \
+  {SettingId::id, #id, Subkey::where, ValueKind::Switch, def, nullptr, &S::id, nullptr}
+#define TEXT(id, where, def) \
+  {SettingId::id, #id, Subkey::where, ValueKind::Text, 0, def, nullptr, &S::id}
+
+static const SettingSpec kTable[] = {
+  NUMBER(Left, Settings, 100),
+  NUMBER(Top, Settings, 100),
+  NUMBER(Width, Settings, 116),
+  NUMBER(Height, Settings, 45),
+  SWITCH(OnCaption, Settings, 0),
+  SWITCH(OnAnalog, Settings, 0),
+  SWITCH(OnSecond, Settings, 0),
+  SWITCH(OnTop, Settings, 0),
+  SWITCH(OnBorder, Settings, 1),
+  SWITCH(OnTransparent, Settings, 0),
+  TEXT(FontName, Settings, "Arial"),
+  NUMBER(FontSize, Settings, 37),
+  NUMBER(FontColor, Settings, 0x000000FF),
+  SWITCH(FontBold, Settings, 0),
+  SWITCH(FontItalic, Settings, 0),
+  NUMBER(BkColor, Settings, 0x00C0C0C0),
+  SWITCH(OnToolTip, Settings, 0),
+  SWITCH(OnBitmap, Settings, 0),
+  TEXT(Bitmap, Settings, ""),
+  SWITCH(OnTimer, Timer, 0),
+  SWITCH(OnAutoDelete, Timer, 1),
+  NUMBER(AlarmCount, Timer, 15),
+  SWITCH(On1, Timer, 0), TEXT(Alarm1, Timer, "00:00"), TEXT(Msg1, Timer, ""),
+  SWITCH(On2, Timer, 0), TEXT(Alarm2, Timer, "00:00"), TEXT(Msg2, Timer, ""),
+  SWITCH(On3, Timer, 0), TEXT(Alarm3, Timer, "00:00"), TEXT(Msg3, Timer, ""),
+  SWITCH(On4, Timer, 0), TEXT(Alarm4, Timer, "00:00"), TEXT(Msg4, Timer, ""),
+  SWITCH(OnUseWave, Timer, 0),
+  TEXT(WaveFile, Timer, ""),
+};
+
+static_assert(sizeof(kTable) / sizeof(kTable[0]) == size_t(SettingId::Count),
+              "one row per setting");
+
+const SettingSpec* SettingsTable(size_t* count) {
+  *count = sizeof(kTable) / sizeof(kTable[0]);
+  return kTable;
+}
+
+const SettingSpec& SpecOf(SettingId id) { return kTable[size_t(id)]; }
+
+const SettingSpec* FindSetting(const char* name) {
+  for (const SettingSpec& spec : kTable)
+    if (std::strcmp(spec.Name, name) == 0) return &spec;
+  return nullptr;
+}
+
+StoredSettings DefaultSettings() {
+  StoredSettings s;
+  std::memset(&s, 0, sizeof s);
+  for (const SettingSpec& spec : kTable) {
+    if (spec.Kind == ValueKind::Text) {
+      std::strncpy(s.*spec.Text, spec.DefaultText, kTextCapacity - 1);
+    } else {
+      s.*spec.Number = spec.DefaultNumber;
+    }
+  }
+  return s;
+}
+
+static const SettingId kPlacement[] = {SettingId::Left, SettingId::Top, SettingId::Width,
+                                       SettingId::Height};
+static const SettingId kFont[] = {SettingId::FontName, SettingId::FontSize,
+                                  SettingId::FontColor, SettingId::FontBold,
+                                  SettingId::FontItalic, SettingId::BkColor};
+static const SettingId kTimer[] = {
+    SettingId::OnTimer, SettingId::OnAutoDelete, SettingId::OnUseWave, SettingId::WaveFile,
+    SettingId::AlarmCount,
+    SettingId::On1, SettingId::Alarm1, SettingId::Msg1,
+    SettingId::On2, SettingId::Alarm2, SettingId::Msg2,
+    SettingId::On3, SettingId::Alarm3, SettingId::Msg3,
+    SettingId::On4, SettingId::Alarm4, SettingId::Msg4};
+
+#define GROUP(a) SettingGroup{a, sizeof(a) / sizeof(a[0])}
+SettingGroup PlacementGroup() { return GROUP(kPlacement); }
+SettingGroup FontGroup() { return GROUP(kFont); }
+SettingGroup TimerGroup() { return GROUP(kTimer); }

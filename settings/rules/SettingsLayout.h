@@ -1,0 +1,83 @@
+#pragma once
+#include <cstdint>
+#include <cstddef>
+
+// The registry layout of every setting: below HKEY_CURRENT_USER, key
+// "Software\ZEPH\Tivora" with the subkeys "Settings" and "Timer". One table
+// gives each value's name, kind and default in the order the load reads
+// them; loading and every save walk it.
+
+extern const char kSettingsKeyPath[];   // Software\ZEPH\Tivora
+extern const char kSettingsSubkey[];    // Settings
+extern const char kTimerSubkey[];       // Timer
+
+constexpr size_t kTextCapacity = 260;   // every text is read through 260 bytes
+
+// All stored values in one plain record, texts as read (at most 259 bytes).
+struct StoredSettings {
+  uint32_t Left, Top, Width, Height;   // signed values, stored as their 32 bits
+  uint32_t OnCaption, OnAnalog, OnSecond, OnTop, OnBorder, OnTransparent;
+  char FontName[kTextCapacity];
+  uint32_t FontSize;                   // signed, as the font dialog leaves it
+  uint32_t FontColor, FontBold, FontItalic, BkColor, OnToolTip, OnBitmap;
+  char Bitmap[kTextCapacity];
+
+  uint32_t OnTimer, OnAutoDelete, AlarmCount;
+  uint32_t On1; char Alarm1[kTextCapacity]; char Msg1[kTextCapacity];
+  uint32_t On2; char Alarm2[kTextCapacity]; char Msg2[kTextCapacity];
+  uint32_t On3; char Alarm3[kTextCapacity]; char Msg3[kTextCapacity];
+  uint32_t On4; char Alarm4[kTextCapacity]; char Msg4[kTextCapacity];
+  uint32_t OnUseWave;
+  char WaveFile[kTextCapacity];
+};
+
+enum class ValueKind {
+  Number,   // REG_DWORD taken as stored
+  Switch,   // REG_DWORD read as on when non-zero, always written as 0 or 1
+  Text,     // REG_SZ
+};
+
+enum class Subkey { Settings, Timer };
+
+enum class SettingId {
+  Left, Top, Width, Height,
+  OnCaption, OnAnalog, OnSecond, OnTop, OnBorder, OnTransparent,
+  FontName, FontSize, FontColor, FontBold, FontItalic, BkColor, OnToolTip, OnBitmap,
+  Bitmap,
+  OnTimer, OnAutoDelete, AlarmCount,
+  On1, Alarm1, Msg1, On2, Alarm2, Msg2, On3, Alarm3, Msg3, On4, Alarm4, Msg4,
+  OnUseWave, WaveFile,
+  Count
+};
+
+struct SettingSpec {
+  SettingId Id;
+  const char* Name;
+  Subkey Where;
+  ValueKind Kind;
+  uint32_t DefaultNumber;
+  const char* DefaultText;
+  uint32_t StoredSettings::*Number;   // for Number and Switch
+  char (StoredSettings::*Text)[kTextCapacity];  // for Text
+};
+
+// Every value in load order.
+const SettingSpec* SettingsTable(size_t* count);
+const SettingSpec& SpecOf(SettingId id);
+// The value of the given name (as a display switch is named), or null.
+const SettingSpec* FindSetting(const char* name);
+
+// A record holding every default.
+StoredSettings DefaultSettings();
+
+// What a save writes, in the order written.
+struct SettingGroup {
+  const SettingId* Ids;
+  size_t Count;
+};
+SettingGroup PlacementGroup();   // Left, Top, Width, Height
+SettingGroup FontGroup();        // FontName, FontSize, FontColor, FontBold, FontItalic, BkColor
+SettingGroup TimerGroup();       // OnTimer, OnAutoDelete, OnUseWave, WaveFile, AlarmCount, On1, Alarm1, Msg1, ...
+
+// A switch read from the registry: any non-zero value is on.
+inline uint32_t NormalizeSwitch(uint32_t v) { return v != 0 ? 1u : 0u; }

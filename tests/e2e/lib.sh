@@ -1,0 +1,86 @@
+# Shared helpers of the end-to-end tests: start the real exe under Wine on
+# the test display, find its window, read the registry, take screenshots.
+# Each test script sources this file and is given the exe's path as $1.
+set -euo pipefail
+source "$TIVORA_ROOT/scripts/wine-env.sh"
+export WINEPREFIX="${WINEPREFIX:-$TIVORA_ROOT/build/wineprefix}"
+export DISPLAY="${DISPLAY:-:99}"
+EXE="$1"
+SHOTS="$TIVORA_ROOT/build/screenshots"
+mkdir -p "$SHOTS"
+CLOCK_PID=""
+REG_KEY='HKCU\Software\ZEPH\Tivora'
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+pass() { echo "PASS: $*"; }
+
+wine_cmd() { "$TIVORA_WINE" "$@"; }
+
+# Empties the clock's registry key.
+reset_registry() { wine_cmd reg delete "$REG_KEY" /f >/dev/null 2>&1 || true; }
+
+# reg_set Settings OnCaption 1   /   reg_set_sz Timer Msg1 text
+reg_set() { wine_cmd reg add "$REG_KEY\\$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
+reg_set_sz() { wine_cmd reg add "$REG_KEY\\$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1; }
+
+# Prints a value's data as reg query shows it (DWORDs as 0x..), or nothing.
+# reg query answers in code page 932: converted to UTF-8 here.
+reg_get() {
+  wine_cmd reg query "$REG_KEY\\$1" /v "$2" 2>/dev/null | iconv -f CP932 -t UTF-8 2>/dev/null |
+    tr -d '\r' | awk -v n="$2" '$1 == n { $1 = ""; $2 = ""; sub(/^ +/, ""); print }'
+}
+reg_dword() {  # decimal value of a DWORD, or nothing
+  local v; v="$(reg_get "$1" "$2")"
+  [ -n "$v" ] && printf '%d\n' "$v"
+}
+
+# Starts the clock (extra environment may be passed as NAME=value before
+# the call, e.g. TZ) and waits for its window; CLOCK_WIN holds its X id.
+start_clock() {
+  "$TIVORA_WINE" "$EXE" >/dev/null 2>&1 &
+  CLOCK_PID=$!
+  CLOCK_WIN=""
+  for _ in $(seq 100); do
+    CLOCK_WIN="$(xdotool search --name '^Tivora' 2>/dev/null | head -1 || true)"
+    [ -n "$CLOCK_WIN" ] && break
+    sleep 0.1
+  done
+  [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear"
+  sleep "${SETTLE:-0.7}"
+}
+
+# Ends the clock the way a user would: WM_CLOSE through the window manager's
+# close request, then waits for the process.
+stop_clock() {
+  if [ -n "$CLOCK_PID" ] && kill -0 "$CLOCK_PID" 2>/dev/null; then
+    [ -n "${CLOCK_WIN:-}" ] && xdotool windowclose "$CLOCK_WIN" 2>/dev/null || true
+    for _ in $(seq 50); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
+    kill "$CLOCK_PID" 2>/dev/null || true
+  fi
+  CLOCK_PID=""
+}
+trap 'stop_clock' EXIT
+
+# Geometry of the clock window: sets WIN_X WIN_Y WIN_W WIN_H.
+window_geometry() {
+  local info; info="$(xwininfo -id "${1:-$CLOCK_WIN}")"
+  WIN_X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
+  WIN_Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
+  WIN_W=$(awk '/Width:/ {print $2}' <<<"$info")
+  WIN_H=$(awk '/Height:/ {print $2}' <<<"$info")
+}
+
+window_title() { xdotool getwindowname "${1:-$CLOCK_WIN}"; }
+
+# screenshot NAME [window]: the whole screen, or one window, as a PNG.
+screenshot() {
+  local out="$SHOTS/$1.png"
+  if [ -n "${2:-}" ]; then import -window "$2" "$out"; else import -window root "$out"; fi
+  echo "$out"
+}
+
+# The colour of one screen pixel as rrggbb.
+pixel() {
+  import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 |
+    sed -E 's/.*#([0-9A-Fa-f]{6}).*/\1/' | tr 'A-F' 'a-f'
+}

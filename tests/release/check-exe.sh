@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# The shipped tivora.exe: PE32 for i386, a GUI program, at most 64 KiB, and
+# importing nothing but Windows system DLLs.
+set -euo pipefail
+exe="$1"
+fail() { echo "FAIL: $*"; exit 1; }
+dump="$(i686-w64-mingw32-objdump -p "$exe")"
+grep -q 'file format pei-i386' <<<"$dump" || fail "not PE32 i386"
+grep -Eq '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$dump" || fail "not a GUI subsystem program"
+size=$(stat -c %s "$exe")
+echo "tivora.exe: $size bytes"
+[ "$size" -le 65536 ] || fail "larger than 64 KiB"
+allowed='^(kernel32|user32|gdi32|comdlg32|comctl32|advapi32|winmm|msvcrt)\.dll$'
+while read -r dll; do
+  echo "imports $dll"
+  grep -Eiq "$allowed" <<<"$dll" || fail "imports $dll"
+done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$dump")
+echo "ok"

@@ -1,0 +1,9 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+  InitCommonControls();
+  testing::InitGoogleTest(&argc, argv);
+  return RUN_ALL_TESTS();
+}

@@ -1,0 +1,54 @@
+#include "timer/rules/TimeText.h"
+
+// msvcrt has no stpcpy.
+static char* Append(char* out, const char* text) {
+  while (*text) *out++ = *text++;
+  *out = '\0';
+  return out;
+}
+
+char* AppendNumber(char* out, unsigned value, int minDigits) {
+  char digits[12];
+  int n = 0;
+  do {
+    digits[n++] = char('0' + value % 10);
+    value /= 10;
+  } while (value != 0);
+  while (n < minDigits) digits[n++] = '0';
+  while (n > 0) *out++ = digits[--n];
+  *out = '\0';
+  return out;
+}
+
+size_t FormatClockText(const ClockTime& t, bool withSeconds, char* out) {
+  char* p = AppendNumber(out, t.Hour);
+  *p++ = ':';
+  p = AppendNumber(p, t.Minute, 2);
+  if (withSeconds) {
+    *p++ = ':';
+    p = AppendNumber(p, t.Second, 2);
+  }
+  return size_t(p - out);
+}
+
+static const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
+
+size_t FormatDateTextOf(const ClockTime& t, char* out) {
+  char* p = AppendNumber(out, t.Year);
+  p = Append(p, "年");
+  p = AppendNumber(p, t.Month);
+  p = Append(p, "月");
+  p = AppendNumber(p, t.Day);
+  p = Append(p, "日(");
+  // A day of the week outside 0..6 cannot come from the system; show "?"
+  // rather than read past the table.
+  p = Append(p, t.DayOfWeek < 7 ? kWeekdays[t.DayOfWeek] : "?");
+  p = Append(p, ")");
+  return size_t(p - out);
+}
+
+void FormatAlarmTime(unsigned hour, unsigned minute, char* out) {
+  char* p = AppendNumber(out, hour % 100, 2);
+  *p++ = ':';
+  AppendNumber(p, minute % 100, 2);
+}
