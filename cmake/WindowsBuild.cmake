@@ -58,7 +58,7 @@ include(GoogleTest)
 file(GLOB WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
 add_executable(win_tests ${WIN_TESTS} ${TIVORA_RC})
 target_compile_options(win_tests PRIVATE ${TIVORA_TEXT_FLAGS})
-target_link_libraries(win_tests PRIVATE tivora_core GTest::gtest)
+target_link_libraries(win_tests PRIVATE tivora_core GTest::gtest shlwapi)
 target_link_options(win_tests PRIVATE -static)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
   PROPERTIES LABELS win RESOURCE_LOCK wine_registry TIMEOUT 120)

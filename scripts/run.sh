@@ -10,10 +10,10 @@ bash scripts/build.sh exe
 export WINEPREFIX="${WINEPREFIX:-$HOME/.wine}"
 if [ -z "${DISPLAY:-}" ]; then source scripts/xvfb.sh; fi
 bash scripts/prepare-prefix.sh "$WINEPREFIX"
-exe=build/release/tivora.exe
+exe="$TIVORA_BUILD/release/tivora.exe"
 if [ "$TIVORA_WINE_ARCH" != i686 ]; then
   # This machine runs only 64-bit Windows programs: start the x86-64 build.
   bash scripts/build.sh >/dev/null
-  exe=build/win/tivora.exe
+  exe="$TIVORA_BUILD/win/tivora.exe"
 fi
 exec "$TIVORA_WINE" "$exe"

@@ -9,7 +9,7 @@ cd "$TIVORA_ROOT"
 bash scripts/build.sh
 
 source scripts/xvfb.sh
-export WINEPREFIX="$TIVORA_ROOT/build/wineprefix"
+export WINEPREFIX="$TIVORA_BUILD/wineprefix"
 bash scripts/prepare-prefix.sh "$WINEPREFIX" test
 # One persistent wineserver for the whole run: each test then starts in a
 # fraction of a second instead of about three.
@@ -17,5 +17,5 @@ bash scripts/prepare-prefix.sh "$WINEPREFIX" test
 trap '"$WINESERVER" -k >/dev/null 2>&1 || true' EXIT
 
 # One ctest over the three build trees, so the run ends in one summary.
-printf 'subdirs("host" "win")\n' > build/CTestTestfile.cmake
-ctest --test-dir build --output-on-failure -j2 "$@"
+printf 'subdirs("host" "win")\n' > "$TIVORA_BUILD/CTestTestfile.cmake"
+ctest --test-dir "$TIVORA_BUILD" --output-on-failure -j2 "$@"

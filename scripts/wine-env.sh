@@ -1,6 +1,8 @@
 # Sourced by the scripts: where the repository is and how Wine is run.
 TIVORA_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 export TIVORA_ROOT
+# Build folder; helpers working side by side each take their own.
+export TIVORA_BUILD="${TIVORA_BUILD:-$TIVORA_ROOT/build}"
 
 # Wine's ANSI code page follows the locale: ja_JP.UTF-8 gives code page 932.
 export LANG=ja_JP.UTF-8

@@ -3,10 +3,10 @@
 # Each test script sources this file and is given the exe's path as $1.
 set -euo pipefail
 source "$TIVORA_ROOT/scripts/wine-env.sh"
-export WINEPREFIX="${WINEPREFIX:-$TIVORA_ROOT/build/wineprefix}"
+export WINEPREFIX="${WINEPREFIX:-$TIVORA_BUILD/wineprefix}"
 export DISPLAY="${DISPLAY:-:99}"
 EXE="$1"
-SHOTS="$TIVORA_ROOT/build/screenshots"
+SHOTS="$TIVORA_BUILD/screenshots"
 mkdir -p "$SHOTS"
 CLOCK_PID=""
 REG_KEY='HKCU\Software\ZEPH\Tivora'
@@ -49,11 +49,11 @@ start_clock() {
   sleep "${SETTLE:-0.7}"
 }
 
-# Ends the clock the way a user would: WM_CLOSE through the window manager's
-# close request, then waits for the process.
+# Ends the clock the way closing its window does: taskkill without /f posts
+# WM_CLOSE to the program's windows. Then waits for the process.
 stop_clock() {
   if [ -n "$CLOCK_PID" ] && kill -0 "$CLOCK_PID" 2>/dev/null; then
-    [ -n "${CLOCK_WIN:-}" ] && xdotool windowclose "$CLOCK_WIN" 2>/dev/null || true
+    wine_cmd taskkill /im "$(basename "$EXE")" >/dev/null 2>&1 || true
     for _ in $(seq 50); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
     kill "$CLOCK_PID" 2>/dev/null || true
   fi
@@ -83,4 +83,18 @@ screenshot() {
 pixel() {
   import -window root -crop "1x1+$1+$2" -depth 8 txt:- | tail -1 |
     sed -E 's/.*#([0-9A-Fa-f]{6}).*/\1/' | tr 'A-F' 'a-f'
+}
+
+# drag DX DY [FROM_X FROM_Y]: presses the left button inside the clock
+# (its centre unless given), moves in small steps by DX, DY and releases.
+drag() {
+  window_geometry
+  local x="${3:-$((WIN_X + WIN_W / 2))}" y="${4:-$((WIN_Y + WIN_H / 2))}" steps=6 i
+  xdotool mousemove "$x" "$y"; sleep 0.2
+  xdotool mousedown 1; sleep 0.2
+  for i in $(seq 1 $steps); do
+    xdotool mousemove $((x + $1 * i / steps)) $((y + $2 * i / steps)); sleep 0.08
+  done
+  sleep 0.2
+  xdotool mouseup 1; sleep 0.5
 }

@@ -26,8 +26,7 @@ pass "stored 2000/-50/5 opens clamped at 1008,0 16 wide and is not rewritten"
 
 reset_registry
 start_clock
-xdotool windowmove "$CLOCK_WIN" 300 200
-sleep 0.5
+drag 200 100
 stop_clock
 [ "$(reg_dword Settings Left)" = 300 ] || fail "Left after a move: $(reg_get Settings Left)"
 [ "$(reg_dword Settings Top)" = 200 ] || fail "Top after a move: $(reg_get Settings Top)"

@@ -2,6 +2,7 @@
 # The shipped tivora.exe: PE32 for i386, a GUI program, at most 64 KiB, and
 # importing nothing but Windows system DLLs.
 set -euo pipefail
+export LC_ALL=C   # objdump speaks the locale's language otherwise
 exe="$1"
 fail() { echo "FAIL: $*"; exit 1; }
 dump="$(i686-w64-mingw32-objdump -p "$exe")"
