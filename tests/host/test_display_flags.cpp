@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+#include "app/rules/DisplayFlags.h"
+#include "app/rules/WindowLayout.h"
+
+static const uint32_t kAllFlags[] = {OnBorder, OnTransparent, OnCaption, OnAnalog,
+                                     OnSecond, OnTop, OnBitmap};
+
+static DisplayFlags FlagsFrom(unsigned combination) {
+  DisplayFlags f;
+  for (int i = 0; i < 7; ++i)
+    if (combination & (1u << i)) f.SetFlag(kAllFlags[i], true);
+  return f;
+}
+
+TEST(DisplayFlags, SetFlagChangesOnlyItsBit) {
+  DisplayFlags f;
+  f.SetFlag(OnCaption | OnTop, true);
+  f.SetFlag(OnTop, false);
+  EXPECT_EQ(f.Bits, uint32_t(OnCaption));
+  f.SetFlag(OnCaption, false);
+  EXPECT_EQ(f.Bits, 0u);
+}
+
+TEST(DisplayFlags, OnlyTransparentAnalogWithoutCaptionIsRound) {
+  for (unsigned c = 0; c < 128; ++c) {
+    DisplayFlags f = FlagsFrom(c);
+    bool expected = f.Has(OnTransparent) && f.Has(OnAnalog) && !f.Has(OnCaption);
+    EXPECT_EQ(f.IsShaped(), expected) << "flags " << f.Bits;
+  }
+}
+
+TEST(WindowStyles, CaptionAndBorderGiveTheFourStyleWords) {
+  DisplayFlags f;
+  EXPECT_EQ(StylesFor(f).Style, 0x90000000u);
+  f.SetFlag(OnBorder, true);
+  EXPECT_EQ(StylesFor(f).Style, 0x90040000u);
+  f.SetFlag(OnCaption, true);
+  EXPECT_EQ(StylesFor(f).Style, 0x90CC0000u);
+  f.SetFlag(OnBorder, false);
+  EXPECT_EQ(StylesFor(f).Style, 0x90C80000u);
+}
+
+TEST(WindowStyles, ExtendedStyleForEveryCombination) {
+  for (unsigned c = 0; c < 128; ++c) {
+    DisplayFlags f = FlagsFrom(c);
+    uint32_t ex = StylesFor(f).ExStyle;
+    EXPECT_TRUE(ex & kExToolWindow) << "no taskbar button, flags " << f.Bits;
+    EXPECT_EQ((ex & kExTopmost) != 0, f.Has(OnTop)) << f.Bits;
+    // Only the digital clock shows the desktop through a colour key; never
+    // click-through, or it could not be dragged.
+    EXPECT_EQ((ex & kExLayered) != 0, f.Has(OnTransparent) && !f.Has(OnAnalog)) << f.Bits;
+    EXPECT_EQ(ex & 0x20u, 0u) << "WS_EX_TRANSPARENT, flags " << f.Bits;
+  }
+}

@@ -1,0 +1,215 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <string>
+#include "settings/SettingsStore.h"
+#include "tests/win/TestSupport.h"
+
+namespace {
+
+class SettingsStore : public testing::Test {
+protected:
+  void SetUp() override { ResetClockRegistry(); }
+  void TearDown() override { ResetClockRegistry(); }
+  ScopedApp app;
+};
+
+TEST_F(SettingsStore, EmptyRegistryGivesTheDefaultsAndCreatesNothing) {
+  LoadSettings();
+  EXPECT_EQ(app->Left, 100);
+  EXPECT_EQ(app->Top, 100);
+  EXPECT_EQ(app->Width, 116);
+  EXPECT_EQ(app->Height, 45);
+  EXPECT_EQ(app->Flags.Bits, uint32_t(OnBorder));
+  EXPECT_STREQ(app->Font.LogFont.lfFaceName, "Arial");
+  EXPECT_EQ(app->Font.LogFont.lfHeight, 37);
+  EXPECT_EQ(app->Font.LogFont.lfWeight, FW_NORMAL);
+  EXPECT_EQ(app->Font.FontColor(), 0x000000FFu);
+  EXPECT_EQ(app->Font.BkColor(), 0x00C0C0C0u);
+  EXPECT_FALSE(app->OnToolTip);
+  EXPECT_STREQ(app->Bitmap, "");
+  EXPECT_FALSE(app->Alarms.OnTimer);
+  EXPECT_TRUE(app->Alarms.OnAutoDelete);
+  EXPECT_EQ(app->Alarms.AlarmCount, 15u);
+  for (AlarmEntry& a : app->Alarms.Alarms) {
+    EXPECT_EQ(a.On, 0u);
+    EXPECT_STREQ(a.FormatTime(), "00:00");
+    EXPECT_STREQ(a.Msg, "");
+  }
+  EXPECT_FALSE(app->Alarms.OnUseWave);
+  HKEY key;
+  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\ZEPH\\Tivora", 0, KEY_READ, &key),
+            ERROR_SUCCESS);
+}
+
+TEST_F(SettingsStore, EverySavedValueComesBackAtTheNextStart) {
+  LoadSettings();
+  const char* switches[] = {"OnCaption", "OnAnalog", "OnSecond", "OnTop", "OnBorder",
+                            "OnTransparent", "OnBitmap"};
+  const bool states[] = {true, true, true, true, false, true, true};
+  for (int i = 0; i < 7; ++i) EXPECT_TRUE(SaveDisplaySwitch(switches[i], states[i]));
+  app->Font.SetFaceName("ＭＳ ゴシック");
+  app->Font.LogFont.lfHeight = -48;
+  app->Font.SetFontColor(0x00123456);
+  app->Font.FontBold = true;
+  app->Font.FontItalic = true;
+  app->Font.SetBkColor(0x00654321);
+  SaveFontSettings();
+  app->OnToolTip = true;
+  EXPECT_TRUE(SaveToolTipSwitch());
+  lstrcpyA(app->Bitmap, "C:\\絵\\背景.bmp");
+  SaveBitmapPath();
+  AlarmSettings& al = app->Alarms;
+  al.OnTimer = true;
+  al.OnAutoDelete = false;
+  al.AlarmCount = 42;
+  al.OnUseWave = true;
+  lstrcpyA(al.WaveFile, "C:\\sounds\\ring.wav");
+  const char* times[] = {"07:30", "12:05", "23:59", "00:01"};
+  const char* msgs[] = {"起きる", "", "寝る時間です", "x"};
+  for (int n = 0; n < 4; ++n) {
+    al.Alarms[n].SetTime(times[n]);
+    al.Alarms[n].SetMessage(msgs[n]);
+    al.Alarms[n].On = n % 2;
+  }
+  SaveTimerSettings();
+
+  ScopedApp next;
+  LoadSettings();
+  EXPECT_EQ(next->Flags.Bits, uint32_t(OnCaption | OnAnalog | OnSecond | OnTop | OnTransparent |
+                                       OnBitmap));
+  EXPECT_STREQ(next->Font.LogFont.lfFaceName, "ＭＳ ゴシック");
+  EXPECT_EQ(next->Font.LogFont.lfHeight, -48);
+  EXPECT_EQ(next->Font.FontColor(), 0x00123456u);
+  EXPECT_TRUE(next->Font.FontBold);
+  EXPECT_EQ(next->Font.LogFont.lfWeight, FW_BOLD);
+  EXPECT_EQ(next->Font.LogFont.lfItalic, 1);
+  EXPECT_EQ(next->Font.BkColor(), 0x00654321u);
+  EXPECT_TRUE(next->OnToolTip);
+  EXPECT_STREQ(next->Bitmap, "C:\\絵\\背景.bmp");
+  AlarmSettings& back = next->Alarms;
+  EXPECT_TRUE(back.OnTimer);
+  EXPECT_FALSE(back.OnAutoDelete);
+  EXPECT_EQ(back.AlarmCount, 42u);
+  EXPECT_TRUE(back.OnUseWave);
+  EXPECT_STREQ(back.WaveFile, "C:\\sounds\\ring.wav");
+  for (int n = 0; n < 4; ++n) {
+    EXPECT_STREQ(back.Alarms[n].FormatTime(), times[n]);
+    EXPECT_STREQ(back.Alarms[n].Msg, msgs[n]);
+    EXPECT_EQ(back.Alarms[n].On, uint32_t(n % 2));
+  }
+}
+
+TEST_F(SettingsStore, PlacementIsWrittenOnlyWhenTheWindowMovedOrResized) {
+  HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 100, 100, 116, 45, nullptr, nullptr,
+                           nullptr, nullptr);
+  ASSERT_NE(w, nullptr);
+  app->Left = 100, app->Top = 100, app->Width = 116, app->Height = 45;
+  SaveWindowPlacement(w);
+  EXPECT_FALSE(ValueExists("Settings", "Left"));
+  MoveWindow(w, 300, 200, 120, 50, FALSE);
+  SaveWindowPlacement(w);
+  DWORD v = 0;
+  EXPECT_TRUE(GetDword("Settings", "Left", &v)); EXPECT_EQ(v, 300u);
+  EXPECT_TRUE(GetDword("Settings", "Top", &v)); EXPECT_EQ(v, 200u);
+  EXPECT_TRUE(GetDword("Settings", "Width", &v)); EXPECT_EQ(v, 120u);
+  EXPECT_TRUE(GetDword("Settings", "Height", &v)); EXPECT_EQ(v, 50u);
+  // The reference is what was loaded; saving does not move it.
+  EXPECT_EQ(app->Left, 100);
+  DestroyWindow(w);
+}
+
+TEST_F(SettingsStore, NegativePlacementIsStoredAsSigned) {
+  PutDword("Settings", "Left", DWORD(-50));
+  PutDword("Settings", "Top", DWORD(-1));
+  LoadSettings();
+  EXPECT_EQ(app->Left, -50);
+  EXPECT_EQ(app->Top, -1);
+}
+
+TEST_F(SettingsStore, SwitchStoredAsTwoReadsAsOnAndIsRewrittenAsOne) {
+  PutDword("Settings", "OnCaption", 2);
+  PutDword("Settings", "OnBorder", 0xFFFFFFFF);
+  PutDword("Settings", "FontBold", 2);
+  PutDword("Timer", "OnTimer", 7);
+  LoadSettings();
+  EXPECT_TRUE(app->Flags.Has(OnCaption | OnBorder));
+  EXPECT_TRUE(app->Font.FontBold);
+  EXPECT_TRUE(app->Alarms.OnTimer);
+  SaveDisplaySwitch("OnCaption", app->Flags.Has(OnCaption));
+  SaveFontSettings();
+  SaveTimerSettings();
+  DWORD v = 0;
+  EXPECT_TRUE(GetDword("Settings", "OnCaption", &v)); EXPECT_EQ(v, 1u);
+  EXPECT_TRUE(GetDword("Settings", "FontBold", &v)); EXPECT_EQ(v, 1u);
+  EXPECT_TRUE(GetDword("Timer", "OnTimer", &v)); EXPECT_EQ(v, 1u);
+}
+
+TEST_F(SettingsStore, WrongTypedShortAndOverlongValuesGiveDefaults) {
+  PutText("Settings", "Left", "123");                       // text where a number belongs
+  const BYTE two[2] = {5, 0};
+  PutRaw("Settings", "Width", REG_BINARY, two, 2);           // fewer than four bytes
+  PutRaw("Settings", "Height", REG_DWORD, two, 2);           // a short DWORD
+  PutDword("Settings", "FontName", 0x41414141);              // a number where a text belongs
+  std::string tooLong(300, 'p');
+  PutText("Settings", "Bitmap", tooLong.c_str());            // more than 259 bytes
+  const char raw[5] = {'a', 'b', 'c', 'd', 'e'};
+  PutRaw("Timer", "WaveFile", REG_BINARY, raw, 5);           // binary, unterminated
+  LoadSettings();
+  EXPECT_EQ(app->Left, 100);
+  EXPECT_EQ(app->Width, 116);
+  EXPECT_EQ(app->Height, 45);
+  EXPECT_STREQ(app->Font.LogFont.lfFaceName, "Arial");
+  EXPECT_STREQ(app->Bitmap, "");
+  EXPECT_STREQ(app->Alarms.WaveFile, "");
+}
+
+TEST_F(SettingsStore, UnterminatedAndLongTextsStayTerminatedAndAreCut) {
+  char unterminated[259];
+  FillMemory(unterminated, sizeof unterminated, 'w');
+  PutRaw("Timer", "WaveFile", REG_SZ, unterminated, sizeof unterminated);
+  PutText("Settings", "FontName", std::string(40, 'f').c_str());
+  PutText("Timer", "Msg3", std::string(40, 'm').c_str());
+  LoadSettings();
+  EXPECT_EQ(lstrlenA(app->Alarms.WaveFile), 259);
+  EXPECT_EQ(std::string(app->Font.LogFont.lfFaceName), std::string(31, 'f'));
+  EXPECT_EQ(std::string(app->Alarms.Alarms[2].Msg), std::string(30, 'm'));
+}
+
+TEST_F(SettingsStore, InvalidStoredAlarmTimeLeavesTheAlarmOffAndSavesAsMidnight) {
+  PutDword("Timer", "On2", 1);
+  PutText("Timer", "Alarm2", "25:00");
+  PutDword("Timer", "On3", 1);
+  PutText("Timer", "Alarm3", "12:60");
+  PutDword("Timer", "AlarmCount", 1000);
+  LoadSettings();
+  EXPECT_EQ(app->Alarms.Alarms[1].On, 0u);
+  EXPECT_EQ(app->Alarms.Alarms[2].On, 0u);
+  EXPECT_EQ(app->Alarms.AlarmCount, 1000u);
+  SaveTimerSettings();
+  char text[16];
+  DWORD v = 1;
+  EXPECT_TRUE(GetText("Timer", "Alarm2", text, sizeof text));
+  EXPECT_STREQ(text, "00:00");
+  EXPECT_TRUE(GetDword("Timer", "On2", &v));
+  EXPECT_EQ(v, 0u);
+}
+
+TEST_F(SettingsStore, OneSubkeyAloneLeavesTheOtherAtItsDefaults) {
+  PutDword("Timer", "AlarmCount", 3);
+  LoadSettings();
+  EXPECT_EQ(app->Alarms.AlarmCount, 3u);
+  EXPECT_EQ(app->Width, 116);
+  EXPECT_EQ(app->Flags.Bits, uint32_t(OnBorder));
+}
+
+TEST_F(SettingsStore, EachSaveWritesOnlyItsGroup) {
+  LoadSettings();
+  SaveBkColor();
+  EXPECT_TRUE(ValueExists("Settings", "BkColor"));
+  EXPECT_FALSE(ValueExists("Settings", "FontName"));
+  EXPECT_FALSE(ValueExists("Timer", "OnTimer"));
+  EXPECT_FALSE(SaveDisplaySwitch("NotASwitch", true));
+  EXPECT_FALSE(ValueExists("Settings", "NotASwitch"));
+}
+
+}  // namespace
