@@ -71,8 +71,11 @@ bool ClockApp::CreateMainWindow() {
 
   StyleWords styles = StylesFor(Flags);
   InitCommonControls();
-  Window = CreateWindowExA(styles.ExStyle, kWindowClass, kAppName, styles.Style, Left, Top,
-                           Width, Height, nullptr, nullptr, Instance, nullptr);
+  // Created hidden: a window created visible is activated on the spot, and
+  // the clock must never take the focus from what the user is doing. It is
+  // shown without activation below, which gives it its full style words.
+  Window = CreateWindowExA(styles.ExStyle, kWindowClass, kAppName, styles.Style & ~WS_VISIBLE,
+                           Left, Top, Width, Height, nullptr, nullptr, Instance, nullptr);
   if (!Window) return false;
   ApplyLayeredKey(Window);
 

@@ -63,11 +63,17 @@ target_link_options(win_tests PRIVATE -static)
 gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
   PROPERTIES LABELS win RESOURCE_LOCK wine_registry TIMEOUT 120)
 
+# Looks at the running clock from the Windows side for the e2e tests.
+add_executable(tivora_probe ${CMAKE_SOURCE_DIR}/tests/probe/probe.cpp)
+target_compile_definitions(tivora_probe PRIVATE ${WIN_DEFINES})
+target_link_options(tivora_probe PRIVATE -static)
+
 # End-to-end: each script in tests/e2e drives the real exe from outside.
 file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)
 foreach(script ${E2E_TESTS})
   get_filename_component(name ${script} NAME_WE)
-  add_test(NAME e2e.${name} COMMAND bash ${script} $<TARGET_FILE:tivora>)
+  add_test(NAME e2e.${name} COMMAND bash ${script} $<TARGET_FILE:tivora>
+    $<TARGET_FILE:tivora_probe>)
   set_tests_properties(e2e.${name} PROPERTIES LABELS e2e RESOURCE_LOCK wine_registry
     TIMEOUT 300 ENVIRONMENT "TIVORA_ROOT=${CMAKE_SOURCE_DIR}")
 endforeach()

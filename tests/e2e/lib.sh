@@ -6,6 +6,7 @@ source "$TIVORA_ROOT/scripts/wine-env.sh"
 export WINEPREFIX="${WINEPREFIX:-$TIVORA_BUILD/wineprefix}"
 export DISPLAY="${DISPLAY:-:99}"
 EXE="$1"
+PROBE="${2:-$(dirname "$EXE")/tivora_probe.exe}"
 SHOTS="$TIVORA_BUILD/screenshots"
 mkdir -p "$SHOTS"
 CLOCK_PID=""
@@ -98,3 +99,7 @@ drag() {
   sleep 0.2
   xdotool mouseup 1; sleep 0.5
 }
+
+# probe styles|rect|client|region|zorder|active|title|close|endsession N|command ID
+# Looks at the clock from the Windows side (tests/probe/probe.cpp).
+probe() { "$TIVORA_WINE" "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }

@@ -33,3 +33,52 @@ stop_clock
 [ "$(reg_dword Settings Width)" = 116 ] || fail "Width after a move"
 [ "$(reg_dword Settings Height)" = 45 ] || fail "Height after a move"
 pass "a moved clock saves Left, Top, Width, Height at exit"
+
+# Stored switches give the window its style words (ignoring the
+# WS_CLIPSIBLINGS that the system adds), and the clock never takes the focus.
+styles_for() {  # stored "Name=value ..." -> "style exstyle"
+  reset_registry
+  local kv
+  for kv in "$@"; do reg_set Settings "${kv%%=*}" "${kv#*=}"; done
+  start_clock
+  local s; s="$(probe styles)"
+  local style=$(( $(sed -E 's/style=(0x[0-9a-f]+).*/\1/' <<<"$s") & 0xFBFFFFFF ))
+  local ex=$(( $(sed -E 's/.*exstyle=(0x[0-9a-f]+).*/\1/' <<<"$s") ))
+  [ "$(probe active)" = 0 ] || fail "the clock took the focus at start ($*)"
+  stop_clock
+  printf '0x%08x 0x%08x\n' "$style" "$ex"
+}
+check_style() {  # expected-style exstyle-bits-set exstyle-bits-clear -- settings
+  local want="$1" set="$2" clear="$3"; shift 4
+  local got; got="$(styles_for "$@")"
+  local style="${got% *}" ex="${got#* }"
+  [ "$style" = "$want" ] || fail "style $style, wanted $want for $*"
+  (( (ex & set) == set )) || fail "exstyle $ex lacks $set for $*"
+  (( (ex & clear) == 0 )) || fail "exstyle $ex has $clear for $*"
+}
+check_style 0x90040000 0x80 0x80028 -- OnBorder=1
+check_style 0x90000000 0x80 0x80028 -- OnBorder=0
+check_style 0x90cc0000 0x80 0x80028 -- OnCaption=1
+check_style 0x90c80000 0x80 0x80028 -- OnCaption=1 OnBorder=0
+check_style 0x90040000 0x88 0x80020 -- OnTop=1
+# Transparent digital: a colour-keyed layered window at the bottom, which
+# ends a stored topmost state; never click-through.
+check_style 0x90040000 0x80080 0x28 -- OnTransparent=1 OnTop=1
+# Transparent analog without caption: round instead, no layered style.
+check_style 0x90040000 0x80 0x80028 -- OnTransparent=1 OnAnalog=1
+pass "stored caption, border, top and transparent give their style words; never activated"
+
+# The end of a session that goes on after all (FALSE) leaves the clock
+# open; a real end (TRUE) closes it and saves a moved placement.
+reset_registry
+start_clock
+drag 40 20
+probe endsession 0
+sleep 1
+kill -0 "$CLOCK_PID" 2>/dev/null || fail "WM_ENDSESSION FALSE closed the clock"
+[ -z "$(reg_get Settings Left)" ] || fail "WM_ENDSESSION FALSE saved the placement"
+probe endsession 1
+for _ in $(seq 30); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$CLOCK_PID" 2>/dev/null && fail "WM_ENDSESSION TRUE left the clock running"
+[ "$(reg_dword Settings Left)" = 140 ] || fail "Left after the session ended: $(reg_get Settings Left)"
+pass "the session's end closes and saves only when it really ends"

@@ -1,0 +1,79 @@
+// A tiny console program that looks at the running clock from the Windows
+// side, for the end-to-end tests: what X can't tell (style words, z-order,
+// region, activation) and a few messages a user's system would send.
+//   probe styles | rect | client | region | zorder | active | title
+//   probe close | endsession 0|1 | command ID | timechange
+#include <windows.h>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+static HWND FindClock() {
+  for (int i = 0; i < 50; ++i) {
+    HWND w = FindWindowA("ZephTivora", nullptr);
+    if (w) return w;
+    Sleep(100);
+  }
+  return nullptr;
+}
+
+// Counts the visible top-level windows below the clock in the z-order.
+static int VisibleWindowsBelow(HWND clock) {
+  int n = 0;
+  for (HWND w = GetWindow(clock, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
+    if (IsWindowVisible(w)) ++n;
+  return n;
+}
+
+int main(int argc, char** argv) {
+  if (argc < 2) return 2;
+  HWND clock = FindClock();
+  if (!clock) {
+    std::puts("no clock window");
+    return 1;
+  }
+  const char* what = argv[1];
+  RECT r;
+  if (!std::strcmp(what, "styles")) {
+    std::printf("style=0x%08lx exstyle=0x%08lx\n",
+                static_cast<unsigned long>(GetWindowLongA(clock, GWL_STYLE)),
+                static_cast<unsigned long>(GetWindowLongA(clock, GWL_EXSTYLE)));
+  } else if (!std::strcmp(what, "rect")) {
+    GetWindowRect(clock, &r);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+  } else if (!std::strcmp(what, "client")) {
+    GetClientRect(clock, &r);
+    std::printf("%ld %ld\n", r.right, r.bottom);
+  } else if (!std::strcmp(what, "region")) {
+    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
+    int kind = GetWindowRgn(clock, rgn);
+    if (kind == ERROR) {
+      std::puts("none");
+    } else {
+      GetRgnBox(rgn, &r);
+      std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
+    }
+    DeleteObject(rgn);
+  } else if (!std::strcmp(what, "zorder")) {
+    std::printf("topmost=%d below=%d\n",
+                (GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0,
+                VisibleWindowsBelow(clock));
+  } else if (!std::strcmp(what, "active")) {
+    std::printf("%d\n", GetForegroundWindow() == clock || GetActiveWindow() == clock ? 1 : 0);
+  } else if (!std::strcmp(what, "title")) {
+    char text[256];
+    GetWindowTextA(clock, text, sizeof text);
+    std::puts(text);
+  } else if (!std::strcmp(what, "close")) {
+    PostMessageA(clock, WM_CLOSE, 0, 0);
+  } else if (!std::strcmp(what, "endsession") && argc > 2) {
+    SendMessageA(clock, WM_ENDSESSION, std::atoi(argv[2]), 0);
+  } else if (!std::strcmp(what, "command") && argc > 2) {
+    PostMessageA(clock, WM_COMMAND, std::atoi(argv[2]), 0);
+  } else if (!std::strcmp(what, "timechange")) {
+    SendMessageA(clock, WM_TIMECHANGE, 0, 0);
+  } else {
+    return 2;
+  }
+  return 0;
+}
