@@ -1,0 +1,76 @@
+#include "app/rules/MenuRules.h"
+#include "res/resource.h"
+
+namespace {
+
+struct RowText {
+  const char* Text;
+  uint16_t Id;
+};
+
+constexpr RowText kSeparator = {nullptr, 0};
+
+// The background row changes its text with the picture switch; its entry
+// here is the colour text.
+constexpr RowText kRows[MenuRules::kRowCount] = {
+    {"ﾌｫﾝﾄ(&F)...", IDM_FONT},
+    {"背景色(&K)...", IDM_BACKGROUND},
+    {"背景に絵を使用(&P)", IDM_USEBITMAP},
+    kSeparator,
+    {"ｷｬﾌﾟｼｮﾝ表示(&C)", IDM_CAPTION},
+    {"枠(&B)", IDM_BORDER},
+    {"秒の表示(&S)", IDM_SECOND},
+    {"常に手前表示(&T)", IDM_ONTOP},
+    {"透明表示(&I)", IDM_TRANSPARENT},
+    kSeparator,
+    {"ｱﾅﾛｸﾞ表示(&G)", IDM_ANALOG},
+    kSeparator,
+    {"ﾀｲﾏの設定(&R)...", IDM_TIMER},
+    {"ﾊﾞｰｼﾞｮﾝ情報(&A)...", IDM_ABOUT},
+    {"ﾂｰﾙﾁｯﾌﾟ表示(&O)", IDM_TOOLTIP},
+    kSeparator,
+    {"終了(&X)", IDM_EXIT},
+};
+
+constexpr char kPictureText[] = "背景絵(&K)...";
+
+}  // namespace
+
+MenuRow MenuRules::Row(int index) const {
+  if (index < 0 || index >= kRowCount) return {nullptr, 0, false, false};
+  RowText row = kRows[index];
+  if (row.Text == nullptr) return {nullptr, 0, false, false};
+  const char* text = row.Id == IDM_BACKGROUND && Flags.Has(OnBitmap) ? kPictureText : row.Text;
+  return {text, row.Id, Checked(row.Id), Grey(row.Id)};
+}
+
+bool MenuRules::Checked(uint16_t id) const {
+  switch (id) {
+    case IDM_USEBITMAP: return Flags.Has(OnBitmap);
+    case IDM_CAPTION: return Flags.Has(OnCaption);
+    case IDM_BORDER: return Flags.Has(OnBorder);
+    case IDM_SECOND: return Flags.Has(OnSecond);
+    case IDM_ONTOP: return Flags.Has(OnTop);
+    case IDM_TRANSPARENT: return Flags.Has(OnTransparent);
+    case IDM_ANALOG: return Flags.Has(OnAnalog);
+    case IDM_TOOLTIP: return OnToolTip;
+    default: return false;
+  }
+}
+
+bool MenuRules::Grey(uint16_t id) const {
+  const bool transparent = Flags.Has(OnTransparent);
+  const bool analog = Flags.Has(OnAnalog);
+  const bool transparentDigital = transparent && !analog;
+  switch (id) {
+    case IDM_FONT: return analog;
+    case IDM_BACKGROUND: return transparentDigital;
+    case IDM_BORDER: return transparent && analog;
+    // Seconds can be switched off on a transparent digital clock, never on.
+    case IDM_SECOND: return transparentDigital && !Flags.Has(OnSecond);
+    case IDM_ONTOP: return transparentDigital;
+    case IDM_TRANSPARENT:
+      return (Flags.Has(OnCaption) && analog) || (Flags.Has(OnSecond) && !transparent && !analog);
+    default: return false;
+  }
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include "app/rules/DisplayFlags.h"
+
+// One row of the pop-up menu as it is to be appended.
+struct MenuRow {
+  const char* Text;   // null for a separator
+  uint16_t Id;        // 0 for a separator
+  bool Checked;
+  bool Grey;
+
+  bool IsSeparator() const { return Text == nullptr; }
+};
+
+// The pop-up menu, top to bottom, for one state of the display options.
+// The greying keeps the user away from combinations that the display can't
+// show: a transparent digital clock has no background of its own and lives
+// at the bottom of the z-order, a transparent analog clock is round and has
+// no border, a clock showing seconds as digits is redrawn too often to be
+// transparent, and an analog clock with a caption is never transparent.
+class MenuRules {
+public:
+  static constexpr int kRowCount = 17;
+
+  MenuRules(DisplayFlags flags, bool onToolTip) : Flags(flags), OnToolTip(onToolTip) {}
+
+  // Row 0 is the top of the menu.
+  MenuRow Row(int index) const;
+
+private:
+  DisplayFlags Flags;
+  bool OnToolTip;
+
+  bool Checked(uint16_t id) const;
+  bool Grey(uint16_t id) const;
+};

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+#include <cstring>
+#include <set>
+#include "app/rules/MenuRules.h"
+#include "res/resource.h"
+#include "tests/host/FlagCombos.h"
+
+namespace {
+
+DisplayFlags With(uint32_t bits) {
+  DisplayFlags f;
+  f.Bits = bits;
+  return f;
+}
+
+// The row carrying a command, searched by id so that a test names what the
+// user sees rather than a position.
+MenuRow RowOf(const MenuRules& rules, uint16_t id) {
+  for (int i = 0; i < MenuRules::kRowCount; ++i)
+    if (rules.Row(i).Id == id) return rules.Row(i);
+  ADD_FAILURE() << "no row with id " << id;
+  return {nullptr, 0, false, false};
+}
+
+std::set<uint16_t> GreyIds(const MenuRules& rules) {
+  std::set<uint16_t> grey;
+  for (int i = 0; i < MenuRules::kRowCount; ++i)
+    if (rules.Row(i).Grey) grey.insert(rules.Row(i).Id);
+  return grey;
+}
+
+}  // namespace
+
+TEST(MenuRows, SeventeenRowsInTheirOrderWithTheirTexts) {
+  MenuRules rules(With(OnBorder), false);
+  struct Expected { const char* Text; uint16_t Id; } rows[] = {
+      {"ﾌｫﾝﾄ(&F)...", 2003},       {"背景色(&K)...", 2004},     {"背景に絵を使用(&P)", 2013},
+      {nullptr, 0},                {"ｷｬﾌﾟｼｮﾝ表示(&C)", 2011},  {"枠(&B)", 2005},
+      {"秒の表示(&S)", 2007},      {"常に手前表示(&T)", 2006},  {"透明表示(&I)", 2002},
+      {nullptr, 0},                {"ｱﾅﾛｸﾞ表示(&G)", 2010},     {nullptr, 0},
+      {"ﾀｲﾏの設定(&R)...", 2008},  {"ﾊﾞｰｼﾞｮﾝ情報(&A)...", 2009}, {"ﾂｰﾙﾁｯﾌﾟ表示(&O)", 2012},
+      {nullptr, 0},                {"終了(&X)", 2001}};
+  ASSERT_EQ(sizeof rows / sizeof rows[0], size_t(MenuRules::kRowCount));
+  for (int i = 0; i < MenuRules::kRowCount; ++i) {
+    MenuRow row = rules.Row(i);
+    SCOPED_TRACE(i + 1);
+    EXPECT_EQ(row.Id, rows[i].Id);
+    if (rows[i].Text == nullptr) {
+      EXPECT_TRUE(row.IsSeparator());
+      EXPECT_FALSE(row.Checked || row.Grey);
+    } else {
+      ASSERT_FALSE(row.IsSeparator());
+      EXPECT_STREQ(row.Text, rows[i].Text);
+    }
+  }
+  EXPECT_TRUE(rules.Row(-1).IsSeparator());
+  EXPECT_TRUE(rules.Row(MenuRules::kRowCount).IsSeparator());
+}
+
+TEST(MenuRows, TextsAreCodePage932) {
+  MenuRules rules(With(0), false);
+  // Half-width katakana are single bytes in code page 932: "ﾌｫﾝﾄ" is CC AB DD C4.
+  const unsigned char font[] = {0xCC, 0xAB, 0xDD, 0xC4, '(', '&', 'F', ')', '.', '.', '.', 0};
+  EXPECT_STREQ(rules.Row(0).Text, reinterpret_cast<const char*>(font));
+  // "枠" is 98 67.
+  const unsigned char border[] = {0x98, 0x67, '(', '&', 'B', ')', 0};
+  EXPECT_STREQ(rules.Row(5).Text, reinterpret_cast<const char*>(border));
+}
+
+TEST(MenuRows, BackgroundRowNamesThePictureWhileOnePictureIsUsed) {
+  for (DisplayFlags f : AllFlagCombinations()) {
+    MenuRules rules(f, false);
+    EXPECT_STREQ(rules.Row(1).Text, f.Has(OnBitmap) ? "背景絵(&K)..." : "背景色(&K)...")
+        << Describe(f);
+    EXPECT_EQ(rules.Row(1).Id, IDM_BACKGROUND);
+  }
+}
+
+TEST(MenuChecks, DefaultsShowOnlyTheBorderCheckedAndNothingGrey) {
+  MenuRules rules(With(OnBorder), false);
+  for (int i = 0; i < MenuRules::kRowCount; ++i) {
+    MenuRow row = rules.Row(i);
+    EXPECT_EQ(row.Checked, row.Id == IDM_BORDER) << i + 1;
+    EXPECT_FALSE(row.Grey) << i + 1;
+  }
+}
+
+TEST(MenuChecks, EachSwitchRowShowsItsOwnOptionInEveryCombination) {
+  struct { uint16_t Id; uint32_t Flag; } switches[] = {
+      {IDM_USEBITMAP, OnBitmap}, {IDM_CAPTION, OnCaption}, {IDM_BORDER, OnBorder},
+      {IDM_SECOND, OnSecond},    {IDM_ONTOP, OnTop},       {IDM_TRANSPARENT, OnTransparent},
+      {IDM_ANALOG, OnAnalog}};
+  for (DisplayFlags f : AllFlagCombinations()) {
+    for (bool tip : {false, true}) {
+      MenuRules rules(f, tip);
+      for (auto s : switches) EXPECT_EQ(RowOf(rules, s.Id).Checked, f.Has(s.Flag)) << Describe(f);
+      EXPECT_EQ(RowOf(rules, IDM_TOOLTIP).Checked, tip);
+      for (uint16_t id : {IDM_FONT, IDM_BACKGROUND, IDM_TIMER, IDM_ABOUT, IDM_EXIT})
+        EXPECT_FALSE(RowOf(rules, id).Checked) << id << " " << Describe(f);
+    }
+  }
+}
+
+TEST(MenuGrey, TransparentDigitalClockOffersNoBackgroundNoOnTopAndSecondsOnlyOff) {
+  MenuRules off(With(OnTransparent), false);
+  EXPECT_EQ(GreyIds(off), (std::set<uint16_t>{IDM_BACKGROUND, IDM_ONTOP, IDM_SECOND}));
+  MenuRules on(With(OnTransparent | OnSecond), false);
+  EXPECT_EQ(GreyIds(on), (std::set<uint16_t>{IDM_BACKGROUND, IDM_ONTOP}));
+  EXPECT_FALSE(RowOf(on, IDM_FONT).Grey);
+}
+
+TEST(MenuGrey, TransparentAnalogClockOffersNoFontAndNoBorder) {
+  MenuRules rules(With(OnTransparent | OnAnalog), false);
+  EXPECT_EQ(GreyIds(rules), (std::set<uint16_t>{IDM_FONT, IDM_BORDER}));
+  EXPECT_TRUE(RowOf(rules, IDM_TRANSPARENT).Checked);
+  MenuRules captioned(With(OnTransparent | OnAnalog | OnCaption), false);
+  EXPECT_TRUE(RowOf(captioned, IDM_TRANSPARENT).Grey);
+}
+
+TEST(MenuGrey, DigitalClockShowingSecondsCannotBecomeTransparent) {
+  EXPECT_EQ(GreyIds(MenuRules(With(OnSecond), false)),
+            (std::set<uint16_t>{IDM_TRANSPARENT}));
+  EXPECT_EQ(GreyIds(MenuRules(With(OnSecond | OnAnalog), false)),
+            (std::set<uint16_t>{IDM_FONT}));
+}
+
+// The rules of the greying in the user's words, over every combination.
+TEST(MenuGrey, EveryCombinationGreysExactlyWhatTheDisplayCannotDo) {
+  for (DisplayFlags f : AllFlagCombinations()) {
+    for (bool tip : {false, true}) {
+      MenuRules rules(f, tip);
+      const bool analog = f.Has(OnAnalog), transparent = f.Has(OnTransparent);
+      std::set<uint16_t> expected;
+      if (analog) expected.insert(IDM_FONT);   // the font is for the digits only
+      if (transparent && !analog) {
+        expected.insert(IDM_BACKGROUND);
+        expected.insert(IDM_ONTOP);
+        if (!f.Has(OnSecond)) expected.insert(IDM_SECOND);
+      }
+      if (transparent && analog) expected.insert(IDM_BORDER);
+      if (analog && f.Has(OnCaption)) expected.insert(IDM_TRANSPARENT);
+      if (!analog && !transparent && f.Has(OnSecond)) expected.insert(IDM_TRANSPARENT);
+      EXPECT_EQ(GreyIds(rules), expected) << Describe(f) << (tip ? " tip" : "");
+    }
+  }
+}

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+#include <utility>
+#include <vector>
+#include "app/rules/MenuRules.h"
+#include "app/rules/SwitchRules.h"
+#include "res/resource.h"
+#include "tests/host/FlagCombos.h"
+
+namespace {
+
+using Write = std::pair<uint32_t, bool>;
+
+std::vector<Write> WritesOf(const SwitchPlan& plan) {
+  std::vector<Write> w;
+  for (int i = 0; i < plan.StepCount; ++i) w.push_back({plan.Steps[i].Flag, plan.Steps[i].On});
+  return w;
+}
+
+DisplayFlags With(uint32_t bits) {
+  DisplayFlags f;
+  f.Bits = bits;
+  return f;
+}
+
+const DisplaySwitch kAllSwitches[] = {
+    DisplaySwitch::Caption,        DisplaySwitch::Border, DisplaySwitch::OnTop,
+    DisplaySwitch::Transparent,    DisplaySwitch::TransparentOff, DisplaySwitch::Analog,
+    DisplaySwitch::Seconds,        DisplaySwitch::Bitmap};
+
+// The combinations that the menu can lead to: the states the greying protects.
+bool Consistent(DisplayFlags f) {
+  if (f.IsTransparentDigital() && (f.Has(OnTop) || f.Has(OnSecond))) return false;
+  if (f.Has(OnTransparent) && f.Has(OnAnalog) && (f.Has(OnBorder) || f.Has(OnCaption)))
+    return false;
+  return true;
+}
+
+}  // namespace
+
+TEST(SwitchWrites, WhatIsWrittenIsWhatTheOptionsBecomeAndNothingElseChanges) {
+  for (DisplaySwitch s : kAllSwitches) {
+    for (DisplayFlags f : AllFlagCombinations()) {
+      SwitchPlan plan = SwitchRules::Plan(s, f);
+      EXPECT_EQ(plan.Before.Bits, f.Bits);
+      uint32_t written = 0;
+      for (Write w : WritesOf(plan)) {
+        EXPECT_EQ(plan.After.Has(w.first), w.second) << Describe(f);
+        written |= w.first;
+      }
+      EXPECT_EQ((plan.Before.Bits ^ plan.After.Bits) & ~written, 0u)
+          << "an option changed without being written: " << Describe(f);
+    }
+  }
+}
+
+TEST(SwitchWrites, PlainSwitchesFlipAndWriteTheirOwnOptionOnly) {
+  struct { DisplaySwitch S; uint32_t Flag; } plain[] = {
+      {DisplaySwitch::Border, OnBorder}, {DisplaySwitch::OnTop, OnTop},
+      {DisplaySwitch::Bitmap, OnBitmap}};
+  for (auto p : plain) {
+    for (DisplayFlags f : AllFlagCombinations()) {
+      SwitchPlan plan = SwitchRules::Plan(p.S, f);
+      EXPECT_EQ(WritesOf(plan), (std::vector<Write>{{p.Flag, !f.Has(p.Flag)}})) << Describe(f);
+      EXPECT_EQ(plan.After.Bits, f.Bits ^ p.Flag);
+      EXPECT_FALSE(plan.Refused);
+    }
+  }
+}
+
+TEST(SwitchWrites, CaptionOnAnEndsTheTransparencyOfAnAnalogClock) {
+  for (DisplayFlags f : AllFlagCombinations()) {
+    SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Caption, f);
+    bool on = !f.Has(OnCaption);
+    std::vector<Write> expected{{OnCaption, on}};
+    if (on && f.Has(OnTransparent) && f.Has(OnAnalog)) expected.push_back({OnTransparent, false});
+    EXPECT_EQ(WritesOf(plan), expected) << Describe(f);
+  }
+  // Digital stays transparent under a caption.
+  EXPECT_TRUE(SwitchRules::Plan(DisplaySwitch::Caption, With(OnTransparent)).After.Has(OnTransparent));
+}
+
+TEST(SwitchWrites, TransparencyTurnsOffTheBorderOfAnalogAndTheOnTopOfDigital) {
+  SwitchPlan analog = SwitchRules::Plan(DisplaySwitch::Transparent, With(OnAnalog | OnBorder));
+  EXPECT_EQ(WritesOf(analog), (std::vector<Write>{{OnTransparent, true}, {OnBorder, false}}));
+  EXPECT_TRUE(analog.After.IsShaped());
+
+  SwitchPlan digital = SwitchRules::Plan(DisplaySwitch::Transparent, With(OnBorder | OnTop));
+  EXPECT_EQ(WritesOf(digital), (std::vector<Write>{{OnTransparent, true}, {OnTop, false}}));
+  EXPECT_TRUE(digital.After.Has(OnBorder));   // a digital clock keeps its border
+
+  SwitchPlan analogOnTop = SwitchRules::Plan(DisplaySwitch::Transparent, With(OnAnalog | OnTop));
+  EXPECT_EQ(WritesOf(analogOnTop), (std::vector<Write>{{OnTransparent, true}}));
+
+  // Turning transparency off turns nothing else off.
+  for (DisplayFlags f : AllFlagCombinations()) {
+    if (!f.Has(OnTransparent)) continue;
+    SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Transparent, f);
+    EXPECT_EQ(WritesOf(plan), (std::vector<Write>{{OnTransparent, false}})) << Describe(f);
+  }
+}
+
+TEST(SwitchWrites, ChangingTheFaceWritesTransparencyOffFirstInEveryCombination) {
+  for (DisplayFlags f : AllFlagCombinations()) {
+    SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Analog, f);
+    EXPECT_EQ(WritesOf(plan),
+              (std::vector<Write>{{OnTransparent, false}, {OnAnalog, !f.Has(OnAnalog)}}))
+        << Describe(f);
+    SwitchPlan off = SwitchRules::Plan(DisplaySwitch::TransparentOff, f);
+    EXPECT_EQ(WritesOf(off), (std::vector<Write>{{OnTransparent, false}})) << Describe(f);
+  }
+}
+
+TEST(SwitchWrites, SecondsAreRefusedOnlyWhenATransparentDigitalClockWouldShowThem) {
+  for (DisplayFlags f : AllFlagCombinations()) {
+    SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Seconds, f);
+    bool refuse = f.IsTransparentDigital() && !f.Has(OnSecond);
+    EXPECT_EQ(plan.Refused, refuse) << Describe(f);
+    if (refuse) {
+      EXPECT_EQ(plan.StepCount, 0);
+      EXPECT_EQ(plan.After.Bits, f.Bits);
+    } else {
+      EXPECT_EQ(WritesOf(plan), (std::vector<Write>{{OnSecond, !f.Has(OnSecond)}}));
+    }
+  }
+}
+
+TEST(SwitchWrites, EachOptionIsStoredUnderItsOwnName) {
+  EXPECT_STREQ(SwitchRules::ValueName(OnBorder), "OnBorder");
+  EXPECT_STREQ(SwitchRules::ValueName(OnTransparent), "OnTransparent");
+  EXPECT_STREQ(SwitchRules::ValueName(OnCaption), "OnCaption");
+  EXPECT_STREQ(SwitchRules::ValueName(OnAnalog), "OnAnalog");
+  EXPECT_STREQ(SwitchRules::ValueName(OnSecond), "OnSecond");
+  EXPECT_STREQ(SwitchRules::ValueName(OnTop), "OnTop");
+  EXPECT_STREQ(SwitchRules::ValueName(OnBitmap), "OnBitmap");
+  EXPECT_EQ(SwitchRules::ValueName(0), nullptr);
+  EXPECT_EQ(SwitchRules::ValueName(OnBorder | OnTop), nullptr);
+}
+
+// Whatever the user picks from the menu, the clock never lands in a state
+// that the greying forbids.
+TEST(SwitchConsistency, EveryEnabledMenuSwitchKeepsTheDisplayConsistent) {
+  struct { uint16_t Id; DisplaySwitch S; } items[] = {
+      {IDM_CAPTION, DisplaySwitch::Caption}, {IDM_BORDER, DisplaySwitch::Border},
+      {IDM_SECOND, DisplaySwitch::Seconds},  {IDM_ONTOP, DisplaySwitch::OnTop},
+      {IDM_TRANSPARENT, DisplaySwitch::Transparent}, {IDM_ANALOG, DisplaySwitch::Analog},
+      {IDM_USEBITMAP, DisplaySwitch::Bitmap}};
+  int reachable = 0;
+  for (DisplayFlags f : AllFlagCombinations()) {
+    if (!Consistent(f)) continue;
+    ++reachable;
+    MenuRules menu(f, false);
+    for (auto item : items) {
+      bool grey = false;
+      for (int i = 0; i < MenuRules::kRowCount; ++i)
+        if (menu.Row(i).Id == item.Id) grey = menu.Row(i).Grey;
+      if (grey) continue;
+      SwitchPlan plan = SwitchRules::Plan(item.S, f);
+      EXPECT_TRUE(Consistent(plan.After))
+          << "item " << item.Id << " from " << Describe(f) << " to " << Describe(plan.After);
+    }
+  }
+  EXPECT_GT(reachable, 64);
+}
+
+TEST(SwitchConsistency, TheDoubleClickMayComeInAnyStateAndStillLeavesItConsistent) {
+  for (DisplayFlags f : AllFlagCombinations()) {
+    if (!Consistent(f)) continue;
+    EXPECT_TRUE(Consistent(SwitchRules::Plan(DisplaySwitch::Caption, f).After)) << Describe(f);
+  }
+}
