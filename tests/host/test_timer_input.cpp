@@ -1,0 +1,47 @@
+#include <gtest/gtest.h>
+#include <cstdint>
+#include "timer/rules/TimerInput.h"
+
+TEST(TimerInput, TimesWithAnySeparatorAreAcceptedWithinTheDay) {
+  for (const char* text : {"07:30", "07.30", "07 30", "00:00", "23:59", "12x05"})
+    EXPECT_TRUE(TimerInput::IsValidTimeText(text)) << text;
+}
+
+TEST(TimerInput, TimesOfTheWrongShapeOrOutOfRangeAreRefused) {
+  const char* refused[] = {
+      "7:30",     // four bytes
+      "007:30",   // six bytes
+      "",        "07:3", "24:00", "07:60", "99:99",
+      "a7:30",   "07:3b", "-1:00", " 7:30", "07:+3",
+      "０７:３０",  // full-width digits: double-byte characters of code page 932
+  };
+  for (const char* text : refused) EXPECT_FALSE(TimerInput::IsValidTimeText(text)) << text;
+  EXPECT_FALSE(TimerInput::IsValidTimeText(nullptr));
+}
+
+TEST(TimerInput, CountIsReadLikeAnUnsignedDialogNumber) {
+  uint32_t value = 99;
+  EXPECT_TRUE(TimerInput::ReadNumber("007", &value));
+  EXPECT_EQ(value, 7u);
+  EXPECT_TRUE(TimerInput::ReadNumber("  12  ", &value));
+  EXPECT_EQ(value, 12u);
+  EXPECT_TRUE(TimerInput::ReadNumber("4294967295", &value));
+  EXPECT_EQ(value, 4294967295u);
+  for (const char* text : {"", "   ", "abc", "-1", "+5", "5a", "1 2", "4294967296",
+                           "99999999999999999999"}) {
+    EXPECT_FALSE(TimerInput::ReadNumber(text, &value)) << text;
+    EXPECT_EQ(value, 0u) << text;
+  }
+}
+
+TEST(TimerInput, CountMustLieBetweenOneAndSixty) {
+  uint32_t count = 0;
+  EXPECT_TRUE(TimerInput::ReadCount("1", &count));
+  EXPECT_EQ(count, 1u);
+  EXPECT_TRUE(TimerInput::ReadCount("60", &count));
+  EXPECT_EQ(count, 60u);
+  EXPECT_TRUE(TimerInput::ReadCount("007", &count));
+  EXPECT_EQ(count, 7u);
+  for (const char* text : {"0", "61", "-1", "", "abc", "100"})
+    EXPECT_FALSE(TimerInput::ReadCount(text, &count)) << text;
+}
