@@ -1,0 +1,65 @@
+#pragma once
+#include "timer/rules/AlarmSettings.h"
+#include "timer/rules/ClockTime.h"
+
+// What the once-a-second tick has to do, decided from the times and flags
+// alone; the shell reads the clock, asks here and makes the calls.
+
+// The face that the tick keeps up to date.
+enum class TickFace {
+  Analog,               // a painter exists: drawing cycles straight into the window
+  TransparentDigital,   // the digits over what lies behind, at the bottom of the stack
+  Digital,              // digits over the background colour or picture
+};
+
+enum class TickRedraw {
+  Nothing,
+  SecondHand,           // analog cycle that moves only the second hand
+  WholeAnalogFace,      // analog cycle that redraws background, dial and hands
+  PushToBottom,         // transparent digital: re-stack and draw anew over what lies behind
+  RedrawInPlace,        // transparent digital: redraw now without re-stacking
+  Repaint,              // digital: invalidate with erasing and update now
+};
+
+struct TickInput {
+  ClockTime Now;
+  ClockTime TickTime;        // the last processed tick
+  ClockTime TitleDate;       // the date that the title shows
+  bool MinuteChanged;
+  bool FullRedrawPending;
+  TickFace Face;
+  bool ShowSeconds;
+};
+
+struct TickDecision {
+  // The minute of Now differs from the last processed tick's (date, hour
+  // and minute compared): MinuteChanged is to be set.
+  bool NewMinute;
+  // The date of Now differs from the date the title shows.
+  bool RenewTitle;
+  // This is the first processed tick of its minute: look for a due alarm.
+  bool CheckAlarms;
+  // What to draw when no alarm is notified.
+  TickRedraw Redraw;
+};
+
+TickDecision DecideTick(const TickInput& in);
+
+// The redraw for a tick, given MinuteChanged as it stands after the new
+// minute was noted.
+TickRedraw RedrawFor(TickFace face, bool showSeconds, bool minuteChanged,
+                     bool fullRedrawPending);
+
+// The calendar minute of the last alarm notification, so that no alarm
+// minute is announced twice (a notification closed within its minute, or the
+// system clock put back over it).
+struct NotifiedMinute {
+  bool Any = false;
+  ClockTime At;
+};
+
+// The number 1 to 4 of the lowest-numbered armed alarm set to the hour and
+// minute of tickTime, or 0; always 0 when the timer is off or that minute
+// was already notified.
+int FirstDueAlarm(const AlarmSettings& alarms, const ClockTime& tickTime,
+                  const NotifiedMinute& last);
