@@ -1,10 +1,257 @@
-// Placeholder until the analog face is built.
 #include "face/ClockPainter.h"
-ClockPainter::ClockPainter(HWND window, int w, int h) : Window(window) { Resize(w, h); }
-ClockPainter::~ClockPainter() {}
-bool ClockPainter::BeginDrawing(bool) { return false; }
-void ClockPainter::EndDrawing() {}
-void ClockPainter::Draw(bool) {}
-void ClockPainter::SetFaceColor(COLORREF) {}
-void ClockPainter::Resize(int w, int h) { ClientWidth = w; ClientHeight = h; }
-void ClockPainter::ApplyShape() {}
+#include "app/ClockApp.h"
+#include "app/Globals.h"
+#include "face/BackgroundImage.h"
+
+static const COLORREF kMarkColor = 0x00800000;     // navy
+static const COLORREF kHourColor = 0x00C00000;     // blue
+static const COLORREF kSecondColor = 0x00FFFF00;   // cyan, before the exclusive-or
+
+static POINT ToPoint(FacePoint p) { return POINT{p.X, p.Y}; }
+
+// --- construction -----------------------------------------------------------
+
+ClockPainter::ClockPainter(HWND window, int clientWidth, int clientHeight)
+    : CenterX(0), CenterY(0), Radius(0), ClientWidth(0), ClientHeight(0),
+      WindowRegion(nullptr), FullRedraw(true), Surface(nullptr), PaintRecord(),
+      FromPaint(false), Borrowed(false), FaceBrush(nullptr), MarkBrush(nullptr),
+      HourBrush(nullptr), SecondPen(nullptr), SavedPen(nullptr), SavedBrush(nullptr),
+      Window(window), FaceColor(App->Font.BkColor()), MarkColor(kMarkColor),
+      HourColor(kHourColor), ShowSecond(App->Flags.Has(OnSecond)), LastSecondHand(),
+      SecondHandShown(false) {
+  FaceBrush = CreateSolidBrush(FaceColor);
+  MarkBrush = CreateSolidBrush(MarkColor);
+  HourBrush = CreateSolidBrush(HourColor);
+  SecondPen = CreatePen(PS_SOLID, 1, kSecondColor);
+  Resize(clientWidth, clientHeight);
+}
+
+ClockPainter::~ClockPainter() {
+  if (WindowRegion) {
+    // The window owns the region and releases it when it gets another one.
+    SetWindowRgn(Window, nullptr, TRUE);
+    WindowRegion = nullptr;
+  }
+  RestoreBrush(&FaceBrush);
+  RestoreBrush(&MarkBrush);
+  RestoreBrush(&HourBrush);
+  RestorePen(&SecondPen);
+}
+
+// --- drawing surface ----------------------------------------------------------
+
+bool ClockPainter::BeginDrawing(bool fromPaint) {
+  FromPaint = fromPaint;
+  Borrowed = false;
+  if (fromPaint) {
+    // A paint redraws the whole face; were the surface clipped to a part of
+    // the window, the second hand outside that part would be left where it
+    // was while LastSecondHand moved on, and the next tick would strike a
+    // stray line through the face.
+    InvalidateRect(Window, nullptr, FALSE);
+    Surface = BeginPaint(Window, &PaintRecord);
+  } else {
+    Surface = GetDC(Window);
+  }
+  // The window's device context is private: whatever the last cycle left
+  // (the digital face's transparent mode, say) is still set.
+  if (Surface) SetBkMode(Surface, OPAQUE);
+  return Surface != nullptr;
+}
+
+void ClockPainter::BeginDrawingOn(HDC surface) {
+  FromPaint = false;
+  Borrowed = true;
+  Surface = surface;
+  if (Surface) SetBkMode(Surface, OPAQUE);
+}
+
+void ClockPainter::EndDrawing() {
+  if (Surface) {
+    RestoreBrush(nullptr);
+    RestorePen(nullptr);
+    if (Borrowed) {
+      // The caller keeps its device context.
+    } else if (FromPaint) {
+      EndPaint(Window, &PaintRecord);
+    } else {
+      ReleaseDC(Window, Surface);
+      // Drawn outside a paint request: nothing is left to paint.
+      ValidateRect(Window, nullptr);
+    }
+    Surface = nullptr;
+    Borrowed = false;
+  }
+  MinuteChanged = false;
+}
+
+// --- selection rule -----------------------------------------------------------
+// The first object displaced of each kind in a cycle is what the surface had
+// before; only that one is put back, whatever was selected in between.
+
+void ClockPainter::SelectPen(HGDIOBJ pen) {
+  if (!pen || !Surface) return;
+  HGDIOBJ previous = SelectObject(Surface, pen);
+  if (!SavedPen) SavedPen = previous;
+}
+
+void ClockPainter::RestorePen(HPEN* slot) {
+  if (SavedPen) {
+    if (Surface) SelectObject(Surface, SavedPen);
+    SavedPen = nullptr;
+  }
+  if (slot) {
+    if (*slot) DeleteObject(*slot);
+    *slot = nullptr;
+  }
+}
+
+void ClockPainter::SelectBrush(HGDIOBJ brush) {
+  if (!brush || !Surface) return;
+  HGDIOBJ previous = SelectObject(Surface, brush);
+  if (!SavedBrush) SavedBrush = previous;
+}
+
+void ClockPainter::RestoreBrush(HBRUSH* slot) {
+  if (SavedBrush) {
+    if (Surface) SelectObject(Surface, SavedBrush);
+    SavedBrush = nullptr;
+  }
+  if (slot) {
+    if (*slot) DeleteObject(*slot);
+    *slot = nullptr;
+  }
+}
+
+void ClockPainter::SetFaceColor(COLORREF colour) {
+  FaceColor = colour;
+  RestoreBrush(&FaceBrush);
+  FaceBrush = CreateSolidBrush(FaceColor);
+  SelectBrush(FaceBrush);
+}
+
+// --- the cycle ------------------------------------------------------------------
+
+bool ClockPainter::UsesPicture() const {
+  return App->Flags.Has(OnBitmap) && App->Bitmap[0] != '\0';
+}
+
+void ClockPainter::DrawBackgroundPicture() {
+  RECT all = {0, 0, ClientWidth, ClientHeight};
+  if (Background) Background->DrawStretched(Surface, all);
+}
+
+void ClockPainter::Draw(bool full) {
+  if (!Surface && !BeginDrawing(false)) return;
+  if (FromPaint) FullRedraw = true;
+  bool whole = FullRedraw || full;
+  if (whole) {
+    // The picture replaces the disc and the marks; only the hands go over it.
+    if (UsesPicture()) {
+      DrawBackgroundPicture();
+    } else {
+      DrawFace();
+    }
+    DrawHourHand();
+    DrawMinuteHand();
+  }
+  if (ShowSecond) DrawSecondHand(whole);
+  FullRedraw = false;
+  EndDrawing();
+}
+
+// --- figures --------------------------------------------------------------------
+
+void ClockPainter::DrawHand(const HandPoints& points, bool asLine) {
+  MoveToEx(Surface, points.Tip.X, points.Tip.Y, nullptr);
+  if (asLine) {
+    LineTo(Surface, points.TailEnd.X, points.TailEnd.Y);
+    return;
+  }
+  POINT corners[4] = {ToPoint(points.Tip), ToPoint(points.LeftSide), ToPoint(points.Tail),
+                      ToPoint(points.RightSide)};
+  HRGN shape = CreatePolygonRgn(corners, 4, WINDING);
+  if (!shape) return;
+  // Painted without an outline: the hand is exactly the region.
+  PaintRgn(Surface, shape);
+  DeleteObject(shape);
+}
+
+void ClockPainter::DrawFace() {
+  SelectBrush(FaceBrush);
+  HRGN disc = CreateEllipticRgn(CenterX - Radius, CenterY - Radius, CenterX + Radius,
+                                CenterY + Radius);
+  if (disc) {
+    PaintRgn(Surface, disc);
+    DeleteObject(disc);
+  }
+  // Outlined with the surface's own pen: every cycle puts back what it
+  // found, so that is the default black pen of the private context.
+  SelectBrush(MarkBrush);
+  FaceGeometry face = Geometry();
+  for (int position = 0; position < 60; position += 5) {
+    MarkRect m = MarkRectAt(face, position);
+    Rectangle(Surface, m.Left, m.Top, m.Right, m.Bottom);
+  }
+}
+
+void ClockPainter::DrawHourHand() {
+  int position = HourHandPosition(TickTime.wHour, TickTime.wMinute);
+  HandPoints hand = HandShape(Geometry(), position, HandKind::Hour);
+  SelectBrush(HourBrush);
+  DrawHand(hand, false);
+}
+
+void ClockPainter::DrawMinuteHand() {
+  HandPoints hand = HandShape(Geometry(), TickTime.wMinute, HandKind::Minute);
+  SelectBrush(MarkBrush);
+  DrawHand(hand, false);
+}
+
+// Exclusive-or: drawing the same line twice gives back the face under it, so
+// the hand moves every second by two short lines instead of a redrawn face.
+void ClockPainter::DrawSecondHand(bool faceRedrawn) {
+  SetROP2(Surface, R2_XORPEN);
+  SelectPen(SecondPen);
+  // A face just painted over the old line has already taken it away.
+  if (SecondHandShown && !faceRedrawn) DrawHand(LastSecondHand, true);
+  LastSecondHand = HandShape(Geometry(), TickTime.wSecond, HandKind::Second);
+  DrawHand(LastSecondHand, true);
+  SecondHandShown = true;
+  SetROP2(Surface, R2_COPYPEN);
+}
+
+// --- window shape -----------------------------------------------------------------
+
+void ClockPainter::Resize(int clientWidth, int clientHeight) {
+  ClientWidth = clientWidth;
+  ClientHeight = clientHeight;
+  FaceGeometry face = GeometryForClient(clientWidth, clientHeight);
+  CenterX = face.CenterX;
+  CenterY = face.CenterY;
+  Radius = face.Radius;
+  ApplyShape();
+}
+
+void ClockPainter::ApplyShape() {
+  if (App->Flags.IsShaped()) {
+    // Rebuilt on every call: the disc follows the window's size.
+    HRGN disc = CreateEllipticRgn(CenterX - Radius, CenterY - Radius, CenterX + Radius,
+                                  CenterY + Radius);
+    if (disc && SetWindowRgn(Window, disc, TRUE)) {
+      WindowRegion = disc;   // the window's from now on
+    } else {
+      if (disc) DeleteObject(disc);   // not handed over: still ours
+      if (WindowRegion) SetWindowRgn(Window, nullptr, TRUE);
+      WindowRegion = nullptr;
+    }
+  } else if (WindowRegion) {
+    SetWindowRgn(Window, nullptr, TRUE);
+    WindowRegion = nullptr;
+  }
+  MinuteChanged = true;
+  FullRedrawPending = true;
+  InvalidateRect(Window, nullptr, TRUE);
+  UpdateWindow(Window);
+  TickSuspended = false;
+}

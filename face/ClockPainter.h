@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include "face/rules/AnalogGeometry.h"
 
 // The analog face: its geometry, brushes and pen, the window region of the
 // round display, and a drawing surface that it opens and closes itself.
@@ -15,6 +16,7 @@ public:
   HDC Surface;
   PAINTSTRUCT PaintRecord;
   bool FromPaint;
+  bool Borrowed;         // the surface belongs to the caller (a memory bitmap)
   HBRUSH FaceBrush;
   HBRUSH MarkBrush;
   HBRUSH HourBrush;
@@ -26,7 +28,7 @@ public:
   COLORREF MarkColor;
   COLORREF HourColor;
   bool ShowSecond;
-  POINT LastSecondHand[5];
+  HandPoints LastSecondHand;   // the exclusive-or line now on the screen
   bool SecondHandShown;
 
   ClockPainter(HWND window, int clientWidth, int clientHeight);
@@ -35,6 +37,9 @@ public:
   ClockPainter& operator=(const ClockPainter&) = delete;
 
   bool BeginDrawing(bool fromPaint);
+  // Opens a cycle on a device context that the caller owns and keeps, such
+  // as a memory bitmap; EndDrawing then only puts back what it selected.
+  void BeginDrawingOn(HDC surface);
   void EndDrawing();
   void Draw(bool full);
   void SetFaceColor(COLORREF colour);
@@ -47,9 +52,14 @@ public:
   void Resize(int clientWidth, int clientHeight);
   void ApplyShape();
 
+  FaceGeometry Geometry() const { return FaceGeometry{CenterX, CenterY, Radius}; }
   void DrawFace();
   void DrawHourHand();
   void DrawMinuteHand();
   void DrawSecondHand(bool faceRedrawn);
-  void DrawHand(const POINT* points, bool asLine);
+  void DrawHand(const HandPoints& points, bool asLine);
+
+private:
+  bool UsesPicture() const;
+  void DrawBackgroundPicture();
 };

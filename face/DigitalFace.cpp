@@ -1,14 +1,140 @@
-// Placeholder until the digital face is built.
 #include "face/DigitalFace.h"
+#include <new>
+#include "app/ClockApp.h"
+#include "app/Globals.h"
+#include "face/BackgroundImage.h"
+#include "face/ClockPainter.h"
+#include "face/rules/KeyColor.h"
+#include "timer/ClockTick.h"
+#include "timer/rules/TimeText.h"
+
+// In the transparent display every pixel that is not the key colour shows:
+// anti-aliased edges, blended with the key, would leave a coloured fringe
+// round the digits.
+static BYTE WantedQuality() {
+  return App->Flags.IsTransparentDigital() ? NONANTIALIASED_QUALITY : DEFAULT_QUALITY;
+}
+
 DigitalFace::DigitalFace()
     : FontDirty(true), BrushDirty(true), FontSpec(nullptr), TextFont(nullptr),
       BackgroundBrush(nullptr) {}
-DigitalFace::~DigitalFace() { ReleaseFont(); ReleaseBrush(); }
-void DigitalFace::EnsureFont() {}
-void DigitalFace::EnsureBrush() {}
-void DigitalFace::ReleaseFont() {}
-void DigitalFace::ReleaseBrush() {}
-int PaintDigital(HWND, bool, RECT*) { return 0; }
+
+DigitalFace::~DigitalFace() {
+  ReleaseFont();
+  ReleaseBrush();
+}
+
+void DigitalFace::EnsureFont() {
+  BYTE quality = WantedQuality();
+  // A switch into or out of the transparent display needs the other quality.
+  if (!FontDirty && TextFont && FontSpec && FontSpec->lfQuality == quality) return;
+  ReleaseFont();
+  FontSpec = new (std::nothrow) LOGFONTA();
+  if (!FontSpec) return;
+  // Only face, height, weight and italics reach the clock's font; underline,
+  // strike-out and the character set that the dialog may offer do not.
+  const FontSetup& chosen = App->Font;
+  lstrcpynA(FontSpec->lfFaceName, chosen.LogFont.lfFaceName, LF_FACESIZE);
+  FontSpec->lfHeight = chosen.LogFont.lfHeight;
+  FontSpec->lfWeight = chosen.FontBold ? FW_BOLD : FW_NORMAL;
+  FontSpec->lfItalic = chosen.FontItalic ? 1 : 0;
+  FontSpec->lfCharSet = SHIFTJIS_CHARSET;
+  FontSpec->lfQuality = quality;
+  TextFont = CreateFontIndirectA(FontSpec);
+  FontDirty = false;
+}
+
+void DigitalFace::EnsureBrush() {
+  if (!BrushDirty && BackgroundBrush) return;
+  ReleaseBrush();
+  BackgroundBrush = CreateSolidBrush(App->Font.BkColor());
+  BrushDirty = false;
+}
+
+void DigitalFace::ReleaseFont() {
+  if (TextFont) DeleteObject(TextFont);
+  TextFont = nullptr;
+  delete FontSpec;
+  FontSpec = nullptr;
+}
+
+void DigitalFace::ReleaseBrush() {
+  if (BackgroundBrush) DeleteObject(BackgroundBrush);
+  BackgroundBrush = nullptr;
+}
+
+// The key colour is what the layered window leaves see-through; it always
+// differs from the text colour, so the digits stay.
+static void FillWithKeyColour(HDC surface, const RECT& client) {
+  HBRUSH key = CreateSolidBrush(TransparentKeyFor(App->Font.FontColor()));
+  if (!key) return;
+  FillRect(surface, &client, key);
+  DeleteObject(key);
+}
+
+void DigitalFace::PaintBackground(HDC surface, const RECT& client) {
+  if (App->Flags.Has(OnTransparent)) {
+    if (App->Flags.IsTransparentDigital()) FillWithKeyColour(surface, client);
+    return;
+  }
+  if (App->Flags.Has(OnBitmap) && App->Bitmap[0] != '\0') {
+    if (Background) Background->DrawStretched(surface, client);
+    return;
+  }
+  EnsureBrush();
+  if (!BackgroundBrush) return;
+  HGDIOBJ previous = SelectObject(surface, BackgroundBrush);
+  FillRect(surface, &client, BackgroundBrush);
+  SelectObject(surface, previous);
+}
+
+void DigitalFace::DrawTime(HDC surface, const RECT& client, bool measure, RECT* measureRect) {
+  EnsureFont();
+  // The private context keeps its mode between cycles: set it every time.
+  SetBkMode(surface, TRANSPARENT);
+  PaintBackground(surface, client);
+  HGDIOBJ previousFont = TextFont ? SelectObject(surface, TextFont) : nullptr;
+  SetTextColor(surface, App->Font.FontColor());
+
+  char text[16];
+  int length = static_cast<int>(
+      FormatClockText(ClockTimeOf(TickTime), App->Flags.Has(OnSecond), text));
+  if (measure) {
+    DrawTextA(surface, text, length, measureRect, DT_CALCRECT | DT_SINGLELINE);
+  } else {
+    RECT box = client;
+    DrawTextA(surface, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
+  if (previousFont) SelectObject(surface, previousFont);
+}
+
+int PaintDigital(HWND window, bool measure, RECT* measureRect) {
+  if (!App->Digital) App->Digital = new (std::nothrow) DigitalFace();
+  DigitalFace* face = App->Digital;
+  if (!face) return 0;
+
+  PAINTSTRUCT paint;
+  HDC surface = measure ? GetDC(window) : BeginPaint(window, &paint);
+  if (!surface) return 0;
+  RECT client;
+  GetClientRect(window, &client);
+  face->DrawTime(surface, client, measure, measureRect);
+  if (measure) {
+    ReleaseDC(window, surface);
+    ValidateRect(window, nullptr);
+    return -1;
+  }
+  EndPaint(window, &paint);
+  return 0;
+}
+
 LRESULT PaintFace(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  return DefWindowProcA(window, message, wParam, lParam);
+  if (!App->Flags.Has(OnAnalog)) return PaintDigital(window, false, nullptr);
+  ClockPainter* painter = App->Analog;
+  if (!painter) return DefWindowProcA(window, message, wParam, lParam);
+  painter->BeginDrawing(true);
+  MinuteChanged = true;
+  painter->Draw(true);
+  painter->EndDrawing();
+  return 0;
 }

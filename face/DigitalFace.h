@@ -20,6 +20,14 @@ public:
   void EnsureBrush();
   void ReleaseFont();
   void ReleaseBrush();
+
+  // Paints background and time text of TickTime into surface over client
+  // (measure false), or puts the text's extent into measureRect (measure
+  // true; the background is painted all the same).
+  void DrawTime(HDC surface, const RECT& client, bool measure, RECT* measureRect);
+
+private:
+  void PaintBackground(HDC surface, const RECT& client);
 };
 
 // Paints the digital face (measure false) or measures its text into
