@@ -8,7 +8,7 @@ if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 
 PACKAGES=(
-  cmake make g++ clang googletest libgtest-dev
+  cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
   mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils
