@@ -1,12 +1,138 @@
-// Placeholder until the background picture is built.
 #include "face/BackgroundImage.h"
+
+static_assert(sizeof(BITMAPFILEHEADER) == kFileHeaderSize, "the file header is read as is");
+static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderSize, "the block starts with this header");
+
+namespace {
+
+const char kErrorCaption[] = "エラー";
+
+void ShowError(HWND window, const char* text) {
+  MessageBoxA(window, text, kErrorCaption, MB_ICONEXCLAMATION);
+}
+
+const char* FaultText(BitmapFault fault) {
+  switch (fault) {
+    case BitmapFault::HeaderShort: return "ビットマップヘッダーの読込みに失敗しました。";
+    case BitmapFault::NoMemory: return "ﾋﾞｯﾄﾏｯﾌﾟの読込みに失敗しました(ﾒﾓﾘ不足?)";
+    case BitmapFault::ShortRead: return "Bitmap Headerの読込みに失敗しました(ﾒﾓﾘ不足?)";
+    case BitmapFault::InfoHeaderSize: return "Error : ﾋﾞｯﾄﾏｯﾌﾟのｲﾝﾌｫﾍｯﾀﾞｰｻｲｽﾞが違います。";
+    case BitmapFault::Damaged: return "ﾋﾞｯﾄﾏｯﾌﾟのﾃﾞｰﾀが壊れています。";
+    case BitmapFault::NoPixels: return "ﾋﾞｯﾄﾏｯﾌﾟの幅か高さが0です。";
+    case BitmapFault::Unsupported: return "この形式(色数・圧縮)のﾋﾞｯﾄﾏｯﾌﾟは表示できません。";
+    default: return "";
+  }
+}
+
+}  // namespace
+
 BackgroundImage::BackgroundImage(HWND window)
     : Window(window), FileHeader(), Block(nullptr), Locked(nullptr), Info(nullptr),
-      ColorTable(nullptr), ColorCount(0), Bits(nullptr) {}
+      ColorTable(nullptr), ColorCount(0), Bits(nullptr), Rows(0) {}
+
 BackgroundImage::~BackgroundImage() { Release(); }
-bool BackgroundImage::Load(const char*) { return false; }
-void BackgroundImage::Release() {}
-void BackgroundImage::DrawStretched(HDC, const RECT&) {}
-bool BackgroundImage::Read(HFILE) { return false; }
-bool BackgroundImage::LockAndParse() { return false; }
-void BackgroundImage::Unlock() {}
+
+bool BackgroundImage::Load(const char* path) {
+  if (!path || !path[0]) return false;
+  HFILE file = _lopen(path, OF_READ);
+  if (file == HFILE_ERROR) {
+    // The precision keeps any path inside the buffer.
+    char text[360];
+    wsprintfA(text, "ファイルを開くのに失敗しました\n %.300s", path);
+    ShowError(Window, text);
+    return false;
+  }
+  bool held = Read(file);
+  if (!held) Release();
+  _lclose(file);
+  InvalidateRect(Window, nullptr, TRUE);
+  return held;
+}
+
+bool BackgroundImage::Refuse(BitmapFault fault) {
+  if (fault == BitmapFault::BadMagic) {
+    char text[80];
+    wsprintfA(text, "DIB ﾋﾞｯﾄﾏｯﾌﾟのﾏｼﾞｯｸNo=(0x%04x) は読込めません", FileHeader.bfType);
+    ShowError(Window, text);
+  } else {
+    ShowError(Window, FaultText(fault));
+  }
+  return false;
+}
+
+bool BackgroundImage::Read(HFILE file) {
+  if (_hread(file, &FileHeader, kFileHeaderSize) != static_cast<long>(kFileHeaderSize))
+    return Refuse(BitmapFault::HeaderShort);
+  BitmapFault header =
+      CheckFileHeader(reinterpret_cast<const uint8_t*>(&FileHeader), kFileHeaderSize);
+  if (header != BitmapFault::None) return Refuse(header);
+
+  uint32_t blockSize = BlockSizeFor(FileHeader.bfSize);
+  if (blockSize != 0) Block = GlobalAlloc(GMEM_MOVEABLE, blockSize);
+  if (!Block) return Refuse(BitmapFault::NoMemory);
+
+  // Only the announced bytes are asked for: whatever follows them in the file,
+  // or in a block the allocator rounded up, never becomes part of the picture.
+  void* target = GlobalLock(Block);
+  if (!target) return Refuse(BitmapFault::NoMemory);
+  long got = _hread(file, target, static_cast<long>(blockSize));
+  GlobalUnlock(Block);
+  if (got != static_cast<long>(blockSize)) return Refuse(BitmapFault::ShortRead);
+
+  bool parsed = LockAndParse();
+  Unlock();
+  return parsed;
+}
+
+SIZE_T BackgroundImage::BytesRead() const {
+  SIZE_T capacity = GlobalSize(Block);
+  SIZE_T announced = BlockSizeFor(FileHeader.bfSize);
+  return announced < capacity ? announced : capacity;
+}
+
+bool BackgroundImage::LockAndParse() {
+  Locked = GlobalLock(Block);
+  if (!Locked) return false;
+  const uint8_t* bytes = static_cast<const uint8_t*>(Locked);
+  BitmapVerdict v = CheckBitmapBlock(bytes, BytesRead(), FileHeader.bfOffBits);
+  if (v.Fault != BitmapFault::None) return Refuse(v.Fault);
+
+  Info = static_cast<BITMAPINFO*>(Locked);
+  // Stored back so that the drawing, and the next parse, find them set.
+  Info->bmiHeader.biClrUsed = v.ClrUsed;
+  Info->bmiHeader.biSizeImage = v.SizeImage;
+  ColorCount = v.ColorCount;
+  ColorTable = Info->bmiColors;
+  Bits = static_cast<uint8_t*>(Locked) + v.PixelOffset;
+  Rows = static_cast<LONG>(v.Rows);
+  return true;
+}
+
+void BackgroundImage::Unlock() {
+  if (Block && Locked) GlobalUnlock(Block);
+  Locked = nullptr;
+  Info = nullptr;
+  ColorTable = nullptr;
+  ColorCount = 0;
+  Bits = nullptr;
+  Rows = 0;
+}
+
+void BackgroundImage::Release() {
+  if (Block) {
+    Unlock();
+    GlobalFree(Block);
+    Block = nullptr;
+  }
+  ZeroMemory(&FileHeader, sizeof FileHeader);
+}
+
+void BackgroundImage::DrawStretched(HDC dc, const RECT& rect) {
+  if (!Block) return;
+  // The absolute height as the source height draws rows stored from the top
+  // upright as well: the sign in the header tells the system their order.
+  if (LockAndParse())
+    StretchDIBits(dc, 0, 0, rect.right - rect.left, rect.bottom - rect.top, 0, 0,
+                  Info->bmiHeader.biWidth, Rows, Bits, Info, DIB_RGB_COLORS, SRCCOPY);
+  Unlock();
+}

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include "face/rules/BitmapCheck.h"
 
 // The background picture: a .bmp file read once into one movable block,
 // checked, and drawn stretched on request.
@@ -8,11 +9,13 @@ public:
   HWND Window;
   BITMAPFILEHEADER FileHeader;
   HGLOBAL Block;
+  // Valid only while the block is locked, between LockAndParse and Unlock.
   void* Locked;
   BITMAPINFO* Info;
   RGBQUAD* ColorTable;
   DWORD ColorCount;
   void* Bits;
+  LONG Rows;  // the picture's height, also for rows stored from the top
 
   explicit BackgroundImage(HWND window);
   virtual ~BackgroundImage();
@@ -25,4 +28,8 @@ public:
   bool Read(HFILE file);
   bool LockAndParse();
   void Unlock();
+
+private:
+  bool Refuse(BitmapFault fault);
+  SIZE_T BytesRead() const;
 };
