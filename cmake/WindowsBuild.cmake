@@ -35,6 +35,11 @@ add_custom_command(TARGET tivora POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E echo "tivora.exe size:"
   COMMAND stat -c "%s bytes" $<TARGET_FILE:tivora>)
 
+# The footprint benchmark's reference program, built only when asked for.
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/reference/CMakeLists.txt)
+  add_subdirectory(bench/reference)
+endif()
+
 option(TIVORA_TESTS "Build the win and e2e tests" ON)
 
 # The product's own checks: a 32-bit GUI program, small, importing only the

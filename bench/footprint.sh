@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# What the clock costs while it runs, beside a minimal reference clock of
+# the same build (bench/reference): exe size, time from process start to the
+# first painted frame, resident memory and CPU of the program's own process
+# over a run, for the digital face without and with seconds and for the
+# analog face with seconds. Prints one table and writes
+# $TIVORA_BUILD/bench/footprint.json. Takes a few minutes; not a test.
+#
+#   bash bench/footprint.sh                # 7 starts each, 60 s run
+#   bash bench/footprint.sh --quick        # 3 starts each, 15 s run
+#   bash bench/footprint.sh --starts 9 --seconds 120
+#
+# This machine runs only 64-bit Wine: the figures are those of the x86-64
+# build (build/win); the size of the i686 product is printed beside them.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/../scripts/wine-env.sh"
+cd "$TIVORA_ROOT"
+
+starts=7
+seconds=60
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --quick) starts=3; seconds=15 ;;
+    --starts) starts="$2"; shift ;;
+    --seconds) seconds="$2"; shift ;;
+    *) echo "usage: $0 [--quick] [--starts N] [--seconds S]" >&2; exit 2 ;;
+  esac
+  shift
+done
+
+out="$TIVORA_BUILD/bench"
+mkdir -p "$out"
+source "$here/lib.sh"
+
+bench_build
+bench_start_wine "$out/wineprefix"
+
+release_exe="$TIVORA_BUILD/release/tivora.exe"
+release_ref="$TIVORA_BUILD/release/bench/reference/tivora_reference.exe"
+clock_exe="$TIVORA_BUILD/win/tivora.exe"
+ref_exe="$TIVORA_BUILD/win/bench/reference/tivora_reference.exe"
+
+# name | exe | ink colour of its first frame | settings (name=value ...)
+programs=(
+  "reference|$ref_exe|ff0000|"
+  "digital|$clock_exe|ff0000|Left=20 Top=20 Width=116 Height=45 OnAnalog=0 OnSecond=0"
+  "digital_seconds|$clock_exe|ff0000|Left=20 Top=120 Width=160 Height=45 OnAnalog=0 OnSecond=1"
+  "analog_seconds|$clock_exe|000080|Left=20 Top=220 Width=120 Height=120 OnAnalog=1 OnSecond=1"
+)
+
+field() { cut -d'|' -f"$2" <<<"$1"; }
+
+# Starts one program with its settings; prints "PID MS CPU_MS" once it has
+# painted (wall time and the process's CPU time up to its first frame).
+start_program() {
+  local p="$1"
+  [ -n "$(field "$p" 4)" ] && bench_settings $(field "$p" 4)
+  "$out/firstframe" --ink "$(field "$p" 3)" --min 20 --timeout "${BENCH_TIMEOUT_MS:-30000}" -- \
+    "$TIVORA_WINE" "$(field "$p" 2)" || true
+}
+
+# --- start to first frame ----------------------------------------------------
+echo "start to first frame: $starts starts of each program (and one to warm up)" >&2
+declare -A frames startcpu
+for round in $(seq 0 "$starts"); do
+  for p in "${programs[@]}"; do
+    name="$(field "$p" 1)"
+    read -r pid ms cpu < <(start_program "$p")
+    bench_stop "$pid"
+    [ "$round" -eq 0 ] && continue     # the first start fills the caches
+    frames[$name]="${frames[$name]:-} $ms"
+    startcpu[$name]="${startcpu[$name]:-} ${cpu:-}"
+  done
+done
+
+# --- side by side: memory and CPU --------------------------------------------
+echo "memory and CPU: all four side by side for $seconds s" >&2
+declare -A pids cpu0 cpu1 rss anon
+for p in "${programs[@]}"; do
+  name="$(field "$p" 1)"
+  read -r pid ms cpu < <(start_program "$p")
+  [[ "$ms" =~ ^[0-9]+$ ]] || echo "warning: $name did not paint its first frame ($ms)" >&2
+  pids[$name]="$pid"
+  BENCH_PIDS+=("$pid")
+done
+sleep 2
+for name in "${!pids[@]}"; do cpu0[$name]="$(proc_cpu_ticks "${pids[$name]}")"; done
+sleep "$seconds"
+for name in "${!pids[@]}"; do
+  cpu1[$name]="$(proc_cpu_ticks "${pids[$name]}")"
+  rss[$name]="$(proc_rss_kib "${pids[$name]}")"
+  anon[$name]="$(proc_status_kib "${pids[$name]}" RssAnon)"
+done
+for name in "${!pids[@]}"; do bench_stop "${pids[$name]}"; done
+
+# --- table and file ----------------------------------------------------------
+hz="$(getconf CLK_TCK)"
+json="$out/footprint.json"
+declare -A size frame scpu cpu
+for p in "${programs[@]}"; do
+  name="$(field "$p" 1)"
+  size[$name]="$(stat -c %s "$(field "$p" 2)")"
+  frame[$name]="$(median ${frames[$name]})"
+  scpu[$name]="$(median ${startcpu[$name]})"
+  cpu[$name]="$(awk -v t="$((cpu1[$name] - cpu0[$name]))" -v hz="$hz" 'BEGIN { printf "%.2f", t / hz }')"
+done
+
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b + 0 == 0) print "null"; else printf "%.2f", a / b }'; }
+within() { awk -v r="$1" -v g="$2" 'BEGIN { if (r == "null") print "n/a"; else print (r + 0 <= g + 0) ? "ok" : "MISS" }'; }
+numbers() { tr ' ' '\n' <<<"$1" | grep -E '^[0-9]+$' | paste -sd, || true; }
+cell() {  # value, program, the reference's value
+  if [ -z "$1" ]; then echo "n/a"; elif [ "$2" = reference ]; then echo "$1"
+  else echo "$1 ($(ratio "$1" "$3")x)"; fi
+}
+
+product_size="$(stat -c %s "$release_exe")"
+v_size="$([ "$product_size" -le 65536 ] && echo ok || echo MISS)"
+v_imports="$(system_imports_only "$release_exe" && echo ok || echo MISS)"
+all_ok=true
+[ "$v_size" = ok ] && [ "$v_imports" = ok ] || all_ok=false
+
+table="$out/footprint.txt"
+{
+  echo "Tivora footprint: x86-64 build under $("$TIVORA_WINE" --version); this machine runs"
+  echo "only 64-bit Wine, so the i686 product is measured for size and imports only."
+  echo "First frame: median of $starts starts. Memory and CPU: all four side by side for $seconds s."
+  echo "(ratio to the reference in brackets)"
+  echo
+  printf '%-16s %14s %16s %16s %16s %14s\n' program "exe KiB" "first frame ms" "start CPU ms" \
+    "RSS KiB" "CPU s/${seconds}s"
+} >"$table"
+{
+  printf '{\n  "arch": "x86_64",\n  "wine": "%s",\n  "starts": %s,\n  "seconds": %s,\n' \
+    "$("$TIVORA_WINE" --version)" "$starts" "$seconds"
+  printf '  "i686_product_exe_bytes": %s,\n  "i686_reference_exe_bytes": %s,\n  "programs": {' \
+    "$product_size" "$(stat -c %s "$release_ref")"
+} >"$json"
+
+goal_lines=()
+sep=""
+for p in "${programs[@]}"; do
+  n="$(field "$p" 1)"
+  printf '%-16s %14s %16s %16s %16s %14s\n' "$n" \
+    "$(cell "$(kib "${size[$n]}")" "$n" "$(kib "${size[reference]}")")" \
+    "$(cell "${frame[$n]}" "$n" "${frame[reference]}")" \
+    "$(cell "${scpu[$n]}" "$n" "${scpu[reference]}")" \
+    "$(cell "${rss[$n]}" "$n" "${rss[reference]}")" \
+    "$(cell "${cpu[$n]}" "$n" "${cpu[reference]}")" >>"$table"
+  r_frame="$(ratio "${frame[$n]}" "${frame[reference]}")"
+  r_rss="$(ratio "${rss[$n]}" "${rss[reference]}")"
+  r_cpu="$(ratio "${cpu[$n]}" "${cpu[reference]}")"
+  printf '%s\n    "%s": {"exe_bytes": %s, "first_frame_ms": %s, "first_frame_samples": [%s],\n' \
+    "$sep" "$n" "${size[$n]}" "${frame[$n]:-null}" "$(numbers "${frames[$n]}")" >>"$json"
+  printf '      "start_cpu_ms": %s, "rss_kib": %s, "rss_anon_kib": %s, "cpu_s": %s' \
+    "${scpu[$n]:-null}" "${rss[$n]}" "${anon[$n]}" "${cpu[$n]}" >>"$json"
+  sep=","
+  if [ "$n" = reference ]; then printf '}' >>"$json"; continue; fi
+  v_frame="$(within "$r_frame" 1.2)"
+  v_rss="$(within "$r_rss" 1.1)"
+  # Both CPU figures may lie near the counter's resolution of 1/CLK_TCK s.
+  v_cpu="$(awk -v c="${cpu[$n]}" -v r="${cpu[reference]}" -v hz="$hz" \
+    'BEGIN { print (c + 0 <= 1.1 * r + 1.0 / hz) ? "ok" : "MISS" }')"
+  for v in "$v_frame" "$v_rss" "$v_cpu"; do [ "$v" = ok ] || all_ok=false; done
+  printf ',\n      "ratio": {"exe": %s, "first_frame": %s, "start_cpu": %s, "rss": %s, "cpu": %s},\n' \
+    "$(ratio "${size[$n]}" "${size[reference]}")" "$r_frame" \
+    "$(ratio "${scpu[$n]}" "${scpu[reference]}")" "$r_rss" "$r_cpu" >>"$json"
+  printf '      "goals": {"first_frame_within_1_2x": "%s", "rss_within_1_1x": "%s", "cpu_within_1_1x": "%s"}}' \
+    "$v_frame" "$v_rss" "$v_cpu" >>"$json"
+  goal_lines+=("$(printf '%-16s first frame %-4s memory %-4s CPU %s' "$n" "$v_frame" "$v_rss" "$v_cpu")")
+done
+printf '\n  },\n  "goals": {"product_at_most_64_kib": "%s", "system_imports_only": "%s", "all": %s}\n}\n' \
+  "$v_size" "$v_imports" "$all_ok" >>"$json"
+
+{
+  echo
+  echo "i686 product $(basename "$release_exe"): ${product_size} bytes ($(kib "$product_size") KiB);" \
+    "at most 64 KiB: $v_size; system DLL imports only: $v_imports"
+  echo "goals: first frame within 1.2x, memory and CPU within 1.1x of the reference"
+  for line in "${goal_lines[@]}"; do echo "  $line"; done
+  echo "figures: $json"
+} >>"$table"
+cat "$table"
