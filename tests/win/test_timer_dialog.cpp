@@ -1,0 +1,604 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <fstream>
+#include <string>
+#include <vector>
+#include "res/resource.h"
+#include "tests/win/DialogTemplate.h"
+#include "tests/win/RelayTrace.h"
+#include "tests/win/TestSupport.h"
+#include "timer/Dialogs.h"
+#include "timer/TimerSettingsDialog.h"
+
+namespace {
+
+// --- the message box of refused input ---------------------------------------
+
+// A message box as the user saw it, answered with OK by the hook.
+struct SeenBox {
+  std::string Title;
+  std::string Text;
+  bool OwnerDisabled = false;   // modal: the dialog could not be used meanwhile
+  bool HasIcon = false;
+};
+
+HWND DialogUnderTest = nullptr;
+std::vector<SeenBox> Boxes;
+
+bool IsDialogWindow(HWND hwnd) {
+  char name[16] = "";
+  GetClassNameA(hwnd, name, sizeof name);
+  return lstrcmpA(name, "#32770") == 0;
+}
+
+BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lParam) {
+  SeenBox* seen = reinterpret_cast<SeenBox*>(lParam);
+  char name[16] = "";
+  GetClassNameA(child, name, sizeof name);
+  if (lstrcmpiA(name, "Static") != 0) return TRUE;
+  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
+    seen->HasIcon = true;
+  } else {
+    char text[256] = "";
+    GetWindowTextA(child, text, sizeof text);
+    if (text[0]) seen->Text = text;
+  }
+  return TRUE;
+}
+
+LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
+  HWND box = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_ACTIVATE && box != DialogUnderTest && IsDialogWindow(box)) {
+    SeenBox seen;
+    char title[128] = "";
+    GetWindowTextA(box, title, sizeof title);
+    seen.Title = title;
+    seen.OwnerDisabled = !IsWindowEnabled(DialogUnderTest);
+    EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
+    Boxes.push_back(seen);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+// --- reading what was stored --------------------------------------------------
+
+std::string StoredText(const char* name) {
+  char text[300] = "";
+  return GetText("Timer", name, text, sizeof text) ? text : "<missing>";
+}
+
+DWORD StoredDword(const char* name) {
+  DWORD value = 0xDEADBEEF;
+  GetDword("Timer", name, &value);
+  return value;
+}
+
+bool TimerKeyExists() {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\ZEPH\\Tivora\\Timer", 0, KEY_READ, &key) !=
+      ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
+}
+
+class TimerSettings : public testing::Test {
+protected:
+  void SetUp() override {
+    ResetClockRegistry();
+    Boxes.clear();
+  }
+  void TearDown() override {
+    Close();
+    ResetClockRegistry();
+  }
+
+  // Creates the dialog from the real template with the program's procedure;
+  // WM_INITDIALOG fills it from App's settings.
+  void Open() {
+    Close();
+    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), "SETTIMERDLG", nullptr,
+                                TimerSettingsDialog, 0);
+    ASSERT_NE(dialog, nullptr);
+    DialogUnderTest = dialog;
+  }
+  void Close() {
+    if (dialog && IsWindow(dialog)) DestroyWindow(dialog);
+    dialog = nullptr;
+  }
+
+  void Type(int id, const char* text) { SetDlgItemTextA(dialog, id, text); }
+  std::string Shown(int id) {
+    char text[300] = "";
+    GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+  }
+  void Click(int id) {
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+  }
+  bool Checked(int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+
+  // Presses OK; a message box it raises is answered. True when the dialog
+  // ended (EndDialog hides a dialog made with CreateDialogParamA).
+  bool PressOk() {
+    HHOOK hook = SetWindowsHookExA(WH_CBT, AnswerMessageBoxes, nullptr, GetCurrentThreadId());
+    Click(IDOK);
+    UnhookWindowsHookEx(hook);
+    return !IsWindowVisible(dialog);
+  }
+
+  // OK was refused as the user sees it: one modal box titled with the
+  // program's name, the dialog still open, the focus on the bad field and
+  // nothing stored.
+  void ExpectRefusedAt(int id, const std::string& input) {
+    EXPECT_TRUE(IsWindowVisible(dialog)) << input;
+    ASSERT_EQ(Boxes.size(), 1u) << input;
+    EXPECT_EQ(Boxes[0].Title, "Tivora") << input;
+    EXPECT_EQ(Boxes[0].Text, "ﾃﾞｰﾀ値が不正です") << input;
+    EXPECT_TRUE(Boxes[0].OwnerDisabled) << input;
+    EXPECT_TRUE(Boxes[0].HasIcon) << input;
+    EXPECT_EQ(GetFocus(), GetDlgItem(dialog, id)) << input << " focus on " << GetDlgCtrlID(GetFocus());
+    EXPECT_FALSE(TimerKeyExists()) << input;
+    EXPECT_EQ(Shown(id), input) << "the input stays as typed";
+  }
+
+  ScopedApp app;
+  HWND dialog = nullptr;
+};
+
+// --- the template ---------------------------------------------------------------
+
+struct ExpectedItem {
+  int Id;
+  const wchar_t* Class;
+  DWORD Style;   // besides WS_CHILD | WS_VISIBLE
+  DWORD ExStyle;
+  short X, Y, Cx, Cy;
+  const wchar_t* Text;
+};
+
+constexpr DWORD kEdit = ES_LEFT | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
+
+TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
+  DialogTemplate t = ReadDialogTemplate("SETTIMERDLG");
+  ASSERT_TRUE(t.Found);
+  EXPECT_TRUE(t.Extended);
+  EXPECT_EQ(t.Style, 0x90C808C0u);
+  EXPECT_EQ(t.X, 0);
+  EXPECT_EQ(t.Y, 0);
+  EXPECT_EQ(t.Cx, 195);
+  EXPECT_EQ(t.Cy, 193);
+  EXPECT_EQ(t.Title, L"ﾀｲﾏの設定");
+  EXPECT_EQ(t.PointSize, 9);
+  EXPECT_EQ(t.Weight, 0);
+  EXPECT_EQ(t.Italic, 0);
+  EXPECT_EQ(t.Charset, 1);
+  EXPECT_EQ(t.Face, L"ＭＳ Ｐゴシック");
+
+  const ExpectedItem expected[] = {
+      {-1, L"Button", BS_GROUPBOX | WS_GROUP, 0, 12, 6, 95, 27, L"ﾀｲﾏの実行"},
+      {1000, L"Button", BS_AUTORADIOBUTTON, 0, 23, 17, 36, 9, L"有効"},
+      {1001, L"Button", BS_AUTORADIOBUTTON, 0, 66, 17, 32, 10, L"無効"},
+      {-1, L"Static", SS_LEFT | WS_GROUP, 0, 23, 40, 48, 9, L"ｱﾗｰﾑ時刻"},
+      {-1, L"Static", SS_LEFT | WS_GROUP, 0, 85, 40, 60, 8, L"ｱﾗｰﾑ ﾒｯｾｰｼﾞ"},
+      {1002, L"Button", kCheck, 0, 15, 55, 8, 8, L""},
+      {1006, L"Edit", kEdit, 0, 25, 53, 48, 12, L""},
+      {1010, L"Edit", kEdit, 0, 81, 53, 98, 12, L""},
+      {1003, L"Button", kCheck, 0, 16, 71, 8, 8, L""},
+      {1007, L"Edit", kEdit, 0, 25, 70, 48, 12, L""},
+      {1011, L"Edit", kEdit, 0, 81, 70, 98, 12, L""},
+      {1004, L"Button", kCheck, 0, 16, 88, 8, 8, L""},
+      {1008, L"Edit", kEdit, 0, 25, 87, 48, 12, L""},
+      {1012, L"Edit", kEdit, 0, 81, 86, 98, 12, L""},
+      {1005, L"Button", kCheck, 0, 16, 105, 8, 8, L""},
+      {1009, L"Edit", kEdit, 0, 25, 103, 48, 12, L""},
+      {1013, L"Edit", kEdit, 0, 81, 104, 98, 12, L""},
+      {-1, L"Static", SS_GRAYRECT | WS_GROUP, WS_EX_NOPARENTNOTIFY, 14, 155, 165, 1, L""},
+      {-1, L"Static", SS_RIGHT | WS_GROUP, 0, 6, 163, 42, 8, L"ｱﾗｰﾑ回数\uFF1A"},
+      {1017, L"Edit", ES_LEFT | WS_BORDER | WS_TABSTOP, 0, 51, 159, 34, 13, L""},
+      {1016, L"Button", kCheck, 0, 15, 177, 156, 10, L"ｱﾗｰﾑ終了時にﾒｯｾｰｼﾞﾎﾞｯｸｽを消す"},
+      {1, L"Button", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 130, 7, 50, 14, L"OK"},
+      {2, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 130, 24, 50, 14, L"ｷｬﾝｾﾙ"},
+      {-1, L"Static", SS_LEFT, 0, 94, 164, 94, 9, L"(範囲\uFF1A1\uFF5E60) (wavは適用外)"},
+      {1019, L"Button", kCheck, 0, 15, 124, 65, 11, L"wavｻｳﾝﾄﾞを使用"},
+      {-1, L"Static", SS_GRAYRECT | WS_GROUP, WS_EX_NOPARENTNOTIFY, 16, 120, 162, 1, L""},
+      {1020, L"Static", SS_RIGHT | WS_GROUP, 0, 6, 141, 42, 10, L"wavﾌｧｲﾙ\uFF1A"},
+      {1021, L"Edit", kEdit, 0, 52, 139, 113, 12, L""},
+      {1022, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 167, 140, 10, 12, L"..."},
+      {1023, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 87, 123, 44, 14, L"wav ﾃｽﾄ"},
+      {1024, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 132, 123, 44, 14, L"ﾃｽﾄ 中止"},
+  };
+  ASSERT_EQ(t.Items.size(), sizeof expected / sizeof expected[0]);
+  for (size_t i = 0; i < t.Items.size(); ++i) {
+    const TemplateItem& got = t.Items[i];
+    const ExpectedItem& want = expected[i];
+    SCOPED_TRACE("control " + std::to_string(i) + ", id " + std::to_string(want.Id));
+    EXPECT_EQ(got.Id, want.Id);
+    EXPECT_EQ(_wcsicmp(got.Class.c_str(), want.Class), 0)  // class names ignore case
+        << std::string(got.Class.begin(), got.Class.end());
+    EXPECT_EQ(got.Style, want.Style | WS_CHILD | WS_VISIBLE);
+    EXPECT_EQ(got.ExStyle, want.ExStyle);
+    EXPECT_EQ(got.X, want.X);
+    EXPECT_EQ(got.Y, want.Y);
+    EXPECT_EQ(got.Cx, want.Cx);
+    EXPECT_EQ(got.Cy, want.Cy);
+    EXPECT_EQ(got.Text, want.Text);
+  }
+}
+
+// --- filling -----------------------------------------------------------------------
+
+TEST_F(TimerSettings, OpensShowingTheStoredSettings) {
+  AlarmSettings& s = app->Alarms;
+  s.OnTimer = true;
+  s.AlarmCount = 12;
+  s.OnAutoDelete = true;
+  s.OnUseWave = true;
+  lstrcpyA(s.WaveFile, "C:\\音\\ring.wav");
+  s.Alarms[0].SetTime("07:05");
+  s.Alarms[0].On = 1;
+  s.Alarms[0].SetMessage("起きる");
+  s.Alarms[2].SetTime("23:59");
+  s.Alarms[3].On = 1;
+  Open();
+  EXPECT_TRUE(Checked(IDC_TIMER_ON));
+  EXPECT_FALSE(Checked(IDC_TIMER_OFF));
+  const bool on[4] = {true, false, false, true};
+  const char* times[4] = {"07:05", "00:00", "23:59", "00:00"};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(Checked(IDC_ALARM1_ON + i), on[i]) << i;
+    EXPECT_EQ(Shown(IDC_ALARM1_TIME + i), times[i]) << i;
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_ALARM1_TIME + i, EM_GETLIMITTEXT, 0, 0), 5) << i;
+    EXPECT_EQ(SendDlgItemMessageA(dialog, IDC_ALARM1_MSG + i, EM_GETLIMITTEXT, 0, 0), 30) << i;
+  }
+  EXPECT_EQ(Shown(IDC_ALARM1_MSG), "起きる");
+  EXPECT_EQ(Shown(IDC_ALARM1_MSG + 1), "");
+  EXPECT_EQ(Shown(IDC_ALARM_COUNT), "12");
+  EXPECT_TRUE(Checked(IDC_AUTO_DELETE));
+  EXPECT_TRUE(Checked(IDC_USE_WAVE));
+  EXPECT_EQ(Shown(IDC_WAVE_FILE), "C:\\音\\ring.wav");
+
+  app->Alarms.OnTimer = false;
+  app->Alarms.OnUseWave = false;
+  Open();
+  EXPECT_TRUE(Checked(IDC_TIMER_OFF));
+  EXPECT_FALSE(Checked(IDC_TIMER_ON));
+  EXPECT_FALSE(Checked(IDC_USE_WAVE));
+}
+
+TEST_F(TimerSettings, AStoredCountOutsideTheRangeIsShownAndMustBeCorrected) {
+  app->Alarms.AlarmCount = 100;
+  Open();
+  EXPECT_EQ(Shown(IDC_ALARM_COUNT), "100");
+  EXPECT_FALSE(PressOk());
+  ExpectRefusedAt(IDC_ALARM_COUNT, "100");
+  Boxes.clear();
+  Type(IDC_ALARM_COUNT, "10");
+  EXPECT_TRUE(PressOk());
+  EXPECT_TRUE(Boxes.empty());
+  EXPECT_EQ(app->Alarms.AlarmCount, 10u);
+  EXPECT_EQ(StoredDword("AlarmCount"), 10u);
+}
+
+// --- checking at OK -----------------------------------------------------------------
+
+TEST_F(TimerSettings, TimesWithAnySeparatorAreTakenAsThatTime) {
+  for (const char* text : {"07:30", "07.30", "07 30"}) {
+    ResetClockRegistry();
+    Boxes.clear();
+    app->Alarms.Alarms[1] = AlarmEntry();
+    Open();
+    Type(IDC_ALARM1_TIME + 1, text);
+    EXPECT_TRUE(PressOk()) << text;
+    EXPECT_TRUE(Boxes.empty()) << text;
+    EXPECT_EQ(app->Alarms.Alarms[1].Hour, 7) << text;
+    EXPECT_EQ(app->Alarms.Alarms[1].Minute, 30) << text;
+    EXPECT_EQ(StoredText("Alarm2"), "07:30") << text;
+  }
+}
+
+TEST_F(TimerSettings, BadTimesAreRefusedWithTheFocusOnThatTime) {
+  struct Case { int id; const char* text; };
+  const Case cases[] = {
+      {IDC_ALARM1_TIME, "7:30"},
+      {IDC_ALARM1_TIME + 1, "24:00"},
+      {IDC_ALARM1_TIME + 2, "07:60"},
+      {IDC_ALARM1_TIME + 3, "０７:３０"},
+      {IDC_ALARM1_TIME, "ab:cd"},
+  };
+  for (const Case& c : cases) {
+    Boxes.clear();
+    app->Alarms.Alarms[0].On = 1;
+    Open();
+    CheckDlgButton(dialog, IDC_ALARM1_ON + (c.id - IDC_ALARM1_TIME), BST_CHECKED);
+    Type(c.id, c.text);
+    EXPECT_FALSE(PressOk()) << c.text;
+    ExpectRefusedAt(c.id, c.text);
+    EXPECT_EQ(app->Alarms.Alarms[0].Hour, 0) << "nothing reaches the settings";
+    EXPECT_EQ(app->Alarms.Alarms[c.id - IDC_ALARM1_TIME].Minute, 0);
+  }
+}
+
+TEST_F(TimerSettings, ABadTimeInAnUncheckedAlarmStillBlocksOk) {
+  app->Alarms.OnTimer = false;
+  Open();
+  CheckDlgButton(dialog, IDC_ALARM1_ON + 2, BST_UNCHECKED);
+  Type(IDC_ALARM1_TIME + 2, "24:00");
+  EXPECT_FALSE(PressOk());
+  ExpectRefusedAt(IDC_ALARM1_TIME + 2, "24:00");
+}
+
+TEST_F(TimerSettings, CountsThatAreNoNumberOrOutsideOneToSixtyAreRefused) {
+  for (const char* text : {"0", "61", "-1", "", "abc", "5x"}) {
+    Boxes.clear();
+    Open();
+    Type(IDC_ALARM_COUNT, text);
+    EXPECT_FALSE(PressOk()) << text;
+    ExpectRefusedAt(IDC_ALARM_COUNT, text);
+  }
+}
+
+TEST_F(TimerSettings, CountsFromOneToSixtyAreStoredAsNumbers) {
+  struct Case { const char* text; DWORD count; };
+  for (const Case& c : {Case{"1", 1}, Case{"60", 60}, Case{"007", 7}}) {
+    ResetClockRegistry();
+    Boxes.clear();
+    Open();
+    Type(IDC_ALARM_COUNT, c.text);
+    EXPECT_TRUE(PressOk()) << c.text;
+    EXPECT_TRUE(Boxes.empty()) << c.text;
+    EXPECT_EQ(app->Alarms.AlarmCount, c.count) << c.text;
+    EXPECT_EQ(StoredDword("AlarmCount"), c.count) << c.text;
+  }
+}
+
+TEST_F(TimerSettings, TheFirstBadFieldTakesTheFocusUntilAllAreRight) {
+  Open();
+  Type(IDC_ALARM1_TIME + 3, "25:00");
+  Type(IDC_ALARM1_TIME + 1, "1200");
+  Type(IDC_ALARM_COUNT, "0");
+  EXPECT_FALSE(PressOk());
+  EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ALARM1_TIME + 1));
+  Type(IDC_ALARM1_TIME + 1, "12:00");
+  EXPECT_FALSE(PressOk());
+  EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ALARM1_TIME + 3));
+  Type(IDC_ALARM1_TIME + 3, "23:00");
+  EXPECT_FALSE(PressOk());
+  EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ALARM_COUNT));
+  EXPECT_EQ(Boxes.size(), 3u);
+  EXPECT_FALSE(TimerKeyExists());
+  Type(IDC_ALARM_COUNT, "9");
+  EXPECT_TRUE(PressOk());
+  EXPECT_EQ(Boxes.size(), 3u);
+}
+
+// --- OK and Cancel -------------------------------------------------------------------
+
+TEST_F(TimerSettings, OkStoresAndSavesEveryTimerValueAsTheDialogShowsThem) {
+  Open();
+  CheckRadioButton(dialog, IDC_TIMER_ON, IDC_TIMER_OFF, IDC_TIMER_ON);
+  const char* times[4] = {"06:45", "12.00", "23 59", "00:01"};
+  const char* messages[4] = {"起床", "", "昼ごはんの時間ですよ", "a"};
+  for (int i = 0; i < 4; ++i) {
+    CheckDlgButton(dialog, IDC_ALARM1_ON + i, i % 2 == 0 ? BST_CHECKED : BST_UNCHECKED);
+    Type(IDC_ALARM1_TIME + i, times[i]);
+    Type(IDC_ALARM1_MSG + i, messages[i]);
+  }
+  Type(IDC_ALARM_COUNT, "42");
+  CheckDlgButton(dialog, IDC_AUTO_DELETE, BST_CHECKED);
+  CheckDlgButton(dialog, IDC_USE_WAVE, BST_CHECKED);
+  Type(IDC_WAVE_FILE, "C:\\音\\ベル.wav");
+  EXPECT_TRUE(PressOk());
+  EXPECT_TRUE(Boxes.empty());
+
+  EXPECT_EQ(StoredDword("OnTimer"), 1u);
+  EXPECT_EQ(StoredDword("OnAutoDelete"), 1u);
+  EXPECT_EQ(StoredDword("OnUseWave"), 1u);
+  EXPECT_EQ(StoredDword("AlarmCount"), 42u);
+  EXPECT_EQ(StoredText("WaveFile"), "C:\\音\\ベル.wav");
+  const char* stored[4] = {"06:45", "12:00", "23:59", "00:01"};
+  for (int i = 0; i < 4; ++i) {
+    std::string n = std::to_string(i + 1);
+    EXPECT_EQ(StoredDword(("On" + n).c_str()), i % 2 == 0 ? 1u : 0u) << n;
+    EXPECT_EQ(StoredText(("Alarm" + n).c_str()), stored[i]) << n;
+    EXPECT_EQ(StoredText(("Msg" + n).c_str()), messages[i]) << n;
+  }
+  EXPECT_TRUE(app->Alarms.OnTimer);
+  EXPECT_EQ(app->Alarms.Alarms[2].Hour, 23);
+  EXPECT_STREQ(app->Alarms.Alarms[2].Msg, "昼ごはんの時間ですよ");
+  EXPECT_FALSE(ValueExists("Settings", "Left")) << "only the Timer group is written";
+}
+
+TEST_F(TimerSettings, ALongMessageIsCutToThirtyBytesWithoutSplittingACharacter) {
+  Open();
+  // 31 bytes: the sixteenth double-byte character would straddle the limit.
+  Type(IDC_ALARM1_MSG, "xあいうえおかきくけこさしすせそた");
+  EXPECT_TRUE(PressOk());
+  EXPECT_EQ(StoredText("Msg1"), "xあいうえおかきくけこさしすせ");
+}
+
+TEST_F(TimerSettings, CancelAndTheCloseBoxStoreNothing) {
+  app->Alarms.AlarmCount = 7;
+  app->Alarms.Alarms[0].SetMessage("元のまま");
+  for (UINT how : {UINT(WM_COMMAND), UINT(WM_CLOSE)}) {
+    Open();
+    CheckRadioButton(dialog, IDC_TIMER_ON, IDC_TIMER_OFF, IDC_TIMER_ON);
+    Type(IDC_ALARM1_TIME, "09:15");
+    Type(IDC_ALARM1_MSG, "変えた");
+    Type(IDC_ALARM_COUNT, "30");
+    CheckDlgButton(dialog, IDC_USE_WAVE, BST_CHECKED);
+    if (how == WM_COMMAND) {
+      Click(IDCANCEL);
+    } else {
+      // The close box: the dialog manager posts Cancel to the dialog.
+      SendMessageA(dialog, WM_CLOSE, 0, 0);
+      PumpMessages();
+    }
+    EXPECT_FALSE(IsWindowVisible(dialog));
+    EXPECT_FALSE(TimerKeyExists());
+    EXPECT_FALSE(app->Alarms.OnTimer);
+    EXPECT_EQ(app->Alarms.AlarmCount, 7u);
+    EXPECT_EQ(app->Alarms.Alarms[0].Hour, 0);
+    EXPECT_STREQ(app->Alarms.Alarms[0].Msg, "元のまま");
+    EXPECT_FALSE(app->Alarms.OnUseWave);
+  }
+}
+
+// Run modally, as the menu runs it: OK ends it with 1, Esc with 0.
+UINT_PTR ModalDriver = 0;
+WPARAM ModalKey = 0;
+
+void CALLBACK DriveModalDialog(HWND, UINT, UINT_PTR, DWORD) {
+  HWND dialog = FindWindowA("#32770", "ﾀｲﾏの設定");
+  if (!dialog || !IsWindowVisible(dialog)) return;
+  KillTimer(nullptr, ModalDriver);
+  HWND focus = GetFocus();
+  PostMessageA(focus ? focus : dialog, WM_KEYDOWN, ModalKey, 0);
+}
+
+TEST_F(TimerSettings, RunModallyEnterKeepsAndEscapeDiscards) {
+  struct Case { WPARAM key; INT_PTR result; };
+  for (const Case& c : {Case{VK_RETURN, 1}, Case{VK_ESCAPE, 0}}) {
+    ResetClockRegistry();
+    ModalKey = c.key;
+    ModalDriver = SetTimer(nullptr, 0, 20, DriveModalDialog);
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), "SETTIMERDLG", nullptr,
+                                     TimerSettingsDialog, 0);
+    KillTimer(nullptr, ModalDriver);
+    EXPECT_EQ(result, c.result);
+    EXPECT_EQ(TimerKeyExists(), c.result == 1);
+  }
+}
+
+// --- the wave file -------------------------------------------------------------------
+
+std::string WriteTestWave(const char* name) {
+  char dir[MAX_PATH];
+  GetTempPathA(sizeof dir, dir);
+  std::string path = std::string(dir) + name;
+  const unsigned samples = 400;
+  std::ofstream out(path, std::ios::binary);
+  auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out.write("RIFF", 4); u32(36 + samples); out.write("WAVEfmt ", 8);
+  u32(16); u16(1); u16(1); u32(8000); u32(8000); u16(1); u16(8);
+  out.write("data", 4); u32(samples);
+  for (unsigned i = 0; i < samples; ++i) out.put(char(128 + (i % 16 < 8 ? 40 : -40)));
+  return path;
+}
+
+struct ChooserVisit {
+  std::string Title;
+  std::vector<std::string> Filters;
+  std::string Pick;   // empty: cancel
+  bool Seen = false;
+};
+ChooserVisit Visit;
+UINT_PTR ChooserDriver = 0;
+
+void CALLBACK DriveChooser(HWND, UINT, UINT_PTR, DWORD) {
+  HWND chooser = FindWindowA("#32770", "wavの選択");
+  if (!chooser || !IsWindowVisible(chooser)) return;
+  KillTimer(nullptr, ChooserDriver);
+  Visit.Seen = true;
+  char text[MAX_PATH] = "";
+  GetWindowTextA(chooser, text, sizeof text);
+  Visit.Title = text;
+  HWND types = GetDlgItem(chooser, cmb1);
+  LRESULT count = SendMessageA(types, CB_GETCOUNT, 0, 0);
+  for (LRESULT i = 0; i < count; ++i) {
+    SendMessageA(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+    Visit.Filters.push_back(text);
+  }
+  if (Visit.Pick.empty()) {
+    PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+    return;
+  }
+  HWND name = GetDlgItem(chooser, cmb13);
+  if (!name) name = GetDlgItem(chooser, edt1);
+  SetWindowTextA(name, Visit.Pick.c_str());
+  PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+}
+
+TEST_F(TimerSettings, TheChooserOffersWaveFilesAndPutsTheChoiceIntoThePath) {
+  std::string wave = WriteTestWave("tivora-chosen.wav");
+  Open();
+  Type(IDC_WAVE_FILE, "C:\\before.wav");
+  Visit = ChooserVisit();
+  Visit.Pick = wave;
+  ChooserDriver = SetTimer(nullptr, 0, 50, DriveChooser);
+  Click(IDC_WAVE_BROWSE);
+  KillTimer(nullptr, ChooserDriver);
+  ASSERT_TRUE(Visit.Seen);
+  EXPECT_EQ(Visit.Title, "wavの選択");
+  ASSERT_EQ(Visit.Filters.size(), 2u);
+  EXPECT_EQ(Visit.Filters[0], "wav file(*.wav)");
+  EXPECT_EQ(Visit.Filters[1], "すべてのﾌｧｲﾙ(*.*)");
+  EXPECT_EQ(Shown(IDC_WAVE_FILE), wave);
+  EXPECT_FALSE(TimerKeyExists()) << "choosing alone stores nothing";
+
+  Visit = ChooserVisit();
+  ChooserDriver = SetTimer(nullptr, 0, 50, DriveChooser);
+  Click(IDC_WAVE_BROWSE);
+  KillTimer(nullptr, ChooserDriver);
+  EXPECT_TRUE(Visit.Seen);
+  EXPECT_EQ(Shown(IDC_WAVE_FILE), wave) << "a cancelled choice changes nothing";
+  DeleteFileA(wave.c_str());
+}
+
+TEST_F(TimerSettings, TheTestButtonPlaysThePathAsTypedAndStopEndsIt) {
+  if (InTracedChild()) {
+    std::string typed = WriteTestWave("tivora-typed.wav");
+    lstrcpyA(app->Alarms.WaveFile, "C:\\saved\\other.wav");
+    Open();
+    Type(IDC_WAVE_FILE, typed.c_str());
+    OutputDebugStringA("test");
+    Click(IDC_WAVE_TEST);
+    Sleep(300);   // the sound service opens the file on its own thread
+    OutputDebugStringA("stop");
+    Click(IDC_WAVE_STOP);
+    Close();
+    DeleteFileA(typed.c_str());
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest("WINMM.sndPlaySoundA;KERNEL32.SearchPathA");
+  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundA");
+  ASSERT_EQ(plays.size(), 2u);
+  EXPECT_NE(plays[0].Arguments.substr(0, 8), "00000000") << "a path is played";
+  EXPECT_EQ(plays[0].Arguments.substr(plays[0].Arguments.size() - 8), "00000001") << "SND_ASYNC";
+  EXPECT_EQ(plays[1].Arguments, "00000000,00000000") << "stop";
+  bool openedTyped = false;
+  for (const TracedCall& c : CallsOf(calls, "SearchPathA"))
+    openedTyped = openedTyped || c.Arguments.find("tivora-typed.wav") != std::string::npos;
+  EXPECT_TRUE(openedTyped) << "the typed path, not the saved one, is played";
+  EXPECT_LT(IndexOfMarker(calls, "test"), IndexOfMarker(calls, "stop"));
+}
+
+TEST(TimerSettingsFilter, SeparatorsBecomeTerminatorsUpToTheEnd) {
+  char text[] = "wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|";
+  const size_t length = sizeof text - 1;
+  ReplaceSeparators(text, '|');
+  EXPECT_STREQ(text, "wav file(*.wav)");
+  const char* second = text + lstrlenA(text) + 1;
+  EXPECT_STREQ(second, "*.wav");
+  const char* third = second + lstrlenA(second) + 1;
+  EXPECT_STREQ(third, "すべてのﾌｧｲﾙ(*.*)");
+  const char* fourth = third + lstrlenA(third) + 1;
+  EXPECT_STREQ(fourth, "*.*");
+  EXPECT_EQ(fourth + 4, text + length) << "the list ends in two terminators";
+  EXPECT_EQ(text[length - 1], '\0');
+  EXPECT_EQ(text[length], '\0');
+}
+
+}  // namespace

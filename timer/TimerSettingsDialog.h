@@ -1,0 +1,16 @@
+#pragma once
+#include <windows.h>
+
+// The parts of the timer settings dialog ("SETTIMERDLG"); its dialog
+// procedure TimerSettingsDialog is declared with the others in Dialogs.h.
+
+// Copies App's AlarmSettings into the controls.
+void FillTimerDialog(HWND dialog);
+// The first control whose input would be refused (time edits in order, then
+// the count), or null when everything may be stored.
+HWND ValidateTimerDialog(HWND dialog);
+// Copies the controls into App's AlarmSettings and saves the Timer group.
+void ReadTimerDialog(HWND dialog);
+// Turns every byte of text equal to character into a terminator, the final
+// terminator included, so "a|b|" becomes the list "a\0b\0\0".
+void ReplaceSeparators(char* text, char character);
