@@ -1,3 +1,119 @@
-// Placeholder until the alarm notification is built.
+#include <windows.h>
+#include <mmsystem.h>
+#include "app/ClockApp.h"
+#include "app/Globals.h"
 #include "timer/Dialogs.h"
-INT_PTR CALLBACK AlarmNotification(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+#include "timer/rules/ClockTime.h"
+#include "timer/rules/NotificationPlan.h"
+#include "timer/rules/TimeText.h"
+
+namespace {
+
+// Only one notification is ever open: the tick waits inside it.
+NotificationPlan Plan;
+UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
+bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
+
+constexpr UINT_PTR kPaceTimer = 2;
+constexpr UINT kPacePeriod = 1000;
+
+void StopPacing(HWND dialog) {
+  if (PaceTimerId == 0) return;
+  KillTimer(dialog, PaceTimerId);
+  PaceTimerId = 0;
+}
+
+void Silence(HWND dialog) {
+  StopPacing(dialog);
+  if (Plan.UseWave) sndPlaySoundA(nullptr, 0);
+}
+
+void GiveSound() {
+  if (Plan.UseWave) {
+    sndPlaySoundA(App->Alarms.WaveFile, SND_ASYNC);
+  } else if (!Beep(900, 600)) {
+    // No speaker to drive: the standard simple beep still tells the user.
+    MessageBeep(0xFFFFFFFF);
+  }
+}
+
+INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
+  int alarm = number >= 1 && number <= 4 ? int(number) : 0;
+  Plan = App ? NotificationPlan(alarm, App->Alarms) : NotificationPlan();
+  InSound = false;
+  SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+  // The first sound comes with the first timer message, a second from now.
+  PaceTimerId = SetTimer(dialog, kPaceTimer, kPacePeriod, nullptr);
+  return TRUE;
+}
+
+INT_PTR OnTimer(HWND dialog, WPARAM id) {
+  // A silenced notification has no timer; a stray message must not wake it.
+  if (PaceTimerId == 0 || id != PaceTimerId || InSound) return FALSE;
+  InSound = true;
+  GiveSound();
+  NotificationPlan::After next = Plan.SoundGiven();
+  if (next != NotificationPlan::After::KeepSounding) StopPacing(dialog);
+  InSound = false;
+  if (next == NotificationPlan::After::Close) {
+    // A wave goes on playing after the window has gone.
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
+  return FALSE;
+}
+
+void OnPaint(HWND dialog) {
+  PAINTSTRUCT ps;
+  HDC dc = BeginPaint(dialog, &ps);
+  SetBkMode(dc, TRANSPARENT);
+  // Without memory for the font the texts still appear, in the dialog's font.
+  LOGFONTA* logFont = static_cast<LOGFONTA*>(LocalAlloc(LPTR, sizeof(LOGFONTA)));
+  HFONT font = nullptr;
+  if (logFont) {
+    lstrcpynA(logFont->lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+    logFont->lfCharSet = SHIFTJIS_CHARSET;
+    logFont->lfHeight = 50;
+    font = CreateFontIndirectA(logFont);
+  }
+  HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+  SetTextColor(dc, RGB(255, 0, 0));
+  RECT client;
+  GetClientRect(dialog, &client);
+
+  // The time of the tick that found the alarm, which stands still meanwhile.
+  ClockTime shown;
+  shown.Hour = TickTime.wHour;
+  shown.Minute = TickTime.wMinute;
+  char time[16];
+  size_t length = FormatClockText(shown, false, time);
+  TextOutA(dc, client.right / 6, 7, time, int(length));
+  client.top = client.bottom / 3;
+  DrawTextA(dc, Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);
+
+  if (font) {
+    SelectObject(dc, oldFont);
+    DeleteObject(font);
+  }
+  if (logFont) LocalFree(logFont);
+  EndPaint(dialog, &ps);
+}
+
+}  // namespace
+
+INT_PTR CALLBACK AlarmNotification(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_INITDIALOG: return OnInitDialog(dialog, lParam);
+    case WM_PAINT: OnPaint(dialog); return FALSE;
+    case WM_TIMER: return OnTimer(dialog, wParam);
+    case WM_COMMAND:
+      if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
+      Silence(dialog);
+      EndDialog(dialog, 1);
+      return TRUE;
+    // A click into the window silences it; it stays until it is closed.
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN: Silence(dialog); return FALSE;
+  }
+  return FALSE;
+}

@@ -1,0 +1,450 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <fstream>
+#include <string>
+#include <vector>
+#include "tests/win/DialogTemplate.h"
+#include "tests/win/RelayTrace.h"
+#include "tests/win/TestSupport.h"
+#include "timer/Dialogs.h"
+
+namespace {
+
+const char kSoundCalls[] =
+    "KERNEL32.Beep;USER32.MessageBeep;WINMM.sndPlaySoundA;KERNEL32.SearchPathA;"
+    "USER32.SetTimer;USER32.KillTimer";
+
+class AlarmNotice : public testing::Test {
+protected:
+  void SetUp() override {
+    previousTime_ = TickTime;
+    TickTime = SYSTEMTIME{};
+    TickTime.wHour = 7;
+    TickTime.wMinute = 30;
+    AlarmSettings& s = app->Alarms;
+    s.OnTimer = true;
+    s.AlarmCount = 3;
+    s.OnAutoDelete = false;
+    s.Alarms[0].SetTime("07:30");
+    s.Alarms[0].On = 1;
+    s.Alarms[0].SetMessage("起きる");
+  }
+  void TearDown() override {
+    Close();
+    TickTime = previousTime_;
+  }
+
+  // Creates the notification of alarm n from the real template with the
+  // program's procedure, as the tick does, but without a modal loop so the
+  // test can hand it its timer messages one by one.
+  void Open(LPARAM n) {
+    Close();
+    notice = CreateDialogParamA(GetModuleHandleA(nullptr), "ALARMDLG", nullptr, AlarmNotification, n);
+    ASSERT_NE(notice, nullptr);
+  }
+  void Close() {
+    if (notice && IsWindow(notice)) DestroyWindow(notice);
+    notice = nullptr;
+  }
+  bool IsOpen() { return notice && IsWindowVisible(notice); }
+
+  // The pacing timer's message, preceded by a marker in the trace.
+  void Tick(const std::string& marker) {
+    OutputDebugStringA(marker.c_str());
+    SendMessageA(notice, WM_TIMER, 2, 0);
+  }
+  void Ticks(const std::string& prefix, int count) {
+    for (int i = 1; i <= count; ++i) Tick(prefix + std::to_string(i));
+  }
+
+  ScopedApp app;
+  HWND notice = nullptr;
+
+private:
+  SYSTEMTIME previousTime_;
+};
+
+// The calls of `function` that fall between two markers.
+size_t CallsBetween(const std::vector<TracedCall>& calls, const char* function,
+                    const std::string& from, const std::string& to) {
+  size_t begin = IndexOfMarker(calls, from), end = IndexOfMarker(calls, to), n = 0;
+  for (size_t i = begin; i < end && i < calls.size(); ++i)
+    if (!calls[i].IsReturn && calls[i].Function == function) ++n;
+  return n;
+}
+
+// Beeps that the system refused; each must be followed by the simple beep.
+size_t FailedBeeps(const std::vector<TracedCall>& calls) {
+  size_t n = 0;
+  for (const TracedCall& c : calls)
+    if (c.IsReturn && c.Function == "Beep" && std::strtoul(c.Result.c_str(), nullptr, 16) == 0) ++n;
+  return n;
+}
+
+// A text as Wine's trace quotes it: code page 932 bytes outside plain ASCII
+// as \x escapes.
+std::string AsTraced(const char* text) {
+  std::string quoted = "\"";
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
+    if (*p == '\\' || *p == '"') {
+      quoted += '\\';
+      quoted += char(*p);
+    } else if (*p >= 0x20 && *p < 0x7F) {
+      quoted += char(*p);
+    } else {
+      char hex[8];
+      wsprintfA(hex, "\\x%02x", *p);
+      quoted += hex;
+    }
+  }
+  return quoted + "\"";
+}
+
+std::string WriteTestWave(const char* name) {
+  char dir[MAX_PATH];
+  GetTempPathA(sizeof dir, dir);
+  std::string path = std::string(dir) + name;
+  const unsigned samples = 8000;
+  std::ofstream out(path, std::ios::binary);
+  auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
+  auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
+  out.write("RIFF", 4); u32(36 + samples); out.write("WAVEfmt ", 8);
+  u32(16); u16(1); u16(1); u32(8000); u32(8000); u16(1); u16(8);
+  out.write("data", 4); u32(samples);
+  for (unsigned i = 0; i < samples; ++i) out.put(char(128 + (i % 16 < 8 ? 40 : -40)));
+  return path;
+}
+
+// --- the template -------------------------------------------------------------------
+
+TEST(AlarmNoticeTemplate, IsASmallCaptionedBoxWithOneVisibleButton) {
+  DialogTemplate t = ReadDialogTemplate("ALARMDLG");
+  ASSERT_TRUE(t.Found);
+  EXPECT_FALSE(t.Extended);
+  EXPECT_EQ(t.Style, 0x90C808C0u);
+  EXPECT_EQ(t.X, 0);
+  EXPECT_EQ(t.Y, 0);
+  EXPECT_EQ(t.Cx, 187);
+  EXPECT_EQ(t.Cy, 96);
+  EXPECT_EQ(t.Title, L"Tivora");
+  EXPECT_EQ(t.PointSize, 9);
+  EXPECT_EQ(t.Face, L"ＭＳ Ｐゴシック");
+  ASSERT_EQ(t.Items.size(), 2u);
+  const TemplateItem& ok = t.Items[0];
+  EXPECT_EQ(ok.Id, IDOK);
+  EXPECT_EQ(_wcsicmp(ok.Class.c_str(), L"Button"), 0);
+  EXPECT_EQ(ok.Style, DWORD(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON));
+  EXPECT_EQ(ok.Text, L"OK");
+  EXPECT_EQ(ok.X, 130); EXPECT_EQ(ok.Y, 7); EXPECT_EQ(ok.Cx, 50); EXPECT_EQ(ok.Cy, 14);
+  const TemplateItem& cancel = t.Items[1];
+  EXPECT_EQ(cancel.Id, IDCANCEL);
+  EXPECT_EQ(_wcsicmp(cancel.Class.c_str(), L"Button"), 0);
+  EXPECT_EQ(cancel.Style, DWORD(WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON)) << "present but hidden";
+  EXPECT_EQ(cancel.Text, L"ｷｬﾝｾﾙ");
+  EXPECT_EQ(cancel.X, 130); EXPECT_EQ(cancel.Y, 24); EXPECT_EQ(cancel.Cx, 50); EXPECT_EQ(cancel.Cy, 14);
+}
+
+// --- sounds ------------------------------------------------------------------------------
+
+TEST_F(AlarmNotice, ThreeBeepsOneATimerMessageThenSilenceUntilOk) {
+  if (InTracedChild()) {
+    OutputDebugStringA("open");
+    Open(1);
+    EXPECT_TRUE(GetWindowLongA(notice, GWL_EXSTYLE) & WS_EX_TOPMOST);
+    Ticks("timer ", 6);
+    EXPECT_TRUE(IsOpen()) << "without OnAutoDelete the notice stays";
+    OutputDebugStringA("ok");
+    SendMessageA(notice, WM_COMMAND, IDOK, 0);
+    EXPECT_FALSE(IsOpen());
+    OutputDebugStringA("end");
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
+  std::vector<TracedCall> timers = CallsOf(calls, "SetTimer");
+  ASSERT_EQ(timers.size(), 1u);
+  EXPECT_NE(timers[0].Arguments.find(",00000002,000003e8,00000000"), std::string::npos)
+      << "timer id 2 every 1000 ms: " << timers[0].Arguments;
+  EXPECT_EQ(CallsBetween(calls, "Beep", "open", "timer 1"), 0u) << "no sound at opening";
+  for (int i = 1; i <= 3; ++i)
+    EXPECT_EQ(CallsBetween(calls, "Beep", "timer " + std::to_string(i),
+                           "timer " + std::to_string(i + 1)), 1u) << i;
+  EXPECT_EQ(CallsBetween(calls, "Beep", "timer 4", "end"), 0u) << "silent after the third";
+  EXPECT_EQ(CallsBetween(calls, "KillTimer", "timer 3", "timer 4"), 1u);
+  for (const TracedCall& beep : CallsOf(calls, "Beep"))
+    EXPECT_EQ(beep.Arguments, "00000384,00000258") << "900 Hz for 600 ms";
+  EXPECT_EQ(CallsOf(calls, "MessageBeep").size(), FailedBeeps(calls));
+  EXPECT_TRUE(CallsOf(calls, "sndPlaySoundA").empty());
+}
+
+TEST_F(AlarmNotice, WithAutoDeleteItEndsRightAfterTheLastBeep) {
+  if (InTracedChild()) {
+    app->Alarms.OnAutoDelete = true;
+    Open(1);
+    Tick("timer 1");
+    Tick("timer 2");
+    EXPECT_TRUE(IsOpen());
+    Tick("timer 3");
+    EXPECT_FALSE(IsOpen()) << "ended with the third beep";
+    Tick("timer 4");
+    OutputDebugStringA("end");
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "timer 1", "end"), 3u);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "timer 4", "end"), 0u);
+}
+
+TEST_F(AlarmNotice, CountZeroGivesOneBeepAndAHundredGivesSixty) {
+  if (InTracedChild()) {
+    app->Alarms.AlarmCount = 0;
+    Open(1);
+    Ticks("zero ", 5);
+    app->Alarms.AlarmCount = 100;
+    OutputDebugStringA("hundred");
+    Open(1);
+    Ticks("hundred ", 70);
+    EXPECT_TRUE(IsOpen());
+    OutputDebugStringA("end");
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "zero 1", "hundred"), 1u);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "hundred", "end"), 60u);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "hundred 61", "end"), 0u);
+}
+
+TEST_F(AlarmNotice, ANumberOutsideOneToFourGivesFiveBeepsAndClosesItself) {
+  if (InTracedChild()) {
+    app->Alarms.OnAutoDelete = false;
+    app->Alarms.AlarmCount = 2;
+    Open(7);
+    Ticks("timer ", 4);
+    EXPECT_TRUE(IsOpen());
+    Tick("timer 5");
+    EXPECT_FALSE(IsOpen());
+    Tick("timer 6");
+    OutputDebugStringA("end");
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "timer 1", "end"), 5u);
+}
+
+TEST_F(AlarmNotice, TheWaveIsStartedOnceAndOkStopsIt) {
+  if (InTracedChild()) {
+    std::string wave = WriteTestWave("tivora-alarm.wav");
+    app->Alarms.OnUseWave = true;
+    app->Alarms.AlarmCount = 20;
+    lstrcpyA(app->Alarms.WaveFile, wave.c_str());
+    Open(1);
+    Ticks("timer ", 5);
+    Sleep(300);   // the sound service opens the file on its own thread
+    EXPECT_TRUE(IsOpen());
+    OutputDebugStringA("ok");
+    SendMessageA(notice, WM_COMMAND, IDOK, 0);
+    OutputDebugStringA("end");
+    DeleteFileA(wave.c_str());
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
+  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundA");
+  ASSERT_EQ(plays.size(), 2u);
+  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundA", "timer 1", "timer 2"), 1u);
+  EXPECT_NE(plays[0].Arguments.substr(0, 8), "00000000");
+  EXPECT_EQ(plays[0].Arguments.substr(plays[0].Arguments.size() - 9), ",00000001") << "SND_ASYNC";
+  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundA", "ok", "end"), 1u);
+  EXPECT_EQ(plays[1].Arguments, "00000000,00000000") << "OK stops the wave";
+  bool playedTheWave = false;
+  for (const TracedCall& c : CallsOf(calls, "SearchPathA"))
+    playedTheWave = playedTheWave || c.Arguments.find("tivora-alarm.wav") != std::string::npos;
+  EXPECT_TRUE(playedTheWave);
+  EXPECT_TRUE(CallsOf(calls, "Beep").empty());
+}
+
+TEST_F(AlarmNotice, AWaveWithAutoDeleteEndsAtOnceAndPlaysOn) {
+  if (InTracedChild()) {
+    app->Alarms.OnUseWave = true;
+    app->Alarms.OnAutoDelete = true;
+    lstrcpyA(app->Alarms.WaveFile, "C:\\nowhere\\ring.wav");
+    Open(1);
+    Tick("timer 1");
+    EXPECT_FALSE(IsOpen());
+    Tick("timer 2");
+    OutputDebugStringA("end");
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
+  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundA");
+  ASSERT_EQ(plays.size(), 1u) << "started once, never stopped";
+  EXPECT_NE(plays[0].Arguments.substr(0, 8), "00000000");
+}
+
+TEST_F(AlarmNotice, AClickSilencesItAndLeavesItOpen) {
+  if (InTracedChild()) {
+    app->Alarms.AlarmCount = 10;
+    Open(1);
+    Ticks("left ", 2);
+    OutputDebugStringA("left click");
+    SendMessageA(notice, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    Ticks("after left ", 3);
+    EXPECT_TRUE(IsOpen());
+    OutputDebugStringA("right");
+    Open(1);
+    Tick("right 1");
+    OutputDebugStringA("right click");
+    SendMessageA(notice, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 20));
+    Ticks("after right ", 3);
+    EXPECT_TRUE(IsOpen());
+    OutputDebugStringA("wave");
+    app->Alarms.OnUseWave = true;
+    lstrcpyA(app->Alarms.WaveFile, "C:\\nowhere\\ring.wav");
+    Open(1);
+    Tick("wave 1");
+    OutputDebugStringA("wave click");
+    SendMessageA(notice, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+    EXPECT_TRUE(IsOpen());
+    OutputDebugStringA("end");
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "left 1", "left click"), 2u);
+  EXPECT_EQ(CallsBetween(calls, "KillTimer", "left click", "after left 1"), 1u);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "left click", "right"), 0u);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "right 1", "right click"), 1u);
+  EXPECT_EQ(CallsBetween(calls, "Beep", "right click", "wave"), 0u);
+  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundA", "wave 1", "wave click"), 1u);
+  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundA");
+  ASSERT_EQ(CallsBetween(calls, "sndPlaySoundA", "wave click", "end"), 1u);
+  EXPECT_EQ(plays.back().Arguments, "00000000,00000000") << "a click stops the wave";
+}
+
+// Run modally with its own timer, as the tick runs it: the first beep a
+// second after opening, then one a second, and the end with the last.
+TEST_F(AlarmNotice, RunModallyItBeepsOnceASecondAndEndsWithTheLast) {
+  if (InTracedChild()) {
+    app->Alarms.OnAutoDelete = true;
+    app->Alarms.AlarmCount = 3;
+    OutputDebugStringA("open");
+    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), "ALARMDLG", nullptr,
+                                     AlarmNotification, 1);
+    OutputDebugStringA("end");
+    EXPECT_EQ(result, 1);
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
+  std::vector<TracedCall> beeps = CallsOf(calls, "Beep");
+  ASSERT_EQ(beeps.size(), 3u);
+  size_t open = IndexOfMarker(calls, "open"), end = IndexOfMarker(calls, "end");
+  ASSERT_LT(end, calls.size());
+  EXPECT_GE(beeps[0].Time - calls[open].Time, 0.9) << "no sound at opening";
+  EXPECT_GE(beeps[1].Time - beeps[0].Time, 0.9);
+  EXPECT_GE(beeps[2].Time - beeps[1].Time, 0.9);
+  EXPECT_LT(calls[end].Time - beeps[2].Time, 0.5) << "ends right after the third";
+}
+
+// --- what it shows ---------------------------------------------------------------------------
+
+TEST_F(AlarmNotice, ShowsTheTimeAndTheMessageOrTheDefaultText) {
+  if (InTracedChild()) {
+    TickTime.wHour = 7;
+    TickTime.wMinute = 5;
+    app->Alarms.Alarms[1].SetMessage("");
+    OutputDebugStringA("with message");
+    Open(1);
+    UpdateWindow(notice);
+    OutputDebugStringA("empty message");
+    Open(2);
+    UpdateWindow(notice);
+    OutputDebugStringA("no alarm");
+    Open(0);
+    UpdateWindow(notice);
+    OutputDebugStringA("end");
+    return;
+  }
+  std::vector<TracedCall> calls =
+      TraceCurrentTest("USER32.DrawTextA;GDI32.TextOutA;GDI32.SetTextColor");
+  auto textsBetween = [&](const char* function, const char* from, const char* to) {
+    std::vector<std::string> texts;
+    size_t begin = IndexOfMarker(calls, from), end = IndexOfMarker(calls, to);
+    for (size_t i = begin; i < end && i < calls.size(); ++i)
+      if (!calls[i].IsReturn && calls[i].Function == function) texts.push_back(calls[i].Arguments);
+    return texts;
+  };
+  const std::string wake = AsTraced("起きる");
+  const std::string itsTime = AsTraced("時間です");
+  struct Case { const char* from; const char* to; std::string message; };
+  for (const Case& c : {Case{"with message", "empty message", wake},
+                        Case{"empty message", "no alarm", itsTime},
+                        Case{"no alarm", "end", itsTime}}) {
+    std::vector<std::string> drawn = textsBetween("DrawTextA", c.from, c.to);
+    ASSERT_EQ(drawn.size(), 1u) << c.from;
+    EXPECT_NE(drawn[0].find(c.message), std::string::npos) << c.from << ": " << drawn[0];
+    EXPECT_NE(drawn[0].find(",ffffffff,"), std::string::npos) << "whole text";
+    EXPECT_EQ(drawn[0].substr(drawn[0].size() - 9), ",00000011") << "centred, broken at words";
+    std::vector<std::string> times = textsBetween("TextOutA", c.from, c.to);
+    ASSERT_EQ(times.size(), 1u) << c.from;
+    EXPECT_NE(times[0].find("\"7:05\""), std::string::npos) << c.from << ": " << times[0];
+    std::vector<std::string> colours = textsBetween("SetTextColor", c.from, c.to);
+    ASSERT_FALSE(colours.empty());
+    EXPECT_NE(colours[0].find(",000000ff"), std::string::npos) << "red: " << colours[0];
+  }
+}
+
+// Counts pure red pixels in rows [top, bottom) of a capture; gives the first
+// and last row holding any.
+struct RedInk {
+  int Pixels = 0;
+  int FirstRow = -1;
+  int LastRow = -1;
+};
+
+RedInk FindRed(const std::vector<DWORD>& pixels, int width, int top, int bottom) {
+  RedInk ink;
+  for (int y = top; y < bottom; ++y)
+    for (int x = 0; x < width; ++x)
+      if ((pixels[size_t(y) * width + x] & 0xFFFFFF) == 0xFF0000) {
+        ++ink.Pixels;
+        if (ink.FirstRow < 0) ink.FirstRow = y;
+        ink.LastRow = y;
+      }
+  return ink;
+}
+
+TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
+  TickTime.wHour = 12;
+  TickTime.wMinute = 34;
+  Open(1);
+  UpdateWindow(notice);
+  RECT client;
+  GetClientRect(notice, &client);
+  const int width = client.right, height = client.bottom;
+  HDC window = GetDC(notice);
+  HDC memory = CreateCompatibleDC(window);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
+  GdiFlush();
+  std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(notice, window);
+
+  RedInk time = FindRed(pixels, width, 0, height / 3);
+  RedInk message = FindRed(pixels, width, height / 3, height);
+  EXPECT_GT(time.Pixels, 200) << "the time in red near the top";
+  EXPECT_GT(message.Pixels, 200) << "the message in red below";
+  // Digits of a 50-pixel font stand well over 25 pixels tall; the dialog's
+  // own 9-point font could never reach that.
+  EXPECT_GE(time.LastRow - time.FirstRow, 25);
+  EXPECT_GE(message.FirstRow, height / 3);
+}
+
+}  // namespace
