@@ -1,0 +1,158 @@
+#!/usr/bin/env bash
+# The alarm of 07:30 on a clock started at 07:29:55: the notification "Tivora"
+# comes above the clock in the first seconds of the minute, shows the time and
+# the message, gives the stored number of beeps, closes itself, and does not
+# come back in that minute. With the pop-up menu held open over the start of
+# the minute, it comes as soon as the menu closes.
+source "$(dirname "$0")/lib.sh"
+
+TRACE="$TIVORA_BUILD/alarm-trace.txt"
+ZONE=""
+BLUE=0000ff
+# The clock sits where the centred notification will cover it.
+CLOCK_LEFT=454
+CLOCK_TOP=362
+
+# A POSIX zone in which the local time is now $1 (HH:MM:SS).
+zone_for() {
+  local target=$((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2}))
+  local utc=$(($(date -u +%s) % 86400))
+  local offset=$(((utc - target + 86400) % 86400))
+  printf 'TVR+%d:%02d:%02d' $((offset / 3600)) $((offset % 3600 / 60)) $((offset % 60))
+}
+local_time() { TZ="$ZONE" date +%H:%M:%S; }
+seconds_of() { echo $((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2})); }
+local_seconds() { seconds_of "$(local_time)"; }
+wait_until() { while [ "$(local_seconds)" -lt "$(seconds_of "$1")" ]; do sleep 0.05; done; }
+
+notice() { xdotool search --onlyvisible --name '^Tivora$' 2>/dev/null | head -1 || true; }
+beeps() { grep -c 'Call KERNEL32.Beep(00000384,00000258)' "$TRACE" 2>/dev/null || true; }
+
+relay_beeps() {
+  wine_cmd reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d 'KERNEL32.Beep;USER32.MessageBeep' \
+    /f >/dev/null 2>&1
+}
+relay_off() { wine_cmd reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true; }
+trap 'stop_clock; relay_off' EXIT
+
+# start_clock, with Wine's trace of the beeps written to $TRACE, in $ZONE.
+start_traced_clock() {
+  : >"$TRACE"
+  TZ="$ZONE" WINEDEBUG=+relay "$TIVORA_WINE" "$EXE" >/dev/null 2>"$TRACE" &
+  CLOCK_PID=$!
+  CLOCK_WIN=""
+  for _ in $(seq 100); do
+    CLOCK_WIN="$(xdotool search --name '^Tivora - ' 2>/dev/null | head -1 || true)"
+    [ -n "$CLOCK_WIN" ] && break
+    sleep 0.1
+  done
+  [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear"
+}
+
+alarm_settings() {
+  reset_registry
+  reg_set Settings Left $CLOCK_LEFT
+  reg_set Settings Top $CLOCK_TOP
+  reg_set Settings BkColor 0x00ff0000   # blue: plainly the clock, not the notice
+  reg_set Timer OnTimer 1
+  reg_set Timer On1 1
+  reg_set_sz Timer Alarm1 07:30
+  reg_set_sz Timer Msg1 "起きる時間"
+  reg_set Timer AlarmCount 3
+  reg_set Timer OnAutoDelete 1
+  reg_set Timer OnUseWave 0
+}
+
+# Waits for the notice until local time $1; fails if it comes before $2.
+wait_for_notice() {
+  local latest="$1" earliest="$2" id=""
+  while [ "$(local_seconds)" -le "$(seconds_of "$latest")" ]; do
+    id="$(notice)"
+    if [ -n "$id" ]; then
+      NOTICE_AT="$(local_time)"
+      [ "$(seconds_of "$NOTICE_AT")" -ge "$(seconds_of "$earliest")" ] ||
+        fail "the notice came at $NOTICE_AT, before $earliest"
+      NOTICE_WIN="$id"
+      return 0
+    fi
+    sleep 0.05
+  done
+  fail "no notice by $latest (screenshot $(screenshot no-notice))"
+}
+
+# The notice covers the clock and shows red text: the time and the message.
+check_notice_above_clock() {
+  local shot="$1"
+  window_geometry "$NOTICE_WIN"
+  local nx=$WIN_X ny=$WIN_Y nw=$WIN_W nh=$WIN_H
+  window_geometry "$CLOCK_WIN"
+  local cx=$((WIN_X + WIN_W / 2)) cy=$((WIN_Y + WIN_H / 2))
+  [ $cx -gt $nx ] && [ $cx -lt $((nx + nw)) ] && [ $cy -gt $ny ] && [ $cy -lt $((ny + nh)) ] ||
+    fail "the notice ($nx,$ny ${nw}x$nh) does not lie over the clock's centre ($cx,$cy)"
+  echo "notice screenshot: $(screenshot "$shot")"
+  [ "$(pixel $cx $cy)" != "$BLUE" ] || fail "the clock shows through the notice: it is not above"
+  local red
+  red="$(import -window root -crop "${nw}x$nh+$nx+$ny" -depth 8 txt:- | grep -ci '#FF0000' || true)"
+  [ "$red" -gt 400 ] || fail "the notice shows little red ($red pixels)"
+}
+
+# Waits until the notice has gone; sets GONE_AT.
+wait_for_notice_gone() {
+  for _ in $(seq 160); do
+    if [ -z "$(notice)" ]; then GONE_AT="$(local_time)"; return 0; fi
+    sleep 0.05
+  done
+  fail "the notice did not close itself (screenshot $(screenshot notice-stays))"
+}
+
+relay_beeps
+
+# --- The alarm in the first seconds of its minute -----------------------------
+alarm_settings
+ZONE="$(zone_for 07:29:55)"
+start_traced_clock
+window_geometry
+[ "$WIN_X,$WIN_Y" = "$CLOCK_LEFT,$CLOCK_TOP" ] || fail "the clock is at $WIN_X,$WIN_Y"
+wait_for_notice 07:30:03 07:30:00
+sleep 0.4
+check_notice_above_clock alarm-notice
+wait_for_notice_gone
+[ "$(beeps)" = 3 ] || fail "$(beeps) beeps before the notice closed itself, not 3"
+elapsed=$(($(seconds_of "$GONE_AT") - $(seconds_of "$NOTICE_AT")))
+[ $elapsed -ge 2 ] || fail "the notice closed $elapsed s after it came: before its third beep"
+sleep 0.5
+window_geometry "$CLOCK_WIN"
+[ "$(pixel $((WIN_X + 4)) $((WIN_Y + WIN_H / 2)))" = "$BLUE" ] ||
+  fail "the clock is not seen again after the notice (screenshot $(screenshot after-notice))"
+echo "after the notice: $(screenshot alarm-after-notice)"
+while [ "$(local_seconds)" -lt "$(seconds_of 07:30:12)" ]; do
+  [ -z "$(notice)" ] || fail "a second notice at $(local_time)"
+  sleep 0.1
+done
+[ "$(beeps)" = 3 ] || fail "$(beeps) beeps in the minute, not 3"
+stop_clock
+pass "07:30 alarm: notice over the clock at $NOTICE_AT, 3 beeps, closed by $GONE_AT, once"
+
+# --- The pop-up menu held open over 07:30:00 to 07:30:03 ------------------------
+alarm_settings
+ZONE="$(zone_for 07:29:55)"
+start_traced_clock
+wait_until 07:29:58
+window_geometry "$CLOCK_WIN"
+xdotool mousemove $((WIN_X + 30)) $((WIN_Y + 20)) click 3
+sleep 0.5
+echo "menu screenshot: $(screenshot alarm-menu-open)"
+while [ "$(local_seconds)" -lt "$(seconds_of 07:30:03)" ]; do
+  [ -z "$(notice)" ] || fail "the notice came while the menu was open, at $(local_time)"
+  sleep 0.1
+done
+[ "$(beeps)" = 0 ] || fail "beeps while the menu was open"
+MENU_CLOSED_AT="$(local_time)"
+xdotool key Escape
+wait_for_notice 07:30:08 "$MENU_CLOSED_AT"
+sleep 0.4
+check_notice_above_clock alarm-after-menu
+wait_for_notice_gone
+[ "$(beeps)" = 3 ] || fail "$(beeps) beeps after the menu, not 3"
+stop_clock
+pass "menu open over 07:30:00..03: the notice came at $NOTICE_AT, after the menu closed"
