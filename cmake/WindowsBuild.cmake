@@ -40,6 +40,11 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/bench/reference/CMakeLists.txt)
   add_subdirectory(bench/reference)
 endif()
 
+# The faces' drawing benchmark (bench/faces), built only when asked for.
+if(EXISTS ${CMAKE_SOURCE_DIR}/bench/faces/CMakeLists.txt)
+  add_subdirectory(bench/faces)
+endif()
+
 option(TIVORA_TESTS "Build the win and e2e tests" ON)
 
 # The product's own checks: a 32-bit GUI program, small, importing only the
@@ -72,6 +77,12 @@ gtest_discover_tests(win_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
 add_executable(tivora_probe ${CMAKE_SOURCE_DIR}/tests/probe/probe.cpp)
 target_compile_definitions(tivora_probe PRIVATE ${WIN_DEFINES})
 target_link_options(tivora_probe PRIVATE -static)
+
+# Draws the digital face's expected text for the e2e screenshots.
+add_executable(tivora_facetext ${CMAKE_SOURCE_DIR}/tests/e2e/tools/facetext.cpp)
+target_compile_definitions(tivora_facetext PRIVATE ${WIN_DEFINES})
+target_link_libraries(tivora_facetext PRIVATE gdi32 user32)
+target_link_options(tivora_facetext PRIVATE -static)
 
 # End-to-end: each script in tests/e2e drives the real exe from outside.
 file(GLOB E2E_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/e2e/test_*.sh)

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# The faces' drawing benchmark: a second-hand-only cycle against a full
+# redraw of the analog face on a memory bitmap, and how many of 60 ticks draw
+# anything for each display. Prints figures; not a test.
+#   bash bench/faces/run.sh
+# This machine runs only 64-bit Wine: the figures are those of the x86-64
+# build of the clock's drawing code.
+set -euo pipefail
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+source "$here/../../scripts/wine-env.sh"
+cd "$TIVORA_ROOT"
+bash scripts/build.sh >/dev/null
+cmake --build "$TIVORA_BUILD/win" -j2 --target tivora_facebench >/dev/null
+source scripts/xvfb.sh
+export WINEPREFIX="${WINEPREFIX:-$TIVORA_BUILD/wineprefix}"
+bash scripts/prepare-prefix.sh "$WINEPREFIX" test
+"$TIVORA_WINE" "$TIVORA_BUILD/win/bench/faces/tivora_facebench.exe" | tr -d '\r'

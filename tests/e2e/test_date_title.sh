@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# The title carries the date of the clock's local time, and a new date
+# after midnight.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/faces_lib.sh"
+
+WEEKDAYS=(日 月 火 水 木 金 土)
+# The title for a moment (epoch seconds) in a zone: "Tivora - 2002年3月14日(木)".
+title_for() {
+  local tz="$1" at="$2"
+  echo "Tivora - $(TZ="$tz" date -d "@$at" +'%Y年%-m月%-d日')(${WEEKDAYS[$(TZ="$tz" date -d "@$at" +%w)]})"
+}
+
+reset_registry
+TZONE=XXX-09:00:00
+TZ=$TZONE start_clock
+now=$(date +%s)
+title="$(window_title)"
+[ "$title" = "$(title_for $TZONE "$now")" ] || [ "$title" = "$(title_for $TZONE $((now - 2)))" ] ||
+  fail "title '$title', wanted '$(title_for $TZONE "$now")'"
+stop_clock
+pass "the title is '$title'"
+
+# Started five seconds before midnight: the title turns to the new date.
+TZONE="$(tz_at 23:59:55)"
+TZ=$TZONE start_clock
+before=$(date +%s)
+old_title="$(window_title)"
+if [ "$(TZ=$TZONE date -d "@$before" +%H)" = 23 ]; then
+  [ "$old_title" = "$(title_for "$TZONE" "$before")" ] || fail "title before midnight '$old_title'"
+fi
+for _ in $(seq 12); do
+  sleep 1
+  (( 10#$(TZ=$TZONE date +%H%M%S) >= 2 && 10#$(TZ=$TZONE date +%H) == 0 )) && break
+done
+after=$(date +%s)
+[ "$(TZ=$TZONE date -d "@$after" +%H)" = 00 ] || fail "midnight did not come"
+title="$(window_title)"
+[ "$title" = "$(title_for "$TZONE" "$after")" ] || fail "title after midnight '$title'"
+[ "$title" != "$(title_for "$TZONE" "$before")" ] || fail "the date did not change"
+stop_clock
+pass "after midnight the title turns from '$old_title' to '$title'"
