@@ -1,4 +1,141 @@
-// Placeholder until the menu is built.
 #include "app/ContextMenu.h"
-LRESULT ShowContextMenu(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcA(h, m, w, l); }
-LRESULT OnCommand(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcA(h, m, w, l); }
+#include <commdlg.h>
+#include "app/ClockApp.h"
+#include "app/DisplaySwitches.h"
+#include "app/Globals.h"
+#include "app/MainWindow.h"
+#include "app/rules/MenuRules.h"
+#include "face/ClockPainter.h"
+#include "face/DigitalFace.h"
+#include "res/resource.h"
+#include "settings/SettingsStore.h"
+#include "timer/Dialogs.h"
+#include "timer/TipWindow.h"
+
+HMENU BuildContextMenu() {
+  HMENU menu = CreatePopupMenu();
+  if (!menu) return nullptr;
+  MenuRules rules(App->Flags, App->OnToolTip);
+  for (int i = 0; i < MenuRules::kRowCount; ++i) {
+    MenuRow row = rules.Row(i);
+    if (row.IsSeparator()) {
+      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+      continue;
+    }
+    UINT flags = MF_STRING | (row.Checked ? MF_CHECKED : 0) | (row.Grey ? MF_GRAYED : 0);
+    AppendMenuA(menu, flags, row.Id, row.Text);
+  }
+  return menu;
+}
+
+// Where the menu opens: the click's screen position, taken signed so that a
+// monitor left of or above the primary one works; a menu asked for from the
+// keyboard (-1) opens at the window's corner.
+static POINT MenuPosition(HWND hwnd, LPARAM lParam) {
+  POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  if (static_cast<DWORD>(lParam) == 0xFFFFFFFFu) {
+    RECT w;
+    GetWindowRect(hwnd, &w);
+    at.x = w.left;
+    at.y = w.top;
+  }
+  return at;
+}
+
+LRESULT ShowContextMenu(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  HMENU menu = BuildContextMenu();
+  if (!menu) {
+    TickSuspended = false;
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+  }
+  TickSuspended = true;
+  POINT at = MenuPosition(hwnd, lParam);
+  TrackPopupMenu(menu, 0, at.x, at.y, 0, hwnd, nullptr);
+  DestroyMenu(menu);
+  MinuteChanged = true;
+  TickSuspended = false;
+  return 0;
+}
+
+// --- the commands that open a dialog -----------------------------------------
+
+static void ChooseClockFont(HWND hwnd) {
+  FontSetup& font = App->Font;
+  // The transparent clock sits at the bottom of the z-order; on top while
+  // the dialog is open, the user sees what the choice does.
+  if (App->Flags.Has(OnTransparent)) {
+    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+  }
+  // The dialog may write its record while the user browses; a cancelled
+  // choice must leave the face as it was.
+  const LOGFONTA keptFont = font.LogFont;
+  const COLORREF keptColor = font.FontColor();
+  if (!ChooseFontA(&font.FontDialog)) {
+    font.LogFont = keptFont;
+    font.SetFontColor(keptColor);
+    return;
+  }
+  if (font.FontDialog.lpLogFont) {
+    // Any weight but the normal one counts as bold.
+    font.FontBold = font.FontDialog.lpLogFont->lfWeight != FW_NORMAL;
+    font.FontItalic = font.FontDialog.lpLogFont->lfItalic != 0;
+  }
+  SaveFontSettings();
+  if (App->Digital) App->Digital->FontDirty = true;
+  // The key colour of the transparent display must stay apart from the text.
+  ApplyLayeredKey(hwnd);
+  if (PaintDigital(hwnd, true, &TextRect) != 0) FitWindowToText(hwnd, TextRect, true, true);
+}
+
+static void ChooseBackgroundColour() {
+  FontSetup& font = App->Font;
+  const COLORREF kept = font.BkColor();
+  if (!ChooseColorA(&font.ColorDialog)) {
+    font.SetBkColor(kept);
+    return;
+  }
+  SaveBkColor();
+  if (App->Digital) App->Digital->BrushDirty = true;
+  if (App->Analog) App->Analog->SetFaceColor(font.BkColor());
+}
+
+static void ToggleToolTip() {
+  App->OnToolTip = !App->OnToolTip;
+  SaveToolTipSwitch();
+  if (Tip) Tip->SyncTip();
+}
+
+// --- the command table -------------------------------------------------------
+
+LRESULT OnCommand(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  TickSuspended = true;
+  switch (LOWORD(wParam)) {
+    case IDM_EXIT:
+      DestroyWindow(hwnd);
+      return DefWindowProcA(hwnd, message, wParam, lParam);
+    case IDM_TRANSPARENT: ToggleTransparent(hwnd); break;
+    case IDM_FONT: ChooseClockFont(hwnd); break;
+    case IDM_BACKGROUND:
+      if (App->Flags.Has(OnBitmap)) {
+        ChooseBackgroundPicture(hwnd);
+      } else {
+        ChooseBackgroundColour();
+      }
+      break;
+    case IDM_BORDER: ToggleBorder(hwnd); break;
+    case IDM_ONTOP: ToggleOnTop(hwnd); break;
+    case IDM_SECOND: ToggleSeconds(hwnd); break;
+    case IDM_TIMER:
+      DialogBoxParamA(App->Instance, "SETTIMERDLG", hwnd, TimerSettingsDialog, 0);
+      break;
+    case IDM_ABOUT: DialogBoxParamA(App->Instance, "ABOUTDLG", hwnd, AboutDialog, 0); break;
+    case IDM_ANALOG: ToggleAnalog(hwnd); break;
+    case IDM_CAPTION:
+      ToggleCaption(hwnd);
+      return DefWindowProcA(hwnd, message, wParam, lParam);
+    case IDM_TOOLTIP: ToggleToolTip(); break;
+    case IDM_USEBITMAP: ToggleBitmap(hwnd); break;
+  }
+  RefreshWindow(hwnd);
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}

@@ -1,13 +1,210 @@
-// Placeholder until the switches are built.
 #include "app/DisplaySwitches.h"
-void RefreshWindow(HWND) {}
-void TransparentOff(HWND) {}
-void ToggleCaption(HWND) {}
-void ToggleBorder(HWND) {}
-void ToggleOnTop(HWND) {}
-void ToggleTransparent(HWND) {}
-void ToggleAnalog(HWND) {}
-void ToggleSeconds(HWND) {}
-void ToggleBitmap(HWND) {}
-void ChooseBackgroundPicture(HWND) {}
-void FitWindowToText(HWND, const RECT&, bool, bool) {}
+#include <commdlg.h>
+#include "app/ClockApp.h"
+#include "app/Globals.h"
+#include "app/MainWindow.h"
+#include "app/rules/SwitchRules.h"
+#include "face/BackgroundImage.h"
+#include "face/ClockPainter.h"
+#include "settings/SettingsStore.h"
+#include "timer/TipWindow.h"
+
+namespace {
+
+// Applies changed style bits and brings the window to the top of its band.
+void FrameRefresh(HWND hwnd) {
+  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+}
+
+// Sets or clears bits of one style word; true when the word changed.
+bool SetStyleBits(HWND hwnd, int which, DWORD bits, bool on) {
+  DWORD old = static_cast<DWORD>(GetWindowLongA(hwnd, which));
+  DWORD now = on ? (old | bits) : (old & ~bits);
+  if (now == old) return false;
+  SetWindowLongA(hwnd, which, static_cast<LONG>(now));
+  return true;
+}
+
+void ApplyStep(const SwitchStep& step) {
+  App->Flags.SetFlag(step.Flag, step.On);
+  SaveDisplaySwitch(SwitchRules::ValueName(step.Flag), step.On);
+}
+
+// Takes every step of the switch: options changed and written at once.
+SwitchPlan Commit(DisplaySwitch which) {
+  SwitchPlan plan = SwitchRules::Plan(which, App->Flags);
+  for (int i = 0; i < plan.StepCount; ++i) ApplyStep(plan.Steps[i]);
+  return plan;
+}
+
+// The round region, or none, as the options now ask; the shape update also
+// ends the suspension of the tick.
+void ApplyShape() {
+  if (App->Analog) App->Analog->ApplyShape();
+  TickSuspended = false;
+}
+
+// The window half of ending transparency, while the old face is still in place.
+void EndTransparency(HWND hwnd, const SwitchStep& step) {
+  bool wasLayered = SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false);
+  if (wasLayered) FrameRefresh(hwnd);
+  ApplyStep(step);
+  if (App->Analog) {
+    App->Analog->ApplyShape();
+  } else if (wasLayered) {
+    FrameRefresh(hwnd);
+  }
+}
+
+void ApplyBorderStyle(HWND hwnd) {
+  SetStyleBits(hwnd, GWL_STYLE, WS_THICKFRAME, App->Flags.Has(OnBorder));
+  // A transparent digital window is re-stacked by the refresh after the command.
+  if (!App->Flags.IsTransparentDigital()) FrameRefresh(hwnd);
+}
+
+}  // namespace
+
+void RefreshWindow(HWND hwnd) {
+  FullRedrawPending = true;
+  const DisplayFlags flags = App->Flags;
+  if (flags.Has(OnAnalog)) {
+    if (SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false)) FrameRefresh(hwnd);
+    if (flags.IsShaped() && App->Analog) {
+      ApplyShape();
+      return;
+    }
+  }
+  if (flags.IsTransparentDigital()) {
+    PushToBottom(hwnd);
+    return;
+  }
+  MinuteChanged = true;
+  TickSuspended = false;
+  InvalidateRect(hwnd, nullptr, TRUE);
+  UpdateWindow(hwnd);
+}
+
+void TransparentOff(HWND hwnd) {
+  SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::TransparentOff, App->Flags);
+  EndTransparency(hwnd, plan.Steps[0]);
+}
+
+void ToggleCaption(HWND hwnd) {
+  TickSuspended = true;
+  SwitchPlan plan = Commit(DisplaySwitch::Caption);
+  const bool on = plan.After.Has(OnCaption);
+  if (plan.TurnedOff(OnTransparent)) SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false);
+  SetStyleBits(hwnd, GWL_STYLE, WS_CAPTION | WS_SYSMENU, on);
+  if (Tip) Tip->SyncTip();
+
+  if (plan.After.IsShaped() && App->Analog) {
+    ApplyShape();
+    return;
+  }
+  if (plan.After.IsTransparentDigital()) {
+    PushToBottom(hwnd);
+  } else {
+    // The outer size stays, so the client area changes and the size message
+    // that follows fits the analog face (and its region) to it.
+    FrameRefresh(hwnd);
+  }
+  TickSuspended = false;
+}
+
+void ToggleBorder(HWND hwnd) {
+  Commit(DisplaySwitch::Border);
+  ApplyBorderStyle(hwnd);
+}
+
+void ToggleOnTop(HWND hwnd) {
+  SwitchPlan plan = Commit(DisplaySwitch::OnTop);
+  HWND band = plan.After.Has(OnTop) ? HWND_TOPMOST : HWND_NOTOPMOST;
+  SetWindowPos(hwnd, band, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+}
+
+void ToggleTransparent(HWND hwnd) {
+  SwitchPlan plan = Commit(DisplaySwitch::Transparent);
+  const bool on = plan.After.Has(OnTransparent);
+  if (plan.After.Has(OnAnalog)) {
+    if (plan.TurnedOff(OnBorder)) ApplyBorderStyle(hwnd);
+    ApplyShape();
+    return;
+  }
+  // The digits over the desktop: a layered window whose key colour shows
+  // what lies behind. A topmost state is ended by the re-stacking at the
+  // bottom that follows the command.
+  SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, on);
+  if (on) {
+    ApplyLayeredKey(hwnd);
+  } else {
+    FrameRefresh(hwnd);
+  }
+}
+
+void ToggleAnalog(HWND hwnd) {
+  SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Analog, App->Flags);
+  // Switching the face always ends transparency, under the old face.
+  EndTransparency(hwnd, plan.Steps[0]);
+  FullRedrawPending = true;
+  ApplyStep(plan.Steps[1]);
+  App->CreateFace(hwnd);
+}
+
+void ToggleSeconds(HWND hwnd) {
+  SwitchPlan plan = Commit(DisplaySwitch::Seconds);
+  if (plan.Refused) {
+    RefreshWindow(hwnd);
+    return;
+  }
+  if (App->Analog) App->Analog->ShowSecond = plan.After.Has(OnSecond);
+}
+
+void ToggleBitmap(HWND) {
+  // The picture stays loaded either way; the command's refresh repaints.
+  Commit(DisplaySwitch::Bitmap);
+}
+
+void ChooseBackgroundPicture(HWND hwnd) {
+  if (!App->Flags.Has(OnBitmap)) return;
+  static const char kFilter[] =
+      "ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)\0*.bmp\0すべてのファイル(*.*)\0*.*\0";
+  char path[MAX_PATH];
+  path[0] = '\0';
+  OPENFILENAMEA dialog;
+  ZeroMemory(&dialog, sizeof dialog);
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  dialog.hwndOwner = hwnd;
+  dialog.hInstance = App->Instance;
+  dialog.lpstrFilter = kFilter;
+  dialog.nFilterIndex = 1;
+  dialog.lpstrFile = path;
+  dialog.nMaxFile = sizeof path;
+  dialog.lpstrTitle = "ファイルの選択";
+  dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
+  if (!GetOpenFileNameA(&dialog)) return;
+
+  lstrcpynA(App->Bitmap, path, sizeof App->Bitmap);
+  SaveBitmapPath();
+  if (Background) {
+    Background->Release();
+    Background->Load(App->Bitmap);
+  }
+  InvalidateRect(hwnd, nullptr, TRUE);
+}
+
+void FitWindowToText(HWND hwnd, const RECT& rect, bool fitWidth, bool fitHeight) {
+  RECT w;
+  GetWindowRect(hwnd, &w);
+  const int extra = App->Flags.Has(OnCaption) ? CaptionHeight : 0;
+  const int width = fitWidth ? rect.right - rect.left + 32 : w.right - w.left;
+  int height = fitHeight ? rect.bottom - rect.top : w.bottom - w.top;
+  if (extra > 0) height += extra + 8;
+  if (App->Flags.Has(OnTransparent)) {
+    SetWindowPos(hwnd, HWND_BOTTOM, w.left, w.top, width, height,
+                 SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+  } else {
+    MoveWindow(hwnd, w.left, w.top, width, height, TRUE);
+  }
+}

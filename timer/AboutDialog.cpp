@@ -1,3 +1,15 @@
-// Placeholder until the About box is built.
 #include "timer/Dialogs.h"
-INT_PTR CALLBACK AboutDialog(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+// The box only shows the icon, name and version; every way out ends it alike.
+INT_PTR CALLBACK AboutDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG: return TRUE;
+    case WM_COMMAND:
+      if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, 1);
+        return TRUE;
+      }
+      return FALSE;
+    default: return FALSE;
+  }
+}

@@ -1,9 +1,68 @@
-// Placeholder until the tooltip is built.
 #include "timer/TipWindow.h"
-TipWindow::TipWindow(HINSTANCE instance, HWND* slot)
-    : HandleSlot(slot), Instance(instance), Owner(nullptr), ToolActive(false), Tool() {}
+#include "app/ClockApp.h"
+#include "app/Globals.h"
+#include "timer/rules/TipSync.h"
+
+TipWindow::TipWindow(HINSTANCE instance, HWND* handleSlot)
+    : HandleSlot(handleSlot), Instance(instance), Owner(nullptr), ToolActive(false), Tool() {}
+
 TipWindow::~TipWindow() { DestroyTip(); }
-HWND TipWindow::CreateTip() { return *HandleSlot; }
-BOOL TipWindow::DestroyTip() { return 0; }
-void TipWindow::SyncTip() {}
-void TipWindow::FillTool() {}
+
+// The whole clock window is the one tool; the tooltip watches its mouse
+// messages itself and asks the window for the text each time it comes up.
+void TipWindow::FillTool() {
+  ZeroMemory(&Tool, sizeof Tool);
+  Tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  Tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  Tool.hwnd = Owner;
+  Tool.uId = reinterpret_cast<UINT_PTR>(Owner);
+  Tool.hinst = Instance;
+  Tool.lpszText = LPSTR_TEXTCALLBACKA;
+  Tool.lParam = 0;
+}
+
+static bool ToolWanted() {
+  return App && App->OnToolTip && !App->Flags.Has(OnCaption);
+}
+
+HWND TipWindow::CreateTip() {
+  if (*HandleSlot) return *HandleSlot;
+  // Always-tip: the date shows even while the clock is not the active window.
+  HWND tip = CreateWindowExA(WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr,
+                             WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                             CW_USEDEFAULT, CW_USEDEFAULT, Owner, nullptr, Instance, nullptr);
+  FillTool();
+  if (tip && ToolWanted()) {
+    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&Tool));
+    ToolActive = true;
+  }
+  return tip;
+}
+
+BOOL TipWindow::DestroyTip() {
+  if (!*HandleSlot) return 0;
+  BOOL done = DestroyWindow(*HandleSlot);
+  *HandleSlot = nullptr;
+  // The tool went with the window.
+  ToolActive = false;
+  return done;
+}
+
+void TipWindow::SyncTip() {
+  if (!App) return;
+  TipStep step = TipSyncStep(App->OnToolTip, App->Flags.Has(OnCaption), *HandleSlot != nullptr,
+                             ToolActive);
+  switch (step) {
+    case TipStep::Nothing: break;
+    case TipStep::CreateWindow: *HandleSlot = CreateTip(); break;
+    case TipStep::AddTool:
+      FillTool();
+      SendMessageA(*HandleSlot, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&Tool));
+      ToolActive = true;
+      break;
+    case TipStep::RemoveTool:
+      if (*HandleSlot) SendMessageA(*HandleSlot, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&Tool));
+      ToolActive = false;
+      break;
+  }
+}

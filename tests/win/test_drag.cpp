@@ -1,0 +1,107 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+#include "app/MouseDrag.h"
+#include "tests/win/ClockWindowFixture.h"
+
+namespace {
+
+RECT WindowRect(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  return r;
+}
+
+// Puts the cursor at an offset from the press point and reports the move.
+void MoveTo(HWND clock, POINT start, int dx, int dy) {
+  SetCursorPos(start.x + dx, start.y + dy);
+  SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10 + dx, 10 + dy));
+}
+
+}  // namespace
+
+TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWindowWillGo) {
+  OpenClock(OnBorder);
+  RECT start = WindowRect(Clock);
+  POINT press = {start.left + 10, start.top + 10};
+  SetCursorPos(press.x, press.y);
+  MouseDrag drag(Clock);
+  EXPECT_FALSE(drag.BeginDrag(GetDesktopWindow(), MK_LBUTTON, 0));
+  EXPECT_FALSE(drag.BeginDrag(Clock, 0, 0));
+  ASSERT_TRUE(drag.BeginDrag(Clock, MK_LBUTTON, 0));
+
+  for (POINT d : {POINT{4, 4}, POINT{-4, 4}, POINT{-4, -4}, POINT{0, 4}}) {
+    SetCursorPos(press.x + d.x, press.y + d.y);
+    EXPECT_FALSE(drag.TrackDrag(Clock, MK_LBUTTON, 0)) << d.x << "," << d.y;
+    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_FALSE(drag.BandShown);
+  }
+
+  SetCursorPos(press.x + 5, press.y);
+  ASSERT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, 0));
+  EXPECT_EQ(GetCapture(), Clock);
+  EXPECT_TRUE(drag.BandShown);
+  RECT band = start;
+  OffsetRect(&band, 5, 0);
+  EXPECT_TRUE(EqualRect(&drag.Band, &band));
+
+  SetCursorPos(press.x + 30, press.y + 30);
+  EXPECT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, 0));
+  drag.EndDrag(Clock, 0, 0);
+  drag.ReleaseDrag();
+  EXPECT_EQ(GetCapture(), nullptr);
+  EXPECT_FALSE(drag.BandShown);
+  RECT moved = WindowRect(Clock);
+  EXPECT_EQ(moved.left, start.left + 30);
+  EXPECT_EQ(moved.top, start.top + 30);
+  EXPECT_EQ(moved.right - moved.left, start.right - start.left);
+}
+
+TEST_F(ClockWindowTest, PressWithSmallMovesThroughTheWindowMovesNothingAndResumesTheTick) {
+  OpenClock(OnBorder);
+  RECT start = WindowRect(Clock);
+  POINT press = {start.left + 10, start.top + 10};
+  SetCursorPos(press.x, press.y);
+  SendMessageA(Clock, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  EXPECT_NE(App->Drag, nullptr);
+  EXPECT_TRUE(TickSuspended);
+  MoveTo(Clock, press, 3, -4);
+  MoveTo(Clock, press, 4, 4);
+  SendMessageA(Clock, WM_LBUTTONUP, 0, MAKELPARAM(14, 14));
+  EXPECT_EQ(App->Drag, nullptr);
+  EXPECT_FALSE(TickSuspended);
+  RECT now = WindowRect(Clock);
+  EXPECT_TRUE(EqualRect(&start, &now));
+  EXPECT_EQ(Stored("Left"), -1) << "nothing is saved when a drag ends";
+}
+
+TEST_F(ClockWindowTest, DragThroughTheWindowMovesItByTheCursorsWay) {
+  OpenClock(OnBorder);
+  RECT start = WindowRect(Clock);
+  POINT press = {start.left + 10, start.top + 10};
+  SetCursorPos(press.x, press.y);
+  SendMessageA(Clock, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  for (int step = 1; step <= 6; ++step) MoveTo(Clock, press, 5 * step, -3 * step);
+  SendMessageA(Clock, WM_LBUTTONUP, 0, MAKELPARAM(40, -8));
+  RECT now = WindowRect(Clock);
+  EXPECT_EQ(now.left, start.left + 30);
+  EXPECT_EQ(now.top, start.top - 18);
+  EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(ClockWindowTest, TransparentDigitalClockReappearsAtTheBottomWhereItWasDropped) {
+  OpenClock(OnTransparent);
+  HWND other = OtherWindow(true);
+  SetWindowPos(Clock, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  ASSERT_TRUE(IsAbove(Clock, other));
+  RECT start = WindowRect(Clock);
+  POINT press = {start.left + 10, start.top + 10};
+  SetCursorPos(press.x, press.y);
+  SendMessageA(Clock, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  MoveTo(Clock, press, 20, 40);
+  SendMessageA(Clock, WM_LBUTTONUP, 0, 0);
+  RECT now = WindowRect(Clock);
+  EXPECT_EQ(now.left, start.left + 20);
+  EXPECT_EQ(now.top, start.top + 40);
+  EXPECT_TRUE(IsWindowVisible(Clock));
+  EXPECT_TRUE(AtTheBottom());
+}

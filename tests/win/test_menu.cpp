@@ -1,0 +1,170 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "app/ContextMenu.h"
+#include "app/rules/MenuRules.h"
+#include "res/resource.h"
+#include "tests/win/ClockWindowFixture.h"
+
+namespace {
+
+struct ReadRow {
+  std::string Text;
+  UINT Id;
+  bool Separator, Checked, Grey;
+};
+
+// Reads a menu back the way the system shows it.
+std::vector<ReadRow> ReadMenu(HMENU menu) {
+  std::vector<ReadRow> rows;
+  int count = GetMenuItemCount(menu);
+  for (int i = 0; i < count; ++i) {
+    char text[64] = "";
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
+    info.dwTypeData = text;
+    info.cch = sizeof text;
+    GetMenuItemInfoA(menu, i, TRUE, &info);
+    UINT state = GetMenuState(menu, i, MF_BYPOSITION);
+    rows.push_back({text, info.wID, (info.fType & MFT_SEPARATOR) != 0,
+                    (state & MF_CHECKED) != 0, (state & MF_GRAYED) != 0});
+    EXPECT_EQ((state & MF_CHECKED) != 0, (info.fState & MFS_CHECKED) != 0);
+  }
+  return rows;
+}
+
+std::vector<ReadRow> MenuFor(uint32_t flags, bool toolTip) {
+  App->Flags.Bits = flags;
+  App->OnToolTip = toolTip;
+  HMENU menu = BuildContextMenu();
+  EXPECT_NE(menu, nullptr);
+  std::vector<ReadRow> rows = ReadMenu(menu);
+  DestroyMenu(menu);
+  return rows;
+}
+
+const ReadRow& RowWithId(const std::vector<ReadRow>& rows, UINT id) {
+  for (const ReadRow& r : rows)
+    if (r.Id == id && !r.Separator) return r;
+  static ReadRow none{"", 0, false, false, false};
+  ADD_FAILURE() << "no item " << id;
+  return none;
+}
+
+}  // namespace
+
+TEST(ContextMenu, DefaultsShowSeventeenRowsWithOnlyTheBorderChecked) {
+  ScopedApp app;
+  std::vector<ReadRow> rows = MenuFor(OnBorder, false);
+  ASSERT_EQ(rows.size(), 17u);
+  const char* texts[] = {"ﾌｫﾝﾄ(&F)...", "背景色(&K)...", "背景に絵を使用(&P)", nullptr,
+                         "ｷｬﾌﾟｼｮﾝ表示(&C)", "枠(&B)", "秒の表示(&S)", "常に手前表示(&T)",
+                         "透明表示(&I)", nullptr, "ｱﾅﾛｸﾞ表示(&G)", nullptr, "ﾀｲﾏの設定(&R)...",
+                         "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾂｰﾙﾁｯﾌﾟ表示(&O)", nullptr, "終了(&X)"};
+  const UINT ids[] = {2003, 2004, 2013, 0, 2011, 2005, 2007, 2006, 2002,
+                      0,    2010, 0,    2008, 2009, 2012, 0,    2001};
+  for (size_t i = 0; i < rows.size(); ++i) {
+    SCOPED_TRACE(i + 1);
+    EXPECT_EQ(rows[i].Separator, texts[i] == nullptr);
+    if (!texts[i]) continue;   // the system may show a separator as disabled
+    EXPECT_EQ(rows[i].Text, texts[i]);
+    EXPECT_EQ(rows[i].Id, ids[i]);
+    EXPECT_EQ(rows[i].Checked, ids[i] == IDM_BORDER);
+    EXPECT_FALSE(rows[i].Grey);
+  }
+}
+
+TEST(ContextMenu, TransparentClocksGreyWhatTheyCannotDo) {
+  ScopedApp app;
+  std::vector<ReadRow> digital = MenuFor(OnTransparent, false);
+  EXPECT_TRUE(RowWithId(digital, IDM_BACKGROUND).Grey);
+  EXPECT_TRUE(RowWithId(digital, IDM_ONTOP).Grey);
+  EXPECT_TRUE(RowWithId(digital, IDM_SECOND).Grey);
+  EXPECT_FALSE(RowWithId(digital, IDM_FONT).Grey);
+  EXPECT_FALSE(RowWithId(MenuFor(OnTransparent | OnSecond, false), IDM_SECOND).Grey);
+
+  std::vector<ReadRow> analog = MenuFor(OnTransparent | OnAnalog, true);
+  EXPECT_TRUE(RowWithId(analog, IDM_FONT).Grey);
+  EXPECT_TRUE(RowWithId(analog, IDM_BORDER).Grey);
+  EXPECT_TRUE(RowWithId(analog, IDM_TRANSPARENT).Checked);
+  EXPECT_FALSE(RowWithId(analog, IDM_TRANSPARENT).Grey);
+  EXPECT_TRUE(RowWithId(analog, IDM_TOOLTIP).Checked);
+  EXPECT_TRUE(RowWithId(MenuFor(OnTransparent | OnAnalog | OnCaption, false), IDM_TRANSPARENT).Grey);
+  EXPECT_EQ(RowWithId(MenuFor(OnBitmap, false), IDM_BACKGROUND).Text, "背景絵(&K)...");
+}
+
+// The menu that the system holds is the one the rules describe, for every
+// combination of the options and the tooltip switch.
+TEST(ContextMenu, TheBuiltMenuFollowsTheRulesInEveryCombination) {
+  ScopedApp app;
+  for (uint32_t n = 0; n < 256; ++n) {
+    uint32_t bits = 0;
+    const uint32_t all[] = {OnBorder, OnTransparent, OnCaption, OnAnalog, OnSecond, OnTop, OnBitmap};
+    for (int i = 0; i < 7; ++i)
+      if (n & (1u << i)) bits |= all[i];
+    bool tip = (n & 128) != 0;
+    std::vector<ReadRow> rows = MenuFor(bits, tip);
+    ASSERT_EQ(rows.size(), size_t(MenuRules::kRowCount));
+    DisplayFlags f;
+    f.Bits = bits;
+    MenuRules rules(f, tip);
+    for (int i = 0; i < MenuRules::kRowCount; ++i) {
+      MenuRow want = rules.Row(i);
+      SCOPED_TRACE(testing::Message() << "row " << i + 1 << " flags " << bits << " tip " << tip);
+      ASSERT_EQ(rows[i].Separator, want.IsSeparator());
+      if (want.IsSeparator()) continue;
+      EXPECT_EQ(rows[i].Text, want.Text);
+      EXPECT_EQ(rows[i].Id, want.Id);
+      EXPECT_EQ(rows[i].Checked, want.Checked);
+      EXPECT_EQ(rows[i].Grey, want.Grey);
+    }
+  }
+}
+
+// --- the tracked menu ---------------------------------------------------------
+
+namespace {
+
+WNDPROC ClockProc = nullptr;
+std::vector<ReadRow> Tracked;
+bool SuspendedWhileTracked = false;
+
+// Sees the menu as it opens, then closes it from the tracking loop.
+LRESULT CALLBACK MenuSpy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITMENUPOPUP) {
+    Tracked = ReadMenu(reinterpret_cast<HMENU>(wParam));
+    SuspendedWhileTracked = TickSuspended;
+    PostMessageA(hwnd, WM_CANCELMODE, 0, 0);
+  }
+  return CallWindowProcA(ClockProc, hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRedraw) {
+  OpenClock(OnAnalog | OnSecond | OnTop);
+  ClockProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuSpy)));
+  Tracked.clear();
+  MinuteChanged = false;
+  TickSuspended = false;
+  // A watchdog: should the cancel not arrive, the menu still ends.
+  UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  LRESULT result = SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock),
+                                MAKELPARAM(150, 120));
+  KillTimer(nullptr, watchdog);
+  SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClockProc));
+
+  EXPECT_EQ(result, 0);
+  ASSERT_EQ(Tracked.size(), 17u);
+  EXPECT_TRUE(RowWithId(Tracked, IDM_ANALOG).Checked);
+  EXPECT_TRUE(RowWithId(Tracked, IDM_SECOND).Checked);
+  EXPECT_TRUE(RowWithId(Tracked, IDM_ONTOP).Checked);
+  EXPECT_FALSE(RowWithId(Tracked, IDM_BORDER).Checked);
+  EXPECT_TRUE(RowWithId(Tracked, IDM_FONT).Grey);
+  EXPECT_TRUE(SuspendedWhileTracked);
+  EXPECT_FALSE(TickSuspended);
+  EXPECT_TRUE(MinuteChanged);
+}

@@ -1,0 +1,309 @@
+#include <windows.h>
+#include <commdlg.h>
+#include <dlgs.h>
+#include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include "res/resource.h"
+#include "tests/win/ClockWindowFixture.h"
+#include "timer/Dialogs.h"
+
+namespace {
+
+const char* const kFontValues[] = {"FontName", "FontSize", "FontColor",
+                                   "FontBold", "FontItalic", "BkColor"};
+
+bool NothingStored() {
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\ZEPH\\Tivora\\Settings", 0, KEY_READ, &key) !=
+      ERROR_SUCCESS)
+    return true;
+  DWORD values = 0;
+  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
+                   nullptr, nullptr, nullptr);
+  RegCloseKey(key);
+  return values == 0;
+}
+
+std::vector<std::string> ChildTexts(HWND dialog) {
+  std::vector<std::string> texts;
+  EnumChildWindows(dialog, [](HWND child, LPARAM out) -> BOOL {
+    char text[256] = "";
+    GetWindowTextA(child, text, sizeof text);
+    reinterpret_cast<std::vector<std::string>*>(out)->push_back(text);
+    return TRUE;
+  }, reinterpret_cast<LPARAM>(&texts));
+  return texts;
+}
+
+bool Contains(const std::vector<std::string>& texts, const char* text) {
+  for (const std::string& t : texts)
+    if (t == text) return true;
+  return false;
+}
+
+// A 2 x 2 picture of 24 bits, as a .bmp file in the temporary folder.
+std::string WriteSmallBitmap() {
+  char dir[MAX_PATH];
+  GetTempPathA(sizeof dir, dir);
+  std::string path = std::string(dir) + "tivora-menu-test.bmp";
+  unsigned char file[14 + 40 + 16] = {};
+  auto put32 = [&](int at, uint32_t v) {
+    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i));
+  };
+  file[0] = 'B';
+  file[1] = 'M';
+  put32(2, sizeof file);
+  put32(10, 54);
+  put32(14, 40);
+  put32(18, 2);
+  put32(22, 2);
+  file[26] = 1;
+  file[28] = 24;
+  put32(34, 16);
+  for (int i = 54; i < 70; ++i) file[i] = 0x80;
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(h, file, sizeof file, &written, nullptr);
+  CloseHandle(h);
+  return path;
+}
+
+}  // namespace
+
+// --- font ----------------------------------------------------------------------------
+
+TEST_F(ClockWindowTest, FontConfirmedIsSavedAtOnceAndTheWindowFitsTheText) {
+  OpenClock(OnBorder);
+  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDOK); });
+  Command(IDM_FONT);
+  ASSERT_TRUE(driver.Ran);
+  for (const char* name : kFontValues) EXPECT_TRUE(ValueExists("Settings", name)) << name;
+  char face[64] = "";
+  ASSERT_TRUE(GetText("Settings", "FontName", face, sizeof face));
+  EXPECT_STREQ(face, App->Font.LogFont.lfFaceName);
+  EXPECT_EQ(Stored("FontBold"), App->Font.LogFont.lfWeight != FW_NORMAL ? 1 : 0);
+  EXPECT_EQ(Stored("BkColor"), static_cast<long long>(App->Font.BkColor()));
+
+  // The window is the measured text plus 32 pixels wide, as high as the text.
+  RECT r;
+  GetWindowRect(Clock, &r);
+  ASSERT_GT(TextRect.right - TextRect.left, 0) << "the text was measured";
+  EXPECT_EQ(r.right - r.left, TextRect.right - TextRect.left + 32);
+  EXPECT_EQ(r.bottom - r.top, TextRect.bottom - TextRect.top);
+  EXPECT_FALSE(TickSuspended);
+}
+
+TEST_F(ClockWindowTest, FontChosenForATransparentClockIsShownOnTopThenGoesBackToTheBottom) {
+  OpenClock(OnTransparent);
+  HWND other = OtherWindow(true);
+  static bool topmostDuringDialog;
+  topmostDuringDialog = false;
+  HWND clock = Clock;
+  static HWND seen;
+  seen = clock;
+  DialogDriver driver([](HWND dialog) {
+    topmostDuringDialog = (GetWindowLongA(seen, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    PressButton(dialog, IDOK);
+  });
+  Command(IDM_FONT);
+  ASSERT_TRUE(driver.Ran);
+  EXPECT_TRUE(topmostDuringDialog);
+  EXPECT_EQ(ExStyle() & WS_EX_TOPMOST, 0u);
+  EXPECT_TRUE(IsAbove(other, Clock));
+  EXPECT_TRUE(AtTheBottom());
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD how = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(Clock, &key, &alpha, &how));
+  EXPECT_NE(key & 0xFFFFFF, App->Font.FontColor() & 0xFFFFFF);
+}
+
+TEST_F(ClockWindowTest, MagentaTextMovesTheTransparentKeyAway) {
+  OpenClock(OnTransparent);
+  App->Font.FontDialog.Flags |= CF_EFFECTS;
+  DialogDriver driver([](HWND dialog) {
+    // The colour list of the font dialog; pick the entry whose colour is magenta.
+    HWND colours = GetDlgItem(dialog, cmb4);
+    int n = static_cast<int>(SendMessageA(colours, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+      if ((SendMessageA(colours, CB_GETITEMDATA, i, 0) & 0xFFFFFF) == 0xFF00FF) {
+        SendMessageA(colours, CB_SETCURSEL, i, 0);
+        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb4, CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(colours));
+      }
+    }
+    PressButton(dialog, IDOK);
+  });
+  Command(IDM_FONT);
+  ASSERT_TRUE(driver.Ran);
+  ASSERT_EQ(App->Font.FontColor() & 0xFFFFFF, 0xFF00FFu) << "the dialog took magenta";
+  EXPECT_EQ(Stored("FontColor"), 0xFF00FF);
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD how = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(Clock, &key, &alpha, &how));
+  EXPECT_NE(key & 0xFFFFFF, 0xFF00FFu);
+}
+
+TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
+  OpenClock(OnBorder);
+  LOGFONTA before = App->Font.LogFont;
+  COLORREF colour = App->Font.FontColor();
+  RECT was;
+  GetWindowRect(Clock, &was);
+  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
+  Command(IDM_FONT);
+  ASSERT_TRUE(driver.Ran);
+  EXPECT_TRUE(NothingStored());
+  EXPECT_EQ(memcmp(&before, &App->Font.LogFont, sizeof before), 0);
+  EXPECT_EQ(App->Font.FontColor(), colour);
+  RECT now;
+  GetWindowRect(Clock, &now);
+  EXPECT_TRUE(EqualRect(&was, &now));
+  EXPECT_FALSE(TickSuspended);
+}
+
+// --- background colour and picture ---------------------------------------------------
+
+TEST_F(ClockWindowTest, BackgroundColourConfirmedWritesBkColorOnly) {
+  OpenClock(OnBorder);
+  App->Font.SetBkColor(0x00336699);
+  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDOK); });
+  Command(IDM_BACKGROUND);
+  ASSERT_TRUE(driver.Ran);
+  EXPECT_EQ(Stored("BkColor"), 0x00336699);
+  EXPECT_EQ(Stored("FontColor"), -1);
+}
+
+TEST_F(ClockWindowTest, BackgroundColourCancelledWritesNothing) {
+  OpenClock(OnAnalog);
+  COLORREF before = App->Font.BkColor();
+  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
+  Command(IDM_BACKGROUND);
+  ASSERT_TRUE(driver.Ran);
+  EXPECT_TRUE(NothingStored());
+  EXPECT_EQ(App->Font.BkColor(), before);
+}
+
+TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenPath) {
+  OpenClock(OnBitmap);
+  static std::string path;
+  path = WriteSmallBitmap();
+  static std::vector<std::string> filters;
+  static bool readOnlyShown;
+  filters.clear();
+  DialogDriver driver([](HWND dialog) {
+    HWND types = GetDlgItem(dialog, cmb1);
+    int n = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < n; ++i) {
+      char text[128] = "";
+      SendMessageA(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+      filters.push_back(text);
+    }
+    filters.push_back(std::to_string(SendMessageA(types, CB_GETCURSEL, 0, 0)));
+    HWND readOnly = GetDlgItem(dialog, chx1);
+    readOnlyShown = readOnly && IsWindowVisible(readOnly);
+    HWND name = GetDlgItem(dialog, cmb13);
+    if (!name) name = GetDlgItem(dialog, edt1);
+    SetWindowTextA(name, path.c_str());
+    PressButton(dialog, IDOK);
+  });
+  Command(IDM_BACKGROUND);
+  ASSERT_TRUE(driver.Ran);
+  EXPECT_EQ(driver.Title, "ファイルの選択");
+  ASSERT_EQ(filters.size(), 3u);
+  EXPECT_EQ(filters[0], "ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)");
+  EXPECT_EQ(filters[1], "すべてのファイル(*.*)");
+  EXPECT_EQ(filters[2], "0");
+  EXPECT_FALSE(readOnlyShown);
+
+  char stored[MAX_PATH] = "";
+  ASSERT_TRUE(GetText("Settings", "Bitmap", stored, sizeof stored));
+  EXPECT_STREQ(stored, path.c_str());
+  EXPECT_STREQ(App->Bitmap, path.c_str());
+  DeleteFileA(path.c_str());
+}
+
+TEST_F(ClockWindowTest, PictureDialogCancelledKeepsThePicture) {
+  OpenClock(OnBitmap);
+  lstrcpyA(App->Bitmap, "C:\\kept.bmp");
+  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
+  Command(IDM_BACKGROUND);
+  ASSERT_TRUE(driver.Ran);
+  EXPECT_TRUE(NothingStored());
+  EXPECT_STREQ(App->Bitmap, "C:\\kept.bmp");
+}
+
+// --- About box and the templates' texts --------------------------------------------------
+
+TEST_F(ClockWindowTest, AboutBoxShowsIconNameAndVersion) {
+  OpenClock(OnBorder);
+  static std::vector<std::string> texts;
+  static bool hasIcon;
+  DialogDriver driver([](HWND dialog) {
+    texts = ChildTexts(dialog);
+    hasIcon = false;
+    EnumChildWindows(dialog, [](HWND child, LPARAM) -> BOOL {
+      if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+          SendMessageA(child, STM_GETICON, 0, 0) != 0)
+        hasIcon = true;
+      return TRUE;
+    }, 0);
+    PressButton(dialog, IDCANCEL);
+  });
+  Command(IDM_ABOUT);
+  ASSERT_TRUE(driver.Ran);
+  EXPECT_EQ(driver.Title, "ﾊﾞｰｼﾞｮﾝ情報");
+  EXPECT_TRUE(Contains(texts, "Tivora Version 1.10"));
+  EXPECT_TRUE(Contains(texts, "OK"));
+  EXPECT_TRUE(hasIcon);
+  EXPECT_TRUE(NothingStored());
+  EXPECT_FALSE(TickSuspended);
+}
+
+TEST(AboutBox, OkEnterEscAndTheCloseBoxAllEndItWithOne) {
+  struct Way { const char* Name; void (*Do)(HWND); } ways[] = {
+      {"OK", [](HWND d) { PressButton(d, IDOK); }},
+      {"Esc", [](HWND d) { PressButton(d, IDCANCEL); }},
+      {"Enter", [](HWND d) { PostMessageA(GetDlgItem(d, IDOK), WM_KEYDOWN, VK_RETURN, 0); }},
+      {"close box", [](HWND d) { PostMessageA(d, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+  };
+  for (Way way : ways) {
+    DialogDriver driver(way.Do);
+    INT_PTR result =
+        DialogBoxParamA(GetModuleHandleA(nullptr), "ABOUTDLG", nullptr, AboutDialog, 0);
+    EXPECT_TRUE(driver.Ran) << way.Name;
+    EXPECT_EQ(result, 1) << way.Name;
+  }
+}
+
+namespace {
+INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+}  // namespace
+
+TEST(DialogTemplates, TextsReachTheProgramInCodePage932) {
+  struct Check { const char* Template; const char* Title; const char* Text; } checks[] = {
+      {"SETTIMERDLG", "ﾀｲﾏの設定", "ｱﾗｰﾑ時刻"},
+      {"SETTIMERDLG", "ﾀｲﾏの設定", "ｱﾗｰﾑ終了時にﾒｯｾｰｼﾞﾎﾞｯｸｽを消す"},
+      {"ALARMDLG", "Tivora", "ｷｬﾝｾﾙ"},
+      {"ABOUTDLG", "ﾊﾞｰｼﾞｮﾝ情報", "Tivora Version 1.10"},
+  };
+  for (Check c : checks) {
+    HWND dialog = CreateDialogParamA(GetModuleHandleA(nullptr), c.Template, nullptr, Inert, 0);
+    ASSERT_NE(dialog, nullptr) << c.Template;
+    char title[64] = "";
+    GetWindowTextA(dialog, title, sizeof title);
+    EXPECT_STREQ(title, c.Title);
+    EXPECT_TRUE(Contains(ChildTexts(dialog), c.Text)) << c.Template << ": " << c.Text;
+    DestroyWindow(dialog);
+  }
+  // The author's line carries kanji: they too arrive as double bytes of 932.
+  HWND about = CreateDialogParamA(GetModuleHandleA(nullptr), "ABOUTDLG", nullptr, Inert, 0);
+  bool kanji = false;
+  for (const std::string& t : ChildTexts(about))
+    for (unsigned char ch : t)
+      if (ch >= 0x81 && ch <= 0x9F) kanji = true;
+  EXPECT_TRUE(kanji);
+  DestroyWindow(about);
+}

@@ -1,0 +1,110 @@
+#include <windows.h>
+#include <commctrl.h>
+#include <gtest/gtest.h>
+#include <cstring>
+#include "res/resource.h"
+#include "tests/win/ClockWindowFixture.h"
+#include "timer/ClockTick.h"
+
+namespace {
+
+int ToolCount() {
+  return TipHandle ? static_cast<int>(SendMessageA(TipHandle, TTM_GETTOOLCOUNT, 0, 0)) : -1;
+}
+
+}  // namespace
+
+TEST_F(ClockWindowTest, TooltipWithoutCaptionHasTheWholeClockAsItsOneTool) {
+  OpenClock(OnBorder, true);
+  ASSERT_NE(TipHandle, nullptr);
+  char cls[32];
+  GetClassNameA(TipHandle, cls, sizeof cls);
+  EXPECT_STREQ(cls, TOOLTIPS_CLASSA);
+  EXPECT_NE(GetWindowLongA(TipHandle, GWL_STYLE) & TTS_ALWAYSTIP, 0);
+  EXPECT_NE(GetWindowLongA(TipHandle, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+  ASSERT_EQ(ToolCount(), 1);
+  EXPECT_TRUE(Tip->ToolActive);
+
+  char text[80] = "";
+  TOOLINFOA info = {};
+  info.cbSize = TTTOOLINFOA_V2_SIZE;
+  info.lpszText = text;
+  ASSERT_TRUE(SendMessageA(TipHandle, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&info)));
+  EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), UINT(TTF_IDISHWND | TTF_SUBCLASS));
+  EXPECT_EQ(info.hwnd, Clock);
+  EXPECT_EQ(info.uId, reinterpret_cast<UINT_PTR>(Clock));
+  EXPECT_EQ(info.lpszText, LPSTR_TEXTCALLBACKA);
+}
+
+TEST_F(ClockWindowTest, CaptionTakesTheToolAwayAndGivesItBackOnTheSameWindow) {
+  OpenClock(OnBorder, true);
+  HWND tip = TipHandle;
+  ASSERT_EQ(ToolCount(), 1);
+  Command(IDM_CAPTION);
+  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(ToolCount(), 0);
+  SendMessageA(Clock, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
+  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(ToolCount(), 1);
+}
+
+TEST_F(ClockWindowTest, TooltipSwitchKeepsTheWindowAndWritesOnToolTip) {
+  OpenClock(OnBorder, true);
+  HWND tip = TipHandle;
+  Command(IDM_TOOLTIP);
+  EXPECT_FALSE(App->OnToolTip);
+  EXPECT_EQ(Stored("OnToolTip"), 0);
+  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(ToolCount(), 0);
+  Command(IDM_TOOLTIP);
+  EXPECT_EQ(Stored("OnToolTip"), 1);
+  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(ToolCount(), 1);
+}
+
+TEST_F(ClockWindowTest, TooltipSwitchedOnUnderACaptionWaitsForTheCaptionToGo) {
+  OpenClock(OnCaption, false);
+  EXPECT_EQ(TipHandle, nullptr);
+  Command(IDM_TOOLTIP);
+  EXPECT_EQ(Stored("OnToolTip"), 1);
+  EXPECT_EQ(TipHandle, nullptr) << "the title shows the date while the caption is there";
+  Command(IDM_CAPTION);
+  ASSERT_NE(TipHandle, nullptr);
+  EXPECT_EQ(ToolCount(), 1);
+  HWND tip = TipHandle;
+  Command(IDM_CAPTION);
+  Command(IDM_CAPTION);
+  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(ToolCount(), 1);
+}
+
+TEST_F(ClockWindowTest, TooltipAsksTheClockForTheDateText) {
+  OpenClock(OnBorder, true);
+  GetLocalTime(&TickTime);
+  NMTTDISPINFOA info = {};
+  info.hdr.hwndFrom = TipHandle;
+  info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Clock);
+  info.hdr.code = TTN_NEEDTEXTA;
+  info.hinst = GetModuleHandleA(nullptr);
+  SendMessageA(Clock, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+  ASSERT_NE(info.lpszText, nullptr);
+  EXPECT_EQ(info.hinst, nullptr);
+  char expected[100];
+  lstrcpynA(expected, FormatDateText(), sizeof expected);
+  EXPECT_STREQ(info.lpszText, expected);
+  EXPECT_NE(strstr(info.lpszText, "年"), nullptr);
+  EXPECT_EQ(strchr(info.lpszText, ':'), nullptr) << "the date, no time";
+}
+
+TEST_F(ClockWindowTest, DestroyingTheTooltipClearsItsHandleOnce) {
+  OpenClock(OnBorder, true);
+  HWND tip = TipHandle;
+  EXPECT_NE(Tip->DestroyTip(), 0);
+  EXPECT_EQ(TipHandle, nullptr);
+  EXPECT_FALSE(IsWindow(tip));
+  EXPECT_EQ(Tip->DestroyTip(), 0);
+  // A second creation makes a fresh window with its tool.
+  TipHandle = Tip->CreateTip();
+  EXPECT_NE(TipHandle, nullptr);
+  EXPECT_EQ(ToolCount(), 1);
+}
