@@ -1,0 +1,60 @@
+# Helpers of the menu, switch and dialog tests (sourced after lib.sh): open
+# the pop-up menu with the right button, pick an item by its access key,
+# and look for a window or a colour on the screen.
+
+# open_menu [X Y]: right click inside the clock (at its centre unless
+# given: a round clock has no corners); sets MENU_X MENU_Y to the click point.
+open_menu() {
+  window_geometry
+  MENU_X="${1:-$((WIN_X + WIN_W / 2))}" MENU_Y="${2:-$((WIN_Y + WIN_H / 2))}"
+  xdotool mousemove "$MENU_X" "$MENU_Y"; sleep 0.2
+  xdotool click 3; sleep 0.8
+}
+
+# choose KEY: opens the menu and presses the item's access key.
+choose() {
+  open_menu
+  xdotool key "$1"; sleep "${2:-0.8}"
+}
+
+# count_colour PNG GEOMETRY RRGGBB: pixels of exactly that colour in the area.
+count_colour() {
+  convert "$1" -crop "$2" +repage -depth 8 -format %c histogram:info:- 2>/dev/null |
+    awk -v c="#$(tr 'a-f' 'A-F' <<<"$3")" '$3 == c { sub(":", "", $1); n += $1 } END { print n + 0 }'
+}
+
+# The menu's size as drawn: the white block that opened at the click.
+# Sets MENU_W MENU_H.
+menu_size() {
+  local box
+  box="$(convert "$1" -crop "400x600+$MENU_X+$MENU_Y" +repage -fill black +opaque white \
+    -trim -format '%w %h' info: 2>/dev/null)"
+  read -r MENU_W MENU_H <<<"$box"
+}
+
+# wait_window NAME: the X id of a window whose title is NAME, once it shows.
+wait_window() {
+  local id=""
+  for _ in $(seq 50); do
+    id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)"
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+
+# Prints every value of the Settings subkey, one "name type data" a line.
+settings_dump() {
+  wine_cmd reg query "$REG_KEY\\Settings" 2>/dev/null | iconv -f CP932 -t UTF-8 2>/dev/null |
+    tr -d '\r' | awk 'NF >= 3 && $2 ~ /^REG_/'
+}
+
+# style_has MASK: the clock's style word carries every bit of MASK.
+style_has() {
+  local style; style="$(probe styles | sed -E 's/style=(0x[0-9a-f]+).*/\1/')"
+  (( (style & $1) == $1 ))
+}
+exstyle_has() {
+  local ex; ex="$(probe styles | sed -E 's/.*exstyle=(0x[0-9a-f]+).*/\1/')"
+  (( (ex & $1) == $1 ))
+}

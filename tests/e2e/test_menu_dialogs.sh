@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# The dialogs of the menu on the real clock: the font dialog confirmed with
+# Enter saves the font group and fits the window to the text; Esc in the
+# font, colour and picture dialogs changes and writes nothing.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/menu_lib.sh"
+
+# dialog_open: the clock's process shows a window besides its own.
+wait_dialog() {
+  for _ in $(seq 50); do
+    local n; n="$(xdotool search --onlyvisible --class tivora.exe 2>/dev/null | wc -l)"
+    (( n > 1 )) && return 0
+    sleep 0.1
+  done
+  return 1
+}
+dialog_gone() {
+  for _ in $(seq 30); do
+    local n; n="$(xdotool search --onlyvisible --class tivora.exe 2>/dev/null | wc -l)"
+    (( n <= 1 )) && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# The red digits' horizontal extent in the window: sets INK_L INK_R as
+# margins from the window's left and right edges.
+ink_margins() {
+  local shot="$1" box w x
+  box="$(convert "$shot" -crop "${WIN_W}x$WIN_H+$WIN_X+$WIN_Y" +repage -fuzz 35% \
+    -fill black +opaque red -trim -format '%w %X' info: 2>/dev/null)"
+  read -r w x <<<"$box"
+  INK_L=$((x)) INK_R=$((WIN_W - x - w))
+}
+
+reset_registry
+start_clock
+window_geometry
+w0=$WIN_W h0=$WIN_H
+choose f
+wait_dialog || fail "the font dialog did not open"
+screenshot font_dialog >/dev/null
+xdotool key Escape; sleep 0.5
+dialog_gone || fail "Esc did not close the font dialog"
+[ -z "$(settings_dump)" ] || fail "Esc in the font dialog wrote: $(settings_dump)"
+window_geometry
+[ "${WIN_W}x$WIN_H" = "${w0}x$h0" ] || fail "Esc in the font dialog resized the window"
+pass "Esc in the font dialog changes and writes nothing"
+
+choose k
+wait_dialog || fail "the colour dialog did not open"
+screenshot colour_dialog >/dev/null
+xdotool key Escape; sleep 0.5
+dialog_gone || fail "Esc did not close the colour dialog"
+[ -z "$(settings_dump)" ] || fail "Esc in the colour dialog wrote: $(settings_dump)"
+pass "Esc in the colour dialog changes and writes nothing"
+
+choose p
+[ "$(reg_dword Settings OnBitmap)" = 1 ] || fail "OnBitmap after 背景に絵を使用(&P)"
+before="$(settings_dump)"
+choose k
+wait_dialog || fail "the picture dialog did not open"
+[ -n "$(wait_window 'ファイルの選択')" ] || fail "the picture dialog has not its title"
+screenshot picture_dialog >/dev/null
+xdotool key Escape; sleep 0.5
+dialog_gone || fail "Esc did not close the picture dialog"
+[ "$(settings_dump)" = "$before" ] || fail "Esc in the picture dialog wrote something"
+[ -z "$(reg_get Settings Bitmap)" ] || fail "Esc in the picture dialog wrote Bitmap"
+choose p
+pass "背景絵(&K)... opens ファイルの選択; Esc there writes nothing"
+
+choose f
+wait_dialog || fail "the font dialog did not open again"
+xdotool key Return; sleep 1
+dialog_gone || fail "Enter did not close the font dialog"
+for name in FontName FontSize FontColor FontBold FontItalic BkColor; do
+  [ -n "$(reg_get Settings $name)" ] || fail "$name was not written by the font dialog"
+done
+[ "$(reg_get Settings FontName)" = Arial ] || fail "FontName '$(reg_get Settings FontName)'"
+window_geometry
+shot="$(screenshot font_fitted)"
+ink_margins "$shot"
+(( INK_L >= 14 && INK_L <= 20 && INK_R >= 14 && INK_R <= 20 )) && [ "${WIN_W}x$WIN_H" != "${w0}x$h0" ] ||
+  fail "the window does not fit the text: margins $INK_L and $INK_R in ${WIN_W}x$WIN_H"
+pass "Enter in the font dialog writes the font group and fits the window (${WIN_W}x$WIN_H, margins $INK_L/$INK_R)"

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# The date tooltip on the real clock: switched on from the menu with the
+# caption hidden, it shows the date when the pointer rests on the clock;
+# with the caption shown it stays away.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/menu_lib.sh"
+
+# rest_and_look NAME: rests the pointer on the clock, then counts the
+# tooltip's white pixels in the band below the window (the desktop is black).
+rest_and_look() {
+  window_geometry
+  xdotool mousemove 700 600; sleep 0.5
+  xdotool mousemove $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H / 2)); sleep 0.1
+  xdotool mousemove $((WIN_X + WIN_W / 2 + 1)) $((WIN_Y + WIN_H / 2)); sleep 2
+  local shot; shot="$(screenshot "$1")"
+  TIP_WHITE="$(count_colour "$shot" "300x40+$((WIN_X - 50))+$((WIN_Y + WIN_H))" ffffff)"
+}
+
+reset_registry
+start_clock
+rest_and_look tooltip_off
+[ "$TIP_WHITE" = 0 ] || fail "a tooltip showed while switched off ($TIP_WHITE white pixels)"
+
+choose o
+[ "$(reg_dword Settings OnToolTip)" = 1 ] || fail "OnToolTip after ﾂｰﾙﾁｯﾌﾟ表示(&O)"
+rest_and_look tooltip_on
+(( TIP_WHITE > 400 )) || fail "no tooltip under the resting pointer ($TIP_WHITE white pixels)"
+pass "ﾂｰﾙﾁｯﾌﾟ表示(&O) writes OnToolTip=1 and the date shows when the pointer rests"
+
+choose c
+[ "$(reg_dword Settings OnCaption)" = 1 ] || fail "OnCaption after ｷｬﾌﾟｼｮﾝ表示(&C)"
+rest_and_look tooltip_caption
+[ "$TIP_WHITE" = 0 ] || fail "the tooltip showed beside the caption ($TIP_WHITE white pixels)"
+pass "with the caption shown the title carries the date and no tooltip comes"
