@@ -61,6 +61,8 @@ reg_set Timer OnTimer 1
 reg_set Timer On1 0
 reg_set_sz Timer Alarm1 06:00
 reg_set_sz Timer Msg1 "朝"
+reg_set_sz Timer Msg3 "寝る時間"   # kept as shown: only plain letters are typed, as
+                                  # xdotool's remapped keys for kana reach Wine unreliably
 reg_set Timer AlarmCount 5
 start_clock
 open_timer_dialog
@@ -71,13 +73,13 @@ click_control $TIME1
 xdotool key shift+Tab; sleep 0.1
 xdotool key space; next              # alarm 1 on
 field "06:45"; next
-field "起床"; next
+field "wake up"; next
 next                                 # alarm 2 stays off
 field "7:30"; next                   # four characters: refused at OK
 field "lunch"; next
 xdotool key space; next              # alarm 3 on
 field "23 59"; next
-field "寝る"; next
+next                                 # alarm 3's message stays
 next
 field "00.01"; next
 field "x"; next
@@ -99,9 +101,9 @@ xdotool key Return
 wait_window "$DIALOG_TITLE" gone || fail "OK did not close the dialog (screenshot $(screenshot ok-stays))"
 
 expect_stored OnTimer 0x1
-expect_stored On1 0x1;  expect_stored Alarm1 06:45; expect_stored Msg1 "起床"
+expect_stored On1 0x1;  expect_stored Alarm1 06:45; expect_stored Msg1 "wake up"
 expect_stored On2 0x0;  expect_stored Alarm2 12:00; expect_stored Msg2 lunch
-expect_stored On3 0x1;  expect_stored Alarm3 23:59; expect_stored Msg3 "寝る"
+expect_stored On3 0x1;  expect_stored Alarm3 23:59; expect_stored Msg3 "寝る時間"
 expect_stored On4 0x0;  expect_stored Alarm4 00:01; expect_stored Msg4 x
 expect_stored AlarmCount 0xc
 pass "ﾀｲﾏの設定: 7:30 refused with the Tivora box, OK stored Alarm1..Msg4 as shown"
@@ -115,6 +117,6 @@ field "09:09"
 xdotool key Escape
 wait_window "$DIALOG_TITLE" gone || fail "Esc did not close the dialog"
 expect_stored Alarm1 06:45
-expect_stored Msg1 "起床"
+expect_stored Msg1 "wake up"
 stop_clock
 pass "Esc after an edit stores nothing"

@@ -339,7 +339,7 @@ TEST_F(AlarmNotice, RunModallyItBeepsOnceASecondAndEndsWithTheLast) {
   EXPECT_GE(beeps[0].Time - calls[open].Time, 0.9) << "no sound at opening";
   EXPECT_GE(beeps[1].Time - beeps[0].Time, 0.9);
   EXPECT_GE(beeps[2].Time - beeps[1].Time, 0.9);
-  EXPECT_LT(calls[end].Time - beeps[2].Time, 0.5) << "ends right after the third";
+  EXPECT_LT(calls[end].Time - beeps[2].Time, 0.9) << "ends with the third, not a period later";
 }
 
 // --- what it shows ---------------------------------------------------------------------------
