@@ -75,13 +75,13 @@ at_position() {
 
 # shows_time_now NAME FORMAT TZ: takes a shot of the client area and checks
 # that it shows the local time in FORMAT (date's) as of the moment it was
-# taken; the tick may lag the clock by up to a second.
+# taken; the tick may lag the clock by a second, more on a busy machine.
 shows_time_now() {
   local name="$1" fmt="$2" tz="$3" t1 t2 s shot
   t1=$(date +%s)
   shot="$(shot_client "$name")"
   t2=$(date +%s)
-  for ((s = t1 - 1; s <= t2; s++)); do
+  for ((s = t1 - 2; s <= t2; s++)); do
     shows_text "$shot" "$(TZ="$tz" date -d "@$s" +"$fmt")" && return 0
   done
   return 1
