@@ -13,11 +13,13 @@ struct MenuRow {
 };
 
 // The pop-up menu, top to bottom, for one state of the display options.
-// The greying keeps the user away from combinations that the display can't
-// show: a transparent digital clock has no background of its own and lives
-// at the bottom of the z-order, a transparent analog clock is round and has
-// no border, a clock showing seconds as digits is redrawn too often to be
-// transparent, and an analog clock with a caption is never transparent.
+// The greying keeps the user to what the display can show: a transparent
+// digital clock has no background of its own and lives at the bottom of the
+// z-order, so it offers neither the background nor the always-in-front
+// switch, and its seconds can be switched off but not on; a transparent
+// analog clock is round and has no border; a digital clock showing seconds
+// can't be made transparent; an analog clock with a caption is never
+// transparent.
 class MenuRules {
 public:
   static constexpr int kRowCount = 17;

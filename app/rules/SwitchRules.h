@@ -37,9 +37,9 @@ struct SwitchPlan {
 
 // The flag half of every switch. A switch flips its own option and turns off
 // whatever the new state does not allow, so that the menu's greying stays
-// true: a transparent digital clock is never on top and shows no seconds
-// being switched on; a transparent analog clock has neither border nor
-// caption; a change of face always ends transparency.
+// true: a transparent digital clock is never on top and does not take on
+// seconds; a transparent analog clock has neither border nor caption; a
+// change of face always ends transparency.
 class SwitchRules {
 public:
   static SwitchPlan Plan(DisplaySwitch which, DisplayFlags before);

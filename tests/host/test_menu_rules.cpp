@@ -101,29 +101,6 @@ TEST(MenuChecks, EachSwitchRowShowsItsOwnOptionInEveryCombination) {
   }
 }
 
-TEST(MenuGrey, TransparentDigitalClockOffersNoBackgroundNoOnTopAndSecondsOnlyOff) {
-  MenuRules off(With(OnTransparent), false);
-  EXPECT_EQ(GreyIds(off), (std::set<uint16_t>{IDM_BACKGROUND, IDM_ONTOP, IDM_SECOND}));
-  MenuRules on(With(OnTransparent | OnSecond), false);
-  EXPECT_EQ(GreyIds(on), (std::set<uint16_t>{IDM_BACKGROUND, IDM_ONTOP}));
-  EXPECT_FALSE(RowOf(on, IDM_FONT).Grey);
-}
-
-TEST(MenuGrey, TransparentAnalogClockOffersNoFontAndNoBorder) {
-  MenuRules rules(With(OnTransparent | OnAnalog), false);
-  EXPECT_EQ(GreyIds(rules), (std::set<uint16_t>{IDM_FONT, IDM_BORDER}));
-  EXPECT_TRUE(RowOf(rules, IDM_TRANSPARENT).Checked);
-  MenuRules captioned(With(OnTransparent | OnAnalog | OnCaption), false);
-  EXPECT_TRUE(RowOf(captioned, IDM_TRANSPARENT).Grey);
-}
-
-TEST(MenuGrey, DigitalClockShowingSecondsCannotBecomeTransparent) {
-  EXPECT_EQ(GreyIds(MenuRules(With(OnSecond), false)),
-            (std::set<uint16_t>{IDM_TRANSPARENT}));
-  EXPECT_EQ(GreyIds(MenuRules(With(OnSecond | OnAnalog), false)),
-            (std::set<uint16_t>{IDM_FONT}));
-}
-
 // The rules of the greying in the user's words, over every combination.
 TEST(MenuGrey, EveryCombinationGreysExactlyWhatTheDisplayCannotDo) {
   for (DisplayFlags f : AllFlagCombinations()) {

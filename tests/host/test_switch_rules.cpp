@@ -161,10 +161,3 @@ TEST(SwitchConsistency, EveryEnabledMenuSwitchKeepsTheDisplayConsistent) {
   }
   EXPECT_GT(reachable, 64);
 }
-
-TEST(SwitchConsistency, TheDoubleClickMayComeInAnyStateAndStillLeavesItConsistent) {
-  for (DisplayFlags f : AllFlagCombinations()) {
-    if (!Consistent(f)) continue;
-    EXPECT_TRUE(Consistent(SwitchRules::Plan(DisplaySwitch::Caption, f).After)) << Describe(f);
-  }
-}

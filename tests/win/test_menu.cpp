@@ -76,25 +76,6 @@ TEST(ContextMenu, DefaultsShowSeventeenRowsWithOnlyTheBorderChecked) {
   }
 }
 
-TEST(ContextMenu, TransparentClocksGreyWhatTheyCannotDo) {
-  ScopedApp app;
-  std::vector<ReadRow> digital = MenuFor(OnTransparent, false);
-  EXPECT_TRUE(RowWithId(digital, IDM_BACKGROUND).Grey);
-  EXPECT_TRUE(RowWithId(digital, IDM_ONTOP).Grey);
-  EXPECT_TRUE(RowWithId(digital, IDM_SECOND).Grey);
-  EXPECT_FALSE(RowWithId(digital, IDM_FONT).Grey);
-  EXPECT_FALSE(RowWithId(MenuFor(OnTransparent | OnSecond, false), IDM_SECOND).Grey);
-
-  std::vector<ReadRow> analog = MenuFor(OnTransparent | OnAnalog, true);
-  EXPECT_TRUE(RowWithId(analog, IDM_FONT).Grey);
-  EXPECT_TRUE(RowWithId(analog, IDM_BORDER).Grey);
-  EXPECT_TRUE(RowWithId(analog, IDM_TRANSPARENT).Checked);
-  EXPECT_FALSE(RowWithId(analog, IDM_TRANSPARENT).Grey);
-  EXPECT_TRUE(RowWithId(analog, IDM_TOOLTIP).Checked);
-  EXPECT_TRUE(RowWithId(MenuFor(OnTransparent | OnAnalog | OnCaption, false), IDM_TRANSPARENT).Grey);
-  EXPECT_EQ(RowWithId(MenuFor(OnBitmap, false), IDM_BACKGROUND).Text, "背景絵(&K)...");
-}
-
 // The menu that the system holds is the one the rules describe, for every
 // combination of the options and the tooltip switch.
 TEST(ContextMenu, TheBuiltMenuFollowsTheRulesInEveryCombination) {
