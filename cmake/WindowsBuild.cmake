@@ -29,7 +29,19 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/res")
 
 add_executable(tivora WIN32 ${CMAKE_SOURCE_DIR}/app/WinMain.cpp ${TIVORA_RC})
 target_compile_options(tivora PRIVATE ${TIVORA_TEXT_FLAGS} ${WIN_SIZE_FLAGS})
-target_link_libraries(tivora PRIVATE tivora_core)
+# The common dialogs, the common controls and the sound serve the dialogs,
+# the tooltip and the alarm only. Imported the ordinary way they are loaded
+# at start with all they pull in (comdlg32 brings shell32, ole32 and the
+# printing stack), half again the clock's resident memory; linked to load
+# on their first call they cost nothing until then.
+include(${CMAKE_CURRENT_LIST_DIR}/DelayImports.cmake)
+tivora_delay_import(TIVORA_DELAY_LIBS comdlg32.dll ChooseColorA 4 ChooseFontA 4
+  GetOpenFileNameA 4 GetSaveFileNameA 4 CommDlgExtendedError 0)
+tivora_delay_import(TIVORA_DELAY_LIBS comctl32.dll InitCommonControls 0 InitCommonControlsEx 4)
+tivora_delay_import(TIVORA_DELAY_LIBS winmm.dll sndPlaySoundA 8 PlaySoundA 12)
+add_dependencies(tivora ${TIVORA_DELAY_TARGETS})
+# After the program's code and before the ordinary import libraries.
+target_link_libraries(tivora PRIVATE tivora_core ${TIVORA_DELAY_LIBS})
 target_link_options(tivora PRIVATE -static -s -Wl,--gc-sections -mwindows)
 add_custom_command(TARGET tivora POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E echo "tivora.exe size:"
