@@ -60,6 +60,15 @@ start_program() {
     "$TIVORA_WINE" "$(field "$p" 2)" || true
 }
 
+# --- what each tick draws -------------------------------------------------------
+echo "counting what each tick draws, on the real window over two simulated minutes" >&2
+tickcalls="$TIVORA_BUILD/win/bench/tickcalls/tivora_tickcalls.exe"
+"$TIVORA_WINE" "$tickcalls" 2>/dev/null | tr -d '\r' >"$out/tickcalls.txt"
+"$TIVORA_WINE" "$tickcalls" --json 2>/dev/null | tr -d '\r' >"$out/tickcalls.json"
+tick_figure() {  # display, field
+  grep -o "\"$1\": {[^}]*}" "$out/tickcalls.json" | grep -o "\"$2\": [0-9.]*" | awk '{ print $2 }'
+}
+
 # --- start to first frame ----------------------------------------------------
 echo "start to first frame: $starts starts of each program (and one to warm up)" >&2
 declare -A frames startcpu
@@ -169,8 +178,18 @@ for p in "${programs[@]}"; do
     "$v_frame" "$v_rss" "$v_cpu" >>"$json"
   goal_lines+=("$(printf '%-16s first frame %-4s memory %-4s CPU %s' "$n" "$v_frame" "$v_rss" "$v_cpu")")
 done
-printf '\n  },\n  "goals": {"product_at_most_64_kib": "%s", "system_imports_only": "%s", "all": %s}\n}\n' \
-  "$v_size" "$v_imports" "$all_ok" >>"$json"
+xor_lines="$(tick_figure analog_seconds xor_lines_per_tick_between_minutes)"
+face_ticks="$(tick_figure analog_seconds of_them_redrawing_the_face)"
+digital_draws="$(tick_figure digital drawing_ticks_per_60)"
+v_xor="$(awk -v x="$xor_lines" -v f="$face_ticks" 'BEGIN { print (x == 2 && f == 0 && f != "") ? "ok" : "MISS" }')"
+v_digital="$(awk -v d="$digital_draws" 'BEGIN { print (d != "" && d <= 1) ? "ok" : "MISS" }')"
+[ "$v_xor" = ok ] && [ "$v_digital" = ok ] || all_ok=false
+printf '\n  },\n  "ticks": %s,\n' "$(cat "$out/tickcalls.json")" >>"$json"
+printf '  "goals": {"product_at_most_64_kib": "%s", "system_imports_only": "%s",\n' \
+  "$v_size" "$v_imports" >>"$json"
+printf '    "analog_second_hand_two_xor_lines_no_face_between_minutes": "%s",\n' "$v_xor" >>"$json"
+printf '    "digital_without_seconds_draws_1_tick_in_60": "%s", "all": %s}\n}\n' \
+  "$v_digital" "$all_ok" >>"$json"
 
 {
   echo
@@ -178,6 +197,12 @@ printf '\n  },\n  "goals": {"product_at_most_64_kib": "%s", "system_imports_only
     "at most 64 KiB: $v_size; system DLL imports only: $v_imports"
   echo "goals: first frame within 1.2x, memory and CPU within 1.1x of the reference"
   for line in "${goal_lines[@]}"; do echo "  $line"; done
+  echo "analog with seconds, between minutes: $xor_lines exclusive-or lines a tick," \
+    "$face_ticks ticks redrawing the face: $v_xor"
+  echo "digital without seconds: draws on $digital_draws of 60 ticks: $v_digital"
+  echo
+  echo "what each tick draws (on the real window, calls a tick):"
+  sed 's/^/  /' "$out/tickcalls.txt"
   echo "figures: $json"
 } >>"$table"
 cat "$table"

@@ -47,10 +47,13 @@ add_custom_command(TARGET tivora POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E echo "tivora.exe size:"
   COMMAND stat -c "%s bytes" $<TARGET_FILE:tivora>)
 
-# The footprint benchmark's reference program, built only when asked for.
-if(EXISTS ${CMAKE_SOURCE_DIR}/bench/reference/CMakeLists.txt)
-  add_subdirectory(bench/reference)
-endif()
+# The footprint benchmark's reference program and tick counter, and the soak
+# run's driver, built only when asked for.
+foreach(tool reference tickcalls soak)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/bench/${tool}/CMakeLists.txt)
+    add_subdirectory(bench/${tool})
+  endif()
+endforeach()
 
 # The faces' drawing benchmark (bench/faces), built only when asked for.
 if(EXISTS ${CMAKE_SOURCE_DIR}/bench/faces/CMakeLists.txt)
