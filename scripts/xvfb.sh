@@ -1,4 +1,5 @@
-# Sourced: makes sure an X display runs, starting Xvfb on :99 if needed.
+# Sourced: makes sure an X display runs, starting Xvfb on $DISPLAY (:99 by
+# default) if needed.
 export DISPLAY="${DISPLAY:-:99}"
 if ! xdpyinfo >/dev/null 2>&1; then
   Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &

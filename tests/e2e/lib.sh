@@ -3,8 +3,9 @@
 # Each test script sources this file and is given the exe's path as $1.
 set -euo pipefail
 source "$TIVORA_ROOT/scripts/wine-env.sh"
-export WINEPREFIX="${WINEPREFIX:-$TIVORA_BUILD/wineprefix}"
-export DISPLAY="${DISPLAY:-:99}"
+# The test command gives the e2e tier a prefix and a display of its own.
+export WINEPREFIX="${TIVORA_E2E_PREFIX:-${WINEPREFIX:-$TIVORA_BUILD/wineprefix}}"
+export DISPLAY="${TIVORA_E2E_DISPLAY:-${DISPLAY:-:99}}"
 EXE="$1"
 PROBE="${2:-$(dirname "$EXE")/tivora_probe.exe}"
 SHOTS="$TIVORA_BUILD/screenshots"
