@@ -27,6 +27,8 @@ static bool ToolWanted() {
 
 HWND TipWindow::CreateTip() {
   if (*HandleSlot) return *HandleSlot;
+  // The tooltip class comes with the common controls, loaded on this first use.
+  InitCommonControls();
   // Always-tip: the date shows even while the clock is not the active window.
   HWND tip = CreateWindowExA(WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
