@@ -10,19 +10,19 @@ const char* SubkeyName(Subkey where) {
   return where == Subkey::Settings ? kSettingsSubkey : kTimerSubkey;
 }
 
-void ReadValue(RegistrySubKey& sub, const SettingSpec& spec, StoredSettings& into) {
-  if (spec.Kind == ValueKind::Text) {
-    sub.ReadString(spec.Name, into.*spec.Text, kTextCapacity, spec.DefaultText);
+void ReadValue(RegistrySubKey& sub, const SettingRow& row, StoredSettings& into) {
+  if (row.Kind == ValueKind::Text) {
+    sub.ReadString(row.Name, into.*row.Text, kTextCapacity, row.DefaultText);
   } else {
-    DWORD v = sub.ReadDword(spec.Name, spec.DefaultNumber);
-    into.*spec.Number = spec.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v;
+    DWORD v = sub.ReadDword(row.Name, row.DefaultNumber);
+    into.*row.Number = row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v;
   }
 }
 
-bool WriteValue(RegistrySubKey& sub, const SettingSpec& spec, const StoredSettings& from) {
-  if (spec.Kind == ValueKind::Text) return sub.WriteString(spec.Name, from.*spec.Text);
-  DWORD v = from.*spec.Number;
-  return sub.WriteDword(spec.Name, spec.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v);
+bool WriteValue(RegistrySubKey& sub, const SettingRow& row, const StoredSettings& from) {
+  if (row.Kind == ValueKind::Text) return sub.WriteString(row.Name, from.*row.Text);
+  DWORD v = from.*row.Number;
+  return sub.WriteDword(row.Name, row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v);
 }
 
 // Writes the given values of one subkey; each write is tried whatever became
@@ -32,7 +32,7 @@ bool WriteValues(Subkey where, const SettingId* ids, size_t count, const StoredS
   RegistrySubKey sub(key, SubkeyName(where));
   if (!sub.CreateForWrite()) return false;
   bool ok = false;
-  for (size_t i = 0; i < count; ++i) ok = WriteValue(sub, SpecOf(ids[i]), from);
+  for (size_t i = 0; i < count; ++i) ok = WriteValue(sub, RowOf(ids[i]), from);
   sub.Close();
   return ok;
 }
@@ -134,7 +134,7 @@ void Apply(const StoredSettings& s) {
 void LoadSettings() {
   StoredSettings s = DefaultSettings();
   size_t count = 0;
-  const SettingSpec* table = SettingsTable(&count);
+  const SettingRow* table = SettingsTable(&count);
   RegistryKey key(kSettingsKeyPath);
   {
     RegistrySubKey settings(key, kSettingsSubkey);
@@ -167,17 +167,17 @@ void SaveWindowPlacement(HWND window) {
 }
 
 bool SaveDisplaySwitch(const char* name, bool on) {
-  const SettingSpec* spec = name ? FindSetting(name) : nullptr;
-  if (!spec || spec->Kind != ValueKind::Switch || spec->Where != Subkey::Settings) return false;
+  const SettingRow* row = name ? FindSetting(name) : nullptr;
+  if (!row || row->Kind != ValueKind::Switch || row->Where != Subkey::Settings) return false;
   StoredSettings s = DefaultSettings();
-  s.*spec->Number = Bit(on);
-  return WriteValues(Subkey::Settings, &spec->Id, 1, s);
+  s.*row->Number = Bit(on);
+  return WriteValues(Subkey::Settings, &row->Id, 1, s);
 }
 
 void SaveFontSettings() { WriteGroup(Subkey::Settings, FontGroup(), Capture()); }
 
 static bool SaveOne(SettingId id) {
-  return WriteValues(SpecOf(id).Where, &id, 1, Capture());
+  return WriteValues(RowOf(id).Where, &id, 1, Capture());
 }
 
 bool SaveBkColor() { return SaveOne(SettingId::BkColor); }

@@ -15,7 +15,7 @@ using S = StoredSettings;
 #define TEXT(id, where, def) \
   {SettingId::id, #id, Subkey::where, ValueKind::Text, 0, def, nullptr, &S::id}
 
-static const SettingSpec kTable[] = {
+static const SettingRow kTable[] = {
   NUMBER(Left, Settings, 100),
   NUMBER(Top, Settings, 100),
   NUMBER(Width, Settings, 116),
@@ -49,27 +49,27 @@ static const SettingSpec kTable[] = {
 static_assert(sizeof(kTable) / sizeof(kTable[0]) == size_t(SettingId::Count),
               "one row per setting");
 
-const SettingSpec* SettingsTable(size_t* count) {
+const SettingRow* SettingsTable(size_t* count) {
   *count = sizeof(kTable) / sizeof(kTable[0]);
   return kTable;
 }
 
-const SettingSpec& SpecOf(SettingId id) { return kTable[size_t(id)]; }
+const SettingRow& RowOf(SettingId id) { return kTable[size_t(id)]; }
 
-const SettingSpec* FindSetting(const char* name) {
-  for (const SettingSpec& spec : kTable)
-    if (std::strcmp(spec.Name, name) == 0) return &spec;
+const SettingRow* FindSetting(const char* name) {
+  for (const SettingRow& row : kTable)
+    if (std::strcmp(row.Name, name) == 0) return &row;
   return nullptr;
 }
 
 StoredSettings DefaultSettings() {
   StoredSettings s;
   std::memset(&s, 0, sizeof s);
-  for (const SettingSpec& spec : kTable) {
-    if (spec.Kind == ValueKind::Text) {
-      std::strncpy(s.*spec.Text, spec.DefaultText, kTextCapacity - 1);
+  for (const SettingRow& row : kTable) {
+    if (row.Kind == ValueKind::Text) {
+      std::strncpy(s.*row.Text, row.DefaultText, kTextCapacity - 1);
     } else {
-      s.*spec.Number = spec.DefaultNumber;
+      s.*row.Number = row.DefaultNumber;
     }
   }
   return s;

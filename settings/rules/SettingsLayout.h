@@ -50,7 +50,7 @@ enum class SettingId {
   Count
 };
 
-struct SettingSpec {
+struct SettingRow {
   SettingId Id;
   const char* Name;
   Subkey Where;
@@ -62,10 +62,10 @@ struct SettingSpec {
 };
 
 // Every value in load order.
-const SettingSpec* SettingsTable(size_t* count);
-const SettingSpec& SpecOf(SettingId id);
+const SettingRow* SettingsTable(size_t* count);
+const SettingRow& RowOf(SettingId id);
 // The value of the given name (as a display switch is named), or null.
-const SettingSpec* FindSetting(const char* name);
+const SettingRow* FindSetting(const char* name);
 
 // A record holding every default.
 StoredSettings DefaultSettings();

@@ -6,7 +6,7 @@
 
 TEST(SettingsLayout, EveryValueHasOneRowInLoadOrder) {
   size_t count = 0;
-  const SettingSpec* table = SettingsTable(&count);
+  const SettingRow* table = SettingsTable(&count);
   ASSERT_EQ(count, size_t(SettingId::Count));
   std::set<std::string> names;
   bool inTimer = false;
@@ -43,7 +43,7 @@ TEST(SettingsLayout, DefaultsAreThoseOfAFirstStart) {
 
 static std::string Names(SettingGroup g) {
   std::string out;
-  for (size_t i = 0; i < g.Count; ++i) out += std::string(SpecOf(g.Ids[i]).Name) + " ";
+  for (size_t i = 0; i < g.Count; ++i) out += std::string(RowOf(g.Ids[i]).Name) + " ";
   return out;
 }
 
@@ -58,10 +58,10 @@ TEST(SettingsLayout, SaveGroupsWriteTheirValuesInOrder) {
 TEST(SettingsLayout, DisplaySwitchesAreFoundByName) {
   for (const char* name : {"OnCaption", "OnAnalog", "OnSecond", "OnTop", "OnBorder",
                            "OnTransparent", "OnBitmap"}) {
-    const SettingSpec* spec = FindSetting(name);
-    ASSERT_NE(spec, nullptr) << name;
-    EXPECT_EQ(spec->Kind, ValueKind::Switch);
-    EXPECT_EQ(spec->Where, Subkey::Settings);
+    const SettingRow* row = FindSetting(name);
+    ASSERT_NE(row, nullptr) << name;
+    EXPECT_EQ(row->Kind, ValueKind::Switch);
+    EXPECT_EQ(row->Where, Subkey::Settings);
   }
   EXPECT_EQ(FindSetting("NoSuchValue"), nullptr);
   EXPECT_EQ(NormalizeSwitch(2), 1u);
