@@ -10,25 +10,39 @@ bash scripts/build.sh
 
 # The win tests and the e2e tests each get a Wine prefix and an X display
 # of their own, so that the two tiers can run side by side.
+started_displays=()
 source scripts/xvfb.sh
+[ -n "$TIVORA_XVFB_PID" ] && started_displays+=("$TIVORA_XVFB_PID")
+tests_display="$DISPLAY"
 display_number="${DISPLAY#:}"
 display_number="${display_number%%.*}"
 export TIVORA_E2E_DISPLAY=":$((display_number + 50))"
-DISPLAY="$TIVORA_E2E_DISPLAY" bash -c 'source scripts/xvfb.sh'
+DISPLAY="$TIVORA_E2E_DISPLAY"
+source scripts/xvfb.sh
+[ -n "$TIVORA_XVFB_PID" ] && started_displays+=("$TIVORA_XVFB_PID")
+export DISPLAY="$tests_display"
+
+# Whatever this run started is stopped when it ends, however it ends.
 export TIVORA_E2E_PREFIX="$TIVORA_BUILD/wineprefix-e2e"
 export WINEPREFIX="$TIVORA_BUILD/wineprefix"
+stop_servers() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  WINEPREFIX="$TIVORA_E2E_PREFIX" "$WINESERVER" -k >/dev/null 2>&1 || true
+  for pid in "${started_displays[@]}"; do kill "$pid" 2>/dev/null || true; done
+}
+trap stop_servers EXIT
+
+# Both prefixes are made side by side. Only these two jobs are waited for:
+# a display started above is a child of this shell too and never ends.
 bash scripts/prepare-prefix.sh "$WINEPREFIX" test &
+prepare_tests=$!
 DISPLAY="$TIVORA_E2E_DISPLAY" bash scripts/prepare-prefix.sh "$TIVORA_E2E_PREFIX" test &
-wait
+prepare_e2e=$!
+wait "$prepare_tests" "$prepare_e2e"
 # One persistent wineserver per prefix for the whole run: each test then
 # starts in a fraction of a second instead of about three.
 "$WINESERVER" -p >/dev/null 2>&1 || true
 WINEPREFIX="$TIVORA_E2E_PREFIX" "$WINESERVER" -p >/dev/null 2>&1 || true
-stop_servers() {
-  "$WINESERVER" -k >/dev/null 2>&1 || true
-  WINEPREFIX="$TIVORA_E2E_PREFIX" "$WINESERVER" -k >/dev/null 2>&1 || true
-}
-trap stop_servers EXIT
 
 # One ctest over the three build trees, so the run ends in one summary.
 printf 'subdirs("host" "win")\n' > "$TIVORA_BUILD/CTestTestfile.cmake"
