@@ -17,11 +17,12 @@ static BYTE WantedQuality() {
 
 DigitalFace::DigitalFace()
     : FontDirty(true), BrushDirty(true), FontSpec(nullptr), TextFont(nullptr),
-      BackgroundBrush(nullptr) {}
+      BackgroundBrush(nullptr), KeyColour(0), KeyBrush(nullptr) {}
 
 DigitalFace::~DigitalFace() {
   ReleaseFont();
   ReleaseBrush();
+  if (KeyBrush) DeleteObject(KeyBrush);
 }
 
 void DigitalFace::EnsureFont() {
@@ -64,12 +65,16 @@ void DigitalFace::ReleaseBrush() {
 }
 
 // The key colour is what the layered window leaves see-through; it always
-// differs from the text colour, so the digits stay.
-static void FillWithKeyColour(HDC surface, const RECT& client) {
-  HBRUSH key = CreateSolidBrush(TransparentKeyFor(App->Font.FontColor()));
-  if (!key) return;
-  FillRect(surface, &client, key);
-  DeleteObject(key);
+// differs from the text colour, so the digits stay. A new text colour brings
+// a new key, and with it a new brush.
+void DigitalFace::FillWithKeyColour(HDC surface, const RECT& client) {
+  const COLORREF key = TransparentKeyFor(App->Font.FontColor());
+  if (!KeyBrush || KeyColour != key) {
+    if (KeyBrush) DeleteObject(KeyBrush);
+    KeyBrush = CreateSolidBrush(key);
+    KeyColour = key;
+  }
+  if (KeyBrush) FillRect(surface, &client, KeyBrush);
 }
 
 void DigitalFace::PaintBackground(HDC surface, const RECT& client) {
