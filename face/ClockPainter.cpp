@@ -89,38 +89,38 @@ void ClockPainter::EndDrawing() {
 // The first object displaced of each kind in a cycle is what the surface had
 // before; only that one is put back, whatever was selected in between.
 
-void ClockPainter::SelectPen(HGDIOBJ pen) {
-  if (!pen || !Surface) return;
-  HGDIOBJ previous = SelectObject(Surface, pen);
-  if (!SavedPen) SavedPen = previous;
+void ClockPainter::SelectFirst(HGDIOBJ object, HGDIOBJ* saved) {
+  if (!object || !Surface) return;
+  HGDIOBJ previous = SelectObject(Surface, object);
+  if (!*saved) *saved = previous;
 }
+
+void ClockPainter::PutBack(HGDIOBJ* saved) {
+  if (!*saved) return;
+  if (Surface) SelectObject(Surface, *saved);
+  *saved = nullptr;
+}
+
+// The object kept in a slot is deleted once it is no longer selected.
+template <class Handle>
+static void DeleteSlot(Handle* slot) {
+  if (!slot) return;
+  if (*slot) DeleteObject(*slot);
+  *slot = nullptr;
+}
+
+void ClockPainter::SelectPen(HGDIOBJ pen) { SelectFirst(pen, &SavedPen); }
 
 void ClockPainter::RestorePen(HPEN* slot) {
-  if (SavedPen) {
-    if (Surface) SelectObject(Surface, SavedPen);
-    SavedPen = nullptr;
-  }
-  if (slot) {
-    if (*slot) DeleteObject(*slot);
-    *slot = nullptr;
-  }
+  PutBack(&SavedPen);
+  DeleteSlot(slot);
 }
 
-void ClockPainter::SelectBrush(HGDIOBJ brush) {
-  if (!brush || !Surface) return;
-  HGDIOBJ previous = SelectObject(Surface, brush);
-  if (!SavedBrush) SavedBrush = previous;
-}
+void ClockPainter::SelectBrush(HGDIOBJ brush) { SelectFirst(brush, &SavedBrush); }
 
 void ClockPainter::RestoreBrush(HBRUSH* slot) {
-  if (SavedBrush) {
-    if (Surface) SelectObject(Surface, SavedBrush);
-    SavedBrush = nullptr;
-  }
-  if (slot) {
-    if (*slot) DeleteObject(*slot);
-    *slot = nullptr;
-  }
+  PutBack(&SavedBrush);
+  DeleteSlot(slot);
 }
 
 void ClockPainter::SetFaceColor(COLORREF colour) {

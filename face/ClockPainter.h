@@ -60,6 +60,8 @@ public:
   void DrawHand(const HandPoints& points, bool asLine);
 
 private:
+  void SelectFirst(HGDIOBJ object, HGDIOBJ* saved);
+  void PutBack(HGDIOBJ* saved);
   bool UsesPicture() const;
   void DrawBackgroundPicture();
 };
