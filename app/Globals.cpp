@@ -1,4 +1,7 @@
 #include "app/Globals.h"
+#include "app/ClockApp.h"
+#include "face/BackgroundImage.h"
+#include "timer/TipWindow.h"
 
 ClockApp* App = nullptr;
 TipWindow* Tip = nullptr;
@@ -15,3 +18,12 @@ bool TickSuspended = false;
 bool MinuteChanged = false;
 bool FullRedrawPending = true;
 RECT TextRect = {};
+
+void DeleteSingleInstances() {
+  delete Background;
+  Background = nullptr;
+  delete Tip;
+  Tip = nullptr;
+  delete App;
+  App = nullptr;
+}

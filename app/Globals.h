@@ -26,3 +26,7 @@ extern bool MinuteChanged;
 // A style, shape or layout change happened: the next tick redraws or re-stacks completely.
 extern bool FullRedrawPending;
 extern RECT TextRect;          // the measured time text after a font change
+
+// Deletes the single instances once the window is gone: the picture and the
+// tooltip first, the application (which the others may still read) last.
+void DeleteSingleInstances();

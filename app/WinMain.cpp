@@ -2,7 +2,6 @@
 #include <new>
 #include "app/ClockApp.h"
 #include "app/Globals.h"
-#include "face/BackgroundImage.h"
 #include "timer/TipWindow.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCommand) {
@@ -32,11 +31,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCo
     }
   }
 
-  delete Background;
-  Background = nullptr;
-  delete Tip;
-  Tip = nullptr;
-  delete App;
-  App = nullptr;
+  DeleteSingleInstances();
   return static_cast<int>(msg.wParam);
 }

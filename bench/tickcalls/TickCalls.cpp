@@ -179,12 +179,7 @@ HWND OpenClock(uint32_t flags) {
 void CloseClock() {
   if (App && App->Window) DestroyWindow(App->Window);
   Pump();
-  delete Background;
-  Background = nullptr;
-  delete Tip;
-  Tip = nullptr;
-  delete App;
-  App = nullptr;
+  DeleteSingleInstances();
   UnregisterClassA(kWindowClass, GetModuleHandleA(nullptr));
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
