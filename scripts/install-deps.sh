@@ -7,9 +7,11 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 
+# Only the -posix compilers (GoogleTest needs their threads): the mingw-w64
+# meta-package would add the win32-thread compilers of both architectures.
 PACKAGES=(
   cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
-  mingw-w64 g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+  g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils
   fonts-ipafont-gothic fonts-liberation locales
