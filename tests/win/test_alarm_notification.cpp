@@ -1,11 +1,11 @@
 #include <windows.h>
 #include <gtest/gtest.h>
-#include <fstream>
 #include <string>
 #include <vector>
 #include "tests/win/DialogTemplate.h"
 #include "tests/win/RelayTrace.h"
 #include "tests/win/TestSupport.h"
+#include "tests/win/TestWave.h"
 #include "timer/Dialogs.h"
 
 namespace {
@@ -98,21 +98,6 @@ std::string AsTraced(const char* text) {
     }
   }
   return quoted + "\"";
-}
-
-std::string WriteTestWave(const char* name) {
-  char dir[MAX_PATH];
-  GetTempPathA(sizeof dir, dir);
-  std::string path = std::string(dir) + name;
-  const unsigned samples = 8000;
-  std::ofstream out(path, std::ios::binary);
-  auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-  auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-  out.write("RIFF", 4); u32(36 + samples); out.write("WAVEfmt ", 8);
-  u32(16); u16(1); u16(1); u32(8000); u32(8000); u16(1); u16(8);
-  out.write("data", 4); u32(samples);
-  for (unsigned i = 0; i < samples; ++i) out.put(char(128 + (i % 16 < 8 ? 40 : -40)));
-  return path;
 }
 
 // --- the template -------------------------------------------------------------------
@@ -232,7 +217,7 @@ TEST_F(AlarmNotice, ANumberOutsideOneToFourGivesFiveBeepsAndClosesItself) {
 
 TEST_F(AlarmNotice, TheWaveIsStartedOnceAndOkStopsIt) {
   if (InTracedChild()) {
-    std::string wave = WriteTestWave("tivora-alarm.wav");
+    std::string wave = WriteTestWave("tivora-alarm.wav", 8000);
     app->Alarms.OnUseWave = true;
     app->Alarms.AlarmCount = 20;
     lstrcpyA(app->Alarms.WaveFile, wave.c_str());

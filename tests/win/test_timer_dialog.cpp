@@ -1,12 +1,12 @@
 #include <windows.h>
 #include <gtest/gtest.h>
-#include <fstream>
 #include <string>
 #include <vector>
 #include "res/resource.h"
 #include "tests/win/DialogTemplate.h"
 #include "tests/win/RelayTrace.h"
 #include "tests/win/TestSupport.h"
+#include "tests/win/TestWave.h"
 #include "timer/Dialogs.h"
 #include "timer/TimerSettingsDialog.h"
 
@@ -483,21 +483,6 @@ TEST_F(TimerSettings, RunModallyEnterKeepsAndEscapeDiscards) {
 
 // --- the wave file -------------------------------------------------------------------
 
-std::string WriteTestWave(const char* name) {
-  char dir[MAX_PATH];
-  GetTempPathA(sizeof dir, dir);
-  std::string path = std::string(dir) + name;
-  const unsigned samples = 400;
-  std::ofstream out(path, std::ios::binary);
-  auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
-  auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };
-  out.write("RIFF", 4); u32(36 + samples); out.write("WAVEfmt ", 8);
-  u32(16); u16(1); u16(1); u32(8000); u32(8000); u16(1); u16(8);
-  out.write("data", 4); u32(samples);
-  for (unsigned i = 0; i < samples; ++i) out.put(char(128 + (i % 16 < 8 ? 40 : -40)));
-  return path;
-}
-
 struct ChooserVisit {
   std::string Title;
   std::vector<std::string> Filters;
@@ -532,7 +517,7 @@ void CALLBACK DriveChooser(HWND, UINT, UINT_PTR, DWORD) {
 }
 
 TEST_F(TimerSettings, TheChooserOffersWaveFilesAndPutsTheChoiceIntoThePath) {
-  std::string wave = WriteTestWave("tivora-chosen.wav");
+  std::string wave = WriteTestWave("tivora-chosen.wav", 400);
   Open();
   Type(IDC_WAVE_FILE, "C:\\before.wav");
   Visit = ChooserVisit();
@@ -559,7 +544,7 @@ TEST_F(TimerSettings, TheChooserOffersWaveFilesAndPutsTheChoiceIntoThePath) {
 
 TEST_F(TimerSettings, TheTestButtonPlaysThePathAsTypedAndStopEndsIt) {
   if (InTracedChild()) {
-    std::string typed = WriteTestWave("tivora-typed.wav");
+    std::string typed = WriteTestWave("tivora-typed.wav", 400);
     lstrcpyA(app->Alarms.WaveFile, "C:\\saved\\other.wav");
     Open();
     Type(IDC_WAVE_FILE, typed.c_str());
