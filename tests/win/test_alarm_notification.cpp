@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 #include "tests/win/DialogTemplate.h"
+#include "tests/win/FaceTestSupport.h"
 #include "tests/win/RelayTrace.h"
 #include "tests/win/TestSupport.h"
 #include "tests/win/TestWave.h"
@@ -383,11 +384,11 @@ struct RedInk {
   int LastRow = -1;
 };
 
-RedInk FindRed(const std::vector<DWORD>& pixels, int width, int top, int bottom) {
+RedInk FindRed(const MemorySurface& capture, int top, int bottom) {
   RedInk ink;
   for (int y = top; y < bottom; ++y)
-    for (int x = 0; x < width; ++x)
-      if ((pixels[size_t(y) * width + x] & 0xFFFFFF) == 0xFF0000) {
+    for (int x = 0; x < capture.width(); ++x)
+      if (capture.At(x, y) == RGB(255, 0, 0)) {
         ++ink.Pixels;
         if (ink.FirstRow < 0) ink.FirstRow = y;
         ink.LastRow = y;
@@ -403,27 +404,13 @@ TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
   RECT client;
   GetClientRect(notice, &client);
   const int width = client.right, height = client.bottom;
+  MemorySurface capture(width, height, RGB(0, 0, 0));
   HDC window = GetDC(notice);
-  HDC memory = CreateCompatibleDC(window);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, window, 0, 0, SRCCOPY);
-  GdiFlush();
-  std::vector<DWORD> pixels(static_cast<DWORD*>(bits), static_cast<DWORD*>(bits) + width * height);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
+  BitBlt(capture.dc(), 0, 0, width, height, window, 0, 0, SRCCOPY);
   ReleaseDC(notice, window);
 
-  RedInk time = FindRed(pixels, width, 0, height / 3);
-  RedInk message = FindRed(pixels, width, height / 3, height);
+  RedInk time = FindRed(capture, 0, height / 3);
+  RedInk message = FindRed(capture, height / 3, height);
   EXPECT_GT(time.Pixels, 200) << "the time in red near the top";
   EXPECT_GT(message.Pixels, 200) << "the message in red below";
   // Digits of a 50-pixel font stand well over 25 pixels tall; the dialog's

@@ -6,6 +6,7 @@
 #include <vector>
 #include "face/BackgroundImage.h"
 #include "tests/fuzz/BitmapSamples.h"
+#include "tests/win/FaceTestSupport.h"
 
 using samples::Bytes;
 using samples::Picture;
@@ -107,52 +108,25 @@ std::string TextFor(BitmapFault fault) {
   }
 }
 
-// A 200 x 200 memory surface with pixels that can be read back.
-class Surface {
+// A 200 x 200 memory surface, grey until something is drawn on it.
+class Surface : public MemorySurface {
 public:
   static constexpr int kSize = 200;
   static constexpr COLORREF kUntouched = RGB(0x80, 0x80, 0x80);
-  HDC Dc;
 
-  Surface() {
-    Dc = CreateCompatibleDC(nullptr);
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof bi.bmiHeader;
-    bi.bmiHeader.biWidth = kSize;
-    bi.bmiHeader.biHeight = -kSize;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    Bitmap = CreateDIBSection(Dc, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-    Previous = SelectObject(Dc, Bitmap);
-    HBRUSH grey = CreateSolidBrush(kUntouched);
-    RECT all = {0, 0, kSize, kSize};
-    FillRect(Dc, &all, grey);
-    DeleteObject(grey);
-  }
-  ~Surface() {
-    SelectObject(Dc, Previous);
-    DeleteObject(Bitmap);
-    DeleteDC(Dc);
-  }
-  Surface(const Surface&) = delete;
-  Surface& operator=(const Surface&) = delete;
+  Surface() : MemorySurface(kSize, kSize, kUntouched) {}
 
   // 0xRRGGBB, as the samples write colours.
   uint32_t At(int x, int y) const {
-    COLORREF c = GetPixel(Dc, x, y);
+    COLORREF c = MemorySurface::At(x, y);
     return static_cast<uint32_t>(GetRValue(c)) << 16 | GetGValue(c) << 8 | GetBValue(c);
   }
   bool Untouched() const {
     for (int y = 0; y < kSize; y += 9)
       for (int x = 0; x < kSize; x += 9)
-        if (GetPixel(Dc, x, y) != kUntouched) return false;
+        if (MemorySurface::At(x, y) != kUntouched) return false;
     return true;
   }
-
-private:
-  HBITMAP Bitmap;
-  HGDIOBJ Previous;
 };
 
 // Colours of 16-bit pictures lose their low bits.
@@ -249,7 +223,7 @@ TEST_F(BackgroundImageTest, EverySoundPictureLoadsSilentlyAndDrawsUprightOverThe
     EXPECT_NE(image.Block, nullptr);
     EXPECT_EQ(image.Locked, nullptr);  // held unlocked between operations
     Surface surface;
-    image.DrawStretched(surface.Dc, RECT{0, 0, Surface::kSize, Surface::kSize});
+    image.DrawStretched(surface.dc(), RECT{0, 0, Surface::kSize, Surface::kSize});
     EXPECT_TRUE(ShowsQuarters(surface, c.Colours));
     EXPECT_EQ(image.Locked, nullptr);
   }
@@ -262,14 +236,14 @@ TEST_F(BackgroundImageTest, AHundredByFiftyPictureFillsTwoHundredByTwoHundredDis
   BackgroundImage image(Owner);
   ASSERT_TRUE(image.Load(File("wide.bmp", p.Build()).c_str()));
   Surface surface;
-  image.DrawStretched(surface.Dc, RECT{0, 0, 200, 200});
+  image.DrawStretched(surface.dc(), RECT{0, 0, 200, 200});
   EXPECT_EQ(surface.At(62, 199), 0xFF0000u);
   EXPECT_EQ(surface.At(70, 0), 0x0000FFu);
   EXPECT_EQ(surface.At(199, 199), 0x0000FFu);
 
   // The rectangle gives only the size: the picture starts at the surface's corner.
   Surface moved;
-  image.DrawStretched(moved.Dc, RECT{50, 50, 150, 150});
+  image.DrawStretched(moved.dc(), RECT{50, 50, 150, 150});
   EXPECT_EQ(moved.At(0, 0), 0xFF0000u);
   EXPECT_EQ(moved.At(99, 99), 0x0000FFu);
   EXPECT_EQ(moved.At(150, 150), static_cast<uint32_t>(0x808080));
@@ -325,7 +299,7 @@ TEST_F(BackgroundImageTest, EveryRefusedFileShowsItsOwnErrorBoxAndHoldsNothing) 
     EXPECT_EQ(box.Buttons, 1);
     // Nothing is left to draw.
     Surface surface;
-    image.DrawStretched(surface.Dc, RECT{0, 0, 200, 200});
+    image.DrawStretched(surface.dc(), RECT{0, 0, 200, 200});
     EXPECT_TRUE(surface.Untouched());
   }
 }
@@ -364,13 +338,13 @@ TEST_F(BackgroundImageTest, APictureChosenAfterAFailedOneLeavesTheBackgroundEmpt
   EXPECT_EQ(boxes.Shown.size(), 1u);
   EXPECT_TRUE(HoldsNothing(image));
   Surface surface;
-  image.DrawStretched(surface.Dc, RECT{0, 0, 200, 200});
+  image.DrawStretched(surface.dc(), RECT{0, 0, 200, 200});
   EXPECT_TRUE(surface.Untouched());
 
   // And a good one after that is shown again.
   image.Release();
   ASSERT_TRUE(image.Load(File("third.bmp", Quarters(100, 50).Build()).c_str()));
-  image.DrawStretched(surface.Dc, RECT{0, 0, 200, 200});
+  image.DrawStretched(surface.dc(), RECT{0, 0, 200, 200});
   EXPECT_TRUE(ShowsQuarters(surface, kQuarters));
 }
 
@@ -381,7 +355,7 @@ TEST_F(BackgroundImageTest, RepeatedDrawingsFindTheBlockAsTheFirstParseLeftIt) {
   ASSERT_TRUE(image.Load(File("claims.bmp", p.Build()).c_str()));
   for (int i = 0; i < 3; ++i) {
     Surface surface;
-    image.DrawStretched(surface.Dc, RECT{0, 0, 200, 200});
+    image.DrawStretched(surface.dc(), RECT{0, 0, 200, 200});
     EXPECT_TRUE(ShowsQuarters(surface, kQuarters));
   }
   ASSERT_TRUE(image.LockAndParse());
