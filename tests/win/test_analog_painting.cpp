@@ -33,6 +33,14 @@ protected:
     painter.Draw(full);
     painter.EndDrawing();
   }
+  // A new painter, and the whole face it draws on `surface` at the given time.
+  std::unique_ptr<ClockPainter> PaintWholeFace(MemorySurface& surface, bool seconds, int hour,
+                                               int minute, int second) {
+    auto painter = MakePainter(seconds);
+    time.Set(hour, minute, second);
+    Cycle(*painter, surface.dc(), true);
+    return painter;
+  }
 
   ScopedApp app;
   ScopedTickTime time;
@@ -40,10 +48,8 @@ protected:
 };
 
 TEST_F(AnalogPainting, TwelveMarksAreFilledNavySquaresWithABlackOutline) {
-  auto painter = MakePainter(false);
-  time.Set(0, 0, 0);
   MemorySurface s(108, 108, kUntouched);
-  Cycle(*painter, s.dc(), true);
+  auto painter = PaintWholeFace(s, false, 0, 0, 0);
 
   const MarkRect quarters[] = {{53, 6, 56, 9}, {100, 53, 103, 56}, {53, 99, 56, 102},
                                {6, 53, 9, 56}};
@@ -64,10 +70,8 @@ TEST_F(AnalogPainting, TwelveMarksAreFilledNavySquaresWithABlackOutline) {
 }
 
 TEST_F(AnalogPainting, TheDiscFillsTheCircleOfRadius50AndNothingOutside) {
-  auto painter = MakePainter(false);
-  time.Set(0, 0, 0);
   MemorySurface s(108, 108, kUntouched);
-  Cycle(*painter, s.dc(), true);
+  auto painter = PaintWholeFace(s, false, 0, 0, 0);
   EXPECT_EQ(s.At(54, 12), kGrey);
   EXPECT_EQ(s.At(20, 80), kGrey);
   EXPECT_EQ(s.At(54, 5), kGrey);     // just inside the top of the rim
@@ -78,10 +82,8 @@ TEST_F(AnalogPainting, TheDiscFillsTheCircleOfRadius50AndNothingOutside) {
 }
 
 TEST_F(AnalogPainting, HandsOfThreeOClockOnThe108Face) {
-  auto painter = MakePainter(false);
-  time.Set(3, 0, 0);
   MemorySurface s(108, 108, kUntouched);
-  Cycle(*painter, s.dc(), true);
+  auto painter = PaintWholeFace(s, false, 3, 0, 0);
   // Minute hand: Tip (54, 15), sides (52, 54) and (57, 54), Tail (54, 61).
   EXPECT_EQ(s.At(54, 17), kNavy);
   EXPECT_EQ(s.At(54, 13), kGrey);
@@ -97,10 +99,9 @@ TEST_F(AnalogPainting, HandsOfThreeOClockOnThe108Face) {
 }
 
 TEST_F(AnalogPainting, HourHandMovesOnWithTheMinutes) {
-  auto painter = MakePainter(false);
   MemorySurface s(108, 108, kUntouched);
-  time.Set(4, 40, 0);   // three steps past the 4 o'clock mark: position 23
-  Cycle(*painter, s.dc(), true);
+  // Three steps past the 4 o'clock mark: position 23.
+  auto painter = PaintWholeFace(s, false, 4, 40, 0);
   FacePoint onHand = PointAt(painter->Geometry(), 23, 15);
   FacePoint onTheHour = PointAt(painter->Geometry(), 20, 15);
   EXPECT_EQ(s.At(onHand.X, onHand.Y), kBlue);
@@ -108,10 +109,9 @@ TEST_F(AnalogPainting, HourHandMovesOnWithTheMinutes) {
 }
 
 TEST_F(AnalogPainting, SecondHandIsExclusiveOrRedOnGreyAndGreenOnNavy) {
-  auto painter = MakePainter(true);
-  time.Set(0, 15, 45);   // second hand from (13, 54) to (68, 54) across the minute hand
   MemorySurface s(108, 108, kUntouched);
-  Cycle(*painter, s.dc(), true);
+  // The second hand from (13, 54) to (68, 54), across the minute hand.
+  auto painter = PaintWholeFace(s, true, 0, 15, 45);
   EXPECT_EQ(s.At(20, 54), 0x003F3FC0u);
   EXPECT_EQ(s.At(40, 54), 0x003F3FC0u);
   EXPECT_EQ(s.At(60, 54), 0x007FFF00u);
@@ -120,10 +120,8 @@ TEST_F(AnalogPainting, SecondHandIsExclusiveOrRedOnGreyAndGreenOnNavy) {
 }
 
 TEST_F(AnalogPainting, ASecondHandCycleChangesOnlyTheOldAndTheNewLine) {
-  auto painter = MakePainter(true);
-  time.Set(4, 40, 10);
   MemorySurface before(108, 108, kUntouched), after(108, 108, kUntouched);
-  Cycle(*painter, before.dc(), true);
+  auto painter = PaintWholeFace(before, true, 4, 40, 10);
   Cycle(*painter, after.dc(), true);
   HandPoints oldLine = painter->LastSecondHand;
 
@@ -148,9 +146,8 @@ TEST_F(AnalogPainting, ASecondHandCycleChangesOnlyTheOldAndTheNewLine) {
     EXPECT_EQ(lines.At(p.first, p.second), kBlack) << "stray pixel " << p.first << "," << p.second;
 
   // And the result is exactly a face freshly drawn at the new second.
-  auto fresh = MakePainter(true);
   MemorySurface full(108, 108, kUntouched);
-  Cycle(*fresh, full.dc(), true);
+  auto fresh = PaintWholeFace(full, true, 4, 40, 11);
   EXPECT_TRUE(after.DifferencesTo(full).empty());
 }
 
@@ -191,10 +188,8 @@ TEST_F(AnalogPainting, TheFirstCycleAfterConstructionDrawsTheWholeFace) {
 }
 
 TEST_F(AnalogPainting, ANewFaceColourShowsOnlyAtTheNextFullRedraw) {
-  auto painter = MakePainter(true);
-  time.Set(2, 0, 30);
   MemorySurface s(108, 108, kUntouched);
-  Cycle(*painter, s.dc(), true);
+  auto painter = PaintWholeFace(s, true, 2, 0, 30);
   HBRUSH oldBrush = painter->FaceBrush;
   painter->SetFaceColor(RGB(255, 255, 255));
   EXPECT_EQ(GetObjectType(oldBrush), 0u) << "the old face brush was not deleted";
