@@ -11,6 +11,15 @@ RECT WindowRect(HWND w) {
   return r;
 }
 
+// Presses the left button 10 pixels inside the window's top-left corner,
+// cursor and message alike; gives the press point.
+POINT PressInside(HWND clock, const RECT& window) {
+  POINT press = {window.left + 10, window.top + 10};
+  SetCursorPos(press.x, press.y);
+  SendMessageA(clock, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  return press;
+}
+
 // Puts the cursor at an offset from the press point and reports the move.
 void MoveTo(HWND clock, POINT start, int dx, int dy) {
   SetCursorPos(start.x + dx, start.y + dy);
@@ -59,9 +68,7 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
 TEST_F(ClockWindowTest, PressWithSmallMovesThroughTheWindowMovesNothingAndResumesTheTick) {
   OpenClock(OnBorder);
   RECT start = WindowRect(Clock);
-  POINT press = {start.left + 10, start.top + 10};
-  SetCursorPos(press.x, press.y);
-  SendMessageA(Clock, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  POINT press = PressInside(Clock, start);
   EXPECT_NE(App->Drag, nullptr);
   EXPECT_TRUE(TickSuspended);
   MoveTo(Clock, press, 3, -4);
@@ -77,9 +84,7 @@ TEST_F(ClockWindowTest, PressWithSmallMovesThroughTheWindowMovesNothingAndResume
 TEST_F(ClockWindowTest, DragThroughTheWindowMovesItByTheCursorsWay) {
   OpenClock(OnBorder);
   RECT start = WindowRect(Clock);
-  POINT press = {start.left + 10, start.top + 10};
-  SetCursorPos(press.x, press.y);
-  SendMessageA(Clock, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  POINT press = PressInside(Clock, start);
   for (int step = 1; step <= 6; ++step) MoveTo(Clock, press, 5 * step, -3 * step);
   SendMessageA(Clock, WM_LBUTTONUP, 0, MAKELPARAM(40, -8));
   RECT now = WindowRect(Clock);
@@ -94,9 +99,7 @@ TEST_F(ClockWindowTest, TransparentDigitalClockReappearsAtTheBottomWhereItWasDro
   SetWindowPos(Clock, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   ASSERT_TRUE(IsAbove(Clock, other));
   RECT start = WindowRect(Clock);
-  POINT press = {start.left + 10, start.top + 10};
-  SetCursorPos(press.x, press.y);
-  SendMessageA(Clock, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+  POINT press = PressInside(Clock, start);
   MoveTo(Clock, press, 20, 40);
   SendMessageA(Clock, WM_LBUTTONUP, 0, 0);
   RECT now = WindowRect(Clock);
