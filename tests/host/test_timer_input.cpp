@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <cstdint>
+#include <initializer_list>
 #include "timer/rules/TimerInput.h"
 
 TEST(TimerInput, TimesWithAnySeparatorAreAcceptedWithinTheDay) {
@@ -19,14 +20,29 @@ TEST(TimerInput, TimesOfTheWrongShapeOrOutOfRangeAreRefused) {
   EXPECT_FALSE(TimerInput::IsValidTimeText(nullptr));
 }
 
+namespace {
+
+struct Reading {
+  const char* Text;
+  uint32_t Value;
+};
+
+// Each text is accepted by `read`, in turn into the same *value, and gives
+// the value beside it.
+void ExpectReadAs(bool (*read)(const char*, uint32_t*), uint32_t* value,
+                  std::initializer_list<Reading> readings) {
+  for (const Reading& r : readings) {
+    EXPECT_TRUE(read(r.Text, value)) << r.Text;
+    EXPECT_EQ(*value, r.Value) << r.Text;
+  }
+}
+
+}  // namespace
+
 TEST(TimerInput, CountIsReadLikeAnUnsignedDialogNumber) {
   uint32_t value = 99;
-  EXPECT_TRUE(TimerInput::ReadNumber("007", &value));
-  EXPECT_EQ(value, 7u);
-  EXPECT_TRUE(TimerInput::ReadNumber("  12  ", &value));
-  EXPECT_EQ(value, 12u);
-  EXPECT_TRUE(TimerInput::ReadNumber("4294967295", &value));
-  EXPECT_EQ(value, 4294967295u);
+  ExpectReadAs(TimerInput::ReadNumber, &value,
+               {{"007", 7u}, {"  12  ", 12u}, {"4294967295", 4294967295u}});
   for (const char* text : {"", "   ", "abc", "-1", "+5", "5a", "1 2", "4294967296",
                            "99999999999999999999"}) {
     EXPECT_FALSE(TimerInput::ReadNumber(text, &value)) << text;
@@ -36,12 +52,7 @@ TEST(TimerInput, CountIsReadLikeAnUnsignedDialogNumber) {
 
 TEST(TimerInput, CountMustLieBetweenOneAndSixty) {
   uint32_t count = 0;
-  EXPECT_TRUE(TimerInput::ReadCount("1", &count));
-  EXPECT_EQ(count, 1u);
-  EXPECT_TRUE(TimerInput::ReadCount("60", &count));
-  EXPECT_EQ(count, 60u);
-  EXPECT_TRUE(TimerInput::ReadCount("007", &count));
-  EXPECT_EQ(count, 7u);
+  ExpectReadAs(TimerInput::ReadCount, &count, {{"1", 1u}, {"60", 60u}, {"007", 7u}});
   for (const char* text : {"0", "61", "-1", "", "abc", "100"})
     EXPECT_FALSE(TimerInput::ReadCount(text, &count)) << text;
 }
