@@ -36,17 +36,26 @@ reg_dword() {  # decimal value of a DWORD, or nothing
   [ -n "$v" ] && printf '%d\n' "$v"
 }
 
+# await_window TRIES SEARCH...: the X id of the first window that
+# `xdotool search SEARCH...` finds, asked every tenth of a second up to
+# TRIES times; nothing when none came.
+await_window() {
+  local tries="$1" id=""
+  shift
+  for _ in $(seq "$tries"); do
+    id="$(xdotool search "$@" 2>/dev/null | head -1 || true)"
+    [ -n "$id" ] && break
+    sleep 0.1
+  done
+  echo "$id"
+}
+
 # Starts the clock (extra environment may be passed as NAME=value before
 # the call, e.g. TZ) and waits for its window; CLOCK_WIN holds its X id.
 start_clock() {
   "$TIVORA_WINE" "$EXE" >/dev/null 2>&1 &
   CLOCK_PID=$!
-  CLOCK_WIN=""
-  for _ in $(seq 100); do
-    CLOCK_WIN="$(xdotool search --name '^Tivora' 2>/dev/null | head -1 || true)"
-    [ -n "$CLOCK_WIN" ] && break
-    sleep 0.1
-  done
+  CLOCK_WIN="$(await_window 100 --name '^Tivora')"
   [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear"
   sleep "${SETTLE:-0.7}"
 }

@@ -33,15 +33,7 @@ menu_size() {
 }
 
 # wait_window NAME: the X id of a window whose title is NAME, once it shows.
-wait_window() {
-  local id=""
-  for _ in $(seq 50); do
-    id="$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1 || true)"
-    [ -n "$id" ] && break
-    sleep 0.1
-  done
-  echo "$id"
-}
+wait_window() { await_window 50 --onlyvisible --name "^$1\$"; }
 
 # Prints every value of the Settings subkey, one "name type data" a line.
 settings_dump() {

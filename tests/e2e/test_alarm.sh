@@ -40,12 +40,7 @@ start_traced_clock() {
   : >"$TRACE"
   TZ="$ZONE" WINEDEBUG=+relay "$TIVORA_WINE" "$EXE" >/dev/null 2>"$TRACE" &
   CLOCK_PID=$!
-  CLOCK_WIN=""
-  for _ in $(seq 100); do
-    CLOCK_WIN="$(xdotool search --name '^Tivora - ' 2>/dev/null | head -1 || true)"
-    [ -n "$CLOCK_WIN" ] && break
-    sleep 0.1
-  done
+  CLOCK_WIN="$(await_window 100 --name '^Tivora - ')"
   [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear"
 }
 
@@ -96,6 +91,14 @@ check_notice_above_clock() {
   [ "$red" -gt 400 ] || fail "the notice shows little red ($red pixels)"
 }
 
+# Fails with "$2 at <time>" if a notice shows before local time $1.
+expect_no_notice_before() {
+  while [ "$(local_seconds)" -lt "$(seconds_of "$1")" ]; do
+    [ -z "$(notice)" ] || fail "$2 at $(local_time)"
+    sleep 0.1
+  done
+}
+
 # Waits until the notice has gone; sets GONE_AT.
 wait_for_notice_gone() {
   for _ in $(seq 160); do
@@ -125,10 +128,7 @@ window_geometry "$CLOCK_WIN"
 [ "$(pixel $((WIN_X + 4)) $((WIN_Y + WIN_H / 2)))" = "$BLUE" ] ||
   fail "the clock is not seen again after the notice (screenshot $(screenshot after-notice))"
 echo "after the notice: $(screenshot alarm-after-notice)"
-while [ "$(local_seconds)" -lt "$(seconds_of 07:30:12)" ]; do
-  [ -z "$(notice)" ] || fail "a second notice at $(local_time)"
-  sleep 0.1
-done
+expect_no_notice_before 07:30:12 "a second notice"
 [ "$(beeps)" = 3 ] || fail "$(beeps) beeps in the minute, not 3"
 stop_clock
 pass "07:30 alarm: notice over the clock at $NOTICE_AT, 3 beeps, closed by $GONE_AT, once"
@@ -142,10 +142,7 @@ window_geometry "$CLOCK_WIN"
 xdotool mousemove $((WIN_X + 30)) $((WIN_Y + 20)) click 3
 sleep 0.5
 echo "menu screenshot: $(screenshot alarm-menu-open)"
-while [ "$(local_seconds)" -lt "$(seconds_of 07:30:03)" ]; do
-  [ -z "$(notice)" ] || fail "the notice came while the menu was open, at $(local_time)"
-  sleep 0.1
-done
+expect_no_notice_before 07:30:03 "the notice came while the menu was open,"
 [ "$(beeps)" = 0 ] || fail "beeps while the menu was open"
 MENU_CLOSED_AT="$(local_time)"
 xdotool key Escape

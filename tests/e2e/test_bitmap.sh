@@ -76,12 +76,8 @@ expect_ticking() {
 
 # Waits for the "エラー" box, then closes it with its OK button.
 dismiss_error_box() {
-  local box=""
-  for _ in $(seq 50); do
-    box="$(xdotool search --onlyvisible --name '^エラー$' 2>/dev/null | head -1 || true)"
-    [ -n "$box" ] && break
-    sleep 0.1
-  done
+  local box
+  box="$(await_window 50 --onlyvisible --name '^エラー$')"
   [ -n "$box" ] || fail "$1: no error box (screenshot $(screenshot "$1"))"
   screenshot "$1" >/dev/null
   sleep 0.3
@@ -96,12 +92,7 @@ dismiss_error_box() {
 # The clock's window once it is shown (start_clock's wait, for a start that
 # first had to get past a message box).
 wait_for_clock_window() {
-  CLOCK_WIN=""
-  for _ in $(seq 50); do
-    CLOCK_WIN="$(xdotool search --onlyvisible --name '^Tivora' 2>/dev/null | head -1 || true)"
-    [ -n "$CLOCK_WIN" ] && break
-    sleep 0.1
-  done
+  CLOCK_WIN="$(await_window 50 --onlyvisible --name '^Tivora')"
   [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear after the error box"
   sleep 0.7
 }
@@ -118,12 +109,8 @@ menu_pick() {
 # "背景絵(&K)..." and a path typed into the file dialog.
 choose_picture() {
   menu_pick k
-  local dialog=""
-  for _ in $(seq 50); do
-    dialog="$(xdotool search --onlyvisible --name '^ファイルの選択$' 2>/dev/null | head -1 || true)"
-    [ -n "$dialog" ] && break
-    sleep 0.1
-  done
+  local dialog
+  dialog="$(await_window 50 --onlyvisible --name '^ファイルの選択$')"
   [ -n "$dialog" ] || fail "no file dialog after 背景絵(&K)... (screenshot $(screenshot no-dialog))"
   sleep 0.3
   xdotool type --delay 20 "$1"
