@@ -58,12 +58,7 @@ protected:
 
     Clock = nullptr;
     DrainQuit();
-    delete Background;
-    Background = nullptr;
-    delete Tip;
-    Tip = nullptr;
-    delete App;
-    App = nullptr;
+    DeleteSingleInstances();
     UnregisterClassA(kWindowClass, GetModuleHandleA(nullptr));
   }
 
