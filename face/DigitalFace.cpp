@@ -17,12 +17,11 @@ static BYTE WantedQuality() {
 
 DigitalFace::DigitalFace()
     : FontDirty(true), BrushDirty(true), FontSpec(nullptr), TextFont(nullptr),
-      BackgroundBrush(nullptr), KeyColour(0), KeyBrush(nullptr) {}
+      BackgroundBrush(nullptr) {}
 
 DigitalFace::~DigitalFace() {
   ReleaseFont();
   ReleaseBrush();
-  if (KeyBrush) DeleteObject(KeyBrush);
 }
 
 void DigitalFace::EnsureFont() {
@@ -65,16 +64,12 @@ void DigitalFace::ReleaseBrush() {
 }
 
 // The key colour is what the layered window leaves see-through; it always
-// differs from the text colour, so the digits stay. A new text colour brings
-// a new key, and with it a new brush.
-void DigitalFace::FillWithKeyColour(HDC surface, const RECT& client) {
-  const COLORREF key = TransparentKeyFor(App->Font.FontColor());
-  if (!KeyBrush || KeyColour != key) {
-    if (KeyBrush) DeleteObject(KeyBrush);
-    KeyBrush = CreateSolidBrush(key);
-    KeyColour = key;
-  }
-  if (KeyBrush) FillRect(surface, &client, KeyBrush);
+// differs from the text colour, so the digits stay. That display repaints
+// every second: the surface's own DC brush fills it, so no brush is made.
+static void FillWithKeyColour(HDC surface, const RECT& client) {
+  const COLORREF previous = SetDCBrushColor(surface, TransparentKeyFor(App->Font.FontColor()));
+  FillRect(surface, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+  if (previous != CLR_INVALID) SetDCBrushColor(surface, previous);
 }
 
 void DigitalFace::PaintBackground(HDC surface, const RECT& client) {

@@ -10,10 +10,6 @@ public:
   LOGFONTA* FontSpec;
   HFONT TextFont;
   HBRUSH BackgroundBrush;
-  // The transparent display's key colour and its brush, kept like the
-  // background brush: that display repaints every second.
-  COLORREF KeyColour;
-  HBRUSH KeyBrush;
 
   DigitalFace();
   ~DigitalFace();
@@ -32,7 +28,6 @@ public:
 
 private:
   void PaintBackground(HDC surface, const RECT& client);
-  void FillWithKeyColour(HDC surface, const RECT& client);
 };
 
 // Paints the digital face (measure false) or measures its text into
