@@ -43,8 +43,7 @@ bench_cleanup() {
   local pid
   for pid in "${BENCH_PIDS[@]}"; do bench_stop "$pid"; done
   "$WINESERVER" -k >/dev/null 2>&1 || true
-  # The display too, if the bench had to start it.
-  [ -n "${TIVORA_XVFB_PID:-}" ] && kill "$TIVORA_XVFB_PID" 2>/dev/null || true
+  stop_started_displays
 }
 
 # Ends one program that the bench started (by its process id) and waits.

@@ -10,17 +10,11 @@ bash scripts/build.sh
 
 # The win tests and the e2e tests each get a Wine prefix and an X display
 # of their own, so that the two tiers can run side by side.
-started_displays=()
 source scripts/xvfb.sh
-[ -n "$TIVORA_XVFB_PID" ] && started_displays+=("$TIVORA_XVFB_PID")
-tests_display="$DISPLAY"
 display_number="${DISPLAY#:}"
 display_number="${display_number%%.*}"
 export TIVORA_E2E_DISPLAY=":$((display_number + 50))"
-DISPLAY="$TIVORA_E2E_DISPLAY"
-source scripts/xvfb.sh
-[ -n "$TIVORA_XVFB_PID" ] && started_displays+=("$TIVORA_XVFB_PID")
-export DISPLAY="$tests_display"
+DISPLAY="$TIVORA_E2E_DISPLAY" source scripts/xvfb.sh
 
 # Whatever this run started is stopped when it ends, however it ends.
 export TIVORA_E2E_PREFIX="$TIVORA_BUILD/wineprefix-e2e"
@@ -28,7 +22,7 @@ export WINEPREFIX="$TIVORA_BUILD/wineprefix"
 stop_servers() {
   "$WINESERVER" -k >/dev/null 2>&1 || true
   WINEPREFIX="$TIVORA_E2E_PREFIX" "$WINESERVER" -k >/dev/null 2>&1 || true
-  for pid in "${started_displays[@]}"; do kill "$pid" 2>/dev/null || true; done
+  stop_started_displays
 }
 trap stop_servers EXIT
 

@@ -12,8 +12,7 @@ cd "$TIVORA_ROOT"
 bash scripts/build.sh >/dev/null
 cmake --build "$TIVORA_BUILD/win" -j2 --target tivora_facebench >/dev/null
 source scripts/xvfb.sh
-# Stops the display at the end if this run had to start it.
-trap '[ -z "$TIVORA_XVFB_PID" ] || kill "$TIVORA_XVFB_PID" 2>/dev/null' EXIT
+trap stop_started_displays EXIT
 export WINEPREFIX="${WINEPREFIX:-$TIVORA_BUILD/wineprefix}"
 bash scripts/prepare-prefix.sh "$WINEPREFIX" test
 "$TIVORA_WINE" "$TIVORA_BUILD/win/bench/faces/tivora_facebench.exe" | tr -d '\r'
