@@ -26,13 +26,14 @@ bool WriteValue(RegistrySubKey& sub, const SettingRow& row, const StoredSettings
 }
 
 // Writes the given values of one subkey; each write is tried whatever became
-// of the one before. The result is that of the last write.
+// of the one before, and any that fails makes the result false (for a single
+// value, that write's result).
 bool WriteValues(Subkey where, const SettingId* ids, size_t count, const StoredSettings& from) {
   RegistryKey key(kSettingsKeyPath);
   RegistrySubKey sub(key, SubkeyName(where));
   if (!sub.CreateForWrite()) return false;
-  bool ok = false;
-  for (size_t i = 0; i < count; ++i) ok = WriteValue(sub, RowOf(ids[i]), from);
+  bool ok = true;
+  for (size_t i = 0; i < count; ++i) ok = WriteValue(sub, RowOf(ids[i]), from) && ok;
   sub.Close();
   return ok;
 }

@@ -15,15 +15,25 @@ REG_KEY='HKCU\Software\ZEPH\Tivora'
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 pass() { echo "PASS: $*"; }
+# A step that ends the test through `set -e` says which step it was.
+trap 'echo "FAIL: line $LINENO: $BASH_COMMAND ended with $?" >&2' ERR
 
 wine_cmd() { "$TIVORA_WINE" "$@"; }
 
 # Empties the clock's registry key.
-reset_registry() { wine_cmd reg delete "$REG_KEY" /f >/dev/null 2>&1 || true; }
+reset_registry() { eventually key_deleted || fail "could not delete $REG_KEY"; }
+key_deleted() {
+  wine_cmd reg delete "$REG_KEY" /f >/dev/null 2>&1 || true
+  ! wine_cmd reg query "$REG_KEY" >/dev/null 2>&1
+}
 
 # reg_set Settings OnCaption 1   /   reg_set_sz Timer Msg1 text
-reg_set() { wine_cmd reg add "$REG_KEY\\$1" /v "$2" /t REG_DWORD /d "$3" /f >/dev/null 2>&1; }
-reg_set_sz() { wine_cmd reg add "$REG_KEY\\$1" /v "$2" /t REG_SZ /d "$3" /f >/dev/null 2>&1; }
+reg_set() { reg_add "$REG_KEY\\$1" "$2" REG_DWORD "$3"; }
+reg_set_sz() { reg_add "$REG_KEY\\$1" "$2" REG_SZ "$3"; }
+reg_add() {  # reg_add KEY NAME TYPE DATA
+  eventually wine_cmd reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 ||
+    fail "could not store $1\\$2"
+}
 
 # Prints a value's data as reg query shows it (DWORDs as 0x..), or nothing.
 # reg query answers in code page 932: converted to UTF-8 here.
@@ -35,6 +45,21 @@ reg_dword() {  # decimal value of a DWORD, or nothing
   local v; v="$(reg_get "$1" "$2")"
   [ -n "$v" ] && printf '%d\n' "$v"
 }
+
+# eventually CMD...: true once CMD succeeds, asked 30 times over about
+# 5 s. The effects of a click or a key are checked this way: a busy machine
+# can be slow to run the command, and now and then a Wine process started
+# under load answers nothing.
+eventually() {
+  for _ in $(seq 30); do
+    "$@" && return 0
+    sleep 0.1
+  done
+  return 1
+}
+dword_is() { [ "$(reg_dword "$1" "$2")" = "$3" ]; }  # dword_is GROUP NAME DECIMAL
+text_is() { [ "$(reg_get "$1" "$2")" = "$3" ]; }     # text_is GROUP NAME TEXT
+has_value() { [ -n "$(reg_get "$1" "$2")" ]; }       # has_value GROUP NAME
 
 # await_window TRIES SEARCH...: the X id of the first window that
 # `xdotool search SEARCH...` finds, asked every tenth of a second up to
@@ -98,17 +123,22 @@ pixel() {
 
 # drag DX DY [FROM_X FROM_Y]: presses the left button inside the clock
 # (its centre unless given), moves in small steps by DX, DY and releases.
+# Then waits until X shows the window moved, so that the caller reads the
+# new place.
 drag() {
   window_geometry
   local x="${3:-$((WIN_X + WIN_W / 2))}" y="${4:-$((WIN_Y + WIN_H / 2))}" steps=6 i
+  local from="$WIN_X,$WIN_Y"
   xdotool mousemove "$x" "$y"; sleep 0.2
   xdotool mousedown 1; sleep 0.2
   for i in $(seq 1 $steps); do
     xdotool mousemove $((x + $1 * i / steps)) $((y + $2 * i / steps)); sleep 0.08
   done
   sleep 0.2
-  xdotool mouseup 1; sleep 0.5
+  xdotool mouseup 1; sleep 0.3
+  eventually moved_from "$from" || true
 }
+moved_from() { window_geometry; [ "$WIN_X,$WIN_Y" != "$1" ]; }  # moved_from X,Y
 
 # probe styles|rect|client|region|zorder|active|title|close|endsession N|command ID
 # Looks at the clock from the Windows side (tests/probe/probe.cpp).

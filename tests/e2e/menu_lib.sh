@@ -2,13 +2,23 @@
 # the pop-up menu with the right button, pick an item by its access key,
 # and look for a window or a colour on the screen.
 
+# How many windows the clock's process shows: its own, and a menu or a
+# dialog while one is open.
+clock_windows() { xdotool search --onlyvisible --class '^tivora\.exe$' 2>/dev/null | wc -l; }
+more_windows_than() { (( $(clock_windows) > $1 )); }
+at_most_windows() { (( $(clock_windows) <= $1 )); }
+
 # open_menu [X Y]: right click inside the clock (at its centre unless
-# given: a round clock has no corners); sets MENU_X MENU_Y to the click point.
+# given: a round clock has no corners) and wait for the menu; sets MENU_X
+# MENU_Y to the click point.
 open_menu() {
   window_geometry
   MENU_X="${1:-$((WIN_X + WIN_W / 2))}" MENU_Y="${2:-$((WIN_Y + WIN_H / 2))}"
+  local shown; shown="$(clock_windows)"
   xdotool mousemove "$MENU_X" "$MENU_Y"; sleep 0.2
-  xdotool click 3; sleep 0.8
+  xdotool click 3
+  eventually more_windows_than "$shown" || true
+  sleep 0.4
 }
 
 # choose KEY: opens the menu and presses the item's access key.

@@ -29,8 +29,7 @@ notice() { xdotool search --onlyvisible --name '^Tivora$' 2>/dev/null | head -1 
 beeps() { grep -c 'Call KERNEL32.Beep(00000384,00000258)' "$TRACE" 2>/dev/null || true; }
 
 relay_beeps() {
-  wine_cmd reg add 'HKCU\Software\Wine\Debug' /v RelayInclude /d 'KERNEL32.Beep;USER32.MessageBeep' \
-    /f >/dev/null 2>&1
+  reg_add 'HKCU\Software\Wine\Debug' RelayInclude REG_SZ 'KERNEL32.Beep;USER32.MessageBeep'
 }
 relay_off() { wine_cmd reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true; }
 trap 'stop_clock; relay_off' EXIT

@@ -159,7 +159,7 @@ pass "a damaged stored picture shows the エラー box and the clock runs on wit
 base_settings
 start_clock
 menu_pick p
-[ "$(reg_dword Settings OnBitmap)" = 1 ] || fail "背景に絵を使用(&P) did not store OnBitmap"
+eventually dword_is Settings OnBitmap 1 || fail "背景に絵を使用(&P) did not store OnBitmap"
 choose_picture "$GOOD"
 [ "$(reg_get Settings Bitmap)" = "$GOOD" ] || fail "Bitmap holds '$(reg_get Settings Bitmap)'"
 expect_quarters menu-chosen

@@ -16,36 +16,36 @@ xdotool key Escape; sleep 0.5
 pass "right click opens the menu (${MENU_W}x${MENU_H}), Esc closes it and writes nothing"
 
 choose t
-[ "$(reg_dword Settings OnTop)" = 1 ] || fail "OnTop after 常に手前表示(&T): '$(reg_get Settings OnTop)'"
+eventually dword_is Settings OnTop 1 || fail "OnTop after 常に手前表示(&T): '$(reg_get Settings OnTop)'"
 kill -0 "$CLOCK_PID" || fail "the clock ended"
 [ "$(probe zorder | cut -d' ' -f1)" = topmost=1 ] || fail "not topmost: $(probe zorder)"
 pass "常に手前表示(&T) by its key writes OnTop=1 while the clock runs, and the window is topmost"
 choose t
-[ "$(reg_dword Settings OnTop)" = 0 ] || fail "OnTop after the second choice"
+eventually dword_is Settings OnTop 0 || fail "OnTop after the second choice"
 
 # Double click low in the window: with the caption on, the client area moves down.
 window_geometry
 xdotool mousemove $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H - 8)); sleep 0.2
 xdotool click --repeat 2 --delay 80 1; sleep 0.8
-[ "$(reg_dword Settings OnCaption)" = 1 ] || fail "OnCaption after a double click"
+eventually dword_is Settings OnCaption 1 || fail "OnCaption after a double click"
 style_has 0x00C80000 || fail "no caption after a double click: $(probe styles)"
 screenshot caption_on >/dev/null
 window_geometry
 xdotool mousemove $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H - 8)); sleep 0.2
 xdotool click --repeat 2 --delay 80 1; sleep 0.8
-[ "$(reg_dword Settings OnCaption)" = 0 ] || fail "OnCaption after the second double click"
+eventually dword_is Settings OnCaption 0 || fail "OnCaption after the second double click"
 style_has 0x00C80000 && fail "the caption stayed: $(probe styles)"
 pass "a double click shows and hides the caption and writes OnCaption"
 
 choose g
-[ "$(reg_dword Settings OnAnalog)" = 1 ] || fail "OnAnalog after ｱﾅﾛｸﾞ表示(&G)"
-[ "$(reg_dword Settings OnTransparent)" = 0 ] || fail "OnTransparent not written as 0"
+eventually dword_is Settings OnAnalog 1 || fail "OnAnalog after ｱﾅﾛｸﾞ表示(&G)"
+eventually dword_is Settings OnTransparent 0 || fail "OnTransparent not written as 0"
 screenshot analog_face >/dev/null
 pass "ｱﾅﾛｸﾞ表示(&G) switches the face and writes OnAnalog=1 and OnTransparent=0"
 
 [ "$(probe region)" = none ] || fail "a square analog clock has a region: $(probe region)"
 choose i
-[ "$(reg_dword Settings OnTransparent)" = 1 ] || fail "OnTransparent after 透明表示(&I)"
+eventually dword_is Settings OnTransparent 1 || fail "OnTransparent after 透明表示(&I)"
 [ "$(probe region)" != none ] || fail "the transparent analog clock is not round"
 shot="$(screenshot analog_round)"
 window_geometry
@@ -74,6 +74,6 @@ choose x 0.2
 for _ in $(seq 50); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$CLOCK_PID" 2>/dev/null && fail "終了(&X) did not end the program"
 CLOCK_PID=""
-[ "$(reg_dword Settings Left)" = "$moved_x" ] || fail "Left at exit: $(reg_get Settings Left)"
-[ "$(reg_dword Settings Top)" = "$moved_y" ] || fail "Top at exit: $(reg_get Settings Top)"
+eventually dword_is Settings Left "$moved_x" || fail "Left at exit: $(reg_get Settings Left)"
+eventually dword_is Settings Top "$moved_y" || fail "Top at exit: $(reg_get Settings Top)"
 pass "終了(&X) ends the program and saves the placement then"

@@ -6,23 +6,9 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/menu_lib.sh"
 source "$(dirname "$0")/faces_lib.sh"
 
-# dialog_open: the clock's process shows a window besides its own.
-wait_dialog() {
-  for _ in $(seq 50); do
-    local n; n="$(xdotool search --onlyvisible --class tivora.exe 2>/dev/null | wc -l)"
-    (( n > 1 )) && return 0
-    sleep 0.1
-  done
-  return 1
-}
-dialog_gone() {
-  for _ in $(seq 30); do
-    local n; n="$(xdotool search --onlyvisible --class tivora.exe 2>/dev/null | wc -l)"
-    (( n <= 1 )) && return 0
-    sleep 0.1
-  done
-  return 1
-}
+# A dialog of the clock shows beside its window, and is gone again.
+wait_dialog() { eventually more_windows_than 1; }
+dialog_gone() { eventually at_most_windows 1; }
 
 # The red digits' horizontal extent in the window: sets INK_L INK_R as
 # margins from the window's left and right edges.
@@ -60,7 +46,7 @@ dialog_gone || fail "Esc did not close the colour dialog"
 pass "Esc in the colour dialog changes and writes nothing"
 
 choose p
-[ "$(reg_dword Settings OnBitmap)" = 1 ] || fail "OnBitmap after 背景に絵を使用(&P)"
+eventually dword_is Settings OnBitmap 1 || fail "OnBitmap after 背景に絵を使用(&P)"
 before="$(settings_dump)"
 choose k
 wait_dialog || fail "the picture dialog did not open"
@@ -78,10 +64,11 @@ wait_dialog || fail "the font dialog did not open again"
 xdotool key Return; sleep 1
 dialog_gone || fail "Enter did not close the font dialog"
 for name in FontName FontSize FontColor FontBold FontItalic BkColor; do
-  [ -n "$(reg_get Settings $name)" ] || fail "$name was not written by the font dialog"
+  eventually has_value Settings $name || fail "$name was not written by the font dialog"
 done
-[ "$(reg_get Settings FontName)" = Arial ] || fail "FontName '$(reg_get Settings FontName)'"
-window_geometry
+eventually text_is Settings FontName Arial || fail "FontName '$(reg_get Settings FontName)'"
+resized() { window_geometry; [ "${WIN_W}x$WIN_H" != "${w0}x$h0" ]; }
+eventually resized || true
 shot="$(screenshot font_fitted)"
 ink_margins "$shot"
 (( INK_L >= 14 && INK_L <= 20 && INK_R >= 14 && INK_R <= 20 )) && [ "${WIN_W}x$WIN_H" != "${w0}x$h0" ] ||

@@ -21,17 +21,17 @@ start_clock
 window_geometry
 [ "$WIN_X,$WIN_Y,$WIN_W" = "1008,0,16" ] || fail "clamped placement is $WIN_X,$WIN_Y ${WIN_W}"
 stop_clock
-[ "$(reg_dword Settings Left)" = 2000 ] || fail "the clamped but unmoved clock rewrote Left"
+eventually dword_is Settings Left 2000 || fail "the clamped but unmoved clock rewrote Left"
 pass "stored 2000/-50/5 opens clamped at 1008,0 16 wide and is not rewritten"
 
 reset_registry
 start_clock
 drag 200 100
 stop_clock
-[ "$(reg_dword Settings Left)" = 300 ] || fail "Left after a move: $(reg_get Settings Left)"
-[ "$(reg_dword Settings Top)" = 200 ] || fail "Top after a move: $(reg_get Settings Top)"
-[ "$(reg_dword Settings Width)" = 116 ] || fail "Width after a move"
-[ "$(reg_dword Settings Height)" = 45 ] || fail "Height after a move"
+eventually dword_is Settings Left 300 || fail "Left after a move: $(reg_get Settings Left)"
+eventually dword_is Settings Top 200 || fail "Top after a move: $(reg_get Settings Top)"
+eventually dword_is Settings Width 116 || fail "Width after a move"
+eventually dword_is Settings Height 45 || fail "Height after a move"
 pass "a moved clock saves Left, Top, Width, Height at exit"
 
 # Stored switches give the window its style words (ignoring the
@@ -80,5 +80,5 @@ kill -0 "$CLOCK_PID" 2>/dev/null || fail "WM_ENDSESSION FALSE closed the clock"
 probe endsession 1
 for _ in $(seq 30); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$CLOCK_PID" 2>/dev/null && fail "WM_ENDSESSION TRUE left the clock running"
-[ "$(reg_dword Settings Left)" = 140 ] || fail "Left after the session ended: $(reg_get Settings Left)"
+eventually dword_is Settings Left 140 || fail "Left after the session ended: $(reg_get Settings Left)"
 pass "the session's end closes and saves only when it really ends"

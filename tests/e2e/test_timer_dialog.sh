@@ -52,8 +52,7 @@ field() { xdotool type --delay 40 "$1"; sleep 0.1; }
 next() { xdotool key --delay 60 Tab; sleep 0.1; }
 
 expect_stored() {
-  local got; got="$(reg_get Timer "$1")"
-  [ "$got" = "$2" ] || fail "$1 is '$got', not '$2'"
+  eventually text_is Timer "$1" "$2" || fail "$1 is '$(reg_get Timer "$1")', not '$2'"
 }
 
 reset_registry

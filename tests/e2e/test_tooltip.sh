@@ -22,13 +22,13 @@ rest_and_look tooltip_off
 [ "$TIP_WHITE" = 0 ] || fail "a tooltip showed while switched off ($TIP_WHITE white pixels)"
 
 choose o
-[ "$(reg_dword Settings OnToolTip)" = 1 ] || fail "OnToolTip after ﾂｰﾙﾁｯﾌﾟ表示(&O)"
+eventually dword_is Settings OnToolTip 1 || fail "OnToolTip after ﾂｰﾙﾁｯﾌﾟ表示(&O)"
 rest_and_look tooltip_on
 (( TIP_WHITE > 400 )) || fail "no tooltip under the resting pointer ($TIP_WHITE white pixels)"
 pass "ﾂｰﾙﾁｯﾌﾟ表示(&O) writes OnToolTip=1 and the date shows when the pointer rests"
 
 choose c
-[ "$(reg_dword Settings OnCaption)" = 1 ] || fail "OnCaption after ｷｬﾌﾟｼｮﾝ表示(&C)"
+eventually dword_is Settings OnCaption 1 || fail "OnCaption after ｷｬﾌﾟｼｮﾝ表示(&C)"
 rest_and_look tooltip_caption
 [ "$TIP_WHITE" = 0 ] || fail "the tooltip showed beside the caption ($TIP_WHITE white pixels)"
 pass "with the caption shown the title carries the date and no tooltip comes"
