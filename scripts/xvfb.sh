@@ -3,7 +3,7 @@
 # that shell must not `wait` without naming its jobs, and calls
 # stop_started_displays when it ends.
 export DISPLAY="${DISPLAY:-:99}"
-TIVORA_STARTED_DISPLAYS=(${TIVORA_STARTED_DISPLAYS[@]+"${TIVORA_STARTED_DISPLAYS[@]}"})
+TIVORA_STARTED_DISPLAYS+=()  # the list survives a second sourcing
 if ! xdpyinfo >/dev/null 2>&1; then
   Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   TIVORA_STARTED_DISPLAYS+=("$!")
@@ -12,7 +12,7 @@ fi
 
 stop_started_displays() {
   local pid
-  for pid in ${TIVORA_STARTED_DISPLAYS[@]+"${TIVORA_STARTED_DISPLAYS[@]}"}; do
+  for pid in "${TIVORA_STARTED_DISPLAYS[@]}"; do
     kill "$pid" 2>/dev/null || true
   done
   TIVORA_STARTED_DISPLAYS=()

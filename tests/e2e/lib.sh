@@ -135,7 +135,7 @@ drag() {
     xdotool mousemove $((x + $1 * i / steps)) $((y + $2 * i / steps)); sleep 0.08
   done
   sleep 0.2
-  xdotool mouseup 1; sleep 0.3
+  xdotool mouseup 1
   eventually moved_from "$from" || true
 }
 moved_from() { window_geometry; [ "$WIN_X,$WIN_Y" != "$1" ]; }  # moved_from X,Y
