@@ -21,10 +21,12 @@ ClockApp::ClockApp(HINSTANCE instance, HINSTANCE prevInstance, int showCommand)
 }
 
 ClockApp::~ClockApp() {
-  if (Drag) {
-    Drag->ReleaseDrag();
-    delete Drag;
+  // Taken out first: releasing the capture tells the window, which would
+  // otherwise end the same press a second time.
+  if (MouseDrag* drag = Drag) {
     Drag = nullptr;
+    drag->ReleaseDrag();
+    delete drag;
   }
   DeleteFaces();
 }

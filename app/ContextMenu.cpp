@@ -10,6 +10,7 @@
 #include "res/resource.h"
 #include "settings/SettingsStore.h"
 #include "timer/Dialogs.h"
+#include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
 HMENU BuildContextMenu() {
@@ -44,16 +45,15 @@ static POINT MenuPosition(HWND hwnd, LPARAM lParam) {
 
 LRESULT ShowContextMenu(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   HMENU menu = BuildContextMenu();
-  if (!menu) {
-    TickSuspended = false;
-    return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (!menu) return DefWindowProcA(hwnd, message, wParam, lParam);
+  {
+    TickHold hold(Tick.Holds);
+    POINT at = MenuPosition(hwnd, lParam);
+    TrackPopupMenu(menu, 0, at.x, at.y, 0, hwnd, nullptr);
+    DestroyMenu(menu);
   }
-  TickSuspended = true;
-  POINT at = MenuPosition(hwnd, lParam);
-  TrackPopupMenu(menu, 0, at.x, at.y, 0, hwnd, nullptr);
-  DestroyMenu(menu);
-  MinuteChanged = true;
-  TickSuspended = false;
+  // A minute that began while the menu was open is caught up in full.
+  Tick.MinuteChanged = true;
   return 0;
 }
 
@@ -108,7 +108,8 @@ static void ToggleToolTip() {
 // --- the command table -------------------------------------------------------
 
 LRESULT OnCommand(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  TickSuspended = true;
+  // For the command, its dialog and the refresh after it.
+  TickHold hold(Tick.Holds);
   switch (LOWORD(wParam)) {
     case IDM_EXIT:
       DestroyWindow(hwnd);

@@ -7,6 +7,7 @@
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
 #include "settings/SettingsStore.h"
+#include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
 namespace {
@@ -38,12 +39,6 @@ SwitchPlan Commit(DisplaySwitch which) {
   return plan;
 }
 
-// The round region, or none, as the options now ask; the shape update also
-// ends the suspension of the tick.
-void ApplyShape() {
-  if (App->Analog) App->Analog->ApplyShape();
-  TickSuspended = false;
-}
 
 // The window half of ending transparency, while the old face is still in place.
 void EndTransparency(HWND hwnd, const SwitchStep& step) {
@@ -66,12 +61,13 @@ void ApplyBorderStyle(HWND hwnd) {
 }  // namespace
 
 void RefreshWindow(HWND hwnd) {
-  FullRedrawPending = true;
+  TickHold hold(Tick.Holds);
+  Tick.FullRedrawPending = true;
   const DisplayFlags flags = App->Flags;
   if (flags.Has(OnAnalog)) {
     if (SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false)) FrameRefresh(hwnd);
     if (flags.IsShaped() && App->Analog) {
-      ApplyShape();
+      App->Analog->ApplyShape();
       return;
     }
   }
@@ -79,8 +75,7 @@ void RefreshWindow(HWND hwnd) {
     PushToBottom(hwnd);
     return;
   }
-  MinuteChanged = true;
-  TickSuspended = false;
+  Tick.MinuteChanged = true;
   InvalidateRect(hwnd, nullptr, TRUE);
   UpdateWindow(hwnd);
 }
@@ -91,7 +86,7 @@ void TransparentOff(HWND hwnd) {
 }
 
 void ToggleCaption(HWND hwnd) {
-  TickSuspended = true;
+  TickHold hold(Tick.Holds);
   SwitchPlan plan = Commit(DisplaySwitch::Caption);
   const bool on = plan.After.Has(OnCaption);
   if (plan.TurnedOff(OnTransparent)) SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false);
@@ -99,7 +94,7 @@ void ToggleCaption(HWND hwnd) {
   if (Tip) Tip->SyncTip();
 
   if (plan.After.IsShaped() && App->Analog) {
-    ApplyShape();
+    App->Analog->ApplyShape();
     return;
   }
   if (plan.After.IsTransparentDigital()) {
@@ -109,7 +104,6 @@ void ToggleCaption(HWND hwnd) {
     // that follows fits the analog face (and its region) to it.
     FrameRefresh(hwnd);
   }
-  TickSuspended = false;
 }
 
 void ToggleBorder(HWND hwnd) {
@@ -129,7 +123,7 @@ void ToggleTransparent(HWND hwnd) {
   const bool on = plan.After.Has(OnTransparent);
   if (plan.After.Has(OnAnalog)) {
     if (plan.TurnedOff(OnBorder)) ApplyBorderStyle(hwnd);
-    ApplyShape();
+    if (App->Analog) App->Analog->ApplyShape();
     return;
   }
   // The digits over the desktop: a layered window whose key colour shows
@@ -147,7 +141,7 @@ void ToggleAnalog(HWND hwnd) {
   SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Analog, App->Flags);
   // Switching the face always ends transparency, under the old face.
   EndTransparency(hwnd, plan.Steps[0]);
-  FullRedrawPending = true;
+  Tick.FullRedrawPending = true;
   ApplyStep(plan.Steps[1]);
   App->CreateFace(hwnd);
 }

@@ -12,11 +12,6 @@ int ScreenWidth = 0;
 int ScreenHeight = 0;
 int CaptionHeight = 0;
 
-UINT_PTR TimerId = 0;
-SYSTEMTIME TickTime = {};
-bool TickSuspended = false;
-bool MinuteChanged = false;
-bool FullRedrawPending = true;
 RECT TextRect = {};
 
 void DeleteSingleInstances() {

@@ -11,13 +11,13 @@
 #include "face/rules/KeyColor.h"
 #include "settings/SettingsStore.h"
 #include "timer/ClockTick.h"
+#include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
 void PushToBottom(HWND hwnd) {
-  TickSuspended = true;
+  TickHold hold(Tick.Holds);
   SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
-  TickSuspended = false;
 }
 
 void ApplyLayeredKey(HWND hwnd) {
@@ -30,17 +30,17 @@ void ApplyLayeredKey(HWND hwnd) {
 
 static void OnCreate(HWND hwnd) {
   App->CreateFace(hwnd);
-  TimerId = SetTimer(hwnd, 1, 1000, nullptr);
-  if (TimerId != 0) {
-    GetLocalTime(&TickTime);
+  Tick.TimerId = SetTimer(hwnd, 1, 1000, nullptr);
+  if (Tick.TimerId != 0) {
+    GetLocalTime(&Tick.TickTime);
     UpdateCaption(hwnd);
   }
 }
 
 static void OnDestroy(HWND hwnd) {
-  if (TimerId != 0) {
-    KillTimer(hwnd, TimerId);
-    TimerId = 0;
+  if (Tick.TimerId != 0) {
+    KillTimer(hwnd, Tick.TimerId);
+    Tick.TimerId = 0;
     SaveWindowPlacement(hwnd);
   }
   if (Tip) Tip->DestroyTip();
@@ -57,17 +57,16 @@ static void OnMove(HWND hwnd) {
 }
 
 static void OnSize(HWND hwnd, LPARAM lParam) {
-  TickSuspended = true;
+  TickHold hold(Tick.Holds);
   if (App->Analog) App->Analog->Resize(LOWORD(lParam), HIWORD(lParam));
   if (App->Flags.IsTransparentDigital()) {
     SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
   }
-  TickSuspended = false;
 }
 
 static void OnClose(HWND hwnd) {
-  TickSuspended = true;
+  TickHold hold(Tick.Holds);
   DestroyWindow(hwnd);
 }
 
@@ -79,25 +78,43 @@ static void OnToolTipText(LPARAM lParam) {
   info->hinst = nullptr;
 }
 
+// The press in progress is taken out of App before it ends: ending it
+// releases the capture, and the capture change that this sends must find
+// no drag left to abandon.
+static MouseDrag* TakeDrag() {
+  MouseDrag* drag = App->Drag;
+  App->Drag = nullptr;
+  return drag;
+}
+
+// Ends the press in progress, if any, where it stands: its band is erased,
+// the window stays, and the tick's hold goes with the object.
+static void AbandonDrag() {
+  MouseDrag* drag = TakeDrag();
+  if (!drag) return;
+  drag->ReleaseDrag();
+  delete drag;
+}
+
 static void OnLeftButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  TickSuspended = true;
-  if (App->Drag) {
-    App->Drag->ReleaseDrag();
-    delete App->Drag;
-    App->Drag = nullptr;
-  }
+  AbandonDrag();
   App->Drag = new (std::nothrow) MouseDrag(hwnd);
   if (App->Drag) App->Drag->BeginDrag(hwnd, wParam, lParam);
 }
 
 static void OnLeftButtonUp(HWND hwnd, WPARAM wParam, LPARAM lParam) {
-  if (App->Drag) {
-    App->Drag->EndDrag(hwnd, wParam, lParam);
-    App->Drag->ReleaseDrag();
-    delete App->Drag;
-    App->Drag = nullptr;
-  }
-  TickSuspended = false;
+  MouseDrag* drag = TakeDrag();
+  if (!drag) return;
+  drag->EndDrag(hwnd, wParam, lParam);
+  drag->ReleaseDrag();
+  delete drag;
+}
+
+// The capture went to another window in the middle of a press (another
+// program took it, a window popped up): no release will come, so the press
+// ends here without moving the window.
+static void OnCaptureChanged(HWND hwnd, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(lParam) != hwnd) AbandonDrag();
 }
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -130,6 +147,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_LBUTTONDOWN: OnLeftButtonDown(hwnd, wParam, lParam); break;
     case WM_LBUTTONUP: OnLeftButtonUp(hwnd, wParam, lParam); break;
     case WM_LBUTTONDBLCLK: ToggleCaption(hwnd); break;
+    case WM_CAPTURECHANGED: OnCaptureChanged(hwnd, lParam); break;
   }
   return DefWindowProcA(hwnd, message, wParam, lParam);
 }

@@ -5,14 +5,24 @@
 
 MouseDrag::MouseDrag(HWND owner)
     : Owner(owner), BandShown(false), StartCursor(), StartRect(), PressKeys(0), Band(),
-      MoveKeys(0) {}
+      MoveKeys(0), Dragging(false), Hold(Tick.Holds) {}
 
+MouseDrag::~MouseDrag() {
+  if (!BandShown) return;
+  BandShown = false;
+  DrawBand();
+}
+
+// The mouse is captured at the press, not when the drag starts: the release
+// comes back to the window wherever it happens, even after a flick out of
+// the window faster than the moves that would start the drag.
 bool MouseDrag::BeginDrag(HWND hwnd, WPARAM keys, LPARAM) {
   if (hwnd != Owner || !(keys & MK_LBUTTON)) return false;
   PressKeys = keys;
   GetWindowRect(Owner, &StartRect);
   GetCursorPos(&StartCursor);
   MoveKeys = 0;
+  SetCapture(Owner);
   return true;
 }
 
@@ -32,12 +42,11 @@ bool MouseDrag::TrackDrag(HWND hwnd, WPARAM keys, LPARAM) {
   GetCursorPos(&pt);
   MoveKeys = keys;
 
-  bool firstStep = capture == nullptr;
+  if (capture != Owner) return false;
+  const bool firstStep = !Dragging;
   if (firstStep) {
     if (!LeftDeadZone(StartCursor.x, StartCursor.y, pt.x, pt.y)) return false;
-    SetCapture(hwnd);
-  } else if (capture != Owner) {
-    return false;
+    Dragging = true;
   }
 
   HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);

@@ -1,9 +1,11 @@
 #pragma once
 #include <windows.h>
+#include "timer/TickState.h"
 
 // One left-button press in the window and, once the cursor leaves a small
 // dead zone, its drag: a focus rectangle of the window's size follows the
-// cursor on the screen, and the window moves there at the release.
+// cursor on the screen, and the window moves there at the release. The
+// press holds the tick off for as long as the object lives.
 class MouseDrag {
 public:
   HWND Owner;
@@ -15,6 +17,9 @@ public:
   WPARAM MoveKeys;
 
   explicit MouseDrag(HWND owner);
+  // A band still on the screen is erased: a press that ends without its
+  // release (the capture lost, a new press) leaves nothing behind.
+  ~MouseDrag();
   MouseDrag(const MouseDrag&) = delete;
   MouseDrag& operator=(const MouseDrag&) = delete;
 
@@ -26,4 +31,7 @@ public:
 private:
   // Inverts Band on the whole screen: drawn twice, it is gone.
   bool DrawBand();
+
+  bool Dragging;   // the cursor has left the dead zone
+  TickHold Hold;
 };

@@ -2,10 +2,11 @@
 #include <new>
 #include "app/ClockApp.h"
 #include "app/Globals.h"
+#include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCommand) {
-  TickTime.wDay = 0;
+  Tick.TickTime.wDay = 0;
   TipHandle = nullptr;
 
   App = new (std::nothrow) ClockApp(instance, prevInstance, showCommand);

@@ -2,6 +2,7 @@
 #include "app/ClockApp.h"
 #include "app/Globals.h"
 #include "face/BackgroundImage.h"
+#include "timer/TickState.h"
 
 static const COLORREF kMarkColor = 0x00800000;     // navy
 static const COLORREF kHourColor = 0x00C00000;     // blue
@@ -82,7 +83,7 @@ void ClockPainter::EndDrawing() {
     Surface = nullptr;
     Borrowed = false;
   }
-  MinuteChanged = false;
+  Tick.MinuteChanged = false;
 }
 
 // --- selection rule -----------------------------------------------------------
@@ -196,14 +197,14 @@ void ClockPainter::DrawFace() {
 }
 
 void ClockPainter::DrawHourHand() {
-  int position = HourHandPosition(TickTime.wHour, TickTime.wMinute);
+  int position = HourHandPosition(Tick.TickTime.wHour, Tick.TickTime.wMinute);
   HandPoints hand = HandShape(Geometry(), position, HandKind::Hour);
   SelectBrush(HourBrush);
   DrawHand(hand, false);
 }
 
 void ClockPainter::DrawMinuteHand() {
-  HandPoints hand = HandShape(Geometry(), TickTime.wMinute, HandKind::Minute);
+  HandPoints hand = HandShape(Geometry(), Tick.TickTime.wMinute, HandKind::Minute);
   SelectBrush(MarkBrush);
   DrawHand(hand, false);
 }
@@ -215,7 +216,7 @@ void ClockPainter::DrawSecondHand(bool faceRedrawn) {
   SelectPen(SecondPen);
   // A face just painted over the old line has already taken it away.
   if (SecondHandShown && !faceRedrawn) DrawHand(LastSecondHand, true);
-  LastSecondHand = HandShape(Geometry(), TickTime.wSecond, HandKind::Second);
+  LastSecondHand = HandShape(Geometry(), Tick.TickTime.wSecond, HandKind::Second);
   DrawHand(LastSecondHand, true);
   SecondHandShown = true;
   SetROP2(Surface, R2_COPYPEN);
@@ -249,9 +250,8 @@ void ClockPainter::ApplyShape() {
     SetWindowRgn(Window, nullptr, TRUE);
     WindowRegion = nullptr;
   }
-  MinuteChanged = true;
-  FullRedrawPending = true;
+  Tick.MinuteChanged = true;
+  Tick.FullRedrawPending = true;
   InvalidateRect(Window, nullptr, TRUE);
   UpdateWindow(Window);
-  TickSuspended = false;
 }

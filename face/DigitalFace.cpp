@@ -6,6 +6,7 @@
 #include "face/ClockPainter.h"
 #include "face/rules/KeyColor.h"
 #include "timer/ClockTick.h"
+#include "timer/TickState.h"
 #include "timer/rules/TimeText.h"
 
 // In the transparent display every pixel that is not the key colour shows:
@@ -98,7 +99,7 @@ void DigitalFace::DrawTime(HDC surface, const RECT& client, bool measure, RECT* 
 
   char text[16];
   int length = static_cast<int>(
-      FormatClockText(ClockTimeOf(TickTime), App->Flags.Has(OnSecond), text));
+      FormatClockText(ClockTimeOf(Tick.TickTime), App->Flags.Has(OnSecond), text));
   if (measure) {
     DrawTextA(surface, text, length, measureRect, DT_CALCRECT | DT_SINGLELINE);
   } else {
@@ -133,7 +134,7 @@ LRESULT PaintFace(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   ClockPainter* painter = App->Analog;
   if (!painter) return DefWindowProcA(window, message, wParam, lParam);
   painter->BeginDrawing(true);
-  MinuteChanged = true;
+  Tick.MinuteChanged = true;
   painter->Draw(true);
   painter->EndDrawing();
   return 0;

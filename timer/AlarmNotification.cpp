@@ -3,6 +3,7 @@
 #include "app/ClockApp.h"
 #include "app/Globals.h"
 #include "timer/Dialogs.h"
+#include "timer/TickState.h"
 #include "timer/rules/ClockTime.h"
 #include "timer/rules/NotificationPlan.h"
 #include "timer/rules/TimeText.h"
@@ -83,8 +84,8 @@ void OnPaint(HWND dialog) {
 
   // The time of the tick that found the alarm, which stands still meanwhile.
   ClockTime shown;
-  shown.Hour = TickTime.wHour;
-  shown.Minute = TickTime.wMinute;
+  shown.Hour = Tick.TickTime.wHour;
+  shown.Minute = Tick.TickTime.wMinute;
   char time[16];
   size_t length = FormatClockText(shown, false, time);
   TextOutA(dc, client.right / 6, 7, time, int(length));

@@ -4,6 +4,7 @@
 #include "app/MainWindow.h"
 #include "face/ClockPainter.h"
 #include "timer/Dialogs.h"
+#include "timer/TickState.h"
 #include "timer/rules/TickRules.h"
 #include "timer/rules/TimeText.h"
 
@@ -46,18 +47,19 @@ static void Redraw(HWND hwnd, TickRedraw what) {
 }
 
 // The notification runs modally inside this tick; the ticks that its message
-// loop delivers meanwhile find TickSuspended set and leave TickTime at the
+// loop delivers meanwhile find the tick held and leave TickTime at the
 // alarm's minute, which is what the notification shows.
 static void NotifyAlarm(HWND hwnd, int n) {
-  TickSuspended = true;
   LastNotified.Any = true;
-  LastNotified.At = ClockTimeOf(TickTime);
-  AlarmHandOver(hwnd, n);
-  MinuteChanged = true;
+  LastNotified.At = ClockTimeOf(Tick.TickTime);
+  {
+    TickHold hold(Tick.Holds);
+    AlarmHandOver(hwnd, n);
+  }
+  Tick.MinuteChanged = true;
   if (App->Flags.IsTransparentDigital()) {
     PushToBottom(hwnd);
   } else {
-    TickSuspended = false;
     InvalidateRect(hwnd, nullptr, TRUE);
     UpdateWindow(hwnd);
   }
@@ -72,39 +74,39 @@ void ClockTick(HWND hwnd) {
 void ClockTickAt(HWND hwnd, const SYSTEMTIME& now) {
   // A suspended tick leaves everything to the first processed one after it,
   // which compares whole minutes and dates and so misses nothing.
-  if (TickSuspended) return;
+  if (Tick.Held()) return;
 
   TickInput in;
   in.Now = ClockTimeOf(now);
-  in.TickTime = ClockTimeOf(TickTime);
+  in.TickTime = ClockTimeOf(Tick.TickTime);
   in.TitleDate = TitleDate;
-  in.MinuteChanged = MinuteChanged;
-  in.FullRedrawPending = FullRedrawPending;
+  in.MinuteChanged = Tick.MinuteChanged;
+  in.FullRedrawPending = Tick.FullRedrawPending;
   in.Face = CurrentFace();
   in.ShowSeconds = App->Flags.Has(OnSecond);
   TickDecision d = DecideTick(in);
 
-  if (d.NewMinute) MinuteChanged = true;
-  TickTime = now;
+  if (d.NewMinute) Tick.MinuteChanged = true;
+  Tick.TickTime = now;
   if (d.RenewTitle) UpdateCaption(hwnd);
   if (d.CheckAlarms) {
     int n = FindDueAlarm();
     if (n > 0) {
       NotifyAlarm(hwnd, n);
-      return;   // MinuteChanged stays set: the next tick redraws everything
+      return;   // Tick.MinuteChanged stays set: the next tick redraws everything
     }
   }
   Redraw(hwnd, d.Redraw);
-  MinuteChanged = false;
-  FullRedrawPending = false;
+  Tick.MinuteChanged = false;
+  Tick.FullRedrawPending = false;
 }
 
 int FindDueAlarm() {
-  return FirstDueAlarm(App->Alarms, ClockTimeOf(TickTime), LastNotified);
+  return FirstDueAlarm(App->Alarms, ClockTimeOf(Tick.TickTime), LastNotified);
 }
 
 const char* FormatDateText() {
-  FormatDateTextOf(ClockTimeOf(TickTime), DateText);
+  FormatDateTextOf(ClockTimeOf(Tick.TickTime), DateText);
   return DateText;
 }
 
@@ -112,7 +114,7 @@ void UpdateCaption(HWND hwnd) {
   char title[152];
   wsprintfA(title, "Tivora - %s", FormatDateText());
   SetWindowTextA(hwnd, title);
-  TitleDate = ClockTimeOf(TickTime);
+  TitleDate = ClockTimeOf(Tick.TickTime);
 }
 
 void OpenAlarmNotification(HWND owner, int n) {

@@ -8,6 +8,7 @@
 #include "app/ClockApp.h"
 #include "app/Globals.h"
 #include "face/ClockPainter.h"
+#include "timer/TickState.h"
 #include "timer/rules/TickRules.h"
 
 namespace {
@@ -54,7 +55,7 @@ double TimeCycles(ClockPainter& painter, HDC dc, bool full, int cycles) {
   for (int round = 0; round < 5; ++round) {
     double start = Now();
     for (int i = 0; i < cycles; ++i) {
-      TickTime.wSecond = WORD(i % 60);
+      Tick.TickTime.wSecond = WORD(i % 60);
       painter.BeginDrawingOn(dc);
       painter.Draw(full);
       painter.EndDrawing();
@@ -71,8 +72,8 @@ void TimeAnalog(int width, int height) {
   ClockPainter* painter = new (std::nothrow) ClockPainter(window, width, height);
   if (!painter) return;
   Surface surface(width, height);
-  TickTime.wHour = 10;
-  TickTime.wMinute = 8;
+  Tick.TickTime.wHour = 10;
+  Tick.TickTime.wMinute = 8;
   const int cycles = 2000;
   double second = TimeCycles(*painter, surface.dc, false, cycles);
   double full = TimeCycles(*painter, surface.dc, true, cycles);

@@ -12,6 +12,7 @@
 #include "app/Globals.h"
 #include "face/BackgroundImage.h"
 #include "timer/ClockTick.h"
+#include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
 namespace {
@@ -168,8 +169,8 @@ HWND OpenClock(uint32_t flags) {
   if (!App || !Tip || !App->CreateMainWindow()) return nullptr;
   Tip->Owner = App->Window;
   // The window's own timer would tick in real time between the counted ones.
-  if (TimerId) KillTimer(App->Window, TimerId);
-  TimerId = 0;
+  if (Tick.TimerId) KillTimer(App->Window, Tick.TimerId);
+  Tick.TimerId = 0;
   ClockProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
       App->Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountMessages)));
   Pump();

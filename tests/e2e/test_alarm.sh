@@ -2,8 +2,9 @@
 # The alarm of 07:30 on a clock started at 07:29:55: the notification "Tivora"
 # comes above the clock in the first seconds of the minute, shows the time and
 # the message, gives the stored number of beeps, closes itself, and does not
-# come back in that minute. With the pop-up menu held open over the start of
-# the minute, it comes as soon as the menu closes.
+# come back in that minute, even after a quick flick of the mouse out of the
+# clock just before. With the pop-up menu held open over the start of the
+# minute, it comes as soon as the menu closes.
 source "$(dirname "$0")/lib.sh"
 
 TRACE="$TIVORA_BUILD/alarm-trace.txt"
@@ -90,6 +91,31 @@ check_notice_above_clock() {
   [ "$red" -gt 400 ] || fail "the notice shows little red ($red pixels)"
 }
 
+# A quick flick: pressed just inside the clock's left edge and released
+# outside it, in one motion. Waits until X shows the window at its drop.
+flick_out() {
+  window_geometry "$CLOCK_WIN"
+  local x=$((WIN_X + 3)) y=$((WIN_Y + WIN_H / 2)) from="$WIN_X,$WIN_Y"
+  xdotool mousemove $x $y; sleep 0.2
+  xdotool mousedown 1 mousemove $((x - 8)) $y mouseup 1
+  eventually moved_from "$from" || fail "the flick did not end as a drag of 8 pixels"
+}
+face_shot() {  # face_shot NAME: the clock window's pixels as a PNG
+  window_geometry "$CLOCK_WIN"
+  import -window root -crop "${WIN_W}x$WIN_H+$WIN_X+$WIN_Y" +repage "$SHOTS/$1.png"
+  echo "$SHOTS/$1.png"
+}
+# True once the face differs from the picture $1, asked for up to 2 s.
+face_changes_from() {
+  local now
+  for _ in $(seq 20); do
+    sleep 0.1
+    now="$(face_shot face-after-release)"
+    [ "$(compare -metric AE "$1" "$now" null: 2>&1 || true)" != 0 ] && return 0
+  done
+  return 1
+}
+
 # Fails with "$2 at <time>" if a notice shows before local time $1.
 expect_no_notice_before() {
   while [ "$(local_seconds)" -lt "$(seconds_of "$1")" ]; do
@@ -109,12 +135,18 @@ wait_for_notice_gone() {
 
 relay_beeps
 
-# --- The alarm in the first seconds of its minute -----------------------------
+# --- The alarm in the first seconds of its minute, after a flick ----------------
 alarm_settings
-ZONE="$(zone_for 07:29:55)"
+reg_set Settings OnSecond 1
+ZONE="$(zone_for 07:29:51)"
 start_traced_clock
 window_geometry
 [ "$WIN_X,$WIN_Y" = "$CLOCK_LEFT,$CLOCK_TOP" ] || fail "the clock is at $WIN_X,$WIN_Y"
+flick_out
+before="$(face_shot face-at-release)"
+face_changes_from "$before" ||
+  fail "the seconds stood still after a flick out of the clock ($before)"
+echo "face after the flick at $(local_time): $before, $SHOTS/face-after-release.png"
 wait_for_notice 07:30:03 07:30:00
 sleep 0.4
 check_notice_above_clock alarm-notice
@@ -130,7 +162,7 @@ echo "after the notice: $(screenshot alarm-after-notice)"
 expect_no_notice_before 07:30:12 "a second notice"
 [ "$(beeps)" = 3 ] || fail "$(beeps) beeps in the minute, not 3"
 stop_clock
-pass "07:30 alarm: notice over the clock at $NOTICE_AT, 3 beeps, closed by $GONE_AT, once"
+pass "07:30 alarm after a flick: face ticking, notice over the clock at $NOTICE_AT, 3 beeps, closed by $GONE_AT, once"
 
 # --- The pop-up menu held open over 07:30:00 to 07:30:03 ------------------------
 alarm_settings

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+#include <memory>
+#include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
 
 static ClockTime At(int year, int month, int day, int h, int m, int s) {
@@ -243,4 +245,37 @@ TEST(TickRules, AnAlarmWhoseMinuteBeganDuringASuspensionIsCaughtUpWithinIt) {
   TickDecision d = DecideTick(in);
   ASSERT_TRUE(d.CheckAlarms);
   EXPECT_EQ(FirstDueAlarm(Armed(3, 7, 30), in.Now, NotifiedMinute()), 3);
+}
+
+// --- holds -------------------------------------------------------------------
+
+TEST(TickHolds, TheTickIsHeldUntilTheLastInteractionEndsInWhateverOrderTheyEnd) {
+  TickHolds holds;
+  EXPECT_FALSE(holds.Taken());
+  {
+    TickHold dialog(holds);
+    {
+      TickHold restyle(holds);   // a time change inside the dialog
+      EXPECT_EQ(holds.Count(), 2u);
+    }
+    EXPECT_TRUE(holds.Taken()) << "an inner interaction never ends an outer one";
+  }
+  EXPECT_FALSE(holds.Taken());
+
+  // A drag's hold lives in its object and may end before or after a scoped one.
+  auto drag = std::make_unique<TickHold>(holds);
+  {
+    TickHold menu(holds);
+    drag.reset();
+    EXPECT_TRUE(holds.Taken());
+  }
+  EXPECT_FALSE(holds.Taken());
+
+  holds.Give();
+  EXPECT_EQ(holds.Count(), 0u) << "never below zero";
+  {
+    TickHold press(holds);
+    EXPECT_TRUE(holds.Taken());
+  }
+  EXPECT_FALSE(holds.Taken());
 }

@@ -9,6 +9,7 @@
 #include "app/rules/DisplayFlags.h"
 #include "face/BackgroundImage.h"
 #include "tests/win/TestSupport.h"
+#include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
 // Starts the clock's main window the way the program does (App, Tip, the
@@ -156,15 +157,8 @@ public:
 
   static HWND FindDialog() {
     HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM out) -> BOOL {
-      char cls[16];
-      GetClassNameA(w, cls, sizeof cls);
-      if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(w)) {
-        *reinterpret_cast<HWND*>(out) = w;
-        return FALSE;
-      }
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&found));
+    EnumThreadWindows(GetCurrentThreadId(), &DialogDriver::IsShownDialog,
+                      reinterpret_cast<LPARAM>(&found));
     return found;
   }
 
@@ -172,6 +166,17 @@ private:
   Action Act;
   UINT_PTR Timer = 0;
   int Waited = 0;
+
+  // A lambda would not have the callback's calling convention on i686.
+  static BOOL CALLBACK IsShownDialog(HWND w, LPARAM out) {
+    char cls[16];
+    GetClassNameA(w, cls, sizeof cls);
+    if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(w)) {
+      *reinterpret_cast<HWND*>(out) = w;
+      return FALSE;
+    }
+    return TRUE;
+  }
 
   static DialogDriver*& Current() {
     static DialogDriver* current = nullptr;

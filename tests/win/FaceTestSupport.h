@@ -5,6 +5,7 @@
 #include <set>
 #include <utility>
 #include "app/Globals.h"
+#include "timer/TickState.h"
 
 // A hidden pop-up window of a class with a private device context, as the
 // clock's own class has, and the given client size.
@@ -118,14 +119,14 @@ private:
 // Sets TickTime for one test and puts the old value back.
 class ScopedTickTime {
 public:
-  ScopedTickTime() : saved_(TickTime) {}
-  ~ScopedTickTime() { TickTime = saved_; }
+  ScopedTickTime() : saved_(Tick.TickTime) {}
+  ~ScopedTickTime() { Tick.TickTime = saved_; }
   ScopedTickTime(const ScopedTickTime&) = delete;
   ScopedTickTime& operator=(const ScopedTickTime&) = delete;
   void Set(int hour, int minute, int second) {
-    TickTime.wHour = WORD(hour);
-    TickTime.wMinute = WORD(minute);
-    TickTime.wSecond = WORD(second);
+    Tick.TickTime.wHour = WORD(hour);
+    Tick.TickTime.wMinute = WORD(minute);
+    Tick.TickTime.wSecond = WORD(second);
   }
 
 private:

@@ -8,6 +8,7 @@
 #include "tests/win/TestSupport.h"
 #include "tests/win/TestWave.h"
 #include "timer/Dialogs.h"
+#include "timer/TickState.h"
 
 namespace {
 
@@ -18,10 +19,10 @@ const char kSoundCalls[] =
 class AlarmNotice : public testing::Test {
 protected:
   void SetUp() override {
-    previousTime_ = TickTime;
-    TickTime = SYSTEMTIME{};
-    TickTime.wHour = 7;
-    TickTime.wMinute = 30;
+    previousTime_ = ::Tick.TickTime;
+    ::Tick.TickTime = SYSTEMTIME{};
+    ::Tick.TickTime.wHour = 7;
+    ::Tick.TickTime.wMinute = 30;
     AlarmSettings& s = app->Alarms;
     s.OnTimer = true;
     s.AlarmCount = 3;
@@ -32,7 +33,7 @@ protected:
   }
   void TearDown() override {
     Close();
-    TickTime = previousTime_;
+    ::Tick.TickTime = previousTime_;
   }
 
   // Creates the notification of alarm n from the real template with the
@@ -332,8 +333,8 @@ TEST_F(AlarmNotice, RunModallyItBeepsOnceASecondAndEndsWithTheLast) {
 
 TEST_F(AlarmNotice, ShowsTheTimeAndTheMessageOrTheDefaultText) {
   if (InTracedChild()) {
-    TickTime.wHour = 7;
-    TickTime.wMinute = 5;
+    ::Tick.TickTime.wHour = 7;
+    ::Tick.TickTime.wMinute = 5;
     app->Alarms.Alarms[1].SetMessage("");
     OutputDebugStringA("with message");
     Open(1);
@@ -397,8 +398,8 @@ RedInk FindRed(const MemorySurface& capture, int top, int bottom) {
 }
 
 TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
-  TickTime.wHour = 12;
-  TickTime.wMinute = 34;
+  ::Tick.TickTime.wHour = 12;
+  ::Tick.TickTime.wMinute = 34;
   Open(1);
   UpdateWindow(notice);
   RECT client;

@@ -6,6 +6,7 @@
 #include "face/rules/AnalogGeometry.h"
 #include "tests/win/FaceTestSupport.h"
 #include "tests/win/TestSupport.h"
+#include "timer/TickState.h"
 
 namespace {
 
@@ -21,7 +22,6 @@ protected:
   void SetUp() override {
     app->Font.SetBkColor(kGrey);
     app->Flags.SetFlag(OnAnalog, true);
-    TickSuspended = false;
     ASSERT_NE(window.get(), nullptr);
   }
   std::unique_ptr<ClockPainter> MakePainter(bool seconds) {
@@ -254,12 +254,16 @@ static bool HasDiscRegion(HWND window, int left, int top, int right, int bottom)
 
 TEST_F(AnalogPainting, TheTransparentAnalogWindowTakesTheRoundShapeOfItsDisc) {
   app->Flags.SetFlag(OnTransparent, true);
-  TickSuspended = true;
-  MinuteChanged = FullRedrawPending = false;
-  auto painter = MakePainter(false);
-  EXPECT_FALSE(TickSuspended);
-  EXPECT_TRUE(MinuteChanged);
-  EXPECT_TRUE(FullRedrawPending);
+  Tick.MinuteChanged = Tick.FullRedrawPending = false;
+  std::unique_ptr<ClockPainter> painter;
+  {
+    TickHold sizing(Tick.Holds);
+    painter = MakePainter(false);
+    EXPECT_TRUE(Tick.Held()) << "the shape update ends no interaction it is part of";
+  }
+  EXPECT_FALSE(Tick.Held());
+  EXPECT_TRUE(Tick.MinuteChanged);
+  EXPECT_TRUE(Tick.FullRedrawPending);
   EXPECT_TRUE(HasDiscRegion(window.get(), 4, 4, 104, 104));
   HRGN rgn = CreateRectRgn(0, 0, 0, 0);
   GetWindowRgn(window.get(), rgn);

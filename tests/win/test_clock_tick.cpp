@@ -1,12 +1,16 @@
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
+#include "app/MainWindow.h"
 #include "face/ClockPainter.h"
+#include "res/resource.h"
 #include "tests/win/FaceTestSupport.h"
 #include "tests/win/TestSupport.h"
 #include "timer/ClockTick.h"
+#include "timer/TickState.h"
 
 namespace {
 
@@ -24,15 +28,18 @@ SYSTEMTIME At(int year, int month, int day, int dayOfWeek, int h, int m, int s) 
 
 struct HandOver {
   int alarm;
-  bool suspended;
+  bool held;
   SYSTEMTIME tickTime;
 };
 std::vector<HandOver> handOvers;
-// Ticks that the notification's own message loop would deliver meanwhile.
+// What happens to the window while the notification is open, and the ticks
+// that the notification's own message loop would deliver meanwhile.
+std::function<void(HWND)> insideNotification;
 std::vector<SYSTEMTIME> ticksDuringNotification;
 
 void RecordHandOver(HWND owner, int n) {
-  handOvers.push_back({n, TickSuspended, TickTime});
+  handOvers.push_back({n, Tick.Held(), Tick.TickTime});
+  if (insideNotification) insideNotification(owner);
   for (const SYSTEMTIME& t : ticksDuringNotification) ClockTickAt(owner, t);
 }
 
@@ -42,10 +49,10 @@ protected:
     saved_ = AlarmHandOver;
     AlarmHandOver = RecordHandOver;
     handOvers.clear();
+    insideNotification = nullptr;
     ticksDuringNotification.clear();
-    TickSuspended = false;
-    MinuteChanged = false;
-    FullRedrawPending = false;
+    Tick.MinuteChanged = false;
+    Tick.FullRedrawPending = false;
     ASSERT_NE(window.get(), nullptr);
   }
   void TearDown() override { AlarmHandOver = saved_; }
@@ -57,7 +64,7 @@ protected:
     a.Minute = WORD(m);
     a.On = 1;
   }
-  void Tick(const SYSTEMTIME& now) { ClockTickAt(window.get(), now); }
+  void TickAt(const SYSTEMTIME& now) { ClockTickAt(window.get(), now); }
   std::string Title() {
     char text[200];
     GetWindowTextA(window.get(), text, sizeof text);
@@ -75,35 +82,35 @@ private:
 TEST_F(ClockTickTest, AnAlarmIsHandedOverOnceAtTheFirstTickOfItsMinute) {
   Arm(2, 7, 30);
   Arm(3, 7, 30);
-  TickTime = At(2010, 6, 1, 2, 7, 29, 58);
-  Tick(At(2010, 6, 1, 2, 7, 29, 59));
+  Tick.TickTime = At(2010, 6, 1, 2, 7, 29, 58);
+  TickAt(At(2010, 6, 1, 2, 7, 29, 59));
   EXPECT_TRUE(handOvers.empty());
   // Seconds 0 to 2 were lost (a menu, merged ticks): caught up at second 3.
-  Tick(At(2010, 6, 1, 2, 7, 30, 3));
+  TickAt(At(2010, 6, 1, 2, 7, 30, 3));
   ASSERT_EQ(handOvers.size(), 1u);
   EXPECT_EQ(handOvers[0].alarm, 2);   // the lower-numbered of the two
-  EXPECT_TRUE(handOvers[0].suspended);
+  EXPECT_TRUE(handOvers[0].held);
   EXPECT_EQ(handOvers[0].tickTime.wSecond, 3);
-  EXPECT_FALSE(TickSuspended);
-  EXPECT_TRUE(MinuteChanged);   // the next tick redraws everything
+  EXPECT_FALSE(Tick.Held());
+  EXPECT_TRUE(Tick.MinuteChanged);   // the next tick redraws everything
 
-  for (int s : {4, 5, 30, 59}) Tick(At(2010, 6, 1, 2, 7, 30, s));
-  Tick(At(2010, 6, 1, 2, 7, 31, 0));
+  for (int s : {4, 5, 30, 59}) TickAt(At(2010, 6, 1, 2, 7, 30, s));
+  TickAt(At(2010, 6, 1, 2, 7, 31, 0));
   EXPECT_EQ(handOvers.size(), 1u);
 
-  Tick(At(2010, 6, 2, 3, 7, 30, 0));   // the same time the next day
+  TickAt(At(2010, 6, 2, 3, 7, 30, 0));   // the same time the next day
   ASSERT_EQ(handOvers.size(), 2u);
   EXPECT_EQ(handOvers[1].alarm, 2);
 }
 
 TEST_F(ClockTickTest, TicksDuringTheNotificationLeaveTheTimeAtTheAlarmsMinute) {
   Arm(1, 8, 0);
-  TickTime = At(2011, 2, 3, 4, 7, 59, 59);
+  Tick.TickTime = At(2011, 2, 3, 4, 7, 59, 59);
   ticksDuringNotification = {At(2011, 2, 3, 4, 8, 0, 1), At(2011, 2, 3, 4, 8, 1, 0)};
-  Tick(At(2011, 2, 3, 4, 8, 0, 0));
+  TickAt(At(2011, 2, 3, 4, 8, 0, 0));
   ASSERT_EQ(handOvers.size(), 1u);
-  EXPECT_EQ(TickTime.wMinute, 0);
-  EXPECT_EQ(TickTime.wSecond, 0);
+  EXPECT_EQ(Tick.TickTime.wMinute, 0);
+  EXPECT_EQ(Tick.TickTime.wSecond, 0);
 }
 
 TEST_F(ClockTickTest, ANotificationClosedWithinItsMinuteIsNotRepeatedWithEitherFace) {
@@ -114,10 +121,10 @@ TEST_F(ClockTickTest, ANotificationClosedWithinItsMinuteIsNotRepeatedWithEitherF
     if (analog) app->Analog = new ClockPainter(window.get(), 108, 108);
     int day = analog ? 5 : 4;
     Arm(4, 12, 15);
-    TickTime = At(2012, 1, day, 3, 12, 14, 59);
-    Tick(At(2012, 1, day, 3, 12, 15, 0));
-    Tick(At(2012, 1, day, 3, 12, 15, 1));   // the notification closed at once
-    Tick(At(2012, 1, day, 3, 12, 15, 2));
+    Tick.TickTime = At(2012, 1, day, 3, 12, 14, 59);
+    TickAt(At(2012, 1, day, 3, 12, 15, 0));
+    TickAt(At(2012, 1, day, 3, 12, 15, 1));   // the notification closed at once
+    TickAt(At(2012, 1, day, 3, 12, 15, 2));
     EXPECT_EQ(handOvers.size(), 1u);
     app->DeleteFaces();
   }
@@ -125,59 +132,94 @@ TEST_F(ClockTickTest, ANotificationClosedWithinItsMinuteIsNotRepeatedWithEitherF
 
 TEST_F(ClockTickTest, AClockPutBackOverANotifiedMinuteDoesNotAnnounceItAgain) {
   Arm(1, 6, 45);
-  TickTime = At(2013, 4, 5, 5, 6, 44, 59);
-  Tick(At(2013, 4, 5, 5, 6, 45, 0));
-  Tick(At(2013, 4, 5, 5, 6, 45, 20));
-  Tick(At(2013, 4, 5, 5, 6, 44, 50));   // the system time set back
-  Tick(At(2013, 4, 5, 5, 6, 45, 0));
+  Tick.TickTime = At(2013, 4, 5, 5, 6, 44, 59);
+  TickAt(At(2013, 4, 5, 5, 6, 45, 0));
+  TickAt(At(2013, 4, 5, 5, 6, 45, 20));
+  TickAt(At(2013, 4, 5, 5, 6, 44, 50));   // the system time set back
+  TickAt(At(2013, 4, 5, 5, 6, 45, 0));
   EXPECT_EQ(handOvers.size(), 1u);
 }
 
 TEST_F(ClockTickTest, NoAlarmWithTheTimerOff) {
   Arm(1, 6, 45);
   app->Alarms.OnTimer = false;
-  TickTime = At(2013, 4, 6, 6, 6, 44, 59);
-  Tick(At(2013, 4, 6, 6, 6, 45, 0));
+  Tick.TickTime = At(2013, 4, 6, 6, 6, 44, 59);
+  TickAt(At(2013, 4, 6, 6, 6, 45, 0));
   EXPECT_TRUE(handOvers.empty());
 }
 
 TEST_F(ClockTickTest, TitleCarriesTheTicksDateAndFollowsItOverMidnight) {
-  TickTime = At(2002, 3, 14, 4, 23, 59, 58);
+  Tick.TickTime = At(2002, 3, 14, 4, 23, 59, 58);
   UpdateCaption(window.get());
   EXPECT_EQ(Title(), "Tivora - 2002年3月14日(木)");
 
   // Midnight passes while a menu is open: nothing changes meanwhile...
-  TickSuspended = true;
-  Tick(At(2002, 3, 15, 5, 0, 0, 0));
-  Tick(At(2002, 3, 15, 5, 0, 0, 1));
-  EXPECT_EQ(Title(), "Tivora - 2002年3月14日(木)");
-  EXPECT_EQ(TickTime.wDay, 14);
+  {
+    TickHold menu(Tick.Holds);
+    TickAt(At(2002, 3, 15, 5, 0, 0, 0));
+    TickAt(At(2002, 3, 15, 5, 0, 0, 1));
+    EXPECT_EQ(Title(), "Tivora - 2002年3月14日(木)");
+    EXPECT_EQ(Tick.TickTime.wDay, 14);
+  }
   // ...and the first processed tick after it brings the new date.
-  TickSuspended = false;
-  Tick(At(2002, 3, 15, 5, 0, 0, 6));
+  TickAt(At(2002, 3, 15, 5, 0, 0, 6));
   EXPECT_EQ(Title(), "Tivora - 2002年3月15日(金)");
   EXPECT_STREQ(FormatDateText(), "2002年3月15日(金)");
 
   // The system date set to another day at noon.
-  Tick(At(2002, 3, 15, 5, 12, 0, 0));
-  Tick(At(2002, 5, 1, 3, 12, 0, 1));
+  TickAt(At(2002, 3, 15, 5, 12, 0, 0));
+  TickAt(At(2002, 5, 1, 3, 12, 0, 1));
   EXPECT_EQ(Title(), "Tivora - 2002年5月1日(水)");
 }
 
-TEST_F(ClockTickTest, ASuspendedTickKeepsTheTimeAndTheRepaintFlags) {
-  TickTime = At(2014, 7, 8, 2, 10, 0, 0);
-  MinuteChanged = true;
-  FullRedrawPending = true;
-  TickSuspended = true;
-  Tick(At(2014, 7, 8, 2, 10, 1, 0));
-  EXPECT_EQ(TickTime.wMinute, 0);
-  EXPECT_TRUE(MinuteChanged);
-  EXPECT_TRUE(FullRedrawPending);
-  TickSuspended = false;
-  Tick(At(2014, 7, 8, 2, 10, 1, 1));
-  EXPECT_EQ(TickTime.wMinute, 1);
-  EXPECT_FALSE(MinuteChanged);
-  EXPECT_FALSE(FullRedrawPending);
+TEST_F(ClockTickTest, AHeldTickKeepsTheTimeAndTheRepaintFlags) {
+  Tick.TickTime = At(2014, 7, 8, 2, 10, 0, 0);
+  Tick.MinuteChanged = true;
+  Tick.FullRedrawPending = true;
+  {
+    TickHold dialog(Tick.Holds);
+    TickAt(At(2014, 7, 8, 2, 10, 1, 0));
+    EXPECT_EQ(Tick.TickTime.wMinute, 0);
+    EXPECT_TRUE(Tick.MinuteChanged);
+    EXPECT_TRUE(Tick.FullRedrawPending);
+  }
+  TickAt(At(2014, 7, 8, 2, 10, 1, 1));
+  EXPECT_EQ(Tick.TickTime.wMinute, 1);
+  EXPECT_FALSE(Tick.MinuteChanged);
+  EXPECT_FALSE(Tick.FullRedrawPending);
+}
+
+TEST_F(ClockTickTest, ATimeChangeASizeOrARestyleInsideTheNotificationOpensNoSecondOne) {
+  // The stand-in window answers as the clock's own, for as long as the test runs.
+  struct ClockProcedure {
+    HWND w;
+    LONG_PTR kept;
+    explicit ClockProcedure(HWND h)
+        : w(h),
+          kept(SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MainWindowProc))) {}
+    ~ClockProcedure() { SetWindowLongPtrA(w, GWLP_WNDPROC, kept); }
+  } procedure(window.get());
+  Arm(1, 8, 0);
+  Arm(2, 8, 1);
+  Tick.TickTime = At(2015, 5, 6, 3, 7, 59, 59);
+  insideNotification = [](HWND w) {
+    SendMessageA(w, WM_TIMECHANGE, 0, 0);
+    SendMessageA(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 50));
+    SendMessageA(w, WM_COMMAND, IDM_BORDER, 0);
+  };
+  ticksDuringNotification = {At(2015, 5, 6, 3, 8, 1, 0), At(2015, 5, 6, 3, 8, 1, 1)};
+  TickAt(At(2015, 5, 6, 3, 8, 0, 0));
+  ASSERT_EQ(handOvers.size(), 1u);
+  EXPECT_EQ(Tick.TickTime.wMinute, 0) << "the notification keeps showing its own minute";
+  EXPECT_FALSE(Tick.Held());
+
+  // The alarm of the minute that began inside it comes once, after it.
+  insideNotification = nullptr;
+  ticksDuringNotification.clear();
+  TickAt(At(2015, 5, 6, 3, 8, 1, 2));
+  TickAt(At(2015, 5, 6, 3, 8, 1, 3));
+  ASSERT_EQ(handOvers.size(), 2u);
+  EXPECT_EQ(handOvers[1].alarm, 2);
 }
 
 }  // namespace

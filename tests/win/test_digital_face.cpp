@@ -6,6 +6,7 @@
 #include "settings/SettingsStore.h"
 #include "tests/win/FaceTestSupport.h"
 #include "tests/win/TestSupport.h"
+#include "timer/TickState.h"
 
 namespace {
 
@@ -40,7 +41,7 @@ protected:
   void SetUp() override {
     ResetClockRegistry();
     LoadSettings();   // the defaults: Arial 37, red on light grey
-    TickTime.wYear = 2002;
+    Tick.TickTime.wYear = 2002;
   }
   void Paint(MemorySurface& s) {
     RECT client = {0, 0, s.width(), s.height()};

@@ -1,7 +1,10 @@
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <functional>
+#include <vector>
 #include "app/MouseDrag.h"
 #include "tests/win/ClockWindowFixture.h"
+#include "timer/ClockTick.h"
 
 namespace {
 
@@ -26,6 +29,15 @@ void MoveTo(HWND clock, POINT start, int dx, int dy) {
   SendMessageA(clock, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(10 + dx, 10 + dy));
 }
 
+// The screen's pixels along a row, as the whole-screen context reads them.
+std::vector<COLORREF> ScreenRow(int left, int y, int width) {
+  std::vector<COLORREF> row;
+  HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+  for (int x = left; x < left + width; ++x) row.push_back(GetPixel(screen, x, y));
+  DeleteDC(screen);
+  return row;
+}
+
 }  // namespace
 
 TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWindowWillGo) {
@@ -41,7 +53,7 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
   for (POINT d : {POINT{4, 4}, POINT{-4, 4}, POINT{-4, -4}, POINT{0, 4}}) {
     SetCursorPos(press.x + d.x, press.y + d.y);
     EXPECT_FALSE(drag.TrackDrag(Clock, MK_LBUTTON, 0)) << d.x << "," << d.y;
-    EXPECT_EQ(GetCapture(), nullptr);
+    EXPECT_EQ(GetCapture(), Clock) << "captured at the press, so the release always comes back";
     EXPECT_FALSE(drag.BandShown);
   }
 
@@ -70,12 +82,12 @@ TEST_F(ClockWindowTest, PressWithSmallMovesThroughTheWindowMovesNothingAndResume
   RECT start = WindowRect(Clock);
   POINT press = PressInside(Clock, start);
   EXPECT_NE(App->Drag, nullptr);
-  EXPECT_TRUE(TickSuspended);
+  EXPECT_TRUE(Tick.Held());
   MoveTo(Clock, press, 3, -4);
   MoveTo(Clock, press, 4, 4);
   SendMessageA(Clock, WM_LBUTTONUP, 0, MAKELPARAM(14, 14));
   EXPECT_EQ(App->Drag, nullptr);
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_FALSE(Tick.Held());
   RECT now = WindowRect(Clock);
   EXPECT_TRUE(EqualRect(&start, &now));
   EXPECT_EQ(Stored("Left"), -1) << "nothing is saved when a drag ends";
@@ -107,4 +119,36 @@ TEST_F(ClockWindowTest, TransparentDigitalClockReappearsAtTheBottomWhereItWasDro
   EXPECT_EQ(now.top, start.top + 40);
   EXPECT_TRUE(IsWindowVisible(Clock));
   EXPECT_TRUE(AtTheBottom());
+}
+
+TEST_F(ClockWindowTest, ACaptureLostMidDragErasesTheBandLeavesTheWindowAndFreesTheTick) {
+  OpenClock(OnBorder);
+  HWND other = OtherWindow(false);
+  const std::function<void()> takeAways[] = {[] { ReleaseCapture(); },
+                                             [other] { SetCapture(other); }};
+  for (const auto& takeAway : takeAways) {
+    RECT start = WindowRect(Clock);
+    // The band's bottom edge, 30 pixels below the window's: clear of the clock.
+    const int bandBottom = start.bottom + 30 - 1;
+    const int width = start.right - start.left;
+    const std::vector<COLORREF> before = ScreenRow(start.left + 20, bandBottom, width);
+    POINT press = PressInside(Clock, start);
+    MoveTo(Clock, press, 20, 30);
+    ASSERT_NE(App->Drag, nullptr);
+    ASSERT_TRUE(App->Drag->BandShown);
+    EXPECT_NE(ScreenRow(start.left + 20, bandBottom, width), before) << "the band is drawn";
+
+    takeAway();
+    EXPECT_EQ(ScreenRow(start.left + 20, bandBottom, width), before) << "the band is gone";
+    EXPECT_EQ(App->Drag, nullptr);
+    EXPECT_FALSE(Tick.Held());
+    RECT now = WindowRect(Clock);
+    EXPECT_TRUE(EqualRect(&start, &now));
+    ReleaseCapture();
+
+    SYSTEMTIME later = Tick.TickTime;
+    later.wMinute = WORD((later.wMinute + 1) % 60);
+    ClockTickAt(Clock, later);
+    EXPECT_EQ(Tick.TickTime.wMinute, later.wMinute) << "the next tick is processed";
+  }
 }

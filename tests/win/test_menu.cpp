@@ -6,6 +6,7 @@
 #include "app/rules/MenuRules.h"
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
+#include "timer/TickState.h"
 
 namespace {
 
@@ -116,7 +117,7 @@ bool SuspendedWhileTracked = false;
 LRESULT CALLBACK MenuSpy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITMENUPOPUP) {
     Tracked = ReadMenu(reinterpret_cast<HMENU>(wParam));
-    SuspendedWhileTracked = TickSuspended;
+    SuspendedWhileTracked = Tick.Held();
     PostMessageA(hwnd, WM_CANCELMODE, 0, 0);
   }
   return CallWindowProcA(ClockProc, hwnd, message, wParam, lParam);
@@ -129,8 +130,7 @@ TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRe
   ClockProc = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuSpy)));
   Tracked.clear();
-  MinuteChanged = false;
-  TickSuspended = false;
+  Tick.MinuteChanged = false;
   // A watchdog: should the cancel not arrive, the menu still ends.
   UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
   LRESULT result = SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock),
@@ -146,6 +146,6 @@ TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRe
   EXPECT_FALSE(RowWithId(Tracked, IDM_BORDER).Checked);
   EXPECT_TRUE(RowWithId(Tracked, IDM_FONT).Grey);
   EXPECT_TRUE(SuspendedWhileTracked);
-  EXPECT_FALSE(TickSuspended);
-  EXPECT_TRUE(MinuteChanged);
+  EXPECT_FALSE(Tick.Held());
+  EXPECT_TRUE(Tick.MinuteChanged);
 }

@@ -91,7 +91,7 @@ TEST_F(ClockWindowTest, FontConfirmedIsSavedAtOnceAndTheWindowFitsTheText) {
   ASSERT_GT(TextRect.right - TextRect.left, 0) << "the text was measured";
   EXPECT_EQ(r.right - r.left, TextRect.right - TextRect.left + 32);
   EXPECT_EQ(r.bottom - r.top, TextRect.bottom - TextRect.top);
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_FALSE(Tick.Held());
 }
 
 TEST_F(ClockWindowTest, FontChosenForATransparentClockIsShownOnTopThenGoesBackToTheBottom) {
@@ -161,7 +161,7 @@ TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
   RECT now;
   GetWindowRect(Clock, &now);
   EXPECT_TRUE(EqualRect(&was, &now));
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_FALSE(Tick.Held());
 }
 
 // --- background colour and picture ---------------------------------------------------
@@ -259,7 +259,7 @@ TEST_F(ClockWindowTest, AboutBoxShowsIconNameAndVersion) {
   EXPECT_TRUE(Contains(texts, "OK"));
   EXPECT_TRUE(hasIcon);
   EXPECT_TRUE(NothingStored());
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_FALSE(Tick.Held());
 }
 
 TEST(AboutBox, OkEnterEscAndTheCloseBoxAllEndItWithOne) {

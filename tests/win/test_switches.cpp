@@ -28,7 +28,7 @@ TEST_F(ClockWindowTest, CaptionSwitchAddsTheCaptionKeepsTheOuterSizeAndWritesOnC
   EXPECT_EQ(Style() & kCaptionBits, kCaptionBits);
   EXPECT_EQ(Stored("OnCaption"), 1);
   EXPECT_TRUE(App->Flags.Has(OnCaption));
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_FALSE(Tick.Held());
   RECT after = WindowRect(Clock);
   EXPECT_EQ(after.right - after.left, before.right - before.left);
   EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
@@ -76,7 +76,7 @@ TEST_F(ClockWindowTest, BorderSwitchTakesAndGivesTheSizingFrame) {
   Command(IDM_BORDER);
   EXPECT_NE(Style() & WS_THICKFRAME, 0u);
   EXPECT_EQ(Stored("OnBorder"), 1);
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_FALSE(Tick.Held());
 }
 
 TEST_F(ClockWindowTest, OnTopSwitchMakesTheClockTopmostAboveLaterWindowsAndBack) {
@@ -120,7 +120,7 @@ TEST_F(ClockWindowTest, TransparentDigitalClockIsAColourKeyedLayeredWindowAtTheB
   Command(IDM_TRANSPARENT);
   EXPECT_EQ(ExStyle() & WS_EX_LAYERED, 0u);
   EXPECT_EQ(Stored("OnTransparent"), 0);
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_FALSE(Tick.Held());
 }
 
 TEST_F(ClockWindowTest, TransparentAnalogClockLosesItsBorderAndBecomesRound) {
@@ -137,7 +137,7 @@ TEST_F(ClockWindowTest, TransparentAnalogClockLosesItsBorderAndBecomesRound) {
   EXPECT_EQ(Stored("OnTransparent"), 0);
   EXPECT_EQ(RegionKind(), ERROR);
   EXPECT_EQ(Style() & WS_THICKFRAME, 0u) << "the border stays off";
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_FALSE(Tick.Held());
 }
 
 // --- face, seconds, picture -----------------------------------------------------------
@@ -172,7 +172,7 @@ TEST_F(ClockWindowTest, TransparentDigitalClockRefusesToShowSecondsButDropsThem)
   EXPECT_FALSE(App->Flags.Has(OnSecond));
   EXPECT_EQ(Stored("OnSecond"), -1);
   EXPECT_TRUE(AtTheBottom());
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_FALSE(Tick.Held());
   CloseClock();
 
   OpenClock(OnTransparent | OnSecond);
@@ -205,16 +205,16 @@ TEST_F(ClockWindowTest, PictureSwitchIsWrittenAtOnce) {
 
 TEST_F(ClockWindowTest, EveryCommandEndsWithAFullRedrawAndTheTickResumed) {
   OpenClock(OnBorder);
-  MinuteChanged = false;
-  FullRedrawPending = false;
+  Tick.MinuteChanged = false;
+  Tick.FullRedrawPending = false;
   Command(4242);   // an id no item carries: only the refresh runs
-  EXPECT_TRUE(MinuteChanged);
-  EXPECT_TRUE(FullRedrawPending);
-  EXPECT_FALSE(TickSuspended);
+  EXPECT_TRUE(Tick.MinuteChanged);
+  EXPECT_TRUE(Tick.FullRedrawPending);
+  EXPECT_FALSE(Tick.Held());
 
-  FullRedrawPending = false;
+  Tick.FullRedrawPending = false;
   SendMessageA(Clock, WM_TIMECHANGE, 0, 0);
-  EXPECT_TRUE(FullRedrawPending);
+  EXPECT_TRUE(Tick.FullRedrawPending);
 }
 
 TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {

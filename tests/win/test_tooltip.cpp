@@ -5,6 +5,7 @@
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "timer/ClockTick.h"
+#include "timer/TickState.h"
 
 namespace {
 
@@ -80,7 +81,7 @@ TEST_F(ClockWindowTest, TooltipSwitchedOnUnderACaptionWaitsForTheCaptionToGo) {
 
 TEST_F(ClockWindowTest, TooltipAsksTheClockForTheDateText) {
   OpenClock(OnBorder, true);
-  GetLocalTime(&TickTime);
+  GetLocalTime(&Tick.TickTime);
   NMTTDISPINFOA info = {};
   info.hdr.hwndFrom = TipHandle;
   info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Clock);

@@ -1,0 +1,3 @@
+#include "timer/TickState.h"
+
+TickState Tick;
