@@ -10,8 +10,9 @@
 #   bash bench/footprint.sh --quick        # 3 starts each, 15 s run
 #   bash bench/footprint.sh --starts 9 --seconds 120
 #
-# This machine runs only 64-bit Wine: the figures are those of the x86-64
-# build (build/win); the size of the i686 product is printed beside them.
+# The figures are those of the build that this machine's Wine runs
+# (build/win: i686 where 32-bit Wine runs, x86-64 elsewhere); the size of the
+# i686 product is printed beside them.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/../scripts/wine-env.sh"
@@ -134,8 +135,8 @@ all_ok=true
 
 table="$out/footprint.txt"
 {
-  echo "Tivora footprint: x86-64 build under $("$TIVORA_WINE" --version); this machine runs"
-  echo "only 64-bit Wine, so the i686 product is measured for size and imports only."
+  echo "Tivora footprint: $TIVORA_WINE_ARCH build under $("$TIVORA_WINE" --version)."
+  echo "The i686 product is also measured for size and imports."
   echo "First frame: median of $starts starts. Memory and CPU: all four side by side for $seconds s."
   echo "(ratio to the reference in brackets)"
   echo

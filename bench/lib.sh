@@ -4,28 +4,12 @@
 
 BENCH_PIDS=()
 
-configure_build() {  # dir, extra args... (the same as scripts/build.sh)
-  local dir="$1"; shift
-  [ -f "$dir/CMakeCache.txt" ] || cmake -S "$TIVORA_ROOT" -B "$dir" -Wno-dev "$@" >/dev/null
-}
-
 # The release exe (i686), the x86-64 exe that Wine runs here, the reference
 # program in both, the probe, and the native first-frame watcher.
 bench_build() {
   echo "building (release i686 and x86-64 for this machine's Wine)" >&2
-  configure_build "$TIVORA_BUILD/release" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DTIVORA_TESTS=OFF
-  cmake --build "$TIVORA_BUILD/release" -j2 --target tivora tivora_reference >/dev/null
-  configure_build "$TIVORA_BUILD/win" -DCMAKE_TOOLCHAIN_FILE="cmake/mingw-$TIVORA_WINE_ARCH.cmake" \
-    -DCMAKE_BUILD_TYPE=MinSizeRel -DTIVORA_TESTS=ON \
-    -DTIVORA_RELEASE_EXE="$TIVORA_BUILD/release/tivora.exe"
-  cmake --build "$TIVORA_BUILD/win" -j2 --target tivora tivora_reference tivora_probe \
-    tivora_tickcalls >/dev/null
-  if [ ! -f /usr/include/X11/Xlib.h ]; then
-    local sudo=""; [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
-      libx11-dev >/dev/null
-  fi
+  bash "$TIVORA_ROOT/scripts/install-deps.sh" bench
+  bash "$TIVORA_ROOT/scripts/build.sh" bench >/dev/null
   gcc -O2 -Wall -o "$out/firstframe" "$TIVORA_ROOT/bench/firstframe.c" -lX11
 }
 

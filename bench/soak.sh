@@ -9,7 +9,8 @@
 #   bash bench/soak.sh 60               # one hour
 #   bash bench/soak.sh 5 --every 3      # five minutes, a switch every 3 s
 #
-# This machine runs only 64-bit Wine: the x86-64 build runs.
+# The build that this machine's Wine runs is used (build/win): the i686
+# product's sources built for i686 where 32-bit Wine runs, for x86-64 elsewhere.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/../scripts/wine-env.sh"

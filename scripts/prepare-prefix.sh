@@ -9,11 +9,27 @@ export WINEPREFIX="$1"
 mode="${2:-}"
 export DISPLAY="${DISPLAY:-:99}"
 
+# Wine is chatty on stderr even when all goes well: what it said is shown
+# only when a step fails.
+wine_quietly() {
+  local said
+  if ! said="$("$TIVORA_WINE" "$@" 2>&1)"; then
+    printf '%s\n' "$said" >&2
+    echo "prepare-prefix.sh: wine $* failed in $WINEPREFIX" >&2
+    return 1
+  fi
+}
+
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
-  "$TIVORA_WINE" wineboot -i >/dev/null 2>&1 || true
+  said="$("$TIVORA_WINE" wineboot -i 2>&1)" || true
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    printf '%s\n' "$said" >&2
+    echo "prepare-prefix.sh: wineboot made no prefix in $WINEPREFIX" >&2
+    exit 1
+  fi
 fi
-reg() { "$TIVORA_WINE" reg "$@" >/dev/null 2>&1; }
+reg() { wine_quietly reg "$@"; }
 key='HKCU\Software\Wine\Fonts\Replacements'
 reg add "$key" /v "ＭＳ Ｐゴシック" /d IPAPGothic /f
 reg add "$key" /v "ＭＳ ゴシック" /d IPAGothic /f

@@ -12,7 +12,7 @@ if [ -z "${DISPLAY:-}" ]; then source scripts/xvfb.sh; fi
 bash scripts/prepare-prefix.sh "$WINEPREFIX"
 exe="$TIVORA_BUILD/release/tivora.exe"
 if [ "$TIVORA_WINE_ARCH" != i686 ]; then
-  # This machine runs only 64-bit Windows programs: start the x86-64 build.
+  # Where 32-bit Wine does not run, start the x86-64 build of the same sources.
   bash scripts/build.sh >/dev/null
   exe="$TIVORA_BUILD/win/tivora.exe"
 fi

@@ -32,7 +32,11 @@ bash scripts/prepare-prefix.sh "$WINEPREFIX" test &
 prepare_tests=$!
 DISPLAY="$TIVORA_E2E_DISPLAY" bash scripts/prepare-prefix.sh "$TIVORA_E2E_PREFIX" test &
 prepare_e2e=$!
-wait "$prepare_tests" "$prepare_e2e"
+# Each job is waited for on its own: `wait a b` gives only b's status.
+prefixes_made=true
+wait "$prepare_tests" || prefixes_made=false
+wait "$prepare_e2e" || prefixes_made=false
+$prefixes_made || { echo "test.sh: a Wine prefix could not be made (see above)" >&2; exit 1; }
 # One persistent wineserver per prefix for the whole run: each test then
 # starts in a fraction of a second instead of about three.
 "$WINESERVER" -p >/dev/null 2>&1 || true

@@ -8,6 +8,10 @@ if ! xdpyinfo >/dev/null 2>&1; then
   Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
   TIVORA_STARTED_DISPLAYS+=("$!")
   for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+  if ! xdpyinfo >/dev/null 2>&1; then
+    echo "xvfb.sh: Xvfb on $DISPLAY did not answer within 5 s" >&2
+    return 1
+  fi
 fi
 
 stop_started_displays() {

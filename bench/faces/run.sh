@@ -3,8 +3,8 @@
 # redraw of the analog face on a memory bitmap, and how many of 60 ticks draw
 # anything for each display. Prints figures; not a test.
 #   bash bench/faces/run.sh
-# This machine runs only 64-bit Wine: the figures are those of the x86-64
-# build of the clock's drawing code.
+# The figures are those of the clock's drawing code as this machine's Wine
+# runs it (i686 where 32-bit Wine runs, x86-64 elsewhere).
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/../../scripts/wine-env.sh"
