@@ -1,6 +1,7 @@
 #include "app/ClockApp.h"
 #include <commctrl.h>
 #include <new>
+#include "app/ClockSettings.h"
 #include "app/Globals.h"
 #include "app/MainWindow.h"
 #include "app/MouseDrag.h"
@@ -8,19 +9,22 @@
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
-#include "settings/SettingsStore.h"
+#include "timer/AlarmBinding.h"
+#include "timer/TipWindow.h"
 
 const char kWindowClass[] = "ZephTivora";
-const char kAppName[] = "Tivora";
 
 ClockApp::ClockApp(HINSTANCE instance, HINSTANCE prevInstance, int showCommand)
     : OnToolTip(false), Instance(instance), Window(nullptr), Left(0), Top(0), Width(0),
       Height(0), Drag(nullptr), Analog(nullptr), Digital(nullptr),
       PrevInstance(prevInstance), ShowCommand(showCommand) {
   Bitmap[0] = '\0';
+  BoundAlarms.Alarms = &Alarms;
+  BoundAlarms.Store = SaveTimerSettings;
 }
 
 ClockApp::~ClockApp() {
+  BoundAlarms = AlarmBinding();
   // Taken out first: releasing the capture tells the window, which would
   // otherwise end the same press a second time.
   if (MouseDrag* drag = Drag) {
@@ -29,6 +33,10 @@ ClockApp::~ClockApp() {
     delete drag;
   }
   DeleteFaces();
+}
+
+void ClockApp::SyncTip() const {
+  if (Tip) Tip->SyncTip(OnToolTip, Flags.Has(OnCaption));
 }
 
 void ClockApp::DeleteFaces() {

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include "app/rules/DisplayFlags.h"
 #include "face/FontSetup.h"
+#include "res/ProgramName.h"
 #include "timer/rules/AlarmSettings.h"
 
 class MouseDrag;
@@ -32,10 +33,15 @@ public:
 
   bool CreateMainWindow();
 
+  // The tooltip's tool is wanted: the tooltip switched on, and no caption
+  // that shows the date already.
+  bool TipToolWanted() const { return OnToolTip && !Flags.Has(OnCaption); }
+  // Brings the tooltip in line with OnToolTip and OnCaption.
+  void SyncTip() const;
+
   // Replaces whichever face exists by the one that OnAnalog asks for.
   void CreateFace(HWND window);
   void DeleteFaces();
 };
 
 extern const char kWindowClass[];   // "ZephTivora"
-extern const char kAppName[];       // "Tivora"

@@ -8,7 +8,7 @@
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "res/resource.h"
-#include "settings/SettingsStore.h"
+#include "app/ClockSettings.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
@@ -102,7 +102,7 @@ static void ChooseBackgroundColour() {
 static void ToggleToolTip() {
   App->OnToolTip = !App->OnToolTip;
   SaveToolTipSwitch();
-  if (Tip) Tip->SyncTip();
+  App->SyncTip();
 }
 
 // --- the command table -------------------------------------------------------

@@ -6,7 +6,7 @@
 #include "app/rules/SwitchRules.h"
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
-#include "settings/SettingsStore.h"
+#include "app/ClockSettings.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
@@ -91,7 +91,7 @@ void ToggleCaption(HWND hwnd) {
   const bool on = plan.After.Has(OnCaption);
   if (plan.TurnedOff(OnTransparent)) SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false);
   SetStyleBits(hwnd, GWL_STYLE, WS_CAPTION | WS_SYSMENU, on);
-  if (Tip) Tip->SyncTip();
+  App->SyncTip();
 
   if (plan.After.IsShaped() && App->Analog) {
     App->Analog->ApplyShape();

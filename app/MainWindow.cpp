@@ -9,8 +9,9 @@
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "face/rules/KeyColor.h"
-#include "settings/SettingsStore.h"
-#include "timer/ClockTick.h"
+#include "app/ClockSettings.h"
+#include "app/ClockTick.h"
+#include "timer/DateTitle.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 

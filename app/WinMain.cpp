@@ -25,7 +25,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCo
   MSG msg = {};
   if (App->CreateMainWindow()) {
     Tip->Owner = App->Window;
-    if (App->OnToolTip) TipHandle = Tip->CreateTip();
+    if (App->OnToolTip) TipHandle = Tip->CreateTip(App->TipToolWanted());
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
       TranslateMessage(&msg);
       DispatchMessageA(&msg);

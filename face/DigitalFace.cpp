@@ -5,7 +5,6 @@
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
 #include "face/rules/KeyColor.h"
-#include "timer/ClockTick.h"
 #include "timer/TickState.h"
 #include "timer/rules/TimeText.h"
 

@@ -9,12 +9,14 @@ export WINEPREFIX="$1"
 mode="${2:-}"
 export DISPLAY="${DISPLAY:-:99}"
 
-# Wine is chatty on stderr even when all goes well: what it said is shown
-# only when a step fails.
+# Wine is chatty on stderr even when all goes well: what it said goes to a
+# file, shown only when a step fails. A file, not a pipe: the services that
+# Wine starts keep its output open long after the command has returned.
+said="$(mktemp)"
+trap 'rm -f "$said"' EXIT
 wine_quietly() {
-  local said
-  if ! said="$("$TIVORA_WINE" "$@" 2>&1)"; then
-    printf '%s\n' "$said" >&2
+  if ! "$TIVORA_WINE" "$@" >"$said" 2>&1; then
+    cat "$said" >&2
     echo "prepare-prefix.sh: wine $* failed in $WINEPREFIX" >&2
     return 1
   fi
@@ -22,9 +24,9 @@ wine_quietly() {
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
-  said="$("$TIVORA_WINE" wineboot -i 2>&1)" || true
+  "$TIVORA_WINE" wineboot -i >"$said" 2>&1 || true
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    printf '%s\n' "$said" >&2
+    cat "$said" >&2
     echo "prepare-prefix.sh: wineboot made no prefix in $WINEPREFIX" >&2
     exit 1
   fi

@@ -1,6 +1,4 @@
 #include "settings/SettingsStore.h"
-#include "app/ClockApp.h"
-#include "app/Globals.h"
 #include "settings/RegistrySubKey.h"
 #include "settings/rules/SettingsLayout.h"
 
@@ -25,114 +23,9 @@ bool WriteValue(RegistrySubKey& sub, const SettingRow& row, const StoredSettings
   return sub.WriteDword(row.Name, row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v);
 }
 
-// Writes the given values of one subkey; each write is tried whatever became
-// of the one before, and any that fails makes the result false (for a single
-// value, that write's result).
-bool WriteValues(Subkey where, const SettingId* ids, size_t count, const StoredSettings& from) {
-  RegistryKey key(kSettingsKeyPath);
-  RegistrySubKey sub(key, SubkeyName(where));
-  if (!sub.CreateForWrite()) return false;
-  bool ok = true;
-  for (size_t i = 0; i < count; ++i) ok = WriteValue(sub, RowOf(ids[i]), from) && ok;
-  sub.Close();
-  return ok;
-}
-
-bool WriteGroup(Subkey where, SettingGroup group, const StoredSettings& from) {
-  return WriteValues(where, group.Ids, group.Count, from);
-}
-
-void CopyText(char (&to)[kTextCapacity], const char* from) {
-  lstrcpynA(to, from, kTextCapacity);
-}
-
-uint32_t Bit(bool b) { return b ? 1u : 0u; }
-
-// The values that App holds now, in the layout of the registry.
-StoredSettings Capture() {
-  StoredSettings s = DefaultSettings();
-  const ClockApp& a = *App;
-  const DisplayFlags f = a.Flags;
-  s.Left = uint32_t(a.Left);
-  s.Top = uint32_t(a.Top);
-  s.Width = uint32_t(a.Width);
-  s.Height = uint32_t(a.Height);
-  s.OnCaption = Bit(f.Has(OnCaption));
-  s.OnAnalog = Bit(f.Has(OnAnalog));
-  s.OnSecond = Bit(f.Has(OnSecond));
-  s.OnTop = Bit(f.Has(OnTop));
-  s.OnBorder = Bit(f.Has(OnBorder));
-  s.OnTransparent = Bit(f.Has(OnTransparent));
-  CopyText(s.FontName, a.Font.LogFont.lfFaceName);
-  s.FontSize = uint32_t(a.Font.LogFont.lfHeight);
-  s.FontColor = a.Font.FontColor();
-  s.FontBold = Bit(a.Font.FontBold);
-  s.FontItalic = Bit(a.Font.FontItalic);
-  s.BkColor = a.Font.BkColor();
-  s.OnToolTip = Bit(a.OnToolTip);
-  s.OnBitmap = Bit(f.Has(OnBitmap));
-  CopyText(s.Bitmap, a.Bitmap);
-
-  AlarmSettings al = a.Alarms;   // FormatTime writes into the entry
-  s.OnTimer = Bit(al.OnTimer);
-  s.OnAutoDelete = Bit(al.OnAutoDelete);
-  s.AlarmCount = al.AlarmCount;
-  uint32_t* on[4] = {&s.On1, &s.On2, &s.On3, &s.On4};
-  char (*time[4])[kTextCapacity] = {&s.Alarm1, &s.Alarm2, &s.Alarm3, &s.Alarm4};
-  char (*msg[4])[kTextCapacity] = {&s.Msg1, &s.Msg2, &s.Msg3, &s.Msg4};
-  for (int n = 0; n < 4; ++n) {
-    *on[n] = Bit(al.Alarms[n].On != 0);
-    CopyText(*time[n], al.Alarms[n].FormatTime());
-    CopyText(*msg[n], al.Alarms[n].Msg);
-  }
-  s.OnUseWave = Bit(al.OnUseWave);
-  CopyText(s.WaveFile, al.WaveFile);
-  return s;
-}
-
-void Apply(const StoredSettings& s) {
-  ClockApp& a = *App;
-  a.Left = int32_t(s.Left);
-  a.Top = int32_t(s.Top);
-  a.Width = int32_t(s.Width);
-  a.Height = int32_t(s.Height);
-  a.Flags.SetFlag(OnCaption, s.OnCaption != 0);
-  a.Flags.SetFlag(OnAnalog, s.OnAnalog != 0);
-  a.Flags.SetFlag(OnSecond, s.OnSecond != 0);
-  a.Flags.SetFlag(OnTop, s.OnTop != 0);
-  a.Flags.SetFlag(OnBorder, s.OnBorder != 0);
-  a.Flags.SetFlag(OnTransparent, s.OnTransparent != 0);
-  a.Font.SetFaceName(s.FontName);
-  a.Font.LogFont.lfHeight = LONG(int32_t(s.FontSize));
-  a.Font.SetFontColor(s.FontColor);
-  a.Font.FontBold = s.FontBold != 0;
-  a.Font.FontItalic = s.FontItalic != 0;
-  a.Font.ApplyStyleSwitches();
-  a.Font.SetBkColor(s.BkColor);
-  a.OnToolTip = s.OnToolTip != 0;
-  a.Flags.SetFlag(OnBitmap, s.OnBitmap != 0);
-  lstrcpynA(a.Bitmap, s.Bitmap, sizeof a.Bitmap);
-
-  AlarmSettings& al = a.Alarms;
-  al.OnTimer = s.OnTimer != 0;
-  al.OnAutoDelete = s.OnAutoDelete != 0;
-  al.AlarmCount = s.AlarmCount;
-  const uint32_t on[4] = {s.On1, s.On2, s.On3, s.On4};
-  const char* time[4] = {s.Alarm1, s.Alarm2, s.Alarm3, s.Alarm4};
-  const char* msg[4] = {s.Msg1, s.Msg2, s.Msg3, s.Msg4};
-  for (int n = 0; n < 4; ++n) {
-    // The switch first: an invalid time then leaves the alarm off.
-    al.Alarms[n].On = on[n] != 0 ? 1 : 0;
-    al.Alarms[n].SetTime(time[n]);
-    al.Alarms[n].SetMessage(msg[n]);
-  }
-  al.OnUseWave = s.OnUseWave != 0;
-  lstrcpynA(al.WaveFile, s.WaveFile, sizeof al.WaveFile);
-}
-
 }  // namespace
 
-void LoadSettings() {
+StoredSettings ReadStoredSettings() {
   StoredSettings s = DefaultSettings();
   size_t count = 0;
   const SettingRow* table = SettingsTable(&count);
@@ -149,39 +42,20 @@ void LoadSettings() {
     for (size_t i = 0; i < count; ++i)
       if (table[i].Where == Subkey::Timer) ReadValue(timer, table[i], s);
   }
-  Apply(s);
+  return s;
 }
 
-void SaveWindowPlacement(HWND window) {
-  RECT r;
-  if (IsIconic(window) || !GetWindowRect(window, &r)) return;
-  int width = r.right - r.left;
-  int height = r.bottom - r.top;
-  if (r.left == App->Left && r.top == App->Top && width == App->Width && height == App->Height)
-    return;
-  StoredSettings s = DefaultSettings();
-  s.Left = uint32_t(r.left);
-  s.Top = uint32_t(r.top);
-  s.Width = uint32_t(width);
-  s.Height = uint32_t(height);
-  WriteGroup(Subkey::Settings, PlacementGroup(), s);
+bool WriteStoredValues(const SettingId* ids, size_t count, const StoredSettings& from) {
+  if (count == 0) return true;
+  RegistryKey key(kSettingsKeyPath);
+  RegistrySubKey sub(key, SubkeyName(RowOf(ids[0]).Where));
+  if (!sub.CreateForWrite()) return false;
+  bool ok = true;
+  for (size_t i = 0; i < count; ++i) ok = WriteValue(sub, RowOf(ids[i]), from) && ok;
+  sub.Close();
+  return ok;
 }
 
-bool SaveDisplaySwitch(const char* name, bool on) {
-  const SettingRow* row = name ? FindSetting(name) : nullptr;
-  if (!row || row->Kind != ValueKind::Switch || row->Where != Subkey::Settings) return false;
-  StoredSettings s = DefaultSettings();
-  s.*row->Number = Bit(on);
-  return WriteValues(Subkey::Settings, &row->Id, 1, s);
+bool WriteStoredGroup(SettingGroup group, const StoredSettings& from) {
+  return WriteStoredValues(group.Ids, group.Count, from);
 }
-
-void SaveFontSettings() { WriteGroup(Subkey::Settings, FontGroup(), Capture()); }
-
-static bool SaveOne(SettingId id) {
-  return WriteValues(RowOf(id).Where, &id, 1, Capture());
-}
-
-bool SaveBkColor() { return SaveOne(SettingId::BkColor); }
-void SaveBitmapPath() { SaveOne(SettingId::Bitmap); }
-bool SaveToolTipSwitch() { return SaveOne(SettingId::OnToolTip); }
-void SaveTimerSettings() { WriteGroup(Subkey::Timer, TimerGroup(), Capture()); }

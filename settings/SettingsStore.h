@@ -1,14 +1,14 @@
 #pragma once
-#include <windows.h>
+#include "settings/rules/SettingsLayout.h"
 
-// Every setting lives in HKCU\Software\ZEPH\Tivora: read once at start-up,
-// and written by group the moment it changes (the placement at the end).
-void LoadSettings();
+// Every setting lives in HKCU\Software\ZEPH\Tivora, in the layout of
+// StoredSettings: read once at start-up, and written by group the moment it
+// changes (the placement at the end).
 
-void SaveWindowPlacement(HWND window);
-bool SaveDisplaySwitch(const char* name, bool on);
-void SaveFontSettings();
-bool SaveBkColor();
-void SaveBitmapPath();
-bool SaveToolTipSwitch();
-void SaveTimerSettings();
+// Every value, each missing or unreadable one with its default.
+StoredSettings ReadStoredSettings();
+
+// Writes the given values of one subkey from `from`. Each write is tried
+// whatever became of the one before; false when any failed.
+bool WriteStoredValues(const SettingId* ids, size_t count, const StoredSettings& from);
+bool WriteStoredGroup(SettingGroup group, const StoredSettings& from);

@@ -1,7 +1,6 @@
 #include <windows.h>
 #include <mmsystem.h>
-#include "app/ClockApp.h"
-#include "app/Globals.h"
+#include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 #include "timer/rules/ClockTime.h"
@@ -31,7 +30,7 @@ void Silence(HWND dialog) {
 
 void GiveSound() {
   if (Plan.UseWave) {
-    sndPlaySoundA(App->Alarms.WaveFile, SND_ASYNC);
+    sndPlaySoundA(BoundAlarms.Alarms->WaveFile, SND_ASYNC);
   } else if (!Beep(900, 600)) {
     // No speaker to drive: the standard simple beep still tells the user.
     MessageBeep(0xFFFFFFFF);
@@ -40,7 +39,7 @@ void GiveSound() {
 
 INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
   int alarm = number >= 1 && number <= 4 ? int(number) : 0;
-  Plan = App ? NotificationPlan(alarm, App->Alarms) : NotificationPlan();
+  Plan = BoundAlarms.Alarms ? NotificationPlan(alarm, *BoundAlarms.Alarms) : NotificationPlan();
   InSound = false;
   SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
   // The first sound comes with the first timer message, a second from now.

@@ -1,10 +1,9 @@
 #include "timer/TimerSettingsDialog.h"
 #include <commdlg.h>
 #include <mmsystem.h>
-#include "app/ClockApp.h"
-#include "app/Globals.h"
+#include "res/ProgramName.h"
 #include "res/resource.h"
-#include "settings/SettingsStore.h"
+#include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/rules/TimerInput.h"
 
@@ -90,11 +89,11 @@ void ReplaceSeparators(char* text, char character) {
 }
 
 void FillTimerDialog(HWND dialog) {
-  AlarmSettings& settings = App->Alarms;
+  const AlarmSettings& settings = *BoundAlarms.Alarms;
   CheckRadioButton(dialog, IDC_TIMER_ON, IDC_TIMER_OFF,
                    settings.OnTimer ? IDC_TIMER_ON : IDC_TIMER_OFF);
   for (int i = 0; i < kAlarms; ++i) {
-    AlarmEntry& alarm = settings.Alarms[i];
+    AlarmEntry alarm = settings.Alarms[i];   // FormatTime writes into the entry
     Check(dialog, IDC_ALARM1_ON + i, alarm.On != 0);
     SetDlgItemTextA(dialog, IDC_ALARM1_TIME + i, alarm.FormatTime());
     SetDlgItemTextA(dialog, IDC_ALARM1_MSG + i, alarm.Msg);
@@ -125,7 +124,7 @@ HWND ValidateTimerDialog(HWND dialog) {
 }
 
 void ReadTimerDialog(HWND dialog) {
-  AlarmSettings& settings = App->Alarms;
+  AlarmSettings& settings = *BoundAlarms.Alarms;
   settings.OnTimer = IsChecked(dialog, IDC_TIMER_ON);
   for (int i = 0; i < kAlarms; ++i) {
     AlarmEntry& alarm = settings.Alarms[i];
@@ -144,7 +143,7 @@ void ReadTimerDialog(HWND dialog) {
   settings.OnAutoDelete = IsChecked(dialog, IDC_AUTO_DELETE);
   settings.OnUseWave = IsChecked(dialog, IDC_USE_WAVE);
   GetDlgItemTextA(dialog, IDC_WAVE_FILE, settings.WaveFile, sizeof settings.WaveFile);
-  SaveTimerSettings();
+  if (BoundAlarms.Store) BoundAlarms.Store();
 }
 
 INT_PTR CALLBACK TimerSettingsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -4,12 +4,12 @@
 // The parts of the timer settings dialog ("SETTIMERDLG"); its dialog
 // procedure TimerSettingsDialog is declared with the others in Dialogs.h.
 
-// Copies App's AlarmSettings into the controls.
+// Copies the bound AlarmSettings into the controls.
 void FillTimerDialog(HWND dialog);
 // The first control whose input would be refused (time edits in order, then
 // the count), or null when everything may be stored.
 HWND ValidateTimerDialog(HWND dialog);
-// Copies the controls into App's AlarmSettings and saves the Timer group.
+// Copies the controls into the bound AlarmSettings and stores them.
 void ReadTimerDialog(HWND dialog);
 // Turns every byte of text equal to character into a terminator, the final
 // terminator included, so "a|b|" becomes the list "a\0b\0\0".

@@ -1,6 +1,4 @@
 #include "timer/TipWindow.h"
-#include "app/ClockApp.h"
-#include "app/Globals.h"
 #include "timer/rules/TipSync.h"
 
 TipWindow::TipWindow(HINSTANCE instance, HWND* handleSlot)
@@ -21,11 +19,7 @@ void TipWindow::FillTool() {
   Tool.lParam = 0;
 }
 
-static bool ToolWanted() {
-  return App && App->OnToolTip && !App->Flags.Has(OnCaption);
-}
-
-HWND TipWindow::CreateTip() {
+HWND TipWindow::CreateTip(bool toolWanted) {
   if (*HandleSlot) return *HandleSlot;
   // The tooltip class comes with the common controls, loaded on this first use.
   InitCommonControls();
@@ -34,7 +28,7 @@ HWND TipWindow::CreateTip() {
                              WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, Owner, nullptr, Instance, nullptr);
   FillTool();
-  if (tip && ToolWanted()) {
+  if (tip && toolWanted) {
     SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&Tool));
     ToolActive = true;
   }
@@ -50,13 +44,11 @@ BOOL TipWindow::DestroyTip() {
   return done;
 }
 
-void TipWindow::SyncTip() {
-  if (!App) return;
-  TipStep step = TipSyncStep(App->OnToolTip, App->Flags.Has(OnCaption), *HandleSlot != nullptr,
-                             ToolActive);
+void TipWindow::SyncTip(bool onToolTip, bool captionShown) {
+  TipStep step = TipSyncStep(onToolTip, captionShown, *HandleSlot != nullptr, ToolActive);
   switch (step) {
     case TipStep::Nothing: break;
-    case TipStep::CreateWindow: *HandleSlot = CreateTip(); break;
+    case TipStep::CreateWindow: *HandleSlot = CreateTip(onToolTip && !captionShown); break;
     case TipStep::AddTool:
       FillTool();
       SendMessageA(*HandleSlot, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&Tool));

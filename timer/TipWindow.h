@@ -16,9 +16,12 @@ public:
   TipWindow(const TipWindow&) = delete;
   TipWindow& operator=(const TipWindow&) = delete;
 
-  HWND CreateTip();
+  // The tooltip window, with its tool when the tool is wanted (the tooltip
+  // switched on and the caption, which shows the date, hidden).
+  HWND CreateTip(bool toolWanted);
   BOOL DestroyTip();
-  void SyncTip();
+  // Makes the window and the tool follow the two switches.
+  void SyncTip(bool onToolTip, bool captionShown);
 
 private:
   TOOLINFOA Tool;

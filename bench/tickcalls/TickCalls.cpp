@@ -11,7 +11,7 @@
 #include "app/ClockApp.h"
 #include "app/Globals.h"
 #include "face/BackgroundImage.h"
-#include "timer/ClockTick.h"
+#include "app/ClockTick.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 

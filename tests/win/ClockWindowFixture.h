@@ -43,7 +43,7 @@ protected:
     EXPECT_TRUE(App->CreateMainWindow());
     Clock = App->Window;
     Tip->Owner = Clock;
-    if (App->OnToolTip) TipHandle = Tip->CreateTip();
+    if (App->OnToolTip) TipHandle = Tip->CreateTip(App->TipToolWanted());
     Pump();
     ResetClockRegistry();
     return Clock;

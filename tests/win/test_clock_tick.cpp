@@ -9,7 +9,8 @@
 #include "res/resource.h"
 #include "tests/win/FaceTestSupport.h"
 #include "tests/win/TestSupport.h"
-#include "timer/ClockTick.h"
+#include "app/ClockTick.h"
+#include "timer/DateTitle.h"
 #include "timer/TickState.h"
 
 namespace {

@@ -3,7 +3,7 @@
 #include <string>
 #include "face/DigitalFace.h"
 #include "face/rules/KeyColor.h"
-#include "settings/SettingsStore.h"
+#include "app/ClockSettings.h"
 #include "tests/win/FaceTestSupport.h"
 #include "tests/win/TestSupport.h"
 #include "timer/TickState.h"

@@ -4,7 +4,7 @@
 #include <vector>
 #include "app/MouseDrag.h"
 #include "tests/win/ClockWindowFixture.h"
-#include "timer/ClockTick.h"
+#include "app/ClockTick.h"
 
 namespace {
 

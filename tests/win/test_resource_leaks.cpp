@@ -13,7 +13,7 @@
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/GdiCount.h"
-#include "timer/ClockTick.h"
+#include "app/ClockTick.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
-#include "settings/SettingsStore.h"
+#include "app/ClockSettings.h"
 #include "tests/win/TestSupport.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstring>
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
-#include "timer/ClockTick.h"
+#include "timer/DateTitle.h"
 #include "timer/TickState.h"
 
 namespace {
@@ -105,7 +105,7 @@ TEST_F(ClockWindowTest, DestroyingTheTooltipClearsItsHandleOnce) {
   EXPECT_FALSE(IsWindow(tip));
   EXPECT_EQ(Tip->DestroyTip(), 0);
   // A second creation makes a fresh window with its tool.
-  TipHandle = Tip->CreateTip();
+  TipHandle = Tip->CreateTip(App->TipToolWanted());
   EXPECT_NE(TipHandle, nullptr);
   EXPECT_EQ(ToolCount(), 1);
 }

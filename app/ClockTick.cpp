@@ -1,20 +1,11 @@
-#include "timer/ClockTick.h"
+#include "app/ClockTick.h"
 #include "app/ClockApp.h"
 #include "app/Globals.h"
 #include "app/MainWindow.h"
 #include "face/ClockPainter.h"
+#include "timer/DateTitle.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
-#include "timer/rules/TickRules.h"
-#include "timer/rules/TimeText.h"
-
-static char DateText[100];
-// The date that the title shows: the title is renewed as soon as a processed
-// tick has another date, whether midnight passed, the machine slept over it
-// or the system date was changed.
-static ClockTime TitleDate;
-// The alarm minute last notified: none is announced twice.
-static NotifiedMinute LastNotified;
 
 void (*AlarmHandOver)(HWND owner, int n) = OpenAlarmNotification;
 
@@ -48,10 +39,9 @@ static void Redraw(HWND hwnd, TickRedraw what) {
 
 // The notification runs modally inside this tick; the ticks that its message
 // loop delivers meanwhile find the tick held and leave TickTime at the
-// alarm's minute, which is what the notification shows.
+// alarm's minute, which is what the notification shows. MinuteChanged stays
+// set afterwards: the next tick redraws everything.
 static void NotifyAlarm(HWND hwnd, int n) {
-  LastNotified.Any = true;
-  LastNotified.At = ClockTimeOf(Tick.TickTime);
   {
     TickHold hold(Tick.Holds);
     AlarmHandOver(hwnd, n);
@@ -72,49 +62,15 @@ void ClockTick(HWND hwnd) {
 }
 
 void ClockTickAt(HWND hwnd, const SYSTEMTIME& now) {
-  // A suspended tick leaves everything to the first processed one after it,
-  // which compares whole minutes and dates and so misses nothing.
-  if (Tick.Held()) return;
-
-  TickInput in;
-  in.Now = ClockTimeOf(now);
-  in.TickTime = ClockTimeOf(Tick.TickTime);
-  in.TitleDate = TitleDate;
-  in.MinuteChanged = Tick.MinuteChanged;
-  in.FullRedrawPending = Tick.FullRedrawPending;
-  in.Face = CurrentFace();
-  in.ShowSeconds = App->Flags.Has(OnSecond);
-  TickDecision d = DecideTick(in);
-
-  if (d.NewMinute) Tick.MinuteChanged = true;
-  Tick.TickTime = now;
-  if (d.RenewTitle) UpdateCaption(hwnd);
-  if (d.CheckAlarms) {
-    int n = FindDueAlarm();
-    if (n > 0) {
-      NotifyAlarm(hwnd, n);
-      return;   // Tick.MinuteChanged stays set: the next tick redraws everything
-    }
+  TickOutcome t = Tick.Process(now, CurrentFace(), App->Flags.Has(OnSecond), App->Alarms);
+  if (!t.Processed) return;
+  if (t.RenewTitle) UpdateCaption(hwnd);
+  if (t.DueAlarm > 0) {
+    NotifyAlarm(hwnd, t.DueAlarm);
+    return;
   }
-  Redraw(hwnd, d.Redraw);
-  Tick.MinuteChanged = false;
-  Tick.FullRedrawPending = false;
-}
-
-int FindDueAlarm() {
-  return FirstDueAlarm(App->Alarms, ClockTimeOf(Tick.TickTime), LastNotified);
-}
-
-const char* FormatDateText() {
-  FormatDateTextOf(ClockTimeOf(Tick.TickTime), DateText);
-  return DateText;
-}
-
-void UpdateCaption(HWND hwnd) {
-  char title[152];
-  wsprintfA(title, "Tivora - %s", FormatDateText());
-  SetWindowTextA(hwnd, title);
-  TitleDate = ClockTimeOf(Tick.TickTime);
+  Redraw(hwnd, t.Redraw);
+  Tick.Finish();
 }
 
 void OpenAlarmNotification(HWND owner, int n) {

@@ -1,0 +1,3 @@
+#include "timer/AlarmBinding.h"
+
+AlarmBinding BoundAlarms;

@@ -1,0 +1,17 @@
+#include "timer/DateTitle.h"
+#include "timer/TickState.h"
+#include "timer/rules/TimeText.h"
+
+static char DateText[100];
+
+const char* FormatDateText() {
+  FormatDateTextOf(ClockTimeOf(Tick.TickTime), DateText);
+  return DateText;
+}
+
+void UpdateCaption(HWND hwnd) {
+  char title[152];
+  wsprintfA(title, "Tivora - %s", FormatDateText());
+  SetWindowTextA(hwnd, title);
+  Tick.TitleDate = ClockTimeOf(Tick.TickTime);
+}

@@ -1,0 +1,7 @@
+#pragma once
+#include <windows.h>
+
+// Sets the title "Tivora - <date>" from TickTime.
+void UpdateCaption(HWND hwnd);
+// The date text of TickTime; valid until the next call.
+const char* FormatDateText();
