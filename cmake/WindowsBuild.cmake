@@ -135,3 +135,13 @@ foreach(script ${E2E_TESTS})
   set_tests_properties(e2e.${name} PROPERTIES LABELS e2e RESOURCE_LOCK e2e_registry
     TIMEOUT 300 ENVIRONMENT "TIVORA_ROOT=${CMAKE_SOURCE_DIR}")
 endforeach()
+
+# The shipped exe itself under 32-bit Wine, natively or through qemu-i386,
+# in a prefix and on a display of its own; the probe closes it. Under the
+# emulator it is the longest test: its cost makes ctest start it first.
+if(TIVORA_RELEASE_EXE)
+  add_test(NAME product.shipped_exe COMMAND bash ${CMAKE_SOURCE_DIR}/tests/product/test_product.sh
+    ${TIVORA_RELEASE_EXE} $<TARGET_FILE:tivora_probe>)
+  set_tests_properties(product.shipped_exe PROPERTIES LABELS product TIMEOUT 330 COST 1000
+    ENVIRONMENT "TIVORA_ROOT=${CMAKE_SOURCE_DIR}")
+endif()

@@ -8,6 +8,8 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 export DEBIAN_FRONTEND=noninteractive
 
+# qemu-user runs 32-bit Wine where the kernel runs no 32-bit programs, for
+# the shipped exe's test (scripts/with-qemu-i386.sh); zip packs the release.
 # Only the -posix compilers (GoogleTest needs their threads): the mingw-w64
 # meta-package would add the win32-thread compilers of both architectures.
 PACKAGES=(
@@ -16,6 +18,7 @@ PACKAGES=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils
   fonts-ipafont-gothic fonts-liberation locales
+  qemu-user zip
 )
 # The first-frame watcher of the benchmarks reads X directly.
 if [ "${1:-}" = bench ]; then PACKAGES+=(libx11-dev); fi

@@ -14,8 +14,24 @@ export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=;mshtml=}"
 # The 32-bit loader needs a kernel that runs 32-bit ELF programs. Where it
 # can't (some virtual machines have no IA32 emulation), the 64-bit loader
 # runs an x86-64 build of the same sources instead.
+# A binfmt_misc entry for i386 ELF (qemu-i386, as scripts/with-qemu-i386.sh
+# registers it) makes the 32-bit loader answer too, but each instruction is
+# then emulated: only a kernel that runs it itself counts.
+tivora_i386_emulated() {
+  local entry
+  [ "$(cat /proc/sys/fs/binfmt_misc/status 2>/dev/null)" = enabled ] || return 1
+  for entry in /proc/sys/fs/binfmt_misc/*; do
+    case "${entry##*/}" in register | status) continue ;; esac
+    grep -qx enabled "$entry" 2>/dev/null &&
+      grep -Eq '^magic 7f454c460101.{24}0300' "$entry" 2>/dev/null && return 0
+  done
+  return 1
+}
+tivora_runs_i386() {
+  /usr/lib/wine/wine --version >/dev/null 2>&1 && ! tivora_i386_emulated
+}
 if [ -z "${TIVORA_WINE:-}" ]; then
-  if /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  if tivora_runs_i386; then
     TIVORA_WINE=/usr/lib/wine/wine
     TIVORA_WINE_ARCH=i686
     export WINESERVER=/usr/lib/wine/wineserver32
