@@ -10,7 +10,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/menu_lib.sh"
 source "$(dirname "$0")/faces_lib.sh"
 
-COMPOSITOR_PID=""
 xcompmgr >/dev/null 2>&1 &
 COMPOSITOR_PID=$!
 trap 'stop_clock; stop_backdrop; kill "$COMPOSITOR_PID" 2>/dev/null || true' EXIT
