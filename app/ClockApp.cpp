@@ -89,7 +89,7 @@ bool ClockApp::CreateMainWindow() {
   Window = CreateWindowExA(styles.ExStyle, kWindowClass, kAppName, styles.Style & ~WS_VISIBLE,
                            Left, Top, Width, Height, nullptr, nullptr, Instance, nullptr);
   if (!Window) return false;
-  ApplyLayeredKey(Window);
+  ApplyLayering(Window);   // the floating digits' first picture, before the window shows
 
   Font.AttachWindow(Window);
   Background = new (std::nothrow) BackgroundImage(Window);

@@ -3,6 +3,7 @@
 #include "app/Globals.h"
 #include "app/MainWindow.h"
 #include "face/ClockPainter.h"
+#include "face/DigitalFace.h"
 #include "timer/DateTitle.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
@@ -26,10 +27,11 @@ static void Redraw(HWND hwnd, TickRedraw what) {
     case TickRedraw::Nothing: break;
     case TickRedraw::SecondHand: RunAnalogCycle(false); break;
     case TickRedraw::WholeAnalogFace: RunAnalogCycle(true); break;
-    case TickRedraw::PushToBottom: PushToBottom(hwnd); break;
-    case TickRedraw::RedrawInPlace:
-      RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+    case TickRedraw::PushToBottom:
+      RedrawTransparentDigits(hwnd);
+      PushToBottom(hwnd);
       break;
+    case TickRedraw::RedrawInPlace: RedrawTransparentDigits(hwnd); break;
     case TickRedraw::Repaint:
       InvalidateRect(hwnd, nullptr, TRUE);
       UpdateWindow(hwnd);

@@ -82,8 +82,6 @@ static void ChooseClockFont(HWND hwnd) {
   }
   SaveFontSettings();
   if (App->Digital) App->Digital->FontDirty = true;
-  // The key colour of the transparent display must stay apart from the text.
-  ApplyLayeredKey(hwnd);
   if (PaintDigital(hwnd, true, &TextRect) != 0) FitWindowToText(hwnd, TextRect, true, true);
 }
 

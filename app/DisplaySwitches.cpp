@@ -7,6 +7,7 @@
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
 #include "app/ClockSettings.h"
+#include "face/DigitalFace.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
@@ -72,6 +73,7 @@ void RefreshWindow(HWND hwnd) {
     }
   }
   if (flags.IsTransparentDigital()) {
+    RedrawTransparentDigits(hwnd);
     PushToBottom(hwnd);
     return;
   }
@@ -89,8 +91,10 @@ void ToggleCaption(HWND hwnd) {
   TickHold hold(Tick.Holds);
   SwitchPlan plan = Commit(DisplaySwitch::Caption);
   const bool on = plan.After.Has(OnCaption);
-  if (plan.TurnedOff(OnTransparent)) SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false);
   SetStyleBits(hwnd, GWL_STYLE, WS_CAPTION | WS_SYSMENU, on);
+  // Transparent digits take an ordinary window with the caption and float
+  // again without it; an analog clock with a caption is never layered.
+  const bool restyled = ApplyLayering(hwnd);
   App->SyncTip();
 
   if (plan.After.IsShaped() && App->Analog) {
@@ -98,6 +102,7 @@ void ToggleCaption(HWND hwnd) {
     return;
   }
   if (plan.After.IsTransparentDigital()) {
+    if (restyled && !plan.After.IsLayered()) InvalidateRect(hwnd, nullptr, TRUE);
     PushToBottom(hwnd);
   } else {
     // The outer size stays, so the client area changes and the size message
@@ -126,15 +131,11 @@ void ToggleTransparent(HWND hwnd) {
     if (App->Analog) App->Analog->ApplyShape();
     return;
   }
-  // The digits over the desktop: a layered window whose key colour shows
-  // what lies behind. A topmost state is ended by the re-stacking at the
-  // bottom that follows the command.
-  SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, on);
-  if (on) {
-    ApplyLayeredKey(hwnd);
-  } else {
-    FrameRefresh(hwnd);
-  }
+  // The digits float over the desktop in a layered window of per-pixel
+  // alpha (an ordinary one while the caption is shown). A topmost state is
+  // ended by the re-stacking at the bottom that follows the command.
+  ApplyLayering(hwnd);
+  if (!on) FrameRefresh(hwnd);
 }
 
 void ToggleAnalog(HWND hwnd) {

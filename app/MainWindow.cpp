@@ -8,7 +8,6 @@
 #include "app/MouseDrag.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
-#include "face/rules/KeyColor.h"
 #include "app/ClockSettings.h"
 #include "app/ClockTick.h"
 #include "timer/DateTitle.h"
@@ -21,10 +20,14 @@ void PushToBottom(HWND hwnd) {
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
-void ApplyLayeredKey(HWND hwnd) {
-  if (!(GetWindowLongA(hwnd, GWL_EXSTYLE) & WS_EX_LAYERED)) return;
-  COLORREF key = TransparentKeyFor(App->Font.FontColor());
-  SetLayeredWindowAttributes(hwnd, key, 0, LWA_COLORKEY);
+bool ApplyLayering(HWND hwnd) {
+  const bool layered = App->Flags.IsLayered();
+  const DWORD old = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE));
+  const DWORD now = layered ? (old | WS_EX_LAYERED) : (old & ~WS_EX_LAYERED);
+  if (now != old) SetWindowLongA(hwnd, GWL_EXSTYLE, static_cast<LONG>(now));
+  // A layered window shows nothing until it is given its picture.
+  if (layered) DrawLayeredDigits(hwnd);
+  return now != old;
 }
 
 // --- one handler per message -------------------------------------------------
@@ -61,6 +64,7 @@ static void OnSize(HWND hwnd, LPARAM lParam) {
   TickHold hold(Tick.Holds);
   if (App->Analog) App->Analog->Resize(LOWORD(lParam), HIWORD(lParam));
   if (App->Flags.IsTransparentDigital()) {
+    if (App->Flags.IsLayered()) DrawLayeredDigits(hwnd);   // the picture has the window's size
     SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
   }
@@ -131,7 +135,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_PAINT: return PaintFace(hwnd, message, wParam, lParam);
     case WM_CLOSE: OnClose(hwnd); return 0;
     case WM_ERASEBKGND:
-      if (App->Flags.Has(OnTransparent) && !App->Flags.IsShaped()) return 0;
+      // The layered window shows only its picture; every other window,
+      // the transparent ones with a caption too, is erased as usual.
+      if (App->Flags.IsLayered()) return 1;
       break;
     case WM_ENDSESSION:
       // FALSE: the session goes on after all, and so does the clock.

@@ -7,6 +7,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 // window lives there) with the tick held off meanwhile.
 void PushToBottom(HWND hwnd);
 
-// Gives a layered window (the transparent digital display) its colour key,
-// which follows the text colour. Does nothing for other windows.
-void ApplyLayeredKey(HWND hwnd);
+// Makes the window layered exactly when the options ask for floating digits
+// (the transparent digital display without a caption), and then draws them;
+// true when the style word changed.
+bool ApplyLayering(HWND hwnd);

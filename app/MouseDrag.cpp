@@ -70,7 +70,8 @@ void MouseDrag::EndDrag(HWND hwnd, WPARAM, LPARAM) {
     int width = Band.right - Band.left;
     int height = Band.bottom - Band.top;
     if (App->Flags.Has(OnTransparent) && !App->Flags.IsShaped()) {
-      ShowWindow(hwnd, SW_HIDE);
+      // Back to the bottom of the z-order at the new place; the system shows
+      // what lies behind without the window being hidden first.
       SetWindowPos(hwnd, HWND_BOTTOM, Band.left, Band.top, width, height,
                    SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
     } else {

@@ -89,6 +89,9 @@ target_link_options(win_tests PRIVATE -static)
 # Wine process: starting Wine for every single case costs far more than the
 # cases themselves.
 foreach(src ${WIN_TESTS})
+  # The filter is read from the file: an edited file configures anew, or a
+  # renamed or added case would silently not run.
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${src})
   file(READ ${src} text)
   string(REGEX MATCHALL "\n(TEST|TEST_F)\\([A-Za-z0-9_]+, *[A-Za-z0-9_]+\\)" cases "${text}")
   string(REGEX MATCHALL "\n(TEST|TEST_F)\\(" heads "${text}")

@@ -4,15 +4,14 @@
 #include "app/Globals.h"
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
-#include "face/rules/KeyColor.h"
+#include "face/LayeredSurface.h"
 #include "timer/TickState.h"
 #include "timer/rules/TimeText.h"
 
-// In the transparent display every pixel that is not the key colour shows:
-// anti-aliased edges, blended with the key, would leave a coloured fringe
-// round the digits.
+// The floating digits take their alpha from how much of each pixel the text
+// covers: they are drawn anti-aliased whatever the desktop's font smoothing.
 static BYTE WantedQuality() {
-  return App->Flags.IsTransparentDigital() ? NONANTIALIASED_QUALITY : DEFAULT_QUALITY;
+  return App->Flags.IsLayered() ? ANTIALIASED_QUALITY : DEFAULT_QUALITY;
 }
 
 DigitalFace::DigitalFace()
@@ -63,20 +62,9 @@ void DigitalFace::ReleaseBrush() {
   BackgroundBrush = nullptr;
 }
 
-// The key colour is what the layered window leaves see-through; it always
-// differs from the text colour, so the digits stay. That display repaints
-// every second: the surface's own DC brush fills it, so no brush is made.
-static void FillWithKeyColour(HDC surface, const RECT& client) {
-  const COLORREF previous = SetDCBrushColor(surface, TransparentKeyFor(App->Font.FontColor()));
-  FillRect(surface, &client, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
-  if (previous != CLR_INVALID) SetDCBrushColor(surface, previous);
-}
-
 void DigitalFace::PaintBackground(HDC surface, const RECT& client) {
-  if (App->Flags.Has(OnTransparent)) {
-    if (App->Flags.IsTransparentDigital()) FillWithKeyColour(surface, client);
-    return;
-  }
+  // Transparent: no colour and no picture under the digits.
+  if (App->Flags.Has(OnTransparent)) return;
   if (App->Flags.Has(OnBitmap) && App->Bitmap[0] != '\0') {
     if (Background) Background->DrawStretched(surface, client);
     return;
@@ -86,6 +74,15 @@ void DigitalFace::PaintBackground(HDC surface, const RECT& client) {
   HGDIOBJ previous = SelectObject(surface, BackgroundBrush);
   FillRect(surface, &client, BackgroundBrush);
   SelectObject(surface, previous);
+}
+
+void DigitalFace::DrawLayered(LayeredSurface& surface, const RECT& client) {
+  EnsureFont();
+  char text[16];
+  int length = static_cast<int>(
+      FormatClockText(ClockTimeOf(Tick.TickTime), App->Flags.Has(OnSecond), text));
+  surface.DrawFrame(client);
+  surface.DrawDigits(TextFont, App->Font.FontColor(), text, length, client);
 }
 
 void DigitalFace::DrawTime(HDC surface, const RECT& client, bool measure, RECT* measureRect) {
@@ -112,6 +109,12 @@ int PaintDigital(HWND window, bool measure, RECT* measureRect) {
   if (!App->Digital) App->Digital = new (std::nothrow) DigitalFace();
   DigitalFace* face = App->Digital;
   if (!face) return 0;
+  // The layered window shows only the picture it was given: a paint request
+  // has nothing to draw.
+  if (!measure && App->Flags.IsLayered()) {
+    ValidateRect(window, nullptr);
+    return 0;
+  }
 
   PAINTSTRUCT paint;
   HDC surface = measure ? GetDC(window) : BeginPaint(window, &paint);
@@ -126,6 +129,30 @@ int PaintDigital(HWND window, bool measure, RECT* measureRect) {
   }
   EndPaint(window, &paint);
   return 0;
+}
+
+bool DrawLayeredDigits(HWND window) {
+  if (!App->Digital) App->Digital = new (std::nothrow) DigitalFace();
+  if (!App->Digital) return false;
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  // The picture covers the whole window, frame included.
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  OffsetRect(&client, -outer.left, -outer.top);
+  LayeredSurface surface(outer.right - outer.left, outer.bottom - outer.top);
+  if (!surface.Ready()) return false;
+  App->Digital->DrawLayered(surface, client);
+  return surface.ShowOn(window);
+}
+
+void RedrawTransparentDigits(HWND window) {
+  if (App->Flags.IsLayered()) {
+    DrawLayeredDigits(window);
+  } else {
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+  }
 }
 
 LRESULT PaintFace(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

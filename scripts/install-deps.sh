@@ -16,7 +16,7 @@ PACKAGES=(
   cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-  wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils
+  wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils xcompmgr
   fonts-ipafont-gothic fonts-liberation locales
   qemu-user zip
 )

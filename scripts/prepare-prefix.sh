@@ -25,7 +25,9 @@ wine_quietly() {
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   "$TIVORA_WINE" wineboot -i >"$said" 2>&1 || true
-  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  # The registry files appear only when the server writes them out; the
+  # system folder is there as soon as wineboot has made the prefix.
+  if [ ! -d "$WINEPREFIX/drive_c/windows/system32" ]; then
     cat "$said" >&2
     echo "prepare-prefix.sh: wineboot made no prefix in $WINEPREFIX" >&2
     exit 1

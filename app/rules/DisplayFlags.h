@@ -30,4 +30,8 @@ struct DisplayFlags {
   bool IsTransparentDigital() const {
     return (Bits & OnTransparent) != 0 && (Bits & OnAnalog) == 0;
   }
+  // The transparent digital display without a caption: the digits float
+  // over the desktop in a layered window of per-pixel alpha. With a caption
+  // the window is an ordinary one, erased, with the digits on it.
+  bool IsLayered() const { return IsTransparentDigital() && (Bits & OnCaption) == 0; }
 };

@@ -16,6 +16,6 @@ StyleWords StylesFor(DisplayFlags flags) {
   if (flags.Has(OnCaption)) w.Style |= kStyleCaption;
   if (flags.Has(OnBorder)) w.Style |= kStyleThickFrame;
   if (flags.Has(OnTop)) w.ExStyle |= kExTopmost;
-  if (flags.IsTransparentDigital()) w.ExStyle |= kExLayered;
+  if (flags.IsLayered()) w.ExStyle |= kExLayered;
   return w;
 }

@@ -23,8 +23,9 @@ constexpr uint32_t kExToolWindow = 0x00000080u;        // WS_EX_TOOLWINDOW
 constexpr uint32_t kExTopmost = 0x00000008u;           // WS_EX_TOPMOST
 constexpr uint32_t kExLayered = 0x00080000u;           // WS_EX_LAYERED
 
-// The window's style words at creation. The transparent digital display is a
-// colour-keyed layered window, so that the desktop really shows through the
-// key colour; the analog face never needs the layered style (it takes a round
-// region instead, or is an ordinary window with a caption).
+// The window's style words at creation. The transparent digital display
+// without a caption is a layered window of per-pixel alpha, so that the
+// desktop really shows between the digits while the whole rectangle takes
+// clicks; every other display is an ordinary window (the transparent analog
+// face takes a round region instead).
 StyleWords StylesFor(DisplayFlags flags);

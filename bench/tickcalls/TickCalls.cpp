@@ -14,6 +14,7 @@
 #include "app/ClockTick.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
+#include "tests/win/ImportHook.h"
 
 namespace {
 
@@ -21,22 +22,22 @@ namespace {
 
 enum Call {
   kLineTo, kXorLineTo, kPaintRgn, kRectangle, kFillRect, kDrawText, kTextOut, kStretchDIBits,
-  kBitBlt, kCreateBrush, kCreateFont, kCreatePen, kCreateRegion, kGetDC, kBeginPaint,
+  kBitBlt, kUpdateLayered, kCreateBrush, kCreateFont, kCreatePen, kCreateRegion, kGetDC, kBeginPaint,
   kPaintMessage, kEraseMessage, kSetWindowPos, kCallKinds
 };
 const char* const kCallNames[kCallKinds] = {
   "LineTo", "LineTo(xor)", "PaintRgn", "Rectangle", "FillRect", "DrawTextA", "TextOutA",
-  "StretchDIBits", "BitBlt", "CreateSolidBrush", "CreateFontIndirectA", "CreatePen",
+  "StretchDIBits", "BitBlt", "UpdateLayeredWindow", "CreateSolidBrush", "CreateFontIndirectA", "CreatePen",
   "CreateRegion", "GetDC", "BeginPaint", "WM_PAINT", "WM_ERASEBKGND", "SetWindowPos"};
 
 // Calls that put pixels on the face.
 bool Draws(Call c) {
-  return c <= kBitBlt || c == kPaintMessage || c == kEraseMessage;
+  return c <= kUpdateLayered || c == kPaintMessage || c == kEraseMessage;
 }
 // Calls that draw the dial or the background rather than the second hand.
 bool DrawsFace(Call c) {
   return c == kPaintRgn || c == kRectangle || c == kFillRect || c == kStretchDIBits ||
-         c == kBitBlt || c == kEraseMessage;
+         c == kBitBlt || c == kUpdateLayered || c == kEraseMessage;
 }
 
 int Counts[kCallKinds];
@@ -72,34 +73,14 @@ HOOK(CreatePolygonRgn, HRGN, (const POINT* p, int n, int m), (p, n, m), ++Counts
 HOOK(CreateEllipticRgn, HRGN, (int a, int b, int c, int d), (a, b, c, d), ++Counts[kCreateRegion])
 HOOK(GetDC, HDC, (HWND w), (w), ++Counts[kGetDC])
 HOOK(BeginPaint, HDC, (HWND w, LPPAINTSTRUCT p), (w, p), ++Counts[kBeginPaint])
+HOOK(UpdateLayeredWindow, BOOL,
+     (HWND w, HDC s, POINT* at, SIZE* size, HDC src, POINT* from, COLORREF k, BLENDFUNCTION* b,
+      DWORD f),
+     (w, s, at, size, src, from, k, b, f), ++Counts[kUpdateLayered])
 HOOK(SetWindowPos, BOOL, (HWND w, HWND a, int x, int y, int cx, int cy, UINT f),
      (w, a, x, y, cx, cy, f), ++Counts[kSetWindowPos])
 
-// Points this program's import table entry for `name` at `hook`.
-template <typename F>
-void Hook(const char* name, F hook, F* real) {
-  BYTE* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
-  auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  const IMAGE_DATA_DIRECTORY& dir = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
-  auto* d = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
-  for (; d->Name; ++d) {
-    auto* names = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->OriginalFirstThunk);
-    auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + d->FirstThunk);
-    for (; names->u1.AddressOfData; ++names, ++slots) {
-      if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal)) continue;
-      auto* byName = reinterpret_cast<IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
-      if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0) continue;
-      DWORD old = 0;
-      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE, &old);
-      *real = reinterpret_cast<F>(slots->u1.Function);
-      slots->u1.Function = reinterpret_cast<ULONG_PTR>(hook);
-      VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, old, &old);
-    }
-  }
-}
-
-#define INSTALL(name) Hook(#name, &Counted##name, &Real##name)
+#define INSTALL(name) Real##name = PatchImport(#name, &Counted##name)
 
 void InstallHooks() {
   INSTALL(LineTo);
@@ -111,6 +92,7 @@ void InstallHooks() {
   INSTALL(TextOutA);
   INSTALL(StretchDIBits);
   INSTALL(BitBlt);
+  INSTALL(UpdateLayeredWindow);
   INSTALL(CreateSolidBrush);
   INSTALL(CreateFontIndirectA);
   INSTALL(CreatePen);

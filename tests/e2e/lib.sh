@@ -99,7 +99,13 @@ trap 'stop_clock' EXIT
 
 # Geometry of the clock window: sets WIN_X WIN_Y WIN_W WIN_H.
 window_geometry() {
-  local info; info="$(xwininfo -id "${1:-$CLOCK_WIN}")"
+  local info
+  if ! info="$(xwininfo -id "${1:-$CLOCK_WIN}" 2>/dev/null)" && [ -z "${1:-}" ]; then
+    # Wine makes the clock's X window anew when it turns layered (another
+    # visual): the id found at the start may be gone.
+    CLOCK_WIN="$(await_window 50 --name '^Tivora')"
+    info="$(xwininfo -id "$CLOCK_WIN")"
+  fi
   WIN_X=$(awk '/Absolute upper-left X/ {print $4}' <<<"$info")
   WIN_Y=$(awk '/Absolute upper-left Y/ {print $4}' <<<"$info")
   WIN_W=$(awk '/Width:/ {print $2}' <<<"$info")

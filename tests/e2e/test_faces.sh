@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The faces as the user sees them: the digits of the local time, the analog
-# face with its hands at the right angles, the round transparent analog
-# window and the transparent digits over a window behind the clock.
+# face with its hands at the right angles and the round transparent analog
+# window over a window behind the clock (the transparent digits have
+# test_transparent.sh).
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/faces_lib.sh"
 
@@ -109,20 +110,3 @@ extents="$(xwininfo -id "$CLOCK_WIN" -shape | sed -n 's/.*Window shape extents: 
 stop_clock
 stop_backdrop
 pass "transparent analog without caption: a round window over the one behind"
-
-# --- transparent digital: only the digits ------------------------------------------------
-reset_registry
-reg_set Settings OnTransparent 1
-reg_set Settings OnBorder 0
-start_backdrop
-start_clock
-client_area
-shot="$(shot_client transparent-digital)"
-screenshot transparent-digital-over-window >/dev/null
-load_pixels "$shot"
-others="$(awk -v a=$BACKDROP_COLOUR '$2 != a && $2 != "ff0000" { print $2 }' "$PIXELS" | sort | uniq -c)"
-[ -z "$others" ] || fail "besides the window behind and the red digits: $others"
-(( $(count_colour ff0000) > 60 )) || fail "no red digits"
-stop_clock
-stop_backdrop
-pass "transparent digital: only the red digits over the window behind"

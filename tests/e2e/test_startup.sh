@@ -61,7 +61,7 @@ check_style 0x90000000 0x80 0x80028 -- OnBorder=0
 check_style 0x90cc0000 0x80 0x80028 -- OnCaption=1
 check_style 0x90c80000 0x80 0x80028 -- OnCaption=1 OnBorder=0
 check_style 0x90040000 0x88 0x80020 -- OnTop=1
-# Transparent digital: a colour-keyed layered window at the bottom, which
+# Transparent digital: a layered window (per-pixel alpha) at the bottom, which
 # ends a stored topmost state; never click-through.
 check_style 0x90040000 0x80080 0x28 -- OnTransparent=1 OnTop=1
 # Transparent analog without caption: round instead, no layered style.

@@ -105,10 +105,12 @@ TEST(TickRules, EachDisplayRedrawsOnlyWhatChanged) {
       {A, true, false, false, R::SecondHand},
       {A, true, false, true, R::WholeAnalogFace},
       {A, true, true, false, R::WholeAnalogFace},
-      // Transparent digital: drawn every tick, re-stacked on changes.
-      {T, false, false, false, R::RedrawInPlace},
+      // Transparent digital: drawn only when the text or the display
+      // changed, re-stacked with every change but the next second.
+      {T, false, false, false, R::Nothing},
       {T, true, false, false, R::RedrawInPlace},
       {T, false, true, false, R::PushToBottom},
+      {T, true, true, false, R::PushToBottom},
       {T, false, false, true, R::PushToBottom},
       // Digital: repainted when the text or the display changed.
       {D, false, false, false, R::Nothing},
@@ -170,8 +172,9 @@ TEST(TickRules, OverAMinuteOnlyTheSecondsDisplaysDrawEveryTick) {
   EXPECT_EQ(analog.drawing, 60);
   EXPECT_EQ(analog.whole, 1);
   MinuteCount transparent = CountOverAMinute(TickFace::TransparentDigital, false);
-  EXPECT_EQ(transparent.drawing, 60);
+  EXPECT_EQ(transparent.drawing, 1);
   EXPECT_EQ(transparent.whole, 1);
+  EXPECT_EQ(CountOverAMinute(TickFace::TransparentDigital, true).drawing, 60);
 }
 
 // --- alarms -------------------------------------------------------------------------

@@ -2,8 +2,9 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "face/DigitalFace.h"
-#include "face/rules/KeyColor.h"
 #include "app/ClockSettings.h"
+#include "face/LayeredSurface.h"
+#include "face/rules/LayeredPixels.h"
 #include "tests/win/FaceTestSupport.h"
 #include "tests/win/TestSupport.h"
 #include "timer/TickState.h"
@@ -86,30 +87,52 @@ TEST_F(DigitalFaceTest, SecondsSwitchAddsTwoDigitSecondsAndMidnightIsZeroHour) {
   ExpectShows({"23:59", kGrey});
 }
 
-TEST_F(DigitalFaceTest, TransparentDisplayIsOnlyKeyColourAndUnblendedDigits) {
+TEST_F(DigitalFaceTest, FloatingDigitsTakeTheirAlphaFromTheAntiAliasedTextOverAnInvisibleGround) {
   app->Flags.SetFlag(OnTransparent, true);
   // Neither the colour nor a picture goes under the digits.
   app->Flags.SetFlag(OnBitmap, true);
   lstrcpyA(app->Bitmap, "C:\\pictures\\sky.bmp");
   time.Set(18, 48, 0);
-  MemorySurface s(kWidth, kHeight, 0x00123456);
-  Paint(s);
-  std::set<COLORREF> expected = {TransparentKeyFor(kRed), kRed};
-  EXPECT_EQ(s.Colours(), expected);
+  LayeredSurface s(kWidth, kHeight);
+  ASSERT_TRUE(s.Ready());
+  RECT client = {0, 0, kWidth, kHeight};
+  face.DrawLayered(s, client);
 
-  // A magenta text takes the other key.
-  app->Font.SetFontColor(0x00FF00FF);
-  Paint(s);
-  expected = {TransparentKeyFor(0x00FF00FF), 0x00FF00FF};
-  EXPECT_EQ(s.Colours(), expected);
-  EXPECT_NE(TransparentKeyFor(0x00FF00FF), 0x00FF00FFu);
+  // The same text drawn anti-aliased in red on black: its red channel is
+  // the coverage that each pixel's alpha must be.
+  MemorySurface expected(kWidth, kHeight, 0);
+  DrawReference(expected, {"18:48", 0, false, ANTIALIASED_QUALITY});
+  int opaque = 0, blended = 0;
+  for (int y = 0; y < kHeight; ++y) {
+    for (int x = 0; x < kWidth; ++x) {
+      const uint32_t p = s.Pixel(x, y);
+      ASSERT_EQ(p, LayeredPixel(GetRValue(expected.At(x, y)), kRed)) << x << "," << y;
+      if (p >> 24 == 0xFF) ++opaque;
+      if (p >> 24 > 1 && p >> 24 < 0xFF) ++blended;
+    }
+  }
+  EXPECT_EQ(s.Pixel(0, 0), kLayeredBackground);
+  EXPECT_GT(opaque, 60) << "the strokes are solid red";
+  EXPECT_GT(blended, 20) << "the edges are anti-aliased";
+
+  // With a sizing frame the picture covers it too, opaque.
+  LayeredSurface framed(kWidth + 8, kHeight + 8);
+  RECT inner = {4, 4, kWidth + 4, kHeight + 4};
+  face.DrawLayered(framed, inner);
+  EXPECT_EQ(framed.Pixel(1, 1) >> 24, 0xFFu);
+  EXPECT_EQ(framed.Pixel(kWidth + 6, kHeight + 6) >> 24, 0xFFu);
+  EXPECT_EQ(framed.Pixel(4, 4), kLayeredBackground);
+  EXPECT_EQ(framed.Pixel(4 + kWidth / 2, 4 + kHeight / 2), s.Pixel(kWidth / 2, kHeight / 2));
 }
 
 TEST_F(DigitalFaceTest, LeavingTheTransparentDisplayBringsBackTheUsualFont) {
   time.Set(7, 7, 7);
   app->Flags.SetFlag(OnTransparent, true);
-  MemorySurface s(kWidth, kHeight, 0);
-  Paint(s);
+  LayeredSurface s(kWidth, kHeight);
+  RECT client = {0, 0, kWidth, kHeight};
+  face.DrawLayered(s, client);
+  ASSERT_NE(face.FontSpec, nullptr);
+  EXPECT_EQ(face.FontSpec->lfQuality, ANTIALIASED_QUALITY);
   app->Flags.SetFlag(OnTransparent, false);
   ExpectShows({"7:07", kGrey, false, DEFAULT_QUALITY});
   ASSERT_NE(face.FontSpec, nullptr);

@@ -3,9 +3,11 @@
 #include "app/DisplaySwitches.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
-#include "face/rules/KeyColor.h"
+#include "face/rules/LayeredPixels.h"
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
+#include "tests/win/LayeredRecorder.h"
+#include "app/ClockTick.h"
 
 namespace {
 
@@ -15,6 +17,15 @@ RECT WindowRect(HWND w) {
   RECT r;
   GetWindowRect(w, &r);
   return r;
+}
+
+// The client area in window coordinates, where the digits stand.
+RECT ClientInWindow(HWND w) {
+  RECT outer = WindowRect(w), client;
+  GetClientRect(w, &client);
+  MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  OffsetRect(&client, -outer.left, -outer.top);
+  return client;
 }
 
 }  // namespace
@@ -53,15 +64,20 @@ TEST_F(ClockWindowTest, DoubleClickOnTheRoundClockGivesItACaptionAndEndsTranspar
   EXPECT_EQ(ExStyle() & (WS_EX_LAYERED | WS_EX_TRANSPARENT), 0u);
 }
 
-TEST_F(ClockWindowTest, CaptionOnATransparentDigitalClockKeepsItAtTheBottom) {
+TEST_F(ClockWindowTest, CaptionOnATransparentDigitalClockMakesItAnOrdinaryWindowAtTheBottom) {
   OpenClock(OnTransparent);
   HWND other = OtherWindow(true);
   Command(IDM_CAPTION);
   EXPECT_EQ(Style() & kCaptionBits, kCaptionBits);
   EXPECT_TRUE(App->Flags.Has(OnTransparent));
   EXPECT_EQ(Stored("OnTransparent"), -1);
-  EXPECT_NE(ExStyle() & WS_EX_LAYERED, 0u);
+  EXPECT_EQ(ExStyle() & WS_EX_LAYERED, 0u) << "a layered picture would hide the caption";
+  EXPECT_NE(SendMessageA(Clock, WM_ERASEBKGND, 0, 0), 0) << "erased as usual";
   EXPECT_TRUE(IsAbove(other, Clock));
+  EXPECT_TRUE(AtTheBottom());
+
+  Command(IDM_CAPTION);
+  EXPECT_NE(ExStyle() & WS_EX_LAYERED, 0u) << "the digits float again";
   EXPECT_TRUE(AtTheBottom());
 }
 
@@ -95,10 +111,12 @@ TEST_F(ClockWindowTest, OnTopSwitchMakesTheClockTopmostAboveLaterWindowsAndBack)
 
 // --- transparency ---------------------------------------------------------------------
 
-TEST_F(ClockWindowTest, TransparentDigitalClockIsAColourKeyedLayeredWindowAtTheBottom) {
+TEST_F(ClockWindowTest, TransparentDigitalClockIsALayeredWindowOfPerPixelAlphaAtTheBottom) {
   OpenClock(OnBorder | OnTop);
   HWND other = OtherWindow(true);
   ASSERT_TRUE(IsAbove(Clock, other));
+  LayeredRecorder recorder;
+  ASSERT_TRUE(recorder.Installed());
   Command(IDM_TRANSPARENT);
 
   EXPECT_NE(ExStyle() & WS_EX_LAYERED, 0u);
@@ -110,17 +128,55 @@ TEST_F(ClockWindowTest, TransparentDigitalClockIsAColourKeyedLayeredWindowAtTheB
   EXPECT_EQ(Stored("OnBorder"), -1);
   EXPECT_NE(Style() & WS_THICKFRAME, 0u);
 
-  COLORREF key = 0;
-  BYTE alpha = 0;
-  DWORD how = 0;
-  ASSERT_TRUE(GetLayeredWindowAttributes(Clock, &key, &alpha, &how));
-  EXPECT_NE(how & LWA_COLORKEY, 0u);
-  EXPECT_NE(key & 0xFFFFFF, App->Font.FontColor() & 0xFFFFFF);
+  // The picture of the whole window, blended by its own alpha: the frame
+  // opaque, the ground between frame and digits alpha 1, the digits red.
+  ASSERT_FALSE(recorder.Pictures.empty());
+  const LayeredRecorder::Picture& p = recorder.Pictures.back();
+  EXPECT_EQ(p.Window, Clock);
+  EXPECT_EQ(p.Flags, static_cast<DWORD>(ULW_ALPHA));
+  EXPECT_EQ(p.Blend.AlphaFormat, AC_SRC_ALPHA);
+  EXPECT_EQ(p.Blend.SourceConstantAlpha, 255);
+  RECT outer = WindowRect(Clock), client = ClientInWindow(Clock);
+  ASSERT_EQ(p.Size.cx, outer.right - outer.left);
+  ASSERT_EQ(p.Size.cy, outer.bottom - outer.top);
+  ASSERT_FALSE(p.Pixels.empty());
+  EXPECT_EQ(p.At(0, 0) >> 24, 0xFFu);
+  EXPECT_EQ(p.At(client.left + 1, client.top + 1), kLayeredBackground);
+  int red = 0;
+  for (uint32_t pixel : p.Pixels) red += pixel == 0xFFFF0000u;
+  EXPECT_GT(red, 60);
 
+  // Off again: the ordinary window, erased and painted as before.
   Command(IDM_TRANSPARENT);
   EXPECT_EQ(ExStyle() & WS_EX_LAYERED, 0u);
   EXPECT_EQ(Stored("OnTransparent"), 0);
   EXPECT_FALSE(Tick.Held());
+  HDC dc = GetDC(Clock);
+  EXPECT_EQ(GetPixel(dc, 1, 1), App->Font.BkColor());
+  ReleaseDC(Clock, dc);
+}
+
+TEST_F(ClockWindowTest, FloatingDigitsAreDrawnOnlyForANewMinuteANewSizeOrACommand) {
+  OpenClock(OnTransparent);
+  LayeredRecorder recorder;
+  SYSTEMTIME now = {2002, 3, 4, 14, 10, 7, 0, 0};
+  ClockTickAt(Clock, now);
+  recorder.Pictures.clear();
+  for (now.wSecond = 1; now.wSecond < 60; ++now.wSecond) ClockTickAt(Clock, now);
+  EXPECT_EQ(recorder.Pictures.size(), 0u) << "nothing changed within the minute";
+  now.wMinute = 8;
+  now.wSecond = 0;
+  ClockTickAt(Clock, now);
+  EXPECT_EQ(recorder.Pictures.size(), 1u) << "10:08";
+
+  SetWindowPos(Clock, nullptr, 0, 0, 150, 60, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  ASSERT_GE(recorder.Pictures.size(), 2u);
+  EXPECT_EQ(recorder.Pictures.back().Size.cx, 150);
+  EXPECT_EQ(recorder.Pictures.back().Size.cy, 60);
+
+  recorder.Pictures.clear();
+  Command(4242);   // any command ends with the refresh
+  EXPECT_GE(recorder.Pictures.size(), 1u);
 }
 
 TEST_F(ClockWindowTest, TransparentAnalogClockLosesItsBorderAndBecomesRound) {

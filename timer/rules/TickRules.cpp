@@ -9,10 +9,11 @@ TickRedraw RedrawFor(TickFace face, bool showSeconds, bool minuteChanged,
       return minuteChanged || fullRedrawPending ? TickRedraw::WholeAnalogFace
                                                 : TickRedraw::SecondHand;
     case TickFace::TransparentDigital:
-      // What lies behind may have changed at any time: redraw every tick,
-      // and re-stack only when the window itself may have.
-      return minuteChanged || fullRedrawPending ? TickRedraw::PushToBottom
-                                                : TickRedraw::RedrawInPlace;
+      // The system shows what lies behind by itself: the digits are drawn
+      // only when they change, and re-stacked at the bottom with each new
+      // minute or display change.
+      if (minuteChanged || fullRedrawPending) return TickRedraw::PushToBottom;
+      return showSeconds ? TickRedraw::RedrawInPlace : TickRedraw::Nothing;
     case TickFace::Digital:
     default:
       return minuteChanged || showSeconds || fullRedrawPending ? TickRedraw::Repaint

@@ -16,8 +16,8 @@ enum class TickRedraw {
   Nothing,
   SecondHand,           // analog cycle that moves only the second hand
   WholeAnalogFace,      // analog cycle that redraws background, dial and hands
-  PushToBottom,         // transparent digital: re-stack and draw anew over what lies behind
-  RedrawInPlace,        // transparent digital: redraw now without re-stacking
+  PushToBottom,         // transparent digital: draw the digits anew and re-stack at the bottom
+  RedrawInPlace,        // transparent digital: draw the digits anew without re-stacking
   Repaint,              // digital: invalidate with erasing and update now
 };
 

@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The transparent digital display as the user sees it over another window:
+# that window's colour between the digits, the digits anti-aliased in the
+# text colour, and the menu, the drag and the double click from any point
+# of the clock's rectangle, the bare ground between the digits included.
+# A layered window of per-pixel alpha shows what lies behind only under a
+# compositing manager (without one its ground is black), as on Windows,
+# which always composes: xcompmgr runs on the test display meanwhile.
+source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/menu_lib.sh"
+source "$(dirname "$0")/faces_lib.sh"
+
+xcompmgr >/dev/null 2>&1 &
+COMPOSITOR_PID=$!
+trap 'stop_clock; stop_backdrop; kill "$COMPOSITOR_PID" 2>/dev/null || true' EXIT
+sleep 0.5
+kill -0 "$COMPOSITOR_PID" 2>/dev/null || fail "xcompmgr did not start"
+
+RED=ff0000
+# near A B: every channel of the two rrggbb colours within 2 (the ground
+# of alpha 1 darkens what lies behind by at most one step).
+near() {
+  local i
+  for i in 0 2 4; do
+    local d=$(( 16#${1:i:2} - 16#${2:i:2} ))
+    (( d >= -2 && d <= 2 )) || return 1
+  done
+}
+# Classifies every pixel of the loaded shot: the window behind, solid
+# digit, a blend between the two, or something else.
+classify() {
+  awk -v b="$BACKDROP_COLOUR" -v t="$RED" '
+    function ch(c, i,   h) {
+      h = substr(c, 2 * i + 1, 2)
+      return 16 * (index("0123456789abcdef", substr(h, 1, 1)) - 1) + index("0123456789abcdef", substr(h, 2, 1)) - 1 }
+    function between(c, i,   lo, hi, v) {
+      lo = ch(b, i); hi = ch(t, i); if (lo > hi) { v = lo; lo = hi; hi = v }
+      v = ch(c, i); return v >= lo - 2 && v <= hi + 2 }
+    function nearly(c, d,   i) { for (i = 0; i < 3; i++) if (ch(c, i) - ch(d, i) > 2 || ch(d, i) - ch(c, i) > 2) return 0; return 1 }
+    { c = $2
+      if (nearly(c, b)) behind++
+      else if (c == t) solid++
+      else if (between(c, 0) && between(c, 1) && between(c, 2)) blend++
+      else other++ }
+    END { printf "%d %d %d %d\n", behind, solid, blend, other }' "$PIXELS"
+}
+
+reset_registry
+reg_set Settings OnTransparent 1
+reg_set Settings OnBorder 0
+start_backdrop
+start_clock
+client_area
+shot="$(shot_client transparent-digital)"
+screenshot transparent-digital-over-window >/dev/null
+load_pixels "$shot"
+read -r behind solid blend other <<<"$(classify)"
+(( other == 0 )) || fail "$other pixels are neither the window behind nor red digits"
+(( solid > 60 )) || fail "no solid red digits ($solid pixels)"
+(( blend > 20 )) || fail "the digits' edges are not anti-aliased ($blend blended pixels)"
+(( behind > CL_W * CL_H / 2 )) || fail "the window behind shows in only $behind pixels"
+near "$(px 2 2)" $BACKDROP_COLOUR || fail "the corner is $(px 2 2), not the window behind"
+pass "transparent digital: the window behind between anti-aliased red digits"
+
+# The bare ground left of the digits, 4 pixels in from the edge.
+window_geometry
+gx=$((WIN_X + 4)) gy=$((WIN_Y + WIN_H / 2))
+near "$(px 4 $((WIN_H / 2)))" $BACKDROP_COLOUR || fail "the ground at the left edge is painted"
+shown="$(clock_windows)"
+open_menu "$gx" "$gy"
+more_windows_than "$shown" || fail "a right click on the bare ground opened no menu"
+xdotool key Escape
+eventually at_most_windows "$shown" || fail "the menu did not close"
+pass "a right click on the ground between edge and digits opens the menu"
+
+x0=$WIN_X y0=$WIN_Y
+drag 30 20 "$gx" "$gy"
+window_geometry
+[ "$WIN_X,$WIN_Y" = "$((x0 + 30)),$((y0 + 20))" ] ||
+  fail "a drag from the ground moved the clock to $WIN_X,$WIN_Y, not $((x0 + 30)),$((y0 + 20))"
+[ "$(probe zorder | sed -E 's/.*below=([0-9]+).*/\1/')" = 0 ] || fail "not at the bottom after the drag"
+client_area
+load_pixels "$(shot_client transparent-digital-moved)"
+read -r behind solid blend other <<<"$(classify)"
+(( other == 0 && solid > 60 )) || fail "after the drag: $solid red, $other other pixels"
+pass "a drag from the ground moves the clock, which shows the same at its new place"
+
+gx=$((WIN_X + 4)) gy=$((WIN_Y + WIN_H / 2))
+xdotool mousemove "$gx" "$gy"; sleep 0.2
+xdotool click --repeat 2 --delay 80 1
+eventually dword_is Settings OnCaption 1 || fail "a double click on the ground gave no caption"
+eventually style_has 0x00C80000 || fail "no caption style: $(probe styles)"
+# Wine gives the window another X window when it stops being layered.
+CLOCK_WIN="$(await_window 50 --onlyvisible --name '^Tivora')"
+sleep 0.5
+window_geometry
+load_pixels "$(screenshot transparent-digital-caption)"
+title="$(px $((WIN_X + WIN_W / 2)) $((WIN_Y + 5)))"
+near "$title" $BACKDROP_COLOUR && fail "the caption does not show: the window behind at its place"
+pass "a double click on the ground shows the caption"
