@@ -156,7 +156,7 @@ public:
 
   static HWND FindDialog() {
     HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM out) -> BOOL {
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND w, LPARAM out) CALLBACK -> BOOL {
       char cls[16];
       GetClassNameA(w, cls, sizeof cls);
       if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(w)) {

@@ -132,7 +132,7 @@ TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRe
   MinuteChanged = false;
   TickSuspended = false;
   // A watchdog: should the cancel not arrive, the menu still ends.
-  UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) { EndMenu(); });
+  UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) CALLBACK { EndMenu(); });
   LRESULT result = SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock),
                                 MAKELPARAM(150, 120));
   KillTimer(nullptr, watchdog);

@@ -27,7 +27,7 @@ bool NothingStored() {
 
 std::vector<std::string> ChildTexts(HWND dialog) {
   std::vector<std::string> texts;
-  EnumChildWindows(dialog, [](HWND child, LPARAM out) -> BOOL {
+  EnumChildWindows(dialog, [](HWND child, LPARAM out) CALLBACK -> BOOL {
     char text[256] = "";
     GetWindowTextA(child, text, sizeof text);
     reinterpret_cast<std::vector<std::string>*>(out)->push_back(text);
@@ -244,7 +244,7 @@ TEST_F(ClockWindowTest, AboutBoxShowsIconNameAndVersion) {
   DialogDriver driver([](HWND dialog) {
     texts = ChildTexts(dialog);
     hasIcon = false;
-    EnumChildWindows(dialog, [](HWND child, LPARAM) -> BOOL {
+    EnumChildWindows(dialog, [](HWND child, LPARAM) CALLBACK -> BOOL {
       if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
           SendMessageA(child, STM_GETICON, 0, 0) != 0)
         hasIcon = true;
