@@ -34,7 +34,7 @@ leaf="$(awk '
 leaf="${leaf%,}"; rva=$(( ${leaf%%,*} )); length=$(( ${leaf#*,} ))
 read -r _ _ _ vma _ offset _ < <(i686-w64-mingw32-objdump -h "$exe" | grep -E '^ +[0-9]+ \.rsrc ')
 base=$(( 0x$(awk '$1 == "ImageBase" { print $2 }' <<<"$dump") ))
-manifest="$(tail -c +$(( rva - (0x$vma - base) + 0x$offset + 1 )) "$exe" | head -c "$length")"
+manifest="$(dd if="$exe" bs=1 skip=$(( rva - (0x$vma - base) + 0x$offset )) count="$length" 2>/dev/null)"
 need() {  # need WHAT PATTERN: the manifest must match the extended pattern
   grep -Eq "$2" <<<"$manifest" || fail "the manifest lacks $1"
   echo "manifest: $1"
