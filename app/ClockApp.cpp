@@ -3,7 +3,9 @@
 #include <new>
 #include "app/Globals.h"
 #include "app/MainWindow.h"
+#include "app/MonitorList.h"
 #include "app/MouseDrag.h"
+#include "app/WindowDpi.h"
 #include "app/rules/WindowLayout.h"
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
@@ -15,7 +17,7 @@ const char kAppName[] = "Tivora";
 
 ClockApp::ClockApp(HINSTANCE instance, HINSTANCE prevInstance, int showCommand)
     : OnToolTip(false), Instance(instance), Window(nullptr), Left(0), Top(0), Width(0),
-      Height(0), Drag(nullptr), Analog(nullptr), Digital(nullptr),
+      Height(0), Dpi(DpiScale::kDesignDpi), Drag(nullptr), Analog(nullptr), Digital(nullptr),
       PrevInstance(prevInstance), ShowCommand(showCommand) {
   Bitmap[0] = '\0';
 }
@@ -61,9 +63,14 @@ static bool RegisterMainClass(HINSTANCE instance) {
 
 bool ClockApp::CreateMainWindow() {
   if (!PrevInstance && !RegisterMainClass(Instance)) return false;
+  // Until the window exists, the screen's DPI is the best guess at the
+  // window's; the load scales the default size and the font height by it.
+  Dpi = WindowDpi(nullptr);
   LoadSettings();
 
-  Placement p = ClampPlacement({Left, Top, Width, Height}, ScreenWidth, ScreenHeight);
+  ScreenRect monitors[16];
+  size_t count = ListMonitors(monitors, sizeof monitors / sizeof monitors[0]);
+  Placement p = ClampPlacement({Left, Top, Width, Height}, monitors, count);
   Left = p.Left;
   Top = p.Top;
   Width = p.Width;
@@ -79,6 +86,8 @@ bool ClockApp::CreateMainWindow() {
   Window = CreateWindowExA(styles.ExStyle, kWindowClass, kAppName, styles.Style & ~WS_VISIBLE,
                            Left, Top, Width, Height, nullptr, nullptr, Instance, nullptr);
   if (!Window) return false;
+  // A window placed on a monitor of another scale has that monitor's DPI.
+  AdoptDpi(Window, WindowDpi(Window));
   ApplyLayeredKey(Window);
 
   Font.AttachWindow(Window);

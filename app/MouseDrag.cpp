@@ -1,6 +1,7 @@
 #include "app/MouseDrag.h"
 #include "app/ClockApp.h"
 #include "app/Globals.h"
+#include "app/WindowDpi.h"
 #include "app/rules/DragRules.h"
 
 MouseDrag::MouseDrag(HWND owner)
@@ -34,7 +35,8 @@ bool MouseDrag::TrackDrag(HWND hwnd, WPARAM keys, LPARAM) {
 
   bool firstStep = capture == nullptr;
   if (firstStep) {
-    if (!LeftDeadZone(StartCursor.x, StartCursor.y, pt.x, pt.y)) return false;
+    int deadZone = ClockScale().ToPixels(kDragDeadZone);
+    if (!LeftDeadZone(StartCursor.x, StartCursor.y, pt.x, pt.y, deadZone)) return false;
     SetCapture(hwnd);
   } else if (capture != Owner) {
     return false;

@@ -1,6 +1,7 @@
 #include "settings/SettingsStore.h"
 #include "app/ClockApp.h"
 #include "app/Globals.h"
+#include "app/rules/DpiScale.h"
 #include "settings/RegistrySubKey.h"
 #include "settings/rules/SettingsLayout.h"
 
@@ -10,11 +11,12 @@ const char* SubkeyName(Subkey where) {
   return where == Subkey::Settings ? kSettingsSubkey : kTimerSubkey;
 }
 
+// A value that is absent keeps what `into` holds: the default.
 void ReadValue(RegistrySubKey& sub, const SettingRow& row, StoredSettings& into) {
   if (row.Kind == ValueKind::Text) {
     sub.ReadString(row.Name, into.*row.Text, kTextCapacity, row.DefaultText);
   } else {
-    DWORD v = sub.ReadDword(row.Name, row.DefaultNumber);
+    DWORD v = sub.ReadDword(row.Name, into.*row.Number);
     into.*row.Number = row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v;
   }
 }
@@ -64,7 +66,8 @@ StoredSettings Capture() {
   s.OnBorder = Bit(f.Has(OnBorder));
   s.OnTransparent = Bit(f.Has(OnTransparent));
   CopyText(s.FontName, a.Font.LogFont.lfFaceName);
-  s.FontSize = uint32_t(a.Font.LogFont.lfHeight);
+  // Stored as the 96-DPI figure, so that it means the same at every scale.
+  s.FontSize = uint32_t(DpiScale(a.Dpi).ToFigure(a.Font.LogFont.lfHeight));
   s.FontColor = a.Font.FontColor();
   s.FontBold = Bit(a.Font.FontBold);
   s.FontItalic = Bit(a.Font.FontItalic);
@@ -103,7 +106,7 @@ void Apply(const StoredSettings& s) {
   a.Flags.SetFlag(OnBorder, s.OnBorder != 0);
   a.Flags.SetFlag(OnTransparent, s.OnTransparent != 0);
   a.Font.SetFaceName(s.FontName);
-  a.Font.LogFont.lfHeight = LONG(int32_t(s.FontSize));
+  a.Font.LogFont.lfHeight = LONG(DpiScale(a.Dpi).ToPixels(int32_t(s.FontSize)));
   a.Font.SetFontColor(s.FontColor);
   a.Font.FontBold = s.FontBold != 0;
   a.Font.FontItalic = s.FontItalic != 0;
@@ -134,6 +137,11 @@ void Apply(const StoredSettings& s) {
 
 void LoadSettings() {
   StoredSettings s = DefaultSettings();
+  // The default window is a 96-DPI figure; a stored one is in the screen
+  // pixels that Windows reported, and is taken as it is.
+  const DpiScale scale(App->Dpi);
+  s.Width = uint32_t(scale.ToPixels(int32_t(s.Width)));
+  s.Height = uint32_t(scale.ToPixels(int32_t(s.Height)));
   size_t count = 0;
   const SettingRow* table = SettingsTable(&count);
   RegistryKey key(kSettingsKeyPath);
