@@ -13,13 +13,6 @@ BLUE=0000ff
 CLOCK_LEFT=454
 CLOCK_TOP=362
 
-# A POSIX zone in which the local time is now $1 (HH:MM:SS).
-zone_for() {
-  local target=$((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2}))
-  local utc=$(($(date -u +%s) % 86400))
-  local offset=$(((utc - target + 86400) % 86400))
-  printf 'TVR+%d:%02d:%02d' $((offset / 3600)) $((offset % 3600 / 60)) $((offset % 60))
-}
 local_time() { TZ="$ZONE" date +%H:%M:%S; }
 seconds_of() { echo $((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2})); }
 local_seconds() { seconds_of "$(local_time)"; }
