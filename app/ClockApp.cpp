@@ -4,7 +4,9 @@
 #include "app/ClockSettings.h"
 #include "app/Globals.h"
 #include "app/MainWindow.h"
+#include "app/MonitorList.h"
 #include "app/MouseDrag.h"
+#include "app/WindowDpi.h"
 #include "app/rules/WindowLayout.h"
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
@@ -16,7 +18,7 @@ const char kWindowClass[] = "ZephTivora";
 
 ClockApp::ClockApp(HINSTANCE instance, HINSTANCE prevInstance, int showCommand)
     : OnToolTip(false), Instance(instance), Window(nullptr), Left(0), Top(0), Width(0),
-      Height(0), Drag(nullptr), Analog(nullptr), Digital(nullptr),
+      Height(0), Dpi(DpiScale::kDesignDpi), Drag(nullptr), Analog(nullptr), Digital(nullptr),
       PrevInstance(prevInstance), ShowCommand(showCommand) {
   Bitmap[0] = '\0';
   BoundAlarms.Alarms = &Alarms;
@@ -71,9 +73,14 @@ static bool RegisterMainClass(HINSTANCE instance) {
 
 bool ClockApp::CreateMainWindow() {
   if (!PrevInstance && !RegisterMainClass(Instance)) return false;
+  // Until the window exists, the screen's DPI is the best guess at the
+  // window's; the load scales the default size and the font height by it.
+  Dpi = WindowDpi(nullptr);
   LoadSettings();
 
-  Placement p = ClampPlacement({Left, Top, Width, Height}, ScreenWidth, ScreenHeight);
+  ScreenRect monitors[16];
+  size_t count = ListMonitors(monitors, sizeof monitors / sizeof monitors[0]);
+  Placement p = ClampPlacement({Left, Top, Width, Height}, monitors, count);
   Left = p.Left;
   Top = p.Top;
   Width = p.Width;
@@ -89,6 +96,8 @@ bool ClockApp::CreateMainWindow() {
   Window = CreateWindowExA(styles.ExStyle, kWindowClass, kAppName, styles.Style & ~WS_VISIBLE,
                            Left, Top, Width, Height, nullptr, nullptr, Instance, nullptr);
   if (!Window) return false;
+  // A window placed on a monitor of another scale has that monitor's DPI.
+  AdoptDpi(Window, WindowDpi(Window));
   ApplyLayering(Window);   // the floating digits' first picture, before the window shows
 
   Font.AttachWindow(Window);

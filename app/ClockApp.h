@@ -20,6 +20,7 @@ public:
   FontSetup Font;
   AlarmSettings Alarms;
   int Left, Top, Width, Height;   // as loaded and clamped; the reference for saving
+  int Dpi;                   // the DPI that the pixel sizes held here (the font height) are for
   MouseDrag* Drag;           // a left-button press in progress
   ClockPainter* Analog;      // exists exactly while the face is analog
   DigitalFace* Digital;      // exists exactly while the face is digital

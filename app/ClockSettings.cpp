@@ -1,6 +1,7 @@
 #include "app/ClockSettings.h"
 #include "app/ClockApp.h"
 #include "app/Globals.h"
+#include "app/rules/DpiScale.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -27,7 +28,8 @@ StoredSettings Capture() {
   s.OnBorder = Bit(f.Has(OnBorder));
   s.OnTransparent = Bit(f.Has(OnTransparent));
   CopyText(s.FontName, a.Font.LogFont.lfFaceName);
-  s.FontSize = uint32_t(a.Font.LogFont.lfHeight);
+  // Stored as the 96-DPI figure, so that it means the same at every scale.
+  s.FontSize = uint32_t(DpiScale(a.Dpi).ToFigure(a.Font.LogFont.lfHeight));
   s.FontColor = a.Font.FontColor();
   s.FontBold = Bit(a.Font.FontBold);
   s.FontItalic = Bit(a.Font.FontItalic);
@@ -66,7 +68,7 @@ void Apply(const StoredSettings& s) {
   a.Flags.SetFlag(OnBorder, s.OnBorder != 0);
   a.Flags.SetFlag(OnTransparent, s.OnTransparent != 0);
   a.Font.SetFaceName(s.FontName);
-  a.Font.LogFont.lfHeight = LONG(int32_t(s.FontSize));
+  a.Font.LogFont.lfHeight = LONG(DpiScale(a.Dpi).ToPixels(int32_t(s.FontSize)));
   a.Font.SetFontColor(s.FontColor);
   a.Font.FontBold = s.FontBold != 0;
   a.Font.FontItalic = s.FontItalic != 0;
@@ -95,7 +97,15 @@ void Apply(const StoredSettings& s) {
 
 }  // namespace
 
-void LoadSettings() { Apply(ReadStoredSettings()); }
+void LoadSettings() {
+  StoredSettings defaults = DefaultSettings();
+  // The default window is a 96-DPI figure; a stored one is in the screen
+  // pixels that Windows reported, and is taken as it is.
+  const DpiScale scale(App->Dpi);
+  defaults.Width = uint32_t(scale.ToPixels(int32_t(defaults.Width)));
+  defaults.Height = uint32_t(scale.ToPixels(int32_t(defaults.Height)));
+  Apply(ReadStoredSettings(defaults));
+}
 
 bool SaveWindowPlacement(HWND window) {
   RECT r;

@@ -3,6 +3,7 @@
 #include "app/ClockApp.h"
 #include "app/Globals.h"
 #include "app/MainWindow.h"
+#include "app/WindowDpi.h"
 #include "app/rules/SwitchRules.h"
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
@@ -193,9 +194,10 @@ void FitWindowToText(HWND hwnd, const RECT& rect, bool fitWidth, bool fitHeight)
   RECT w;
   GetWindowRect(hwnd, &w);
   const int extra = App->Flags.Has(OnCaption) ? CaptionHeight : 0;
-  const int width = fitWidth ? rect.right - rect.left + 32 : w.right - w.left;
+  const DpiScale scale = ClockScale();
+  const int width = fitWidth ? rect.right - rect.left + scale.ToPixels(32) : w.right - w.left;
   int height = fitHeight ? rect.bottom - rect.top : w.bottom - w.top;
-  if (extra > 0) height += extra + 8;
+  if (extra > 0) height += extra + scale.ToPixels(8);
   if (App->Flags.Has(OnTransparent)) {
     SetWindowPos(hwnd, HWND_BOTTOM, w.left, w.top, width, height,
                  SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);

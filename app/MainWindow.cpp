@@ -6,6 +6,7 @@
 #include "app/DisplaySwitches.h"
 #include "app/Globals.h"
 #include "app/MouseDrag.h"
+#include "app/WindowDpi.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "app/ClockSettings.h"
@@ -144,6 +145,7 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
       if (wParam) OnClose(hwnd);
       break;
     case WM_TIMECHANGE: RefreshWindow(hwnd); break;
+    case WM_DPICHANGED: OnDpiChanged(hwnd, wParam, lParam); return 0;
     case WM_NOTIFY: OnToolTipText(lParam); break;
     case WM_CONTEXTMENU: return ShowContextMenu(hwnd, message, wParam, lParam);
     case WM_COMMAND: return OnCommand(hwnd, message, wParam, lParam);

@@ -1,6 +1,7 @@
 #include "app/MouseDrag.h"
 #include "app/ClockApp.h"
 #include "app/Globals.h"
+#include "app/WindowDpi.h"
 #include "app/rules/DragRules.h"
 
 MouseDrag::MouseDrag(HWND owner)
@@ -45,7 +46,8 @@ bool MouseDrag::TrackDrag(HWND hwnd, WPARAM keys, LPARAM) {
   if (capture != Owner) return false;
   const bool firstStep = !Dragging;
   if (firstStep) {
-    if (!LeftDeadZone(StartCursor.x, StartCursor.y, pt.x, pt.y)) return false;
+    const int deadZone = ClockScale().ToPixels(kDragDeadZone);
+    if (!LeftDeadZone(StartCursor.x, StartCursor.y, pt.x, pt.y, deadZone)) return false;
     Dragging = true;
   }
 

@@ -1,6 +1,7 @@
 #include "face/FontSetup.h"
 #include "app/ClockApp.h"
 #include "app/Globals.h"
+#include "app/WindowDpi.h"
 #include "timer/rules/AlarmSettings.h"
 
 FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
@@ -8,7 +9,7 @@ FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   StyleName[0] = '\0';
   ZeroMemory(CustomColors, sizeof CustomColors);
 
-  LogFont.lfHeight = 22;
+  LogFont.lfHeight = DpiScale(WindowDpi(nullptr)).ToPixels(22);
   lstrcpyA(LogFont.lfFaceName, "Arial");
   LogFont.lfCharSet = SHIFTJIS_CHARSET;
   ApplyStyleSwitches();

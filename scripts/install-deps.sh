@@ -17,6 +17,7 @@ PACKAGES=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xdotool imagemagick x11-utils xcompmgr
+  xserver-xorg-video-dummy x11-xserver-utils
   fonts-ipafont-gothic fonts-liberation locales
   qemu-user zip
 )

@@ -8,11 +8,12 @@ const char* SubkeyName(Subkey where) {
   return where == Subkey::Settings ? kSettingsSubkey : kTimerSubkey;
 }
 
+// A value that is absent keeps what `into` holds: the default.
 void ReadValue(RegistrySubKey& sub, const SettingRow& row, StoredSettings& into) {
   if (row.Kind == ValueKind::Text) {
     sub.ReadString(row.Name, into.*row.Text, kTextCapacity, row.DefaultText);
   } else {
-    DWORD v = sub.ReadDword(row.Name, row.DefaultNumber);
+    DWORD v = sub.ReadDword(row.Name, into.*row.Number);
     into.*row.Number = row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v;
   }
 }
@@ -25,8 +26,8 @@ bool WriteValue(RegistrySubKey& sub, const SettingRow& row, const StoredSettings
 
 }  // namespace
 
-StoredSettings ReadStoredSettings() {
-  StoredSettings s = DefaultSettings();
+StoredSettings ReadStoredSettings(const StoredSettings& defaults) {
+  StoredSettings s = defaults;
   size_t count = 0;
   const SettingRow* table = SettingsTable(&count);
   RegistryKey key(kSettingsKeyPath);

@@ -5,8 +5,9 @@
 // StoredSettings: read once at start-up, and written by group the moment it
 // changes (the placement at the end).
 
-// Every value, each missing or unreadable one with its default.
-StoredSettings ReadStoredSettings();
+// Every value; a missing or unreadable number keeps its value in `defaults`,
+// a missing text takes the layout's default.
+StoredSettings ReadStoredSettings(const StoredSettings& defaults);
 
 // Writes the given values of one subkey from `from`. Each write is tried
 // whatever became of the one before; false when any failed.

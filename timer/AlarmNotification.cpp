@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <mmsystem.h>
+#include "app/WindowDpi.h"
 #include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
@@ -70,10 +71,11 @@ void OnPaint(HWND dialog) {
   // Without memory for the font the texts still appear, in the dialog's font.
   LOGFONTA* logFont = static_cast<LOGFONTA*>(LocalAlloc(LPTR, sizeof(LOGFONTA)));
   HFONT font = nullptr;
+  const DpiScale scale(WindowDpi(dialog));
   if (logFont) {
     lstrcpynA(logFont->lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
     logFont->lfCharSet = SHIFTJIS_CHARSET;
-    logFont->lfHeight = 50;
+    logFont->lfHeight = scale.ToPixels(50);
     font = CreateFontIndirectA(logFont);
   }
   HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
@@ -87,7 +89,7 @@ void OnPaint(HWND dialog) {
   shown.Minute = Tick.TickTime.wMinute;
   char time[16];
   size_t length = FormatClockText(shown, false, time);
-  TextOutA(dc, client.right / 6, 7, time, int(length));
+  TextOutA(dc, client.right / 6, scale.ToPixels(7), time, int(length));
   client.top = client.bottom / 3;
   DrawTextA(dc, Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);
 

@@ -1,13 +1,59 @@
 #include "app/rules/WindowLayout.h"
 
-Placement ClampPlacement(Placement p, int32_t screenWidth, int32_t screenHeight) {
+namespace {
+
+// 64-bit throughout: a stored Left near INT32_MAX must not wrap round.
+int64_t Right(const Placement& p) { return int64_t(p.Left) + p.Width; }
+int64_t Bottom(const Placement& p) { return int64_t(p.Top) + p.Height; }
+
+// The length that [a0, a1) and [b0, b1) share, or minus the gap between them.
+int64_t Shared(int64_t a0, int64_t a1, int64_t b0, int64_t b1) {
+  return (a1 < b1 ? a1 : b1) - (a0 > b0 ? a0 : b0);
+}
+
+}  // namespace
+
+size_t MonitorFor(Placement p, const ScreenRect* monitors, size_t count) {
+  size_t best = 0;
+  int64_t bestArea = 0;
+  double bestGap = -1;
+  for (size_t i = 0; i < count; ++i) {
+    const ScreenRect& m = monitors[i];
+    int64_t across = Shared(p.Left, Right(p), m.Left, m.Right);
+    int64_t down = Shared(p.Top, Bottom(p), m.Top, m.Bottom);
+    if (across > 0 && down > 0) {
+      // Each side is below 2^33, so the area fits.
+      if (across * down > bestArea) {
+        bestArea = across * down;
+        best = i;
+      }
+    } else if (bestArea == 0) {
+      // Apart: the squared distance between the two rectangles.
+      double gx = across < 0 ? double(-across) : 0.0;
+      double gy = down < 0 ? double(-down) : 0.0;
+      double gap = gx * gx + gy * gy;
+      if (bestGap < 0 || gap < bestGap) {
+        bestGap = gap;
+        best = i;
+      }
+    }
+  }
+  return best;
+}
+
+Placement ClampPlacement(Placement p, const ScreenRect* monitors, size_t count) {
   if (p.Width < 16) p.Width = 16;
   if (p.Height < 16) p.Height = 16;
-  // 64-bit sums: a stored Left near INT32_MAX must not wrap round.
-  if (int64_t(p.Left) + p.Width > screenWidth) p.Left = screenWidth - p.Width;
-  if (int64_t(p.Top) + p.Height > screenHeight) p.Top = screenHeight - p.Height;
-  if (p.Left < 0) p.Left = 0;
-  if (p.Top < 0) p.Top = 0;
+  if (count == 0) return p;
+  const ScreenRect& m = monitors[MonitorFor(p, monitors, count)];
+  int64_t left = p.Left;
+  int64_t top = p.Top;
+  if (left + p.Width > m.Right) left = int64_t(m.Right) - p.Width;
+  if (top + p.Height > m.Bottom) top = int64_t(m.Bottom) - p.Height;
+  if (left < m.Left) left = m.Left;
+  if (top < m.Top) top = m.Top;
+  p.Left = int32_t(left);
+  p.Top = int32_t(top);
   return p;
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include "app/rules/DisplayFlags.h"
 
@@ -6,10 +7,21 @@ struct Placement {
   int32_t Left, Top, Width, Height;
 };
 
-// Makes a stored placement usable on the primary screen: at least 16 x 16,
-// right and bottom edges moved back onto the screen, then never left of or
-// above the origin.
-Placement ClampPlacement(Placement stored, int32_t screenWidth, int32_t screenHeight);
+// One monitor's rectangle in screen coordinates (right and bottom exclusive);
+// monitors left of or above the primary one have negative coordinates.
+struct ScreenRect {
+  int32_t Left, Top, Right, Bottom;
+};
+
+// Makes a stored placement usable: at least 16 x 16, then kept on the
+// monitor it overlaps most (the nearest one when it overlaps none), with its
+// right and bottom edges moved back onto that monitor, then its left and top.
+// With the primary monitor alone this is the clamp to the screen's size.
+Placement ClampPlacement(Placement stored, const ScreenRect* monitors, size_t count);
+
+// The index of the monitor that the placement overlaps most, or of the
+// nearest when it overlaps none; the first of equals. 0 when there are none.
+size_t MonitorFor(Placement p, const ScreenRect* monitors, size_t count);
 
 struct StyleWords {
   uint32_t Style;

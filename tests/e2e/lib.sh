@@ -97,6 +97,15 @@ stop_clock() {
 }
 trap 'stop_clock' EXIT
 
+# A POSIX zone in which the local time is now $1 (HH:MM:SS), for TZ:
+# Wine takes its local time from it.
+zone_for() {
+  local target=$((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2}))
+  local utc=$(($(date -u +%s) % 86400))
+  local offset=$(((utc - target + 86400) % 86400))
+  printf 'TVR+%d:%02d:%02d' $((offset / 3600)) $((offset % 3600 / 60)) $((offset % 60))
+}
+
 # Geometry of the clock window: sets WIN_X WIN_Y WIN_W WIN_H.
 window_geometry() {
   local info

@@ -14,13 +14,6 @@ BLUE=0000ff
 CLOCK_LEFT=454
 CLOCK_TOP=362
 
-# A POSIX zone in which the local time is now $1 (HH:MM:SS).
-zone_for() {
-  local target=$((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2}))
-  local utc=$(($(date -u +%s) % 86400))
-  local offset=$(((utc - target + 86400) % 86400))
-  printf 'TVR+%d:%02d:%02d' $((offset / 3600)) $((offset % 3600 / 60)) $((offset % 60))
-}
 local_time() { TZ="$ZONE" date +%H:%M:%S; }
 seconds_of() { echo $((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2})); }
 local_seconds() { seconds_of "$(local_time)"; }
@@ -98,7 +91,10 @@ flick_out() {
   local x=$((WIN_X + 3)) y=$((WIN_Y + WIN_H / 2))
   FLICK_FROM="$WIN_X,$WIN_Y"
   xdotool mousemove $x $y; sleep 0.2
-  xdotool mousedown 1 mousemove $((x - 8)) $y mouseup 1
+  # The pause lets the clock take the press (and, fixed, the capture) before
+  # the flick; nothing outside can be asked for that.
+  xdotool mousedown 1; sleep 0.3
+  xdotool mousemove $((x - 8)) $y mouseup 1
   eventually moved_from "$FLICK_FROM" || true
 }
 face_shot() {  # face_shot NAME: the clock window's pixels as a PNG

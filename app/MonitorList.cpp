@@ -1,0 +1,35 @@
+#include "app/MonitorList.h"
+#include <windows.h>
+#include "app/Globals.h"
+
+namespace {
+
+struct Collected {
+  ScreenRect* Out;
+  size_t Capacity;
+  size_t Count;
+};
+
+BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+  Collected& c = *reinterpret_cast<Collected*>(data);
+  MONITORINFO info;
+  info.cbSize = sizeof info;
+  if (c.Count < c.Capacity && GetMonitorInfoA(monitor, &info)) {
+    const RECT& r = info.rcMonitor;
+    c.Out[c.Count++] = ScreenRect{r.left, r.top, r.right, r.bottom};
+  }
+  return c.Count < c.Capacity;
+}
+
+}  // namespace
+
+size_t ListMonitors(ScreenRect* out, size_t capacity) {
+  if (capacity == 0) return 0;
+  Collected c{out, capacity, 0};
+  EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&c));
+  if (c.Count == 0) {
+    out[0] = ScreenRect{0, 0, ScreenWidth, ScreenHeight};
+    c.Count = 1;
+  }
+  return c.Count;
+}

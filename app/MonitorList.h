@@ -1,0 +1,8 @@
+#pragma once
+#include <cstddef>
+#include "app/rules/WindowLayout.h"
+
+// The rectangles of the monitors that the desktop has now, in screen
+// coordinates, at most `capacity` of them. When the system names none, the
+// primary screen's size from the start-up metrics stands in. Returns the count.
+size_t ListMonitors(ScreenRect* out, size_t capacity);

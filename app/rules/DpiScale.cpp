@@ -1,0 +1,29 @@
+#include "app/rules/DpiScale.h"
+#include <cstdint>
+
+int32_t MulDivRounded(int32_t value, int32_t numerator, int32_t denominator) {
+  if (denominator == 0) return 0;
+  int64_t product = int64_t(value) * numerator;
+  int64_t den = denominator;
+  if (den < 0) {
+    product = -product;
+    den = -den;
+  }
+  int64_t half = den / 2;
+  int64_t q = product >= 0 ? (product + half) / den : -((-product + half) / den);
+  if (q > INT32_MAX) return INT32_MAX;
+  if (q < INT32_MIN) return INT32_MIN;
+  return int32_t(q);
+}
+
+int32_t DpiScale::ToPixels(int32_t figure) const {
+  return MulDivRounded(figure, Dpi, kDesignDpi);
+}
+
+int32_t DpiScale::ToFigure(int32_t pixels) const {
+  return MulDivRounded(pixels, kDesignDpi, Dpi);
+}
+
+int32_t DpiScale::FromScale(int32_t pixels, DpiScale from) const {
+  return ToPixels(from.ToFigure(pixels));
+}

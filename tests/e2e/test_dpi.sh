@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The clock at a display scale of 150 % (LogPixels 144, which Wine reads when
+# a program starts): the default window is 174 x 68, and the digits and the
+# alarm notification's text are drawn 1.5 times as tall as at 96 DPI. The
+# scale is put back to 96 however the test ends: the other tests share the
+# prefix.
+source "$(dirname "$0")/lib.sh"
+
+DPI_KEY='HKCU\Control Panel\Desktop'
+set_dpi() { reg_add "$DPI_KEY" LogPixels REG_DWORD "$1"; }
+trap 'stop_clock; set_dpi 96' EXIT
+
+# The height of the red ink in a screenshot (the clock's text is red).
+ink_height() {
+  local box; box="$(convert "$1" -fuzz 25% -fill black +opaque '#ff0000' -format '%@' info:)"
+  box="${box#*x}"
+  echo "${box%%+*}"
+}
+
+# ratio_is_1_5 WHAT H96 H144: 144-DPI ink 1.4 to 1.6 times the 96-DPI ink.
+ratio_is_1_5() {
+  local percent=$(( $3 * 100 / $2 ))
+  [ "$2" -gt 10 ] && [ $percent -ge 140 ] && [ $percent -le 160 ] ||
+    fail "$1: ink $2 px at 96 DPI, $3 px at 144 DPI ($percent %)"
+  echo "$1: ink $2 px at 96 DPI, $3 px at 144 DPI"
+}
+
+# The notification of an alarm due two seconds after the start, shown as a
+# screenshot; no message, so that only the time is drawn in red.
+notice_shot() {
+  reset_registry
+  reg_set Timer OnTimer 1
+  reg_set Timer On1 1
+  reg_set_sz Timer Alarm1 07:30
+  reg_set_sz Timer Msg1 " "
+  reg_set Timer AlarmCount 3
+  reg_set Timer OnAutoDelete 1
+  TZ="$(zone_for 07:29:58)" start_clock
+  local id; id="$(await_window 80 --onlyvisible --name '^Tivora$')"
+  [ -n "$id" ] || fail "no notification at $1 DPI (screenshot $(screenshot "dpi-$1-no-notice"))"
+  sleep 0.5
+  screenshot "dpi-$1-notice" "$id"
+  stop_clock
+}
+
+clock_shot() {  # clock_shot DPI: the default clock's window, as a screenshot
+  reset_registry
+  start_clock
+  window_geometry
+  screenshot "dpi-$1-clock" "$CLOCK_WIN"
+  stop_clock
+}
+
+set_dpi 96
+clock96="$(clock_shot 96)"
+notice96="$(notice_shot 96)"
+
+set_dpi 144
+reset_registry
+start_clock
+window_geometry
+(( WIN_W >= 173 && WIN_W <= 175 && WIN_H >= 67 && WIN_H <= 69 )) ||
+  fail "the default window at 144 DPI is ${WIN_W}x$WIN_H, not 174x68"
+stop_clock
+pass "the default window at 144 DPI is ${WIN_W}x$WIN_H"
+
+clock144="$(clock_shot 144)"
+convert "$clock96" "$clock144" -background black -gravity center +append "$SHOTS/dpi-clock-96-144.png"
+ratio_is_1_5 "the digits" "$(ink_height "$clock96")" "$(ink_height "$clock144")"
+pass "the digits at 144 DPI are 1.5 times as tall ($SHOTS/dpi-clock-96-144.png)"
+
+notice144="$(notice_shot 144)"
+convert "$notice96" "$notice144" -background black -gravity center +append \
+  "$SHOTS/dpi-notice-96-144.png"
+ratio_is_1_5 "the notification's time" "$(ink_height "$notice96")" "$(ink_height "$notice144")"
+pass "the notification's text at 144 DPI is 1.5 times as tall ($SHOTS/dpi-notice-96-144.png)"

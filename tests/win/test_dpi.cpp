@@ -1,0 +1,66 @@
+#include <windows.h>
+#include <gtest/gtest.h>
+#include "app/DisplaySwitches.h"
+#include "app/MonitorList.h"
+#include "app/WindowDpi.h"
+#include "face/DigitalFace.h"
+#include "app/ClockSettings.h"
+#include "tests/win/ClockWindowFixture.h"
+
+namespace {
+
+RECT WindowRect(HWND w) {
+  RECT r;
+  GetWindowRect(w, &r);
+  return r;
+}
+
+int ScreenLogPixels() {
+  HDC screen = GetDC(nullptr);
+  int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  return dpi;
+}
+
+void ChangeDpi(HWND clock, int dpi, RECT suggested) {
+  SendMessageA(clock, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+}  // namespace
+
+TEST_F(ClockWindowTest, ADpiChangeTakesTheSuggestedRectangleAndScalesTheFontButNotItsStoredSize) {
+  OpenClock(OnBorder);
+  ASSERT_EQ(App->Dpi, ScreenLogPixels());
+  ASSERT_EQ(App->Dpi, 96);   // the test prefix's scale, at which the design's figures hold
+  EXPECT_EQ(App->Font.LogFont.lfHeight, 37);
+
+  ChangeDpi(Clock, 144, RECT{200, 150, 374, 218});
+  RECT r = WindowRect(Clock);
+  EXPECT_EQ(r.left, 200);
+  EXPECT_EQ(r.top, 150);
+  EXPECT_EQ(r.right - r.left, 174);
+  EXPECT_EQ(r.bottom - r.top, 68);
+  EXPECT_EQ(App->Font.LogFont.lfHeight, 56);
+  // The redraw has made the face's font afresh, at the new height.
+  ASSERT_NE(App->Digital, nullptr);
+  ASSERT_NE(App->Digital->FontSpec, nullptr);
+  EXPECT_EQ(App->Digital->FontSpec->lfHeight, 56);
+  SaveFontSettings();
+  EXPECT_EQ(Stored("FontSize"), 37);
+
+  // The fit's margin of 32 is a 96-DPI figure too.
+  FitWindowToText(Clock, RECT{0, 0, 100, 50}, true, true);
+  EXPECT_EQ(WindowRect(Clock).right - WindowRect(Clock).left, 148);
+
+  ChangeDpi(Clock, 96, RECT{200, 150, 316, 195});
+  EXPECT_EQ(App->Font.LogFont.lfHeight, 37);
+}
+
+TEST(MonitorList, TheOneMonitorHereIsTheWholeScreen) {
+  ScreenRect monitors[4];
+  ASSERT_EQ(ListMonitors(monitors, 4), 1u);
+  EXPECT_EQ(monitors[0].Left, 0);
+  EXPECT_EQ(monitors[0].Top, 0);
+  EXPECT_EQ(monitors[0].Right, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(monitors[0].Bottom, GetSystemMetrics(SM_CYSCREEN));
+}
