@@ -85,12 +85,22 @@ start_clock() {
   sleep "${SETTLE:-0.7}"
 }
 
+# wait_for_exit: true once the clock's process has ended, asked every tenth
+# of a second for up to 5 s.
+wait_for_exit() {
+  for _ in $(seq 50); do
+    kill -0 "$CLOCK_PID" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
 # Ends the clock the way closing its window does: taskkill without /f posts
 # WM_CLOSE to the program's windows. Then waits for the process.
 stop_clock() {
   if [ -n "$CLOCK_PID" ] && kill -0 "$CLOCK_PID" 2>/dev/null; then
     wine_cmd taskkill /im "$(basename "$EXE")" >/dev/null 2>&1 || true
-    for _ in $(seq 50); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
+    wait_for_exit || true
     kill "$CLOCK_PID" 2>/dev/null || true
   fi
   CLOCK_PID=""
@@ -107,6 +117,18 @@ window_geometry() {
 }
 
 window_title() { xdotool getwindowname "${1:-$CLOCK_WIN}"; }
+
+# tz_at HH:MM:SS -> a POSIX TZ whose local time is that time now (seconds
+# offsets are honoured by Wine and date alike).
+tz_at() {
+  local want now off sign=+
+  want=$(( 10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2} ))
+  now=$(( $(date -u +%s) % 86400 ))
+  off=$(( ((now - want) % 86400 + 86400) % 86400 ))
+  (( off > 43200 )) && off=$(( off - 86400 ))
+  (( off < 0 )) && { sign=-; off=$(( -off )); }
+  printf 'XXX%s%02d:%02d:%02d\n' "$sign" $(( off / 3600 )) $(( off / 60 % 60 )) $(( off % 60 ))
+}
 
 # screenshot NAME [window]: the whole screen, or one window, as a PNG.
 screenshot() {

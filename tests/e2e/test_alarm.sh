@@ -14,13 +14,6 @@ BLUE=0000ff
 CLOCK_LEFT=454
 CLOCK_TOP=362
 
-# A POSIX zone in which the local time is now $1 (HH:MM:SS).
-zone_for() {
-  local target=$((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2}))
-  local utc=$(($(date -u +%s) % 86400))
-  local offset=$(((utc - target + 86400) % 86400))
-  printf 'TVR+%d:%02d:%02d' $((offset / 3600)) $((offset % 3600 / 60)) $((offset % 60))
-}
 local_time() { TZ="$ZONE" date +%H:%M:%S; }
 seconds_of() { echo $((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2})); }
 local_seconds() { seconds_of "$(local_time)"; }
@@ -139,7 +132,7 @@ relay_beeps
 # --- The alarm in the first seconds of its minute, after a flick ----------------
 alarm_settings
 reg_set Settings OnSecond 1
-ZONE="$(zone_for 07:29:51)"
+ZONE="$(tz_at 07:29:51)"
 start_traced_clock
 window_geometry
 [ "$WIN_X,$WIN_Y" = "$CLOCK_LEFT,$CLOCK_TOP" ] || fail "the clock is at $WIN_X,$WIN_Y"
@@ -170,7 +163,7 @@ pass "07:30 alarm after a flick: face ticking, notice over the clock at $NOTICE_
 
 # --- The pop-up menu held open over 07:30:00 to 07:30:03 ------------------------
 alarm_settings
-ZONE="$(zone_for 07:29:55)"
+ZONE="$(tz_at 07:29:55)"
 start_traced_clock
 wait_until 07:29:58
 window_geometry "$CLOCK_WIN"

@@ -71,8 +71,7 @@ drag 40 30
 window_geometry
 moved_x=$WIN_X moved_y=$WIN_Y
 choose x 0.2
-for _ in $(seq 50); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$CLOCK_PID" 2>/dev/null && fail "終了(&X) did not end the program"
+wait_for_exit || fail "終了(&X) did not end the program"
 CLOCK_PID=""
 eventually dword_is Settings Left "$moved_x" || fail "Left at exit: $(reg_get Settings Left)"
 eventually dword_is Settings Top "$moved_y" || fail "Top at exit: $(reg_get Settings Top)"
