@@ -36,8 +36,9 @@ start_backdrop() {
   xmessage -geometry 400x300+20+20 -bg "#$BACKDROP_COLOUR" -fg "#$BACKDROP_COLOUR" \
     -buttons "" " " >/dev/null 2>&1 &
   BACKDROP_PID=$!
-  sleep 0.5
+  eventually backdrop_shown || fail "the window behind the clock did not show"
 }
+backdrop_shown() { [ "$(pixel 104 104)" = "$BACKDROP_COLOUR" ]; }
 stop_backdrop() {
   [ -n "$BACKDROP_PID" ] && kill "$BACKDROP_PID" 2>/dev/null || true
   BACKDROP_PID=""

@@ -76,14 +76,57 @@ await_window() {
 }
 
 # Starts the clock (extra environment may be passed as NAME=value before
-# the call, e.g. TZ) and waits for its window; CLOCK_WIN holds its X id.
+# the call, e.g. TZ) and waits until its window is drawn; CLOCK_WIN holds
+# its X id.
 start_clock() {
+  launch_clock
+  await_clock 100 --name '^Tivora'
+}
+
+# Starts the exe in the background. The screen is kept as it was before, so
+# that await_clock can tell when the window has been drawn over it.
+launch_clock() {
+  keep_screen
   "$TIVORA_WINE" "$EXE" >/dev/null 2>&1 &
   CLOCK_PID=$!
-  CLOCK_WIN="$(await_window 100 --name '^Tivora')"
-  [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear"
-  sleep "${SETTLE:-0.7}"
 }
+
+# await_clock TRIES SEARCH...: sets CLOCK_WIN once await_window finds the
+# window, then waits until its face is drawn.
+await_clock() {
+  CLOCK_WIN="$(await_window "$@")"
+  [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear"
+  drawn_since_kept "$CLOCK_WIN" || fail "the clock window was not drawn"
+}
+
+# The screen as it is now, to compare with once a window has opened.
+keep_screen() { import -window root "$SHOTS/kept-screen.png"; }
+
+# drawn_since_kept ID: waits until the window's area on the screen differs
+# from the kept screen and shows the same picture twice running: a new
+# window can be mapped a moment before the program has drawn into it, and
+# it then shows what lay behind it.
+drawn_since_kept() {
+  DRAWN_LAST=""
+  eventually area_drawn "$1"
+}
+area_drawn() {
+  local area now
+  window_geometry "$1" 2>/dev/null
+  [ -n "$WIN_W" ] || return 1
+  area="${WIN_W}x$WIN_H+$WIN_X+$WIN_Y"
+  now="$(import -window root -crop "$area" -depth 8 rgb:- 2>/dev/null | md5sum)"
+  if [ "$now" = "$DRAWN_LAST" ] &&
+    [ "$now" != "$(convert "$SHOTS/kept-screen.png" -crop "$area" -depth 8 rgb:- | md5sum)" ]; then
+    return 0
+  fi
+  DRAWN_LAST="$now"
+  return 1
+}
+
+# True while the X window ID is shown.
+shown() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+not_shown() { ! shown "$1"; }
 
 # wait_for_exit: true once the clock's process has ended, asked every tenth
 # of a second for up to 5 s.
@@ -151,6 +194,9 @@ drag() {
   window_geometry
   local x="${3:-$((WIN_X + WIN_W / 2))}" y="${4:-$((WIN_Y + WIN_H / 2))}" steps=6 i
   local from="$WIN_X,$WIN_Y"
+  # The pauses keep the press, each move and the release apart, so that the
+  # program reads them as the separate events of a hand's drag; nothing on
+  # the screen shows that it has read one.
   xdotool mousemove "$x" "$y"; sleep 0.2
   xdotool mousedown 1; sleep 0.2
   for i in $(seq 1 $steps); do
