@@ -74,7 +74,7 @@ reset_registry
 start_clock
 drag 40 20
 probe endsession 0
-sleep 1
+sleep 1  # the clock must stay and save nothing: no effect to wait for
 kill -0 "$CLOCK_PID" 2>/dev/null || fail "WM_ENDSESSION FALSE closed the clock"
 [ -z "$(reg_get Settings Left)" ] || fail "WM_ENDSESSION FALSE saved the placement"
 probe endsession 1
