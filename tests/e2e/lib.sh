@@ -84,8 +84,10 @@ start_clock() {
 }
 
 # Starts the exe in the background. The screen is kept as it was before, so
-# that await_clock can tell when the window has been drawn over it.
+# that await_clock can tell when the window has been drawn over it; a
+# clock that has just ended must have left the screen first.
 launch_clock() {
+  eventually no_clock_shown || fail "a window of the last clock is still shown"
   keep_screen
   "$TIVORA_WINE" "$EXE" >/dev/null 2>&1 &
   CLOCK_PID=$!
@@ -99,6 +101,7 @@ await_clock() {
   drawn_since_kept "$CLOCK_WIN" || fail "the clock window was not drawn"
 }
 
+no_clock_shown() { [ -z "$(xdotool search --onlyvisible --class '^tivora\.exe$' 2>/dev/null || true)" ]; }
 # The screen as it is now, to compare with once a window has opened.
 keep_screen() { import -window root "$SHOTS/kept-screen.png"; }
 
