@@ -1,21 +1,9 @@
-# Helpers of the face and title tests (sourced after lib.sh): local times
-# set through TZ, the expected digits drawn by the same Wine, a window
-# behind the clock, and pixel lookups in one screenshot.
+# Helpers of the face and title tests (sourced after lib.sh): the expected
+# digits drawn by the same Wine, a window behind the clock, and pixel
+# lookups in one screenshot.
 FACETEXT="$(dirname "$EXE")/tivora_facetext.exe"
 BACKDROP_PID=""
 BACKDROP_COLOUR=3366aa
-
-# tz_at HH:MM:SS -> a POSIX TZ whose local time is that time now (seconds
-# offsets are honoured by Wine and date alike).
-tz_at() {
-  local want now off sign=+
-  want=$(( 10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2} ))
-  now=$(( $(date -u +%s) % 86400 ))
-  off=$(( ((now - want) % 86400 + 86400) % 86400 ))
-  (( off > 43200 )) && off=$(( off - 86400 ))
-  (( off < 0 )) && { sign=-; off=$(( -off )); }
-  printf 'XXX%s%02d:%02d:%02d\n' "$sign" $(( off / 3600 )) $(( off / 60 % 60 )) $(( off % 60 ))
-}
 
 # The client area's screen rectangle: sets CL_X CL_Y CL_W CL_H. Without a
 # caption the frame is the same on every side.
@@ -48,8 +36,9 @@ start_backdrop() {
   xmessage -geometry 400x300+20+20 -bg "#$BACKDROP_COLOUR" -fg "#$BACKDROP_COLOUR" \
     -buttons "" " " >/dev/null 2>&1 &
   BACKDROP_PID=$!
-  sleep 0.5
+  eventually backdrop_shown || fail "the window behind the clock did not show"
 }
+backdrop_shown() { [ "$(pixel 104 104)" = "$BACKDROP_COLOUR" ]; }
 stop_backdrop() {
   [ -n "$BACKDROP_PID" ] && kill "$BACKDROP_PID" 2>/dev/null || true
   BACKDROP_PID=""

@@ -76,13 +76,69 @@ await_window() {
 }
 
 # Starts the clock (extra environment may be passed as NAME=value before
-# the call, e.g. TZ) and waits for its window; CLOCK_WIN holds its X id.
+# the call, e.g. TZ) and waits until its window is drawn; CLOCK_WIN holds
+# its X id.
 start_clock() {
+  launch_clock
+  await_clock 100 --name '^Tivora'
+}
+
+# Starts the exe in the background. The screen is kept as it was before, so
+# that await_clock can tell when the window has been drawn over it; a
+# clock that has just ended must have left the screen first.
+launch_clock() {
+  eventually no_clock_shown || fail "a window of the last clock is still shown"
+  keep_screen
   "$TIVORA_WINE" "$EXE" >/dev/null 2>&1 &
   CLOCK_PID=$!
-  CLOCK_WIN="$(await_window 100 --name '^Tivora')"
+}
+
+# await_clock TRIES SEARCH...: sets CLOCK_WIN once await_window finds the
+# window, then waits until its face is drawn.
+await_clock() {
+  CLOCK_WIN="$(await_window "$@")"
   [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear"
-  sleep "${SETTLE:-0.7}"
+  drawn_since_kept "$CLOCK_WIN" || fail "the clock window was not drawn"
+}
+
+no_clock_shown() { [ -z "$(xdotool search --onlyvisible --class '^tivora\.exe$' 2>/dev/null || true)" ]; }
+# The screen as it is now, to compare with once a window has opened.
+keep_screen() { import -window root "$SHOTS/kept-screen.png"; }
+
+# drawn_since_kept ID: waits until the window's area on the screen differs
+# from the kept screen and shows the same picture twice running: a new
+# window can be mapped a moment before the program has drawn into it, and
+# it then shows what lay behind it.
+drawn_since_kept() {
+  DRAWN_LAST=""
+  eventually area_drawn "$1"
+}
+area_drawn() {
+  local area now
+  window_geometry "$1" 2>/dev/null
+  [ -n "$WIN_W" ] || return 1
+  area="${WIN_W}x$WIN_H+$WIN_X+$WIN_Y"
+  now="$(import -window root -crop "$area" -depth 8 rgb:- 2>/dev/null | md5sum)"
+  if [ "$now" = "$DRAWN_LAST" ] &&
+    [ "$now" != "$(convert "$SHOTS/kept-screen.png" -crop "$area" -depth 8 rgb:- | md5sum)" ]; then
+    return 0
+  fi
+  DRAWN_LAST="$now"
+  return 1
+}
+
+# True while the X window ID is shown.
+shown() { xwininfo -id "$1" 2>/dev/null | grep -q IsViewable; }
+not_shown() { ! shown "$1"; }
+
+# wait_for_exit: true once the clock's process has ended, asked every tenth
+# of a second for up to 5 s.
+wait_for_exit() {
+  for _ in $(seq 50); do
+    kill -0 "$CLOCK_PID" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # Ends the clock the way closing its window does: taskkill without /f posts
@@ -90,21 +146,12 @@ start_clock() {
 stop_clock() {
   if [ -n "$CLOCK_PID" ] && kill -0 "$CLOCK_PID" 2>/dev/null; then
     wine_cmd taskkill /im "$(basename "$EXE")" >/dev/null 2>&1 || true
-    for _ in $(seq 50); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
+    wait_for_exit || true
     kill "$CLOCK_PID" 2>/dev/null || true
   fi
   CLOCK_PID=""
 }
 trap 'stop_clock' EXIT
-
-# A POSIX zone in which the local time is now $1 (HH:MM:SS), for TZ:
-# Wine takes its local time from it.
-zone_for() {
-  local target=$((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2}))
-  local utc=$(($(date -u +%s) % 86400))
-  local offset=$(((utc - target + 86400) % 86400))
-  printf 'TVR+%d:%02d:%02d' $((offset / 3600)) $((offset % 3600 / 60)) $((offset % 60))
-}
 
 # Geometry of the clock window: sets WIN_X WIN_Y WIN_W WIN_H.
 window_geometry() {
@@ -122,6 +169,18 @@ window_geometry() {
 }
 
 window_title() { xdotool getwindowname "${1:-$CLOCK_WIN}"; }
+
+# tz_at HH:MM:SS -> a POSIX TZ whose local time is that time now (seconds
+# offsets are honoured by Wine and date alike).
+tz_at() {
+  local want now off sign=+
+  want=$(( 10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2} ))
+  now=$(( $(date -u +%s) % 86400 ))
+  off=$(( ((now - want) % 86400 + 86400) % 86400 ))
+  (( off > 43200 )) && off=$(( off - 86400 ))
+  (( off < 0 )) && { sign=-; off=$(( -off )); }
+  printf 'XXX%s%02d:%02d:%02d\n' "$sign" $(( off / 3600 )) $(( off / 60 % 60 )) $(( off % 60 ))
+}
 
 # screenshot NAME [window]: the whole screen, or one window, as a PNG.
 screenshot() {
@@ -144,6 +203,9 @@ drag() {
   window_geometry
   local x="${3:-$((WIN_X + WIN_W / 2))}" y="${4:-$((WIN_Y + WIN_H / 2))}" steps=6 i
   local from="$WIN_X,$WIN_Y"
+  # The pauses keep the press, each move and the release apart, so that the
+  # program reads them as the separate events of a hand's drag; nothing on
+  # the screen shows that it has read one.
   xdotool mousemove "$x" "$y"; sleep 0.2
   xdotool mousedown 1; sleep 0.2
   for i in $(seq 1 $steps); do

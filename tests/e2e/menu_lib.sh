@@ -9,22 +9,34 @@ more_windows_than() { (( $(clock_windows) > $1 )); }
 at_most_windows() { (( $(clock_windows) <= $1 )); }
 
 # open_menu [X Y]: right click inside the clock (at its centre unless
-# given: a round clock has no corners) and wait for the menu; sets MENU_X
-# MENU_Y to the click point.
+# given: a round clock has no corners) and wait until the menu is drawn;
+# sets MENU_X MENU_Y to the click point and MENU_WIN to the menu's X id.
 open_menu() {
   window_geometry
   MENU_X="${1:-$((WIN_X + WIN_W / 2))}" MENU_Y="${2:-$((WIN_Y + WIN_H / 2))}"
-  local shown; shown="$(clock_windows)"
+  local before; before="$(clock_window_ids)"
+  # The pointer must be over the clock before the button goes down.
   xdotool mousemove "$MENU_X" "$MENU_Y"; sleep 0.2
+  keep_screen
   xdotool click 3
-  eventually more_windows_than "$shown" || true
-  sleep 0.4
+  MENU_WIN=""
+  eventually new_window "$before" && MENU_WIN="$NEW_WIN"
+  [ -z "$MENU_WIN" ] || drawn_since_kept "$MENU_WIN" || true
+}
+clock_window_ids() { xdotool search --onlyvisible --class '^tivora\.exe$' 2>/dev/null | sort || true; }
+# new_window IDS: sets NEW_WIN to a shown window of the clock's process that
+# is not among IDS (one a line).
+new_window() {
+  NEW_WIN="$(comm -13 <(printf '%s\n' "$1") <(clock_window_ids) | head -1)"
+  [ -n "$NEW_WIN" ]
 }
 
-# choose KEY: opens the menu and presses the item's access key.
+# choose KEY: opens the menu, presses the item's access key and waits until
+# the menu has gone.
 choose() {
   open_menu
-  xdotool key "$1"; sleep "${2:-0.8}"
+  xdotool key "$1"
+  [ -z "$MENU_WIN" ] || eventually not_shown "$MENU_WIN" || true
 }
 
 # count_colour PNG GEOMETRY RRGGBB: pixels of exactly that colour in the area.

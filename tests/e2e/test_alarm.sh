@@ -6,6 +6,7 @@
 # clock just before. With the pop-up menu held open over the start of the
 # minute, it comes as soon as the menu closes.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/menu_lib.sh"
 
 TRACE="$TIVORA_BUILD/alarm-trace.txt"
 ZONE=""
@@ -79,10 +80,14 @@ check_notice_above_clock() {
     fail "the notice ($nx,$ny ${nw}x$nh) does not lie over the clock's centre ($cx,$cy)"
   echo "notice screenshot: $(screenshot "$shot")"
   [ "$(pixel $cx $cy)" != "$BLUE" ] || fail "the clock shows through the notice: it is not above"
-  local red
-  red="$(import -window root -crop "${nw}x$nh+$nx+$ny" -depth 8 txt:- | grep -ci '#FF0000' || true)"
+  local red; red="$(notice_red)"
   [ "$red" -gt 400 ] || fail "the notice shows little red ($red pixels)"
 }
+notice_red() {  # the red pixels in the notice
+  window_geometry "$NOTICE_WIN"
+  import -window root -crop "${WIN_W}x$WIN_H+$WIN_X+$WIN_Y" -depth 8 txt:- | grep -ci '#FF0000' || true
+}
+notice_drawn() { [ "$(notice_red)" -gt 400 ]; }
 
 # A quick flick: pressed just inside the clock's left edge and released
 # outside it, in one motion. Sets FLICK_FROM; the window should go 8 pixels left.
@@ -90,7 +95,7 @@ flick_out() {
   window_geometry "$CLOCK_WIN"
   local x=$((WIN_X + 3)) y=$((WIN_Y + WIN_H / 2))
   FLICK_FROM="$WIN_X,$WIN_Y"
-  xdotool mousemove $x $y; sleep 0.2
+  xdotool mousemove $x $y; sleep 0.2  # the pointer over the clock before the press
   # The pause lets the clock take the press (and, fixed, the capture) before
   # the flick; nothing outside can be asked for that.
   xdotool mousedown 1; sleep 0.3
@@ -135,7 +140,7 @@ relay_beeps
 # --- The alarm in the first seconds of its minute, after a flick ----------------
 alarm_settings
 reg_set Settings OnSecond 1
-ZONE="$(zone_for 07:29:51)"
+ZONE="$(tz_at 07:29:51)"
 start_traced_clock
 window_geometry
 [ "$WIN_X,$WIN_Y" = "$CLOCK_LEFT,$CLOCK_TOP" ] || fail "the clock is at $WIN_X,$WIN_Y"
@@ -148,15 +153,14 @@ window_geometry "$CLOCK_WIN"
 [ "$WIN_X,$WIN_Y" = "$((CLOCK_LEFT - 8)),$CLOCK_TOP" ] ||
   fail "the flick of 8 pixels left dropped the clock at $WIN_X,$WIN_Y"
 wait_for_notice 07:30:03 07:30:00
-sleep 0.4
+eventually notice_drawn || true
 check_notice_above_clock alarm-notice
 wait_for_notice_gone
 [ "$(beeps)" = 3 ] || fail "$(beeps) beeps before the notice closed itself, not 3"
 elapsed=$(($(seconds_of "$GONE_AT") - $(seconds_of "$NOTICE_AT")))
 [ $elapsed -ge 2 ] || fail "the notice closed $elapsed s after it came: before its third beep"
-sleep 0.5
-window_geometry "$CLOCK_WIN"
-[ "$(pixel $((WIN_X + 4)) $((WIN_Y + WIN_H / 2)))" = "$BLUE" ] ||
+clock_seen() { window_geometry "$CLOCK_WIN"; [ "$(pixel $((WIN_X + 4)) $((WIN_Y + WIN_H / 2)))" = "$BLUE" ]; }
+eventually clock_seen ||
   fail "the clock is not seen again after the notice (screenshot $(screenshot after-notice))"
 echo "after the notice: $(screenshot alarm-after-notice)"
 expect_no_notice_before 07:30:12 "a second notice"
@@ -166,19 +170,18 @@ pass "07:30 alarm after a flick: face ticking, notice over the clock at $NOTICE_
 
 # --- The pop-up menu held open over 07:30:00 to 07:30:03 ------------------------
 alarm_settings
-ZONE="$(zone_for 07:29:55)"
+ZONE="$(tz_at 07:29:55)"
 start_traced_clock
 wait_until 07:29:58
 window_geometry "$CLOCK_WIN"
-xdotool mousemove $((WIN_X + 30)) $((WIN_Y + 20)) click 3
-sleep 0.5
+open_menu $((WIN_X + 30)) $((WIN_Y + 20))
 echo "menu screenshot: $(screenshot alarm-menu-open)"
 expect_no_notice_before 07:30:03 "the notice came while the menu was open,"
 [ "$(beeps)" = 0 ] || fail "beeps while the menu was open"
 MENU_CLOSED_AT="$(local_time)"
 xdotool key Escape
 wait_for_notice 07:30:08 "$MENU_CLOSED_AT"
-sleep 0.4
+eventually notice_drawn || true
 check_notice_above_clock alarm-after-menu
 wait_for_notice_gone
 [ "$(beeps)" = 3 ] || fail "$(beeps) beeps after the menu, not 3"

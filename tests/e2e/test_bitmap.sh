@@ -4,6 +4,7 @@
 # stored and comes back after a restart; a damaged file shows the error box
 # and the clock keeps running without a picture.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/menu_lib.sh"
 
 pics="$TIVORA_BUILD/e2e-bitmap"
 mkdir -p "$pics"
@@ -38,13 +39,16 @@ count_colour() {
 # The four quarters of the picture at the corners of the window, inset so
 # that the border and the centred digits or hands are avoided.
 expect_quarters() {
+  eventually quarters_shown ||
+    fail "$1: corners show $CORNERS, not the picture's quarters (screenshot $(screenshot "$1"))"
+  screenshot "$1" >/dev/null
+}
+quarters_shown() {
   window_geometry
   local l=$((WIN_X + WIN_W * 15 / 100)) r=$((WIN_X + WIN_W * 85 / 100))
   local t=$((WIN_Y + WIN_H * 18 / 100)) b=$((WIN_Y + WIN_H * 82 / 100))
-  local got="$(pixel $l $t) $(pixel $r $t) $(pixel $l $b) $(pixel $r $b)"
-  [ "$got" = "ff0000 00ff00 0000ff ffff00" ] ||
-    fail "$1: corners show $got, not the picture's quarters (screenshot $(screenshot "$1"))"
-  screenshot "$1" >/dev/null
+  CORNERS="$(pixel $l $t) $(pixel $r $t) $(pixel $l $b) $(pixel $r $b)"
+  [ "$CORNERS" = "ff0000 00ff00 0000ff ffff00" ]
 }
 
 expect_no_picture() {
@@ -80,7 +84,6 @@ dismiss_error_box() {
   box="$(await_window 50 --onlyvisible --name '^エラー$')"
   [ -n "$box" ] || fail "$1: no error box (screenshot $(screenshot "$1"))"
   screenshot "$1" >/dev/null
-  sleep 0.3
   xdotool key Return
   for _ in $(seq 30); do
     xdotool search --onlyvisible --name '^エラー$' >/dev/null 2>&1 || return 0
@@ -89,34 +92,17 @@ dismiss_error_box() {
   fail "$1: the error box did not close"
 }
 
-# The clock's window once it is shown (start_clock's wait, for a start that
-# first had to get past a message box).
-wait_for_clock_window() {
-  CLOCK_WIN="$(await_window 50 --onlyvisible --name '^Tivora')"
-  [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear after the error box"
-  sleep 0.7
-}
-
-# Opens the pop-up menu over the window and picks an item by its letter.
-menu_pick() {
-  window_geometry
-  xdotool mousemove $((WIN_X + 30)) $((WIN_Y + 20)) click 3
-  sleep 0.8
-  xdotool key "$1"
-  sleep 0.8
-}
-
-# "背景絵(&K)..." and a path typed into the file dialog.
+# "背景絵(&K)..." and a path typed into the file dialog; waits until the
+# dialog has gone.
 choose_picture() {
-  menu_pick k
+  choose k
   local dialog
   dialog="$(await_window 50 --onlyvisible --name '^ファイルの選択$')"
   [ -n "$dialog" ] || fail "no file dialog after 背景絵(&K)... (screenshot $(screenshot no-dialog))"
-  sleep 0.3
   xdotool type --delay 20 "$1"
-  sleep 0.2
+  sleep 0.2  # Return after the typed path is in the field: nothing shows it is
   xdotool key Return
-  sleep 1.2
+  eventually not_shown "$dialog" || fail "the file dialog did not close"
 }
 
 # --- Stored in the settings: behind the digits, then behind the hands.
@@ -146,10 +132,9 @@ pass "the picture replaces the analog disc and marks behind the hands"
 base_settings
 reg_set Settings OnBitmap 1
 reg_set_sz Settings Bitmap "$DAMAGED"
-"$TIVORA_WINE" "$EXE" >/dev/null 2>&1 &
-CLOCK_PID=$!
+launch_clock
 dismiss_error_box startup-error-box
-wait_for_clock_window
+await_clock 50 --onlyvisible --name '^Tivora'
 expect_no_picture startup-damaged
 expect_ticking startup-damaged
 stop_clock
@@ -158,10 +143,10 @@ pass "a damaged stored picture shows the エラー box and the clock runs on wit
 # --- Through the menu: switch the picture on, choose it, then a damaged one.
 base_settings
 start_clock
-menu_pick p
+choose p
 eventually dword_is Settings OnBitmap 1 || fail "背景に絵を使用(&P) did not store OnBitmap"
 choose_picture "$GOOD"
-[ "$(reg_get Settings Bitmap)" = "$GOOD" ] || fail "Bitmap holds '$(reg_get Settings Bitmap)'"
+eventually text_is Settings Bitmap "$GOOD" || fail "Bitmap holds '$(reg_get Settings Bitmap)'"
 expect_quarters menu-chosen
 pass "背景に絵を使用(&P) and 背景絵(&K)... show the chosen picture and store its path"
 

@@ -35,7 +35,7 @@ notice_shot() {
   reg_set_sz Timer Msg1 " "
   reg_set Timer AlarmCount 3
   reg_set Timer OnAutoDelete 1
-  TZ="$(zone_for 07:29:58)" start_clock
+  TZ="$(tz_at 07:29:58)" start_clock
   local id; id="$(await_window 80 --onlyvisible --name '^Tivora$')"
   [ -n "$id" ] || fail "no notification at $1 DPI (screenshot $(screenshot "dpi-$1-no-notice"))"
   sleep 0.5

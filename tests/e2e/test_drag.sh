@@ -16,7 +16,10 @@ window_geometry
 [ "$WIN_W"x"$WIN_H" = 116x45 ] || fail "the drag changed the size to ${WIN_W}x$WIN_H"
 pass "drags of 30 pixels move the window by 30 pixels, size kept"
 
-# Inside the dead zone: every move stays within 4 pixels of the press.
+# Inside the dead zone: every move stays within 4 pixels of the press. The
+# pauses keep the press and each move apart as separate events, as in drag;
+# after the release nothing may move, which no effect can tell has been
+# decided: the window is looked at half a second later.
 x1=$WIN_X y1=$WIN_Y
 px=$((WIN_X + 50)) py=$((WIN_Y + 20))
 xdotool mousemove $px $py; sleep 0.2

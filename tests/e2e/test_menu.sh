@@ -11,30 +11,35 @@ open_menu
 shot="$(screenshot menu_defaults)"
 menu_size "$shot"
 (( MENU_W > 100 && MENU_H > 200 )) || fail "no menu of seventeen rows opened (${MENU_W}x${MENU_H})"
-xdotool key Escape; sleep 0.5
+xdotool key Escape
+eventually not_shown "$MENU_WIN" || fail "Esc did not close the menu"
+sleep 0.5  # a wrong write would follow the close at once; give it the time
 [ -z "$(settings_dump)" ] || fail "opening and closing the menu wrote: $(settings_dump)"
 pass "right click opens the menu (${MENU_W}x${MENU_H}), Esc closes it and writes nothing"
 
 choose t
 eventually dword_is Settings OnTop 1 || fail "OnTop after 常に手前表示(&T): '$(reg_get Settings OnTop)'"
 kill -0 "$CLOCK_PID" || fail "the clock ended"
-[ "$(probe zorder | cut -d' ' -f1)" = topmost=1 ] || fail "not topmost: $(probe zorder)"
+is_topmost() { [ "$(probe zorder | cut -d' ' -f1)" = topmost=1 ]; }
+eventually is_topmost || fail "not topmost: $(probe zorder)"
 pass "常に手前表示(&T) by its key writes OnTop=1 while the clock runs, and the window is topmost"
 choose t
 eventually dword_is Settings OnTop 0 || fail "OnTop after the second choice"
 
-# Double click low in the window: with the caption on, the client area moves down.
+# Double click low in the window: with the caption on, the client area moves
+# down. The pointer must be there before the first press.
 window_geometry
 xdotool mousemove $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H - 8)); sleep 0.2
-xdotool click --repeat 2 --delay 80 1; sleep 0.8
+xdotool click --repeat 2 --delay 80 1
 eventually dword_is Settings OnCaption 1 || fail "OnCaption after a double click"
-style_has 0x00C80000 || fail "no caption after a double click: $(probe styles)"
+eventually style_has 0x00C80000 || fail "no caption after a double click: $(probe styles)"
 screenshot caption_on >/dev/null
 window_geometry
 xdotool mousemove $((WIN_X + WIN_W / 2)) $((WIN_Y + WIN_H - 8)); sleep 0.2
-xdotool click --repeat 2 --delay 80 1; sleep 0.8
+xdotool click --repeat 2 --delay 80 1
 eventually dword_is Settings OnCaption 0 || fail "OnCaption after the second double click"
-style_has 0x00C80000 && fail "the caption stayed: $(probe styles)"
+no_caption() { ! style_has 0x00C80000; }
+eventually no_caption || fail "the caption stayed: $(probe styles)"
 pass "a double click shows and hides the caption and writes OnCaption"
 
 choose g
@@ -46,7 +51,8 @@ pass "ｱﾅﾛｸﾞ表示(&G) switches the face and writes OnAnalog=1 and OnTr
 [ "$(probe region)" = none ] || fail "a square analog clock has a region: $(probe region)"
 choose i
 eventually dword_is Settings OnTransparent 1 || fail "OnTransparent after 透明表示(&I)"
-[ "$(probe region)" != none ] || fail "the transparent analog clock is not round"
+is_round() { [ "$(probe region)" != none ]; }
+eventually is_round || fail "the transparent analog clock is not round"
 shot="$(screenshot analog_round)"
 window_geometry
 corner="$(count_colour "$shot" "4x4+$WIN_X+$WIN_Y" 000000)"
@@ -58,9 +64,9 @@ about="$(wait_window 'ﾊﾞｰｼﾞｮﾝ情報')"
 [ -n "$about" ] || fail "the About box did not open"
 screenshot about_box >/dev/null
 before="$(settings_dump)"
-xdotool key Escape; sleep 0.8
-[ -z "$(xdotool search --onlyvisible --name '^ﾊﾞｰｼﾞｮﾝ情報$' 2>/dev/null || true)" ] ||
-  fail "Esc did not close the About box"
+xdotool key Escape
+eventually not_shown "$about" || fail "Esc did not close the About box"
+sleep 0.5  # a wrong write or end would follow the close at once; give it the time
 [ "$(settings_dump)" = "$before" ] || fail "the About box wrote something"
 kill -0 "$CLOCK_PID" || fail "the clock ended with the About box"
 pass "ﾊﾞｰｼﾞｮﾝ情報(&A)... shows the About box and Esc closes it"
@@ -70,9 +76,8 @@ drag 40 30
 [ -z "$(reg_get Settings Left)" ] || fail "the placement was saved before the exit"
 window_geometry
 moved_x=$WIN_X moved_y=$WIN_Y
-choose x 0.2
-for _ in $(seq 50); do kill -0 "$CLOCK_PID" 2>/dev/null || break; sleep 0.1; done
-kill -0 "$CLOCK_PID" 2>/dev/null && fail "終了(&X) did not end the program"
+choose x
+wait_for_exit || fail "終了(&X) did not end the program"
 CLOCK_PID=""
 eventually dword_is Settings Left "$moved_x" || fail "Left at exit: $(reg_get Settings Left)"
 eventually dword_is Settings Top "$moved_y" || fail "Top at exit: $(reg_get Settings Top)"

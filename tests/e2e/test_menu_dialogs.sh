@@ -6,9 +6,11 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/menu_lib.sh"
 source "$(dirname "$0")/faces_lib.sh"
 
-# A dialog of the clock shows beside its window, and is gone again.
+# A dialog of the clock shows beside its window, and is gone again. After
+# it has gone, a wrong write would follow at once: the checks that nothing
+# was written give it half a second.
 wait_dialog() { eventually more_windows_than 1; }
-dialog_gone() { eventually at_most_windows 1; }
+dialog_gone() { eventually at_most_windows 1 && sleep 0.5; }
 
 # The red digits' horizontal extent in the window: sets INK_L INK_R as
 # margins from the window's left and right edges.
@@ -30,7 +32,7 @@ w0=$WIN_W h0=$WIN_H
 choose f
 wait_dialog || fail "the font dialog did not open"
 screenshot font_dialog >/dev/null
-xdotool key Escape; sleep 0.5
+xdotool key Escape
 dialog_gone || fail "Esc did not close the font dialog"
 [ -z "$(settings_dump)" ] || fail "Esc in the font dialog wrote: $(settings_dump)"
 window_geometry
@@ -40,7 +42,7 @@ pass "Esc in the font dialog changes and writes nothing"
 choose k
 wait_dialog || fail "the colour dialog did not open"
 screenshot colour_dialog >/dev/null
-xdotool key Escape; sleep 0.5
+xdotool key Escape
 dialog_gone || fail "Esc did not close the colour dialog"
 [ -z "$(settings_dump)" ] || fail "Esc in the colour dialog wrote: $(settings_dump)"
 pass "Esc in the colour dialog changes and writes nothing"
@@ -52,7 +54,7 @@ choose k
 wait_dialog || fail "the picture dialog did not open"
 [ -n "$(wait_window 'ファイルの選択')" ] || fail "the picture dialog has not its title"
 screenshot picture_dialog >/dev/null
-xdotool key Escape; sleep 0.5
+xdotool key Escape
 dialog_gone || fail "Esc did not close the picture dialog"
 [ "$(settings_dump)" = "$before" ] || fail "Esc in the picture dialog wrote something"
 [ -z "$(reg_get Settings Bitmap)" ] || fail "Esc in the picture dialog wrote Bitmap"
@@ -61,7 +63,7 @@ pass "背景絵(&K)... opens ファイルの選択; Esc there writes nothing"
 
 choose f
 wait_dialog || fail "the font dialog did not open again"
-xdotool key Return; sleep 1
+xdotool key Return
 dialog_gone || fail "Enter did not close the font dialog"
 for name in FontName FontSize FontColor FontBold FontItalic BkColor; do
   eventually has_value Settings $name || fail "$name was not written by the font dialog"

@@ -3,19 +3,12 @@
 # refused with the "Tivora" message box; OK after editing stores every alarm
 # as the dialog shows it; Esc stores nothing.
 source "$(dirname "$0")/lib.sh"
+source "$(dirname "$0")/menu_lib.sh"
 
 DIALOG_TITLE='^ﾀｲﾏの設定$'
 
-# Opens the pop-up menu over the window and picks an item by its letter.
-menu_pick() {
-  window_geometry "$CLOCK_WIN"
-  xdotool mousemove $((WIN_X + 30)) $((WIN_Y + 20)) click 3
-  sleep 0.8
-  xdotool key "$1"
-  sleep 0.8
-}
-
-# Waits until a window titled $1 is shown (or, with "gone", hidden).
+# Waits until a window titled $1 is shown (or, with "gone", hidden). Its
+# own: menu_lib.sh's returns the window's id.
 wait_window() {
   for _ in $(seq 60); do
     local id
@@ -27,15 +20,16 @@ wait_window() {
 }
 
 open_timer_dialog() {
-  menu_pick r
+  choose r
   wait_window "$DIALOG_TITLE" ||
     fail "ﾀｲﾏの設定(&R)... opened no dialog (screenshot $(screenshot no-timer-dialog))"
-  sleep 0.5
 }
 
 # Clicks the middle of a control given in dialog units (x y w h), mapped onto
 # the dialog's window: a 3-pixel frame and a 19-pixel caption around the
-# 195 x 193 units of its client area.
+# 195 x 193 units of its client area. The click moves the focus only when
+# the dialog reads it, and the keys that follow go to the focus: they wait
+# a moment, as they do after each key that moves the focus below.
 click_control() {
   local dialog; dialog="$(xdotool search --onlyvisible --name "$DIALOG_TITLE" | head -1)"
   window_geometry "$dialog"
@@ -47,7 +41,8 @@ click_control() {
 TIME1="25 53 48 12"
 
 # Types into the field that has the focus (a tabbed-to edit has its text
-# selected, so typing replaces it).
+# selected, so typing replaces it). The short pauses let the dialog move
+# the focus before the next keys come: nothing on the screen tells it has.
 field() { xdotool type --delay 40 "$1"; sleep 0.1; }
 next() { xdotool key --delay 60 Tab; sleep 0.1; }
 
