@@ -12,6 +12,7 @@
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "timer/AlarmBinding.h"
+#include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
 const char kWindowClass[] = "ZephTivora";
@@ -41,6 +42,30 @@ void ClockApp::SyncTip() const {
   if (Tip) Tip->SyncTip(OnToolTip, Flags.Has(OnCaption));
 }
 
+FaceScene ClockApp::Scene() const {
+  FaceScene scene;
+  scene.Time = ClockTimeOf(Tick.TickTime);
+  scene.Flags = Flags;
+  scene.Font = &Font;
+  scene.UsesPicture = Flags.Has(OnBitmap) && Bitmap[0] != '\0';
+  scene.Picture = Background;
+  return scene;
+}
+
+// The flags are raised before the face repaints itself: an analog paint
+// meets the minute's request at once, the pending full redraw stays.
+void ClockApp::ResizeAnalog(int clientWidth, int clientHeight) {
+  if (!Analog) return;
+  Tick.MinuteChanged = Tick.FullRedrawPending = true;
+  Analog->Resize(clientWidth, clientHeight, Flags.IsShaped());
+}
+
+void ClockApp::ReshapeAnalog() {
+  if (!Analog) return;
+  Tick.MinuteChanged = Tick.FullRedrawPending = true;
+  Analog->ApplyShape(Flags.IsShaped());
+}
+
 void ClockApp::DeleteFaces() {
   delete Digital;
   Digital = nullptr;
@@ -53,7 +78,9 @@ void ClockApp::CreateFace(HWND window) {
   if (Flags.Has(OnAnalog)) {
     RECT client;
     GetClientRect(window, &client);
-    Analog = new (std::nothrow) ClockPainter(window, client.right, client.bottom);
+    Tick.MinuteChanged = Tick.FullRedrawPending = true;
+    Analog = new (std::nothrow) ClockPainter(window, client.right, client.bottom, Font.BkColor(),
+                                             Flags.Has(OnSecond), Flags.IsShaped());
   } else {
     Digital = new (std::nothrow) DigitalFace();
   }
@@ -100,7 +127,7 @@ bool ClockApp::CreateMainWindow() {
   AdoptDpi(Window, WindowDpi(Window));
   ApplyLayering(Window);   // the floating digits' first picture, before the window shows
 
-  Font.AttachWindow(Window);
+  Font.AttachWindow(Window, Instance);
   Background = new (std::nothrow) BackgroundImage(Window);
   if (Background) Background->Load(Bitmap);
 

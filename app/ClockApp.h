@@ -1,6 +1,7 @@
 #pragma once
 #include <windows.h>
-#include "app/rules/DisplayFlags.h"
+#include "face/rules/DisplayFlags.h"
+#include "face/FaceScene.h"
 #include "face/FontSetup.h"
 #include "res/ProgramName.h"
 #include "timer/rules/AlarmSettings.h"
@@ -39,6 +40,15 @@ public:
   bool TipToolWanted() const { return OnToolTip && !Flags.Has(OnCaption); }
   // Brings the tooltip in line with OnToolTip and OnCaption.
   void SyncTip() const;
+
+  // What the faces draw now: the time of the last tick, the options, the
+  // font and colours, and the picture when one is to be shown.
+  FaceScene Scene() const;
+
+  // The analog face fitted to a new client size, or given the shape that the
+  // options ask for; either asks the next tick for a whole new face.
+  void ResizeAnalog(int clientWidth, int clientHeight);
+  void ReshapeAnalog();
 
   // Replaces whichever face exists by the one that OnAnalog asks for.
   void CreateFace(HWND window);

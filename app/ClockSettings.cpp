@@ -1,7 +1,7 @@
 #include "app/ClockSettings.h"
 #include "app/ClockApp.h"
 #include "app/Globals.h"
-#include "app/rules/DpiScale.h"
+#include "face/rules/DpiScale.h"
 #include "settings/SettingsStore.h"
 
 namespace {
@@ -42,10 +42,10 @@ StoredSettings Capture() {
   s.OnTimer = Bit(al.OnTimer);
   s.OnAutoDelete = Bit(al.OnAutoDelete);
   s.AlarmCount = al.AlarmCount;
-  uint32_t* on[4] = {&s.On1, &s.On2, &s.On3, &s.On4};
-  char (*time[4])[kTextCapacity] = {&s.Alarm1, &s.Alarm2, &s.Alarm3, &s.Alarm4};
-  char (*msg[4])[kTextCapacity] = {&s.Msg1, &s.Msg2, &s.Msg3, &s.Msg4};
-  for (int n = 0; n < 4; ++n) {
+  uint32_t* on[kAlarmCount] = {&s.On1, &s.On2, &s.On3, &s.On4};
+  char (*time[kAlarmCount])[kTextCapacity] = {&s.Alarm1, &s.Alarm2, &s.Alarm3, &s.Alarm4};
+  char (*msg[kAlarmCount])[kTextCapacity] = {&s.Msg1, &s.Msg2, &s.Msg3, &s.Msg4};
+  for (int n = 0; n < kAlarmCount; ++n) {
     *on[n] = Bit(al.Alarms[n].On != 0);
     CopyText(*time[n], al.Alarms[n].FormatTime());
     CopyText(*msg[n], al.Alarms[n].Msg);
@@ -82,10 +82,10 @@ void Apply(const StoredSettings& s) {
   al.OnTimer = s.OnTimer != 0;
   al.OnAutoDelete = s.OnAutoDelete != 0;
   al.AlarmCount = s.AlarmCount;
-  const uint32_t on[4] = {s.On1, s.On2, s.On3, s.On4};
-  const char* time[4] = {s.Alarm1, s.Alarm2, s.Alarm3, s.Alarm4};
-  const char* msg[4] = {s.Msg1, s.Msg2, s.Msg3, s.Msg4};
-  for (int n = 0; n < 4; ++n) {
+  const uint32_t on[kAlarmCount] = {s.On1, s.On2, s.On3, s.On4};
+  const char* time[kAlarmCount] = {s.Alarm1, s.Alarm2, s.Alarm3, s.Alarm4};
+  const char* msg[kAlarmCount] = {s.Msg1, s.Msg2, s.Msg3, s.Msg4};
+  for (int n = 0; n < kAlarmCount; ++n) {
     // The switch first: an invalid time then leaves the alarm off.
     al.Alarms[n].On = on[n] != 0 ? 1 : 0;
     al.Alarms[n].SetTime(time[n]);

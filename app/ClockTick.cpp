@@ -2,6 +2,7 @@
 #include "app/ClockApp.h"
 #include "app/Globals.h"
 #include "app/MainWindow.h"
+#include "app/FacePainting.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "timer/DateTitle.h"
@@ -18,7 +19,7 @@ static TickFace CurrentFace() {
 static void RunAnalogCycle(bool full) {
   ClockPainter* painter = App->Analog;
   painter->BeginDrawing(false);
-  painter->Draw(full);
+  painter->Draw(App->Scene(), full);
   painter->EndDrawing();
 }
 

@@ -9,6 +9,7 @@
 #include "face/DigitalFace.h"
 #include "res/resource.h"
 #include "app/ClockSettings.h"
+#include "app/FacePainting.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
@@ -43,9 +44,9 @@ static POINT MenuPosition(HWND hwnd, LPARAM lParam) {
   return at;
 }
 
-LRESULT ShowContextMenu(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+bool ShowContextMenu(HWND hwnd, LPARAM lParam) {
   HMENU menu = BuildContextMenu();
-  if (!menu) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (!menu) return false;
   {
     TickHold hold(Tick.Holds);
     POINT at = MenuPosition(hwnd, lParam);
@@ -54,7 +55,7 @@ LRESULT ShowContextMenu(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   }
   // A minute that began while the menu was open is caught up in full.
   Tick.MinuteChanged = true;
-  return 0;
+  return true;
 }
 
 // --- the commands that open a dialog -----------------------------------------
@@ -105,13 +106,13 @@ static void ToggleToolTip() {
 
 // --- the command table -------------------------------------------------------
 
-LRESULT OnCommand(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+void OnCommand(HWND hwnd, WORD id) {
   // For the command, its dialog and the refresh after it.
   TickHold hold(Tick.Holds);
-  switch (LOWORD(wParam)) {
+  switch (id) {
     case IDM_EXIT:
       DestroyWindow(hwnd);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
+      return;
     case IDM_TRANSPARENT: ToggleTransparent(hwnd); break;
     case IDM_FONT: ChooseClockFont(hwnd); break;
     case IDM_BACKGROUND:
@@ -130,11 +131,10 @@ LRESULT OnCommand(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     case IDM_ABOUT: DialogBoxParamA(App->Instance, "ABOUTDLG", hwnd, AboutDialog, 0); break;
     case IDM_ANALOG: ToggleAnalog(hwnd); break;
     case IDM_CAPTION:
-      ToggleCaption(hwnd);
-      return DefWindowProcA(hwnd, message, wParam, lParam);
+      ToggleCaption(hwnd);   // it ends with its own refresh
+      return;
     case IDM_TOOLTIP: ToggleToolTip(); break;
     case IDM_USEBITMAP: ToggleBitmap(hwnd); break;
   }
   RefreshWindow(hwnd);
-  return DefWindowProcA(hwnd, message, wParam, lParam);
 }

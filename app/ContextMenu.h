@@ -1,10 +1,11 @@
 #pragma once
 #include <windows.h>
 
-// The pop-up menu on the right button, built afresh from the display flags.
-LRESULT ShowContextMenu(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+// The pop-up menu on the right button at the screen position in lParam,
+// built afresh from the display flags; false when no menu could be made.
+bool ShowContextMenu(HWND hwnd, LPARAM lParam);
 // Carries out a menu command.
-LRESULT OnCommand(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+void OnCommand(HWND hwnd, WORD id);
 
 // The menu as ShowContextMenu tracks it, for the options as they are now;
 // null when no menu could be made. The caller destroys it.

@@ -8,6 +8,7 @@
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
 #include "app/ClockSettings.h"
+#include "app/FacePainting.h"
 #include "face/DigitalFace.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
@@ -48,7 +49,7 @@ void EndTransparency(HWND hwnd, const SwitchStep& step) {
   if (wasLayered) FrameRefresh(hwnd);
   ApplyStep(step);
   if (App->Analog) {
-    App->Analog->ApplyShape();
+    App->ReshapeAnalog();
   } else if (wasLayered) {
     FrameRefresh(hwnd);
   }
@@ -69,7 +70,7 @@ void RefreshWindow(HWND hwnd) {
   if (flags.Has(OnAnalog)) {
     if (SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false)) FrameRefresh(hwnd);
     if (flags.IsShaped() && App->Analog) {
-      App->Analog->ApplyShape();
+      App->ReshapeAnalog();
       return;
     }
   }
@@ -83,11 +84,6 @@ void RefreshWindow(HWND hwnd) {
   UpdateWindow(hwnd);
 }
 
-void TransparentOff(HWND hwnd) {
-  SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::TransparentOff, App->Flags);
-  EndTransparency(hwnd, plan.Steps[0]);
-}
-
 void ToggleCaption(HWND hwnd) {
   TickHold hold(Tick.Holds);
   SwitchPlan plan = Commit(DisplaySwitch::Caption);
@@ -99,7 +95,7 @@ void ToggleCaption(HWND hwnd) {
   App->SyncTip();
 
   if (plan.After.IsShaped() && App->Analog) {
-    App->Analog->ApplyShape();
+    App->ReshapeAnalog();
     return;
   }
   if (plan.After.IsTransparentDigital()) {
@@ -129,7 +125,7 @@ void ToggleTransparent(HWND hwnd) {
   const bool on = plan.After.Has(OnTransparent);
   if (plan.After.Has(OnAnalog)) {
     if (plan.TurnedOff(OnBorder)) ApplyBorderStyle(hwnd);
-    if (App->Analog) App->Analog->ApplyShape();
+    App->ReshapeAnalog();
     return;
   }
   // The digits float over the desktop in a layered window of per-pixel

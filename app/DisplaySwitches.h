@@ -4,7 +4,6 @@
 // Each switch flips its option, saves it at once, restyles the window to
 // match and turns off an option that the new state does not allow.
 void RefreshWindow(HWND hwnd);
-void TransparentOff(HWND hwnd);
 void ToggleCaption(HWND hwnd);
 void ToggleBorder(HWND hwnd);
 void ToggleOnTop(HWND hwnd);

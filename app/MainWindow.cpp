@@ -11,6 +11,7 @@
 #include "face/DigitalFace.h"
 #include "app/ClockSettings.h"
 #include "app/ClockTick.h"
+#include "app/FacePainting.h"
 #include "timer/DateTitle.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
@@ -35,7 +36,7 @@ bool ApplyLayering(HWND hwnd) {
 
 static void OnCreate(HWND hwnd) {
   App->CreateFace(hwnd);
-  Tick.TimerId = SetTimer(hwnd, 1, 1000, nullptr);
+  Tick.TimerId = SetTimer(hwnd, kTickTimer, kTickPeriod, nullptr);
   if (Tick.TimerId != 0) {
     GetLocalTime(&Tick.TickTime);
     UpdateCaption(hwnd);
@@ -63,7 +64,7 @@ static void OnMove(HWND hwnd) {
 
 static void OnSize(HWND hwnd, LPARAM lParam) {
   TickHold hold(Tick.Holds);
-  if (App->Analog) App->Analog->Resize(LOWORD(lParam), HIWORD(lParam));
+  App->ResizeAnalog(LOWORD(lParam), HIWORD(lParam));
   if (App->Flags.IsTransparentDigital()) {
     if (App->Flags.IsLayered()) DrawLayeredDigits(hwnd);   // the picture has the window's size
     SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0,
@@ -102,16 +103,16 @@ static void AbandonDrag() {
   delete drag;
 }
 
-static void OnLeftButtonDown(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+static void OnLeftButtonDown(HWND hwnd, WPARAM wParam) {
   AbandonDrag();
   App->Drag = new (std::nothrow) MouseDrag(hwnd);
-  if (App->Drag) App->Drag->BeginDrag(hwnd, wParam, lParam);
+  if (App->Drag) App->Drag->BeginDrag(hwnd, wParam);
 }
 
-static void OnLeftButtonUp(HWND hwnd, WPARAM wParam, LPARAM lParam) {
+static void OnLeftButtonUp(HWND hwnd) {
   MouseDrag* drag = TakeDrag();
   if (!drag) return;
-  drag->EndDrag(hwnd, wParam, lParam);
+  drag->EndDrag(hwnd);
   drag->ReleaseDrag();
   delete drag;
 }
@@ -133,7 +134,9 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_DESTROY: OnDestroy(hwnd); break;
     case WM_MOVE: OnMove(hwnd); break;
     case WM_SIZE: OnSize(hwnd, lParam); break;
-    case WM_PAINT: return PaintFace(hwnd, message, wParam, lParam);
+    case WM_PAINT:
+      if (PaintFace(hwnd)) return 0;
+      break;
     case WM_CLOSE: OnClose(hwnd); return 0;
     case WM_ERASEBKGND:
       // The layered window shows only its picture; every other window,
@@ -147,14 +150,16 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_TIMECHANGE: RefreshWindow(hwnd); break;
     case WM_DPICHANGED: OnDpiChanged(hwnd, wParam, lParam); return 0;
     case WM_NOTIFY: OnToolTipText(lParam); break;
-    case WM_CONTEXTMENU: return ShowContextMenu(hwnd, message, wParam, lParam);
-    case WM_COMMAND: return OnCommand(hwnd, message, wParam, lParam);
+    case WM_CONTEXTMENU:
+      if (ShowContextMenu(hwnd, lParam)) return 0;
+      break;
+    case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); break;
     case WM_TIMER: ClockTick(hwnd); break;
     case WM_MOUSEMOVE:
-      if ((wParam & MK_LBUTTON) && App->Drag) App->Drag->TrackDrag(hwnd, wParam, lParam);
+      if ((wParam & MK_LBUTTON) && App->Drag) App->Drag->TrackDrag(hwnd, wParam);
       break;
-    case WM_LBUTTONDOWN: OnLeftButtonDown(hwnd, wParam, lParam); break;
-    case WM_LBUTTONUP: OnLeftButtonUp(hwnd, wParam, lParam); break;
+    case WM_LBUTTONDOWN: OnLeftButtonDown(hwnd, wParam); break;
+    case WM_LBUTTONUP: OnLeftButtonUp(hwnd); break;
     case WM_LBUTTONDBLCLK: ToggleCaption(hwnd); break;
     case WM_CAPTURECHANGED: OnCaptureChanged(hwnd, lParam); break;
   }

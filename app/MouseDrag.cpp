@@ -3,9 +3,10 @@
 #include "app/Globals.h"
 #include "app/WindowDpi.h"
 #include "app/rules/DragRules.h"
+#include "face/GdiScope.h"
 
 MouseDrag::MouseDrag(HWND owner)
-    : Owner(owner), BandShown(false), StartCursor(), StartRect(), PressKeys(0), Band(),
+    : Owner(owner), BandShown(false), StartCursor(), StartRect(), Band(),
       MoveKeys(0), Dragging(false), Hold(Tick.Holds) {}
 
 MouseDrag::~MouseDrag() {
@@ -17,9 +18,8 @@ MouseDrag::~MouseDrag() {
 // The mouse is captured at the press, not when the drag starts: the release
 // comes back to the window wherever it happens, even after a flick out of
 // the window faster than the moves that would start the drag.
-bool MouseDrag::BeginDrag(HWND hwnd, WPARAM keys, LPARAM) {
+bool MouseDrag::BeginDrag(HWND hwnd, WPARAM keys) {
   if (hwnd != Owner || !(keys & MK_LBUTTON)) return false;
-  PressKeys = keys;
   GetWindowRect(Owner, &StartRect);
   GetCursorPos(&StartCursor);
   MoveKeys = 0;
@@ -28,14 +28,13 @@ bool MouseDrag::BeginDrag(HWND hwnd, WPARAM keys, LPARAM) {
 }
 
 bool MouseDrag::DrawBand() {
-  HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-  if (!screen) return false;
-  DrawFocusRect(screen, &Band);
-  DeleteDC(screen);
+  ScreenDC screen;
+  if (!screen.dc()) return false;
+  DrawFocusRect(screen.dc(), &Band);
   return true;
 }
 
-bool MouseDrag::TrackDrag(HWND hwnd, WPARAM keys, LPARAM) {
+bool MouseDrag::TrackDrag(HWND hwnd, WPARAM keys) {
   if (hwnd != Owner) return false;
   HWND capture = GetCapture();
   if (!(keys & MK_LBUTTON)) return false;
@@ -51,18 +50,17 @@ bool MouseDrag::TrackDrag(HWND hwnd, WPARAM keys, LPARAM) {
     Dragging = true;
   }
 
-  HDC screen = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
-  if (!screen) return true;
-  if (!firstStep && BandShown) DrawFocusRect(screen, &Band);
+  ScreenDC screen;
+  if (!screen.dc()) return true;
+  if (!firstStep && BandShown) DrawFocusRect(screen.dc(), &Band);
   CopyRect(&Band, &StartRect);
   OffsetRect(&Band, pt.x - StartCursor.x, pt.y - StartCursor.y);
-  DrawFocusRect(screen, &Band);
+  DrawFocusRect(screen.dc(), &Band);
   BandShown = true;
-  DeleteDC(screen);
   return true;
 }
 
-void MouseDrag::EndDrag(HWND hwnd, WPARAM, LPARAM) {
+void MouseDrag::EndDrag(HWND hwnd) {
   if (hwnd != Owner || GetCapture() != Owner) return;
   ReleaseCapture();
   if (!(MoveKeys & MK_LBUTTON)) return;
@@ -82,7 +80,6 @@ void MouseDrag::EndDrag(HWND hwnd, WPARAM, LPARAM) {
     UpdateWindow(hwnd);
   }
   StartCursor.x = StartCursor.y = 0;
-  PressKeys = 0;
   MoveKeys = 0;
 }
 

@@ -12,7 +12,6 @@ public:
   bool BandShown;
   POINT StartCursor;
   RECT StartRect;
-  WPARAM PressKeys;
   RECT Band;
   WPARAM MoveKeys;
 
@@ -23,9 +22,11 @@ public:
   MouseDrag(const MouseDrag&) = delete;
   MouseDrag& operator=(const MouseDrag&) = delete;
 
-  bool BeginDrag(HWND hwnd, WPARAM keys, LPARAM lParam);
-  bool TrackDrag(HWND hwnd, WPARAM keys, LPARAM lParam);
-  void EndDrag(HWND hwnd, WPARAM keys, LPARAM lParam);
+  // Positions come from the cursor and the window rectangle, in screen
+  // coordinates; the messages' client coordinates are not needed.
+  bool BeginDrag(HWND hwnd, WPARAM keys);
+  bool TrackDrag(HWND hwnd, WPARAM keys);
+  void EndDrag(HWND hwnd);
   void ReleaseDrag();
 
 private:

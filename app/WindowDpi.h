@@ -1,14 +1,12 @@
 #pragma once
 #include <windows.h>
-#include "app/rules/DpiScale.h"
+#include "face/rules/DpiScale.h"
+
+#include "face/DisplayDpi.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0
 #endif
-
-// The DPI of the monitor that shows the window: GetDpiForWindow where the
-// system has it, otherwise (and for no window) the screen's LOGPIXELSX.
-int WindowDpi(HWND window);
 
 // The clock's own figures at the DPI that its window is drawn at now.
 DpiScale ClockScale();

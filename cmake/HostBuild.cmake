@@ -20,3 +20,7 @@ file(GLOB HOST_EXTRAS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/CMakeList
 if(HOST_EXTRAS)
   add_subdirectory(tests/fuzz)
 endif()
+
+# The folders' includes point one way: app/ over timer/, face/ and settings/.
+add_test(NAME layers.includes_point_down COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check-layers.sh)
+set_tests_properties(layers.includes_point_down PROPERTIES LABELS host)

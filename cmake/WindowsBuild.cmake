@@ -35,10 +35,10 @@ target_compile_options(tivora PRIVATE ${TIVORA_TEXT_FLAGS} ${WIN_SIZE_FLAGS})
 # printing stack), half again the clock's resident memory; linked to load
 # on their first call they cost nothing until then.
 include(${CMAKE_CURRENT_LIST_DIR}/DelayImports.cmake)
-tivora_delay_import(TIVORA_DELAY_LIBS comdlg32.dll ChooseColorA 4 ChooseFontA 4
-  GetOpenFileNameA 4 GetSaveFileNameA 4 CommDlgExtendedError 0)
-tivora_delay_import(TIVORA_DELAY_LIBS comctl32.dll InitCommonControls 0 InitCommonControlsEx 4)
-tivora_delay_import(TIVORA_DELAY_LIBS winmm.dll sndPlaySoundA 8 PlaySoundA 12)
+# Exactly the functions that the program calls: each listed stub is kept.
+tivora_delay_import(TIVORA_DELAY_LIBS comdlg32.dll ChooseColorA 4 ChooseFontA 4 GetOpenFileNameA 4)
+tivora_delay_import(TIVORA_DELAY_LIBS comctl32.dll InitCommonControls 0)
+tivora_delay_import(TIVORA_DELAY_LIBS winmm.dll sndPlaySoundA 8)
 add_dependencies(tivora ${TIVORA_DELAY_TARGETS})
 # After the program's code and before the ordinary import libraries.
 target_link_libraries(tivora PRIVATE tivora_core ${TIVORA_DELAY_LIBS})

@@ -18,7 +18,7 @@ public:
   LONG Rows;  // the picture's height, also for rows stored from the top
 
   explicit BackgroundImage(HWND window);
-  virtual ~BackgroundImage();
+  ~BackgroundImage();
   BackgroundImage(const BackgroundImage&) = delete;
   BackgroundImage& operator=(const BackgroundImage&) = delete;
 

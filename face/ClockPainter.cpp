@@ -1,8 +1,5 @@
 #include "face/ClockPainter.h"
-#include "app/ClockApp.h"
-#include "app/Globals.h"
 #include "face/BackgroundImage.h"
-#include "timer/TickState.h"
 
 static const COLORREF kMarkColor = 0x00800000;     // navy
 static const COLORREF kHourColor = 0x00C00000;     // blue
@@ -12,19 +9,20 @@ static POINT ToPoint(FacePoint p) { return POINT{p.X, p.Y}; }
 
 // --- construction -----------------------------------------------------------
 
-ClockPainter::ClockPainter(HWND window, int clientWidth, int clientHeight)
+ClockPainter::ClockPainter(HWND window, int clientWidth, int clientHeight, COLORREF faceColor,
+                           bool showSecond, bool shaped)
     : CenterX(0), CenterY(0), Radius(0), ClientWidth(0), ClientHeight(0),
       WindowRegion(nullptr), FullRedraw(true), Surface(nullptr), PaintRecord(),
       FromPaint(false), Borrowed(false), FaceBrush(nullptr), MarkBrush(nullptr),
       HourBrush(nullptr), SecondPen(nullptr), SavedPen(nullptr), SavedBrush(nullptr),
-      Window(window), FaceColor(App->Font.BkColor()), MarkColor(kMarkColor),
-      HourColor(kHourColor), ShowSecond(App->Flags.Has(OnSecond)), LastSecondHand(),
-      SecondHandShown(false) {
+      Window(window), FaceColor(faceColor), MarkColor(kMarkColor),
+      HourColor(kHourColor), ShowSecond(showSecond), LastSecondHand(),
+      SecondHandShown(false), Time() {
   FaceBrush = CreateSolidBrush(FaceColor);
   MarkBrush = CreateSolidBrush(MarkColor);
   HourBrush = CreateSolidBrush(HourColor);
   SecondPen = CreatePen(PS_SOLID, 1, kSecondColor);
-  Resize(clientWidth, clientHeight);
+  Resize(clientWidth, clientHeight, shaped);
 }
 
 ClockPainter::~ClockPainter() {
@@ -83,7 +81,6 @@ void ClockPainter::EndDrawing() {
     Surface = nullptr;
     Borrowed = false;
   }
-  Tick.MinuteChanged = false;
 }
 
 // --- selection rule -----------------------------------------------------------
@@ -133,23 +130,20 @@ void ClockPainter::SetFaceColor(COLORREF colour) {
 
 // --- the cycle ------------------------------------------------------------------
 
-bool ClockPainter::UsesPicture() const {
-  return App->Flags.Has(OnBitmap) && App->Bitmap[0] != '\0';
-}
-
-void ClockPainter::DrawBackgroundPicture() {
+void ClockPainter::DrawBackgroundPicture(BackgroundImage& picture) {
   RECT all = {0, 0, ClientWidth, ClientHeight};
-  if (Background) Background->DrawStretched(Surface, all);
+  picture.DrawStretched(Surface, all);
 }
 
-void ClockPainter::Draw(bool full) {
+void ClockPainter::Draw(const FaceScene& scene, bool full) {
+  Time = scene.Time;
   if (!Surface && !BeginDrawing(false)) return;
   if (FromPaint) FullRedraw = true;
   bool whole = FullRedraw || full;
   if (whole) {
     // The picture replaces the disc and the marks; only the hands go over it.
-    if (UsesPicture()) {
-      DrawBackgroundPicture();
+    if (scene.UsesPicture) {
+      if (scene.Picture) DrawBackgroundPicture(*scene.Picture);
     } else {
       DrawFace();
     }
@@ -197,14 +191,14 @@ void ClockPainter::DrawFace() {
 }
 
 void ClockPainter::DrawHourHand() {
-  int position = HourHandPosition(Tick.TickTime.wHour, Tick.TickTime.wMinute);
+  int position = HourHandPosition(Time.Hour, Time.Minute);
   HandPoints hand = HandShape(Geometry(), position, HandKind::Hour);
   SelectBrush(HourBrush);
   DrawHand(hand, false);
 }
 
 void ClockPainter::DrawMinuteHand() {
-  HandPoints hand = HandShape(Geometry(), Tick.TickTime.wMinute, HandKind::Minute);
+  HandPoints hand = HandShape(Geometry(), Time.Minute, HandKind::Minute);
   SelectBrush(MarkBrush);
   DrawHand(hand, false);
 }
@@ -216,7 +210,7 @@ void ClockPainter::DrawSecondHand(bool faceRedrawn) {
   SelectPen(SecondPen);
   // A face just painted over the old line has already taken it away.
   if (SecondHandShown && !faceRedrawn) DrawHand(LastSecondHand, true);
-  LastSecondHand = HandShape(Geometry(), Tick.TickTime.wSecond, HandKind::Second);
+  LastSecondHand = HandShape(Geometry(), Time.Second, HandKind::Second);
   DrawHand(LastSecondHand, true);
   SecondHandShown = true;
   SetROP2(Surface, R2_COPYPEN);
@@ -224,18 +218,18 @@ void ClockPainter::DrawSecondHand(bool faceRedrawn) {
 
 // --- window shape -----------------------------------------------------------------
 
-void ClockPainter::Resize(int clientWidth, int clientHeight) {
+void ClockPainter::Resize(int clientWidth, int clientHeight, bool shaped) {
   ClientWidth = clientWidth;
   ClientHeight = clientHeight;
   FaceGeometry face = GeometryForClient(clientWidth, clientHeight);
   CenterX = face.CenterX;
   CenterY = face.CenterY;
   Radius = face.Radius;
-  ApplyShape();
+  ApplyShape(shaped);
 }
 
-void ClockPainter::ApplyShape() {
-  if (App->Flags.IsShaped()) {
+void ClockPainter::ApplyShape(bool shaped) {
+  if (shaped) {
     // Rebuilt on every call: the disc follows the window's size.
     HRGN disc = CreateEllipticRgn(CenterX - Radius, CenterY - Radius, CenterX + Radius,
                                   CenterY + Radius);
@@ -250,8 +244,6 @@ void ClockPainter::ApplyShape() {
     SetWindowRgn(Window, nullptr, TRUE);
     WindowRegion = nullptr;
   }
-  Tick.MinuteChanged = true;
-  Tick.FullRedrawPending = true;
   InvalidateRect(Window, nullptr, TRUE);
   UpdateWindow(Window);
 }

@@ -1,6 +1,9 @@
 #pragma once
 #include <windows.h>
+#include "face/FaceScene.h"
 #include "face/rules/AnalogGeometry.h"
+
+class BackgroundImage;
 
 // The analog face: its geometry, brushes and pen, the window region of the
 // round display, and a drawing surface that it opens and closes itself.
@@ -30,8 +33,11 @@ public:
   bool ShowSecond;
   HandPoints LastSecondHand;   // the exclusive-or line now on the screen
   bool SecondHandShown;
+  ClockTime Time;              // the time that the hands of this cycle show
 
-  ClockPainter(HWND window, int clientWidth, int clientHeight);
+  // `shaped`: the window takes the round shape of the face.
+  ClockPainter(HWND window, int clientWidth, int clientHeight, COLORREF faceColor,
+               bool showSecond, bool shaped);
   ~ClockPainter();
   ClockPainter(const ClockPainter&) = delete;
   ClockPainter& operator=(const ClockPainter&) = delete;
@@ -41,7 +47,9 @@ public:
   // as a memory bitmap; EndDrawing then only puts back what it selected.
   void BeginDrawingOn(HDC surface);
   void EndDrawing();
-  void Draw(bool full);
+  // Draws the scene's time, over its picture if it has one; `full` asks for
+  // the whole face instead of the second hand alone.
+  void Draw(const FaceScene& scene, bool full);
   void SetFaceColor(COLORREF colour);
 
   void SelectPen(HGDIOBJ pen);
@@ -49,8 +57,10 @@ public:
   void SelectBrush(HGDIOBJ brush);
   void RestoreBrush(HBRUSH* slot);
 
-  void Resize(int clientWidth, int clientHeight);
-  void ApplyShape();
+  // Fits the face to the client; the window's shape and a repaint follow.
+  void Resize(int clientWidth, int clientHeight, bool shaped);
+  // Gives the window the round region of the face, or none, and repaints it.
+  void ApplyShape(bool shaped);
 
   FaceGeometry Geometry() const { return FaceGeometry{CenterX, CenterY, Radius}; }
   void DrawFace();
@@ -62,6 +72,5 @@ public:
 private:
   void SelectFirst(HGDIOBJ object, HGDIOBJ* saved);
   void PutBack(HGDIOBJ* saved);
-  bool UsesPicture() const;
-  void DrawBackgroundPicture();
+  void DrawBackgroundPicture(BackgroundImage& picture);
 };

@@ -1,8 +1,7 @@
 #include "face/FontSetup.h"
-#include "app/ClockApp.h"
-#include "app/Globals.h"
-#include "app/WindowDpi.h"
-#include "timer/rules/AlarmSettings.h"
+#include "face/DisplayDpi.h"
+#include "face/rules/DpiScale.h"
+#include "face/rules/TextCut.h"
 
 FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   ZeroMemory(&LogFont, sizeof LogFont);
@@ -28,8 +27,7 @@ FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   ColorDialog.Flags = CC_RGBINIT;
 }
 
-void FontSetup::AttachWindow(HWND window) {
-  HINSTANCE instance = App ? App->Instance : GetModuleHandleA(nullptr);
+void FontSetup::AttachWindow(HWND window, HINSTANCE instance) {
   FontDialog.hwndOwner = window;
   FontDialog.hInstance = instance;
   ColorDialog.hwndOwner = window;

@@ -19,7 +19,7 @@ public:
   FontSetup(const FontSetup&) = delete;
   FontSetup& operator=(const FontSetup&) = delete;
 
-  void AttachWindow(HWND window);
+  void AttachWindow(HWND window, HINSTANCE instance);
   void SetFaceName(const char* name);
 
   COLORREF FontColor() const { return FontDialog.rgbColors; }

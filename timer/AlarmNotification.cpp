@@ -1,12 +1,14 @@
 #include <windows.h>
 #include <mmsystem.h>
-#include "app/WindowDpi.h"
+#include "face/DisplayDpi.h"
+#include "face/GdiScope.h"
+#include "face/rules/DpiScale.h"
 #include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
-#include "timer/rules/ClockTime.h"
+#include "face/rules/ClockTime.h"
 #include "timer/rules/NotificationPlan.h"
-#include "timer/rules/TimeText.h"
+#include "face/rules/TimeText.h"
 
 namespace {
 
@@ -15,8 +17,14 @@ NotificationPlan Plan;
 UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
 bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
 
-constexpr UINT_PTR kPaceTimer = 2;
+constexpr UINT_PTR kPaceTimer = 2;   // the main window's tick is timer 1
 constexpr UINT kPacePeriod = 1000;
+constexpr DWORD kBeepHz = 900;
+constexpr DWORD kBeepMs = 600;
+// The texts in 96-DPI figures: their height, and the time's top edge; the
+// message begins a third of the way down.
+constexpr int kTextHeight = 50;
+constexpr int kTimeTop = 7;
 
 void StopPacing(HWND dialog) {
   if (PaceTimerId == 0) return;
@@ -32,14 +40,14 @@ void Silence(HWND dialog) {
 void GiveSound() {
   if (Plan.UseWave) {
     sndPlaySoundA(BoundAlarms.Alarms->WaveFile, SND_ASYNC);
-  } else if (!Beep(900, 600)) {
+  } else if (!Beep(kBeepHz, kBeepMs)) {
     // No speaker to drive: the standard simple beep still tells the user.
     MessageBeep(0xFFFFFFFF);
   }
 }
 
 INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
-  int alarm = number >= 1 && number <= 4 ? int(number) : 0;
+  int alarm = number >= 1 && number <= kAlarmCount ? int(number) : 0;
   Plan = BoundAlarms.Alarms ? NotificationPlan(alarm, *BoundAlarms.Alarms) : NotificationPlan();
   InSound = false;
   SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
@@ -65,20 +73,17 @@ INT_PTR OnTimer(HWND dialog, WPARAM id) {
 }
 
 void OnPaint(HWND dialog) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(dialog, &ps);
+  PaintScope paint(dialog);
+  HDC dc = paint.dc();
   SetBkMode(dc, TRANSPARENT);
-  // Without memory for the font the texts still appear, in the dialog's font.
-  LOGFONTA* logFont = static_cast<LOGFONTA*>(LocalAlloc(LPTR, sizeof(LOGFONTA)));
-  HFONT font = nullptr;
   const DpiScale scale(WindowDpi(dialog));
-  if (logFont) {
-    lstrcpynA(logFont->lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
-    logFont->lfCharSet = SHIFTJIS_CHARSET;
-    logFont->lfHeight = scale.ToPixels(50);
-    font = CreateFontIndirectA(logFont);
-  }
-  HGDIOBJ oldFont = font ? SelectObject(dc, font) : nullptr;
+  LOGFONTA logFont = {};
+  lstrcpynA(logFont.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+  logFont.lfCharSet = SHIFTJIS_CHARSET;
+  logFont.lfHeight = scale.ToPixels(kTextHeight);
+  // Without the font the texts still appear, in the dialog's own.
+  GdiObject<HFONT> font(CreateFontIndirectA(&logFont));
+  Selection useFont(dc, font.get());
   SetTextColor(dc, RGB(255, 0, 0));
   RECT client;
   GetClientRect(dialog, &client);
@@ -89,16 +94,9 @@ void OnPaint(HWND dialog) {
   shown.Minute = Tick.TickTime.wMinute;
   char time[16];
   size_t length = FormatClockText(shown, false, time);
-  TextOutA(dc, client.right / 6, scale.ToPixels(7), time, int(length));
+  TextOutA(dc, client.right / 6, scale.ToPixels(kTimeTop), time, int(length));
   client.top = client.bottom / 3;
   DrawTextA(dc, Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);
-
-  if (font) {
-    SelectObject(dc, oldFont);
-    DeleteObject(font);
-  }
-  if (logFont) LocalFree(logFont);
-  EndPaint(dialog, &ps);
 }
 
 }  // namespace

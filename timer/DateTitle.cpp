@@ -1,6 +1,6 @@
 #include "timer/DateTitle.h"
 #include "timer/TickState.h"
-#include "timer/rules/TimeText.h"
+#include "face/rules/TimeText.h"
 
 static char DateText[100];
 

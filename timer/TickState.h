@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 #include "timer/rules/AlarmSettings.h"
-#include "timer/rules/ClockTime.h"
+#include "face/rules/ClockTime.h"
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
 
@@ -12,6 +12,10 @@ struct TickOutcome {
   int DueAlarm = 0;         // 1 to 4: notify this alarm instead of redrawing
   TickRedraw Redraw = TickRedraw::Nothing;
 };
+
+// The main window's tick: timer 1, once a second.
+constexpr UINT_PTR kTickTimer = 1;
+constexpr UINT kTickPeriod = 1000;
 
 // What the once-a-second tick keeps between ticks. One thread touches it:
 // the one that runs the message loop.

@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr int kAlarms = 4;
 constexpr int kPathBytes = 260;
 
 // The wave chooser's record and buffers live as long as the program, so the
@@ -92,13 +91,13 @@ void FillTimerDialog(HWND dialog) {
   const AlarmSettings& settings = *BoundAlarms.Alarms;
   CheckRadioButton(dialog, IDC_TIMER_ON, IDC_TIMER_OFF,
                    settings.OnTimer ? IDC_TIMER_ON : IDC_TIMER_OFF);
-  for (int i = 0; i < kAlarms; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     AlarmEntry alarm = settings.Alarms[i];   // FormatTime writes into the entry
     Check(dialog, IDC_ALARM1_ON + i, alarm.On != 0);
     SetDlgItemTextA(dialog, IDC_ALARM1_TIME + i, alarm.FormatTime());
     SetDlgItemTextA(dialog, IDC_ALARM1_MSG + i, alarm.Msg);
     SendDlgItemMessageA(dialog, IDC_ALARM1_TIME + i, EM_LIMITTEXT, 5, 0);
-    SendDlgItemMessageA(dialog, IDC_ALARM1_MSG + i, EM_LIMITTEXT, 30, 0);
+    SendDlgItemMessageA(dialog, IDC_ALARM1_MSG + i, EM_LIMITTEXT, kMessageBytes, 0);
   }
   // Shown as stored, even outside 1 to 60: OK then insists on a correction.
   SetDlgItemInt(dialog, IDC_ALARM_COUNT, settings.AlarmCount, FALSE);
@@ -111,7 +110,7 @@ HWND ValidateTimerDialog(HWND dialog) {
   // Every alarm's time is checked, armed or not, so that no bad time is ever
   // stored. The buffer is larger than a valid time: a longer text is refused,
   // never cut down to one that passes.
-  for (int i = 0; i < kAlarms; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     char time[16];
     GetDlgItemTextA(dialog, IDC_ALARM1_TIME + i, time, sizeof time);
     if (!TimerInput::IsValidTimeText(time)) return GetDlgItem(dialog, IDC_ALARM1_TIME + i);
@@ -126,7 +125,7 @@ HWND ValidateTimerDialog(HWND dialog) {
 void ReadTimerDialog(HWND dialog) {
   AlarmSettings& settings = *BoundAlarms.Alarms;
   settings.OnTimer = IsChecked(dialog, IDC_TIMER_ON);
-  for (int i = 0; i < kAlarms; ++i) {
+  for (int i = 0; i < kAlarmCount; ++i) {
     AlarmEntry& alarm = settings.Alarms[i];
     alarm.On = IsChecked(dialog, IDC_ALARM1_ON + i) ? 1 : 0;
     char time[6];

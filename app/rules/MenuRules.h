@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include "app/rules/DisplayFlags.h"
+#include "face/rules/DisplayFlags.h"
 
 // One row of the pop-up menu as it is to be appended.
 struct MenuRow {

@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include "app/rules/DisplayFlags.h"
+#include "face/rules/DisplayFlags.h"
 
 // The display switches of the pop-up menu (and the double click, for the
 // caption). TransparentOff is the step that every change of face begins with.

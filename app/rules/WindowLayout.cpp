@@ -42,8 +42,8 @@ size_t MonitorFor(Placement p, const ScreenRect* monitors, size_t count) {
 }
 
 Placement ClampPlacement(Placement p, const ScreenRect* monitors, size_t count) {
-  if (p.Width < 16) p.Width = 16;
-  if (p.Height < 16) p.Height = 16;
+  if (p.Width < kMinimumSide) p.Width = kMinimumSide;
+  if (p.Height < kMinimumSide) p.Height = kMinimumSide;
   if (count == 0) return p;
   const ScreenRect& m = monitors[MonitorFor(p, monitors, count)];
   int64_t left = p.Left;

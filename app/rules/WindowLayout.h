@@ -1,7 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
-#include "app/rules/DisplayFlags.h"
+#include "face/rules/DisplayFlags.h"
 
 struct Placement {
   int32_t Left, Top, Width, Height;
@@ -12,6 +12,9 @@ struct Placement {
 struct ScreenRect {
   int32_t Left, Top, Right, Bottom;
 };
+
+// The smallest side a stored window is given at start, in pixels.
+constexpr int32_t kMinimumSide = 16;
 
 // Makes a stored placement usable: at least 16 x 16, then kept on the
 // monitor it overlaps most (the nearest one when it overlaps none), with its

@@ -57,7 +57,7 @@ double TimeCycles(ClockPainter& painter, HDC dc, bool full, int cycles) {
     for (int i = 0; i < cycles; ++i) {
       Tick.TickTime.wSecond = WORD(i % 60);
       painter.BeginDrawingOn(dc);
-      painter.Draw(full);
+      painter.Draw(App->Scene(), full);
       painter.EndDrawing();
     }
     GdiFlush();
@@ -69,7 +69,8 @@ double TimeCycles(ClockPainter& painter, HDC dc, bool full, int cycles) {
 
 void TimeAnalog(int width, int height) {
   HWND window = MakeHiddenWindow(width, height);
-  ClockPainter* painter = new (std::nothrow) ClockPainter(window, width, height);
+  ClockPainter* painter = new (std::nothrow)
+      ClockPainter(window, width, height, App->Font.BkColor(), true, false);
   if (!painter) return;
   Surface surface(width, height);
   Tick.TickTime.wHour = 10;

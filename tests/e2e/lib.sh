@@ -114,7 +114,8 @@ drawn_since_kept() {
   eventually area_drawn "$1"
 }
 area_drawn() {
-  local area now
+  # Local: the caller's WIN_X.. stay those of the window it last measured.
+  local area now WIN_X WIN_Y WIN_W WIN_H
   window_geometry "$1" 2>/dev/null
   [ -n "$WIN_W" ] || return 1
   area="${WIN_W}x$WIN_H+$WIN_X+$WIN_Y"

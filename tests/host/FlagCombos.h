@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
-#include "app/rules/DisplayFlags.h"
+#include "face/rules/DisplayFlags.h"
 
 // Every combination of the seven display options.
 inline std::vector<DisplayFlags> AllFlagCombinations() {

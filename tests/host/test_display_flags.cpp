@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "app/rules/DisplayFlags.h"
+#include "face/rules/DisplayFlags.h"
 #include "app/rules/WindowLayout.h"
 
 static const uint32_t kAllFlags[] = {OnBorder, OnTransparent, OnCaption, OnAnalog,

@@ -1,5 +1,5 @@
 #include <gtest/gtest.h>
-#include "app/rules/DpiScale.h"
+#include "face/rules/DpiScale.h"
 
 TEST(DpiScale, DesignFiguresAtCommonScales) {
   // The default window, 116 x 45, and the default font height at 100 to 200 %.

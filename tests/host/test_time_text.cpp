@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 #include <string>
-#include "timer/rules/TimeText.h"
+#include "face/rules/TimeText.h"
 
 static ClockTime At(int h, int m, int s) {
   ClockTime t;

@@ -6,7 +6,7 @@
 #include <string>
 #include "app/ClockApp.h"
 #include "app/Globals.h"
-#include "app/rules/DisplayFlags.h"
+#include "face/rules/DisplayFlags.h"
 #include "face/BackgroundImage.h"
 #include "tests/win/TestSupport.h"
 #include "timer/TickState.h"

@@ -26,11 +26,12 @@ protected:
   }
   std::unique_ptr<ClockPainter> MakePainter(bool seconds) {
     app->Flags.SetFlag(OnSecond, seconds);
-    return std::unique_ptr<ClockPainter>(new ClockPainter(window.get(), 108, 108));
+    return std::unique_ptr<ClockPainter>(new ClockPainter(
+        window.get(), 108, 108, app->Font.BkColor(), seconds, app->Flags.IsShaped()));
   }
   static void Cycle(ClockPainter& painter, HDC surface, bool full) {
     painter.BeginDrawingOn(surface);
-    painter.Draw(full);
+    painter.Draw(App->Scene(), full);
     painter.EndDrawing();
   }
   // A new painter, and the whole face it draws on `surface` at the given time.
@@ -255,12 +256,13 @@ static bool HasDiscRegion(HWND window, int left, int top, int right, int bottom)
 TEST_F(AnalogPainting, TheTransparentAnalogWindowTakesTheRoundShapeOfItsDisc) {
   app->Flags.SetFlag(OnTransparent, true);
   Tick.MinuteChanged = Tick.FullRedrawPending = false;
-  std::unique_ptr<ClockPainter> painter;
   {
     TickHold sizing(Tick.Holds);
-    painter = MakePainter(false);
+    app->CreateFace(window.get());
     EXPECT_TRUE(Tick.Held()) << "the shape update ends no interaction it is part of";
   }
+  ClockPainter* painter = app->Analog;
+  ASSERT_NE(painter, nullptr);
   EXPECT_FALSE(Tick.Held());
   EXPECT_TRUE(Tick.MinuteChanged);
   EXPECT_TRUE(Tick.FullRedrawPending);
@@ -271,7 +273,7 @@ TEST_F(AnalogPainting, TheTransparentAnalogWindowTakesTheRoundShapeOfItsDisc) {
   EXPECT_FALSE(PtInRegion(rgn, 10, 10));   // a click here reaches the window behind
   DeleteObject(rgn);
 
-  painter->Resize(200, 100);
+  app->ResizeAnalog(200, 100);
   EXPECT_EQ(painter->Radius, 46);
   EXPECT_EQ(painter->CenterX, 100);
   EXPECT_EQ(painter->CenterY, 50);
@@ -284,12 +286,12 @@ TEST_F(AnalogPainting, TheWindowIsRectangularAgainWhenTheShapeNoLongerApplies) {
   RECT box;
   ASSERT_TRUE(RegionBox(window.get(), &box));
   app->Flags.SetFlag(OnCaption, true);
-  painter->ApplyShape();
+  painter->ApplyShape(app->Flags.IsShaped());
   EXPECT_FALSE(RegionBox(window.get(), &box));
   EXPECT_EQ(painter->WindowRegion, nullptr);
 
   app->Flags.SetFlag(OnCaption, false);
-  painter->ApplyShape();
+  painter->ApplyShape(app->Flags.IsShaped());
   ASSERT_TRUE(RegionBox(window.get(), &box));
   painter.reset();   // switching to the digital face
   EXPECT_FALSE(RegionBox(window.get(), &box));
@@ -299,7 +301,7 @@ TEST_F(AnalogPainting, WithoutTheTransparentDisplayTheWindowKeepsItsRectangle) {
   auto painter = MakePainter(false);
   RECT box;
   EXPECT_FALSE(RegionBox(window.get(), &box));
-  painter->Resize(150, 150);
+  painter->Resize(150, 150, app->Flags.IsShaped());
   EXPECT_FALSE(RegionBox(window.get(), &box));
 }
 

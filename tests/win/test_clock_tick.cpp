@@ -119,7 +119,7 @@ TEST_F(ClockTickTest, ANotificationClosedWithinItsMinuteIsNotRepeatedWithEitherF
     SCOPED_TRACE(analog ? "analog" : "digital");
     handOvers.clear();
     app->Flags.SetFlag(OnAnalog, analog);
-    if (analog) app->Analog = new ClockPainter(window.get(), 108, 108);
+    if (analog) app->Analog = new ClockPainter(window.get(), 108, 108, app->Font.BkColor(), false, false);
     int day = analog ? 5 : 4;
     Arm(4, 12, 15);
     Tick.TickTime = At(2012, 1, day, 3, 12, 14, 59);

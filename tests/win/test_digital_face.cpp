@@ -3,6 +3,7 @@
 #include <string>
 #include "face/DigitalFace.h"
 #include "app/ClockSettings.h"
+#include "app/FacePainting.h"
 #include "face/LayeredSurface.h"
 #include "face/rules/LayeredPixels.h"
 #include "tests/win/FaceTestSupport.h"
@@ -46,7 +47,7 @@ protected:
   }
   void Paint(MemorySurface& s) {
     RECT client = {0, 0, s.width(), s.height()};
-    face.DrawTime(s.dc(), client, false, nullptr);
+    face.DrawTime(s.dc(), client, App->Scene(), false, nullptr);
   }
   // Paints the face and the reference and reports where they differ.
   void ExpectShows(const Look& look) {
@@ -96,7 +97,7 @@ TEST_F(DigitalFaceTest, FloatingDigitsTakeTheirAlphaFromTheAntiAliasedTextOverAn
   LayeredSurface s(kWidth, kHeight);
   ASSERT_TRUE(s.Ready());
   RECT client = {0, 0, kWidth, kHeight};
-  face.DrawLayered(s, client);
+  face.DrawLayered(s, client, App->Scene());
 
   // The same text drawn anti-aliased in red on black: its red channel is
   // the coverage that each pixel's alpha must be.
@@ -118,7 +119,7 @@ TEST_F(DigitalFaceTest, FloatingDigitsTakeTheirAlphaFromTheAntiAliasedTextOverAn
   // With a sizing frame the picture covers it too, opaque.
   LayeredSurface framed(kWidth + 8, kHeight + 8);
   RECT inner = {4, 4, kWidth + 4, kHeight + 4};
-  face.DrawLayered(framed, inner);
+  face.DrawLayered(framed, inner, App->Scene());
   EXPECT_EQ(framed.Pixel(1, 1) >> 24, 0xFFu);
   EXPECT_EQ(framed.Pixel(kWidth + 6, kHeight + 6) >> 24, 0xFFu);
   EXPECT_EQ(framed.Pixel(4, 4), kLayeredBackground);
@@ -130,7 +131,7 @@ TEST_F(DigitalFaceTest, LeavingTheTransparentDisplayBringsBackTheUsualFont) {
   app->Flags.SetFlag(OnTransparent, true);
   LayeredSurface s(kWidth, kHeight);
   RECT client = {0, 0, kWidth, kHeight};
-  face.DrawLayered(s, client);
+  face.DrawLayered(s, client, App->Scene());
   ASSERT_NE(face.FontSpec, nullptr);
   EXPECT_EQ(face.FontSpec->lfQuality, ANTIALIASED_QUALITY);
   app->Flags.SetFlag(OnTransparent, false);
@@ -175,7 +176,7 @@ TEST_F(DigitalFaceTest, MeasuringGivesTheTextExtentAndDrawsNoText) {
   MemorySurface s(kWidth, kHeight, 0);
   RECT client = {0, 0, kWidth, kHeight};
   RECT measured = {0, 0, 0, 0};
-  face.DrawTime(s.dc(), client, true, &measured);
+  face.DrawTime(s.dc(), client, App->Scene(), true, &measured);
   EXPECT_EQ(s.Colours(), std::set<COLORREF>{kGrey});
 
   MemorySurface ref(kWidth, kHeight, 0);

@@ -46,19 +46,19 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
   POINT press = {start.left + 10, start.top + 10};
   SetCursorPos(press.x, press.y);
   MouseDrag drag(Clock);
-  EXPECT_FALSE(drag.BeginDrag(GetDesktopWindow(), MK_LBUTTON, 0));
-  EXPECT_FALSE(drag.BeginDrag(Clock, 0, 0));
-  ASSERT_TRUE(drag.BeginDrag(Clock, MK_LBUTTON, 0));
+  EXPECT_FALSE(drag.BeginDrag(GetDesktopWindow(), MK_LBUTTON));
+  EXPECT_FALSE(drag.BeginDrag(Clock, 0));
+  ASSERT_TRUE(drag.BeginDrag(Clock, MK_LBUTTON));
 
   for (POINT d : {POINT{4, 4}, POINT{-4, 4}, POINT{-4, -4}, POINT{0, 4}}) {
     SetCursorPos(press.x + d.x, press.y + d.y);
-    EXPECT_FALSE(drag.TrackDrag(Clock, MK_LBUTTON, 0)) << d.x << "," << d.y;
+    EXPECT_FALSE(drag.TrackDrag(Clock, MK_LBUTTON)) << d.x << "," << d.y;
     EXPECT_EQ(GetCapture(), Clock) << "captured at the press, so the release always comes back";
     EXPECT_FALSE(drag.BandShown);
   }
 
   SetCursorPos(press.x + 5, press.y);
-  ASSERT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, 0));
+  ASSERT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON));
   EXPECT_EQ(GetCapture(), Clock);
   EXPECT_TRUE(drag.BandShown);
   RECT band = start;
@@ -66,8 +66,8 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
   EXPECT_TRUE(EqualRect(&drag.Band, &band));
 
   SetCursorPos(press.x + 30, press.y + 30);
-  EXPECT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, 0));
-  drag.EndDrag(Clock, 0, 0);
+  EXPECT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON));
+  drag.EndDrag(Clock);
   drag.ReleaseDrag();
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_FALSE(drag.BandShown);

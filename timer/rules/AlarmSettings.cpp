@@ -1,25 +1,6 @@
 #include "timer/rules/AlarmSettings.h"
-#include "timer/rules/TimeText.h"
-
-static bool IsLeadByte(unsigned char c) {
-  return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-}
-
-void CopyTextCut(char* out, const char* text, unsigned maxBytes) {
-  unsigned n = 0;
-  if (text) {
-    while (n < maxBytes && text[n] != '\0') {
-      if (IsLeadByte((unsigned char)text[n])) {
-        if (n + 1 >= maxBytes || text[n + 1] == '\0') break;
-        out[n] = text[n];
-        ++n;
-      }
-      out[n] = text[n];
-      ++n;
-    }
-  }
-  out[n] = '\0';
-}
+#include "face/rules/TextCut.h"
+#include "face/rules/TimeText.h"
 
 AlarmEntry::AlarmEntry() : Hour(0), Minute(0), On(0) {
   CopyTextCut(Alarm, "00:00", 5);
@@ -64,7 +45,7 @@ void AlarmEntry::SetTime(const char* text) {
 }
 
 void AlarmEntry::SetMessage(const char* text) {
-  CopyTextCut(Msg, text, 30);
+  CopyTextCut(Msg, text, kMessageBytes);
 }
 
 AlarmSettings::AlarmSettings()

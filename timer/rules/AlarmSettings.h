@@ -1,10 +1,16 @@
 #pragma once
 #include <cstdint>
+#include "face/rules/TextCut.h"
+
+// The daily alarms, numbered 1 to kAlarmCount.
+constexpr int kAlarmCount = 4;
+// An alarm's message: at most this many bytes of code page 932 text.
+constexpr unsigned kMessageBytes = 30;
 
 // One daily alarm.
 struct AlarmEntry {
   char Alarm[7];     // work buffer for "HH:MM"; SetTime cuts it, FormatTime rewrites it
-  char Msg[31];      // at most 30 bytes of code page 932 text
+  char Msg[kMessageBytes + 1];
   uint16_t Hour;
   uint16_t Minute;
   uint32_t On;       // 0 or 1
@@ -22,13 +28,9 @@ struct AlarmSettings {
   bool OnTimer;
   uint32_t AlarmCount;
   bool OnAutoDelete;
-  AlarmEntry Alarms[4];
+  AlarmEntry Alarms[kAlarmCount];
   bool OnUseWave;
   char WaveFile[260];
 
   AlarmSettings();
 };
-
-// Copies at most maxBytes bytes of text and a terminator into out, never
-// splitting a double-byte character of code page 932 at the cut.
-void CopyTextCut(char* out, const char* text, unsigned maxBytes);

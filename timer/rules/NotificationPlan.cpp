@@ -4,16 +4,16 @@ const char* NotificationPlan::DefaultMessage() { return "時間です"; }
 
 NotificationPlan::NotificationPlan()
     : SoundsWanted(kDefaultSounds), SoundsGiven(0), AutoClose(true), UseWave(false) {
-  CopyTextCut(Message, DefaultMessage(), 30);
+  CopyTextCut(Message, DefaultMessage(), kMessageBytes);
 }
 
 NotificationPlan::NotificationPlan(int number, const AlarmSettings& settings) : NotificationPlan() {
-  if (number >= 1 && number <= 4) {
+  if (number >= 1 && number <= kAlarmCount) {
     AutoClose = settings.OnAutoDelete;
     SoundsWanted = settings.AlarmCount;
     UseWave = settings.OnUseWave;
-    CopyTextCut(Message, settings.Alarms[number - 1].Msg, 30);
-    if (Message[0] == '\0') CopyTextCut(Message, DefaultMessage(), 30);
+    CopyTextCut(Message, settings.Alarms[number - 1].Msg, kMessageBytes);
+    if (Message[0] == '\0') CopyTextCut(Message, DefaultMessage(), kMessageBytes);
   }
   // A count loaded unchecked from the registry may be anything; a minute of
   // beeping is the most a notification gives.

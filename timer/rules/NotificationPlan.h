@@ -10,7 +10,7 @@ public:
   static constexpr uint32_t kDefaultSounds = 5;
   static constexpr uint32_t kMaxSounds = 60;
 
-  char Message[32];        // at most 30 bytes; never empty
+  char Message[kMessageBytes + 1];   // never empty
   uint32_t SoundsWanted;
   uint32_t SoundsGiven;
   bool AutoClose;
@@ -20,7 +20,7 @@ public:
   // window closes itself.
   NotificationPlan();
 
-  // The plan for alarm `number` (1 to 4) under `settings`; any other number
+  // The plan for alarm `number` (1 to kAlarmCount) under `settings`; any other number
   // keeps the defaults above.
   NotificationPlan(int number, const AlarmSettings& settings);
 

@@ -37,7 +37,7 @@ int FirstDueAlarm(const AlarmSettings& alarms, const ClockTime& tickTime,
                   const NotifiedMinute& last) {
   if (!alarms.OnTimer) return 0;
   if (last.Any && SameMinute(last.At, tickTime)) return 0;
-  for (int n = 1; n <= 4; ++n) {
+  for (int n = 1; n <= kAlarmCount; ++n) {
     const AlarmEntry& a = alarms.Alarms[n - 1];
     if (a.On != 0 && a.Hour == tickTime.Hour && a.Minute == tickTime.Minute) return n;
   }

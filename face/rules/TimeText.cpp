@@ -1,4 +1,4 @@
-#include "timer/rules/TimeText.h"
+#include "face/rules/TimeText.h"
 
 // msvcrt has no stpcpy.
 static char* Append(char* out, const char* text) {

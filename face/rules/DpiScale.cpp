@@ -1,4 +1,4 @@
-#include "app/rules/DpiScale.h"
+#include "face/rules/DpiScale.h"
 #include <cstdint>
 
 int32_t MulDivRounded(int32_t value, int32_t numerator, int32_t denominator) {

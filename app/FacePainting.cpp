@@ -1,0 +1,73 @@
+#include "app/FacePainting.h"
+#include <new>
+#include "app/ClockApp.h"
+#include "app/Globals.h"
+#include "face/ClockPainter.h"
+#include "face/DigitalFace.h"
+#include "face/LayeredSurface.h"
+#include "timer/TickState.h"
+
+int PaintDigital(HWND window, bool measure, RECT* measureRect) {
+  if (!App->Digital) App->Digital = new (std::nothrow) DigitalFace();
+  DigitalFace* face = App->Digital;
+  if (!face) return 0;
+  // The layered window shows only the picture it was given: a paint request
+  // has nothing to draw.
+  if (!measure && App->Flags.IsLayered()) {
+    ValidateRect(window, nullptr);
+    return 0;
+  }
+
+  PAINTSTRUCT paint;
+  HDC surface = measure ? GetDC(window) : BeginPaint(window, &paint);
+  if (!surface) return 0;
+  RECT client;
+  GetClientRect(window, &client);
+  face->DrawTime(surface, client, App->Scene(), measure, measureRect);
+  if (measure) {
+    ReleaseDC(window, surface);
+    ValidateRect(window, nullptr);
+    return -1;
+  }
+  EndPaint(window, &paint);
+  return 0;
+}
+
+bool DrawLayeredDigits(HWND window) {
+  if (!App->Digital) App->Digital = new (std::nothrow) DigitalFace();
+  if (!App->Digital) return false;
+  RECT outer, client;
+  GetWindowRect(window, &outer);
+  GetClientRect(window, &client);
+  // The picture covers the whole window, frame included.
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&client), 2);
+  OffsetRect(&client, -outer.left, -outer.top);
+  LayeredSurface surface(outer.right - outer.left, outer.bottom - outer.top);
+  if (!surface.Ready()) return false;
+  App->Digital->DrawLayered(surface, client, App->Scene());
+  return surface.ShowOn(window);
+}
+
+void RedrawTransparentDigits(HWND window) {
+  if (App->Flags.IsLayered()) {
+    DrawLayeredDigits(window);
+  } else {
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+  }
+}
+
+bool PaintFace(HWND window) {
+  if (!App->Flags.Has(OnAnalog)) {
+    PaintDigital(window, false, nullptr);
+    return true;
+  }
+  ClockPainter* painter = App->Analog;
+  if (!painter) return false;
+  painter->BeginDrawing(true);
+  painter->Draw(App->Scene(), true);
+  painter->EndDrawing();
+  // The whole face is drawn: a new minute needs nothing more.
+  Tick.MinuteChanged = false;
+  return true;
+}

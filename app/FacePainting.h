@@ -1,0 +1,22 @@
+#pragma once
+#include <windows.h>
+
+// The main window's drawing of whichever face it shows, with what App holds
+// now (its scene).
+
+// Paints the digital face (measure false) or measures its text into
+// measureRect (measure true). 0 after painting, -1 after measuring, 0 when
+// nothing could be done.
+int PaintDigital(HWND window, bool measure, RECT* measureRect);
+
+// Draws the floating digits anew and gives them to the layered window;
+// false when nothing could be drawn or shown.
+bool DrawLayeredDigits(HWND window);
+
+// Draws the transparent digital display anew: the layered window's picture,
+// or with a caption, where the window is an ordinary one, a repaint.
+void RedrawTransparentDigits(HWND window);
+
+// The WM_PAINT handler of the main window, for either face; false when there
+// is no face to paint with (an analog face that could not be made).
+bool PaintFace(HWND window);
