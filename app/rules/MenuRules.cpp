@@ -45,17 +45,10 @@ MenuRow MenuRules::Row(int index) const {
 }
 
 bool MenuRules::Checked(uint16_t id) const {
-  switch (id) {
-    case IDM_USEBITMAP: return Flags.Has(OnBitmap);
-    case IDM_CAPTION: return Flags.Has(OnCaption);
-    case IDM_BORDER: return Flags.Has(OnBorder);
-    case IDM_SECOND: return Flags.Has(OnSecond);
-    case IDM_ONTOP: return Flags.Has(OnTop);
-    case IDM_TRANSPARENT: return Flags.Has(OnTransparent);
-    case IDM_ANALOG: return Flags.Has(OnAnalog);
-    case IDM_TOOLTIP: return OnToolTip;
-    default: return false;
-  }
+  if (id == IDM_TOOLTIP) return OnToolTip;
+  for (const DisplayFlagRow& row : kDisplayFlagRows)
+    if (row.MenuId == id) return Flags.Has(row.Bit);
+  return false;
 }
 
 bool MenuRules::Grey(uint16_t id) const {

@@ -79,14 +79,6 @@ SwitchPlan SwitchRules::Plan(DisplaySwitch which, DisplayFlags before) {
 }
 
 const char* SwitchRules::ValueName(uint32_t flag) {
-  switch (flag) {
-    case OnBorder: return "OnBorder";
-    case OnTransparent: return "OnTransparent";
-    case OnCaption: return "OnCaption";
-    case OnAnalog: return "OnAnalog";
-    case OnSecond: return "OnSecond";
-    case OnTop: return "OnTop";
-    case OnBitmap: return "OnBitmap";
-    default: return nullptr;
-  }
+  const DisplayFlagRow* row = FlagRowOf(flag);
+  return row ? row->ValueName : nullptr;
 }

@@ -117,13 +117,9 @@ void StoreFlags(uint32_t flags) {
   HKEY key = nullptr;
   RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\ZEPH\\Tivora\\Settings", 0, nullptr, 0,
                   KEY_ALL_ACCESS, nullptr, &key, nullptr);
-  const struct { uint32_t Bit; const char* Name; } names[] = {
-      {OnBorder, "OnBorder"}, {OnTransparent, "OnTransparent"}, {OnCaption, "OnCaption"},
-      {OnAnalog, "OnAnalog"}, {OnSecond, "OnSecond"},           {OnTop, "OnTop"},
-      {OnBitmap, "OnBitmap"}};
-  for (auto n : names) {
-    DWORD v = (flags & n.Bit) ? 1 : 0;
-    RegSetValueExA(key, n.Name, 0, REG_DWORD, reinterpret_cast<BYTE*>(&v), sizeof v);
+  for (const DisplayFlagRow& row : kDisplayFlagRows) {
+    DWORD v = (flags & row.Bit) ? 1 : 0;
+    RegSetValueExA(key, row.ValueName, 0, REG_DWORD, reinterpret_cast<BYTE*>(&v), sizeof v);
   }
   const DWORD size[] = {150, 150};
   RegSetValueExA(key, "Width", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&size[0]), 4);
@@ -142,14 +138,8 @@ void Pump() {
 
 HWND OpenClock(uint32_t flags) {
   StoreFlags(flags);
-  ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
-  ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
-  CaptionHeight = GetSystemMetrics(SM_CYCAPTION);
-  TipHandle = nullptr;
-  App = new (std::nothrow) ClockApp(GetModuleHandleA(nullptr), nullptr, SW_SHOWNORMAL);
-  Tip = new (std::nothrow) TipWindow(App->Instance, &TipHandle);
-  if (!App || !Tip || !App->CreateMainWindow()) return nullptr;
-  Tip->Owner = App->Window;
+  if (StartClock(GetModuleHandleA(nullptr), nullptr, SW_SHOWNORMAL) != StartResult::Running)
+    return nullptr;
   // The window's own timer would tick in real time between the counted ones.
   if (Tick.TimerId) KillTimer(App->Window, Tick.TimerId);
   Tick.TimerId = 0;

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include "res/resource.h"
 
 // The display options as one word of bits, each saved under the registry
 // value of its name.
@@ -12,6 +14,27 @@ enum DisplayFlag : uint32_t {
   OnTop = 0x40,
   OnBitmap = 0x80,
 };
+
+// Every option: its bit, the registry value it is stored under, and the
+// menu row that switches it. The one place that ties the three together.
+struct DisplayFlagRow {
+  uint32_t Bit;
+  const char* ValueName;
+  uint16_t MenuId;
+};
+constexpr DisplayFlagRow kDisplayFlagRows[] = {
+    {OnBorder, "OnBorder", IDM_BORDER},     {OnTransparent, "OnTransparent", IDM_TRANSPARENT},
+    {OnCaption, "OnCaption", IDM_CAPTION},  {OnAnalog, "OnAnalog", IDM_ANALOG},
+    {OnSecond, "OnSecond", IDM_SECOND},     {OnTop, "OnTop", IDM_ONTOP},
+    {OnBitmap, "OnBitmap", IDM_USEBITMAP},
+};
+
+// The row of one bit, or null (for no bit or several).
+inline const DisplayFlagRow* FlagRowOf(uint32_t bit) {
+  for (const DisplayFlagRow& row : kDisplayFlagRows)
+    if (row.Bit == bit) return &row;
+  return nullptr;
+}
 
 struct DisplayFlags {
   uint32_t Bits = 0;

@@ -4,11 +4,19 @@
 #include "app/rules/MenuRules.h"
 #include "app/rules/SwitchRules.h"
 #include "res/resource.h"
+#include "settings/rules/SettingsLayout.h"
 #include "tests/host/FlagCombos.h"
 
 namespace {
 
 using Write = std::pair<uint32_t, bool>;
+
+// The menu row of a command; a row without text when the menu has none.
+MenuRow MenuRowOf(const MenuRules& rules, uint16_t id) {
+  for (int i = 0; i < MenuRules::kRowCount; ++i)
+    if (rules.Row(i).Id == id) return rules.Row(i);
+  return MenuRow{nullptr, 0, false, false};
+}
 
 std::vector<Write> WritesOf(const SwitchPlan& plan) {
   std::vector<Write> w;
@@ -124,14 +132,25 @@ TEST(SwitchWrites, SecondsAreRefusedOnlyWhenATransparentDigitalClockWouldShowThe
   }
 }
 
+// Each option is stored as a switch of the Settings key under its own name,
+// and its menu row shows it checked exactly when it is on.
 TEST(SwitchWrites, EachOptionIsStoredUnderItsOwnName) {
-  EXPECT_STREQ(SwitchRules::ValueName(OnBorder), "OnBorder");
-  EXPECT_STREQ(SwitchRules::ValueName(OnTransparent), "OnTransparent");
-  EXPECT_STREQ(SwitchRules::ValueName(OnCaption), "OnCaption");
-  EXPECT_STREQ(SwitchRules::ValueName(OnAnalog), "OnAnalog");
-  EXPECT_STREQ(SwitchRules::ValueName(OnSecond), "OnSecond");
-  EXPECT_STREQ(SwitchRules::ValueName(OnTop), "OnTop");
-  EXPECT_STREQ(SwitchRules::ValueName(OnBitmap), "OnBitmap");
+  uint32_t seen = 0;
+  for (const DisplayFlagRow& row : kDisplayFlagRows) {
+    SCOPED_TRACE(row.ValueName);
+    EXPECT_EQ(seen & row.Bit, 0u) << "one row per bit";
+    seen |= row.Bit;
+    EXPECT_STREQ(SwitchRules::ValueName(row.Bit), row.ValueName);
+    const SettingRow* stored = FindSetting(row.ValueName);
+    ASSERT_NE(stored, nullptr);
+    EXPECT_EQ(stored->Kind, ValueKind::Switch);
+    EXPECT_EQ(stored->Where, Subkey::Settings);
+    DisplayFlags on, off;
+    on.SetFlag(row.Bit, true);
+    EXPECT_TRUE(MenuRowOf(MenuRules(on, false), row.MenuId).Checked);
+    EXPECT_FALSE(MenuRowOf(MenuRules(off, false), row.MenuId).Checked);
+  }
+  EXPECT_EQ(seen, 0xFEu) << "every option has its row";
   EXPECT_EQ(SwitchRules::ValueName(0), nullptr);
   EXPECT_EQ(SwitchRules::ValueName(OnBorder | OnTop), nullptr);
 }

@@ -22,11 +22,8 @@ protected:
   // the clock on them.
   HWND OpenClock(uint32_t flags, bool toolTip = false) {
     ResetClockRegistry();
-    const struct { uint32_t Bit; const char* Name; } names[] = {
-        {OnBorder, "OnBorder"}, {OnTransparent, "OnTransparent"}, {OnCaption, "OnCaption"},
-        {OnAnalog, "OnAnalog"}, {OnSecond, "OnSecond"},           {OnTop, "OnTop"},
-        {OnBitmap, "OnBitmap"}};
-    for (auto n : names) PutDword("Settings", n.Name, (flags & n.Bit) ? 1 : 0);
+    for (const DisplayFlagRow& row : kDisplayFlagRows)
+      PutDword("Settings", row.ValueName, (flags & row.Bit) ? 1 : 0);
     PutDword("Settings", "OnToolTip", toolTip ? 1 : 0);
     return OpenStoredClock();
   }
@@ -34,16 +31,9 @@ protected:
   // Opens the clock on whatever the registry holds; then forgets every value,
   // so that a test sees only what the clock writes afterwards.
   HWND OpenStoredClock() {
-    ScreenWidth = GetSystemMetrics(SM_CXSCREEN);
-    ScreenHeight = GetSystemMetrics(SM_CYSCREEN);
-    CaptionHeight = GetSystemMetrics(SM_CYCAPTION);
-    TipHandle = nullptr;
-    App = new ClockApp(GetModuleHandleA(nullptr), nullptr, SW_SHOWNORMAL);
-    Tip = new TipWindow(App->Instance, &TipHandle);
-    EXPECT_TRUE(App->CreateMainWindow());
-    Clock = App->Window;
-    Tip->Owner = Clock;
-    if (App->OnToolTip) TipHandle = Tip->CreateTip(App->TipToolWanted());
+    EXPECT_EQ(StartClock(GetModuleHandleA(nullptr), nullptr, SW_SHOWNORMAL),
+              StartResult::Running);
+    Clock = App ? App->Window : nullptr;
     Pump();
     ResetClockRegistry();
     return Clock;
