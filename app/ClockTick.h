@@ -9,6 +9,6 @@ void ClockTick(HWND hwnd);
 void ClockTickAt(HWND hwnd, const SYSTEMTIME& now);
 // Runs the notification of alarm n modally.
 void OpenAlarmNotification(HWND owner, int n);
-// The one hand-over of a due alarm: OpenAlarmNotification unless replaced
-// (a test puts a recorder here).
+// The one hand-over of a due alarm; OpenAlarmNotification unless another
+// is put in its place.
 extern void (*AlarmHandOver)(HWND owner, int n);

@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
+#include "face/GdiScope.h"
 #include "face/LayeredSurface.h"
 #include "timer/TickState.h"
 
@@ -18,18 +19,19 @@ int PaintDigital(HWND window, bool measure, RECT* measureRect) {
     return 0;
   }
 
-  PAINTSTRUCT paint;
-  HDC surface = measure ? GetDC(window) : BeginPaint(window, &paint);
-  if (!surface) return 0;
   RECT client;
   GetClientRect(window, &client);
-  face->DrawTime(surface, client, App->Scene(), measure, measureRect);
   if (measure) {
-    ReleaseDC(window, surface);
+    {
+      WindowDC surface(window);
+      if (!surface.dc()) return 0;
+      face->DrawTime(surface.dc(), client, App->Scene(), true, measureRect);
+    }
     ValidateRect(window, nullptr);
     return -1;
   }
-  EndPaint(window, &paint);
+  PaintScope paint(window);
+  if (paint.dc()) face->DrawTime(paint.dc(), client, App->Scene(), false, nullptr);
   return 0;
 }
 

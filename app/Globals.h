@@ -19,7 +19,7 @@ extern int CaptionHeight;
 extern RECT TextRect;          // the measured time text after a font change
 
 // Makes the single instances and the main window, with the tooltip when it
-// is switched on: the start of the program, and of every test of its window.
+// is switched on. Nothing is shown when the window could not be made.
 enum class StartResult { NoMemory, NoWindow, Running };
 StartResult StartClock(HINSTANCE instance, HINSTANCE prevInstance, int showCommand);
 

@@ -125,8 +125,8 @@ static void OnCaptureChanged(HWND hwnd, LPARAM lParam) {
 }
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  // Messages may arrive before App exists only in tests that drive a bare
-  // window; nothing here is meaningful then.
+  // A window of this class without the application (made before App, or
+  // after it is gone) has nothing to show or keep.
   if (!App) return DefWindowProcA(hwnd, message, wParam, lParam);
 
   switch (message) {

@@ -1,4 +1,5 @@
 #include "face/BackgroundImage.h"
+#include "face/KernelScope.h"
 
 static_assert(sizeof(BITMAPFILEHEADER) == kFileHeaderSize, "the file header is read as is");
 static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderSize, "the block starts with this header");
@@ -34,17 +35,16 @@ BackgroundImage::~BackgroundImage() { Release(); }
 
 bool BackgroundImage::Load(const char* path) {
   if (!path || !path[0]) return false;
-  HFILE file = _lopen(path, OF_READ);
-  if (file == HFILE_ERROR) {
+  LegacyFile file(path);
+  if (!file.IsOpen()) {
     // The precision keeps any path inside the buffer.
     char text[360];
     wsprintfA(text, "ファイルを開くのに失敗しました\n %.300s", path);
     ShowError(Window, text);
     return false;
   }
-  bool held = Read(file);
+  bool held = Read(file.get());
   if (!held) Release();
-  _lclose(file);
   InvalidateRect(Window, nullptr, TRUE);
   return held;
 }
@@ -73,10 +73,12 @@ bool BackgroundImage::Read(HFILE file) {
 
   // Only the announced bytes are asked for: whatever follows them in the file,
   // or in a block the allocator rounded up, never becomes part of the picture.
-  void* target = GlobalLock(Block);
-  if (!target) return Refuse(BitmapFault::NoMemory);
-  long got = _hread(file, target, static_cast<long>(blockSize));
-  GlobalUnlock(Block);
+  long got = 0;
+  {
+    GlobalLockScope target(Block);
+    if (!target.get()) return Refuse(BitmapFault::NoMemory);
+    got = _hread(file, target.get(), static_cast<long>(blockSize));
+  }
   if (got != static_cast<long>(blockSize)) return Refuse(BitmapFault::ShortRead);
 
   bool parsed = LockAndParse();

@@ -1,5 +1,6 @@
 #include "face/ClockPainter.h"
 #include "face/BackgroundImage.h"
+#include "face/GdiScope.h"
 
 static const COLORREF kMarkColor = 0x00800000;     // navy
 static const COLORREF kHourColor = 0x00C00000;     // blue
@@ -165,21 +166,16 @@ void ClockPainter::DrawHand(const HandPoints& points, bool asLine) {
   }
   POINT corners[4] = {ToPoint(points.Tip), ToPoint(points.LeftSide), ToPoint(points.Tail),
                       ToPoint(points.RightSide)};
-  HRGN shape = CreatePolygonRgn(corners, 4, WINDING);
-  if (!shape) return;
+  GdiObject<HRGN> shape(CreatePolygonRgn(corners, 4, WINDING));
   // Painted without an outline: the hand is exactly the region.
-  PaintRgn(Surface, shape);
-  DeleteObject(shape);
+  if (shape.get()) PaintRgn(Surface, shape.get());
 }
 
 void ClockPainter::DrawFace() {
   SelectBrush(FaceBrush);
-  HRGN disc = CreateEllipticRgn(CenterX - Radius, CenterY - Radius, CenterX + Radius,
-                                CenterY + Radius);
-  if (disc) {
-    PaintRgn(Surface, disc);
-    DeleteObject(disc);
-  }
+  GdiObject<HRGN> disc(CreateEllipticRgn(CenterX - Radius, CenterY - Radius, CenterX + Radius,
+                                          CenterY + Radius));
+  if (disc.get()) PaintRgn(Surface, disc.get());
   // Outlined with the surface's own pen: every cycle puts back what it
   // found, so that is the default black pen of the private context.
   SelectBrush(MarkBrush);
@@ -231,12 +227,12 @@ void ClockPainter::Resize(int clientWidth, int clientHeight, bool shaped) {
 void ClockPainter::ApplyShape(bool shaped) {
   if (shaped) {
     // Rebuilt on every call: the disc follows the window's size.
-    HRGN disc = CreateEllipticRgn(CenterX - Radius, CenterY - Radius, CenterX + Radius,
-                                  CenterY + Radius);
-    if (disc && SetWindowRgn(Window, disc, TRUE)) {
-      WindowRegion = disc;   // the window's from now on
+    GdiObject<HRGN> disc(CreateEllipticRgn(CenterX - Radius, CenterY - Radius, CenterX + Radius,
+                                            CenterY + Radius));
+    if (disc.get() && SetWindowRgn(Window, disc.get(), TRUE)) {
+      WindowRegion = disc.release();   // the window's from now on
     } else {
-      if (disc) DeleteObject(disc);   // not handed over: still ours
+      // Not handed over, so still ours: the owner deletes it.
       if (WindowRegion) SetWindowRgn(Window, nullptr, TRUE);
       WindowRegion = nullptr;
     }

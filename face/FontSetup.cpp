@@ -3,6 +3,9 @@
 #include "face/rules/DpiScale.h"
 #include "face/rules/TextCut.h"
 
+// A fresh record's values; the start-up load replaces face, height and
+// colours with the stored ones or the settings layout's defaults (Arial 37,
+// red on light grey).
 FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   ZeroMemory(&LogFont, sizeof LogFont);
   StyleName[0] = '\0';

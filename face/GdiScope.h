@@ -59,6 +59,22 @@ private:
   HDC dc_;
 };
 
+// A window's device context, from GetDC to ReleaseDC.
+class WindowDC {
+public:
+  explicit WindowDC(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDC() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDC(const WindowDC&) = delete;
+  WindowDC& operator=(const WindowDC&) = delete;
+  HDC dc() const { return dc_; }
+
+private:
+  HWND window_;
+  HDC dc_;
+};
+
 // A device context for the whole screen, made for one drawing.
 class ScreenDC {
 public:

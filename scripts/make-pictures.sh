@@ -50,14 +50,6 @@ sleep 1
 convert -size 160x42 gradient:'#87ceeb-#e0f6ff' -size 160x18 gradient:'#7ccd7c-#2e8b57' \
   -append -type TrueColor BMP3:"$work/meadow.bmp"
 
-# A POSIX zone in which the local time is now $1 (HH:MM:SS).
-zone_for() {
-  local target=$((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2}))
-  local utc=$(($(date -u +%s) % 86400))
-  local offset=$(((utc - target + 86400) % 86400))
-  printf 'TVR+%d:%02d:%02d' $((offset / 3600)) $((offset % 3600 / 60)) $((offset % 60))
-}
-
 # clock_with TIME NAME=VALUE...: a fresh registry with these DWORD settings
 # (Bitmap=, Alarm1= and Msg1= as text), then the clock started at TIME.
 clock_with() {
@@ -74,7 +66,7 @@ clock_with() {
       *) reg_set "$group" "$name" "${kv#*=}" ;;
     esac
   done
-  TZ="$(zone_for "$time")" start_clock
+  TZ="$(tz_at "$time")" start_clock
   sleep 1
 }
 
@@ -98,8 +90,13 @@ clock_with 10:08:30 OnAnalog=1 OnSecond=1 Width=130 Height=130
 snap_clock analog
 clock_with 10:08:30 OnAnalog=1 OnSecond=1 OnTransparent=1 Width=130 Height=130
 snap_clock round
+# The floating digits show what lies behind them under a compositing
+# manager, as on Windows, which always composes.
+xcompmgr >/dev/null 2>&1 &
+compositor=$!
 clock_with 10:08:30 OnTransparent=1 OnBorder=0
 snap_clock transparent
+kill "$compositor" 2>/dev/null || true
 clock_with 10:08:30 OnBitmap=1 Bitmap="Z:${work//\//\\}\\meadow.bmp" Width=160 Height=60
 snap_clock picture
 

@@ -48,6 +48,8 @@ void AlarmEntry::SetMessage(const char* text) {
   CopyTextCut(Msg, text, kMessageBytes);
 }
 
+// A fresh record's values; the start-up load replaces every one of them,
+// with the stored value or the settings layout's default (15 beeps).
 AlarmSettings::AlarmSettings()
     : OnTimer(false), AlarmCount(5), OnAutoDelete(false), OnUseWave(false) {
   WaveFile[0] = '\0';
