@@ -33,10 +33,7 @@ static void Redraw(HWND hwnd, TickRedraw what) {
       PushToBottom(hwnd);
       break;
     case TickRedraw::RedrawInPlace: RedrawTransparentDigits(hwnd); break;
-    case TickRedraw::Repaint:
-      InvalidateRect(hwnd, nullptr, TRUE);
-      UpdateWindow(hwnd);
-      break;
+    case TickRedraw::Repaint: RepaintNow(hwnd); break;
   }
 }
 
@@ -53,8 +50,7 @@ static void NotifyAlarm(HWND hwnd, int n) {
   if (App->Flags.IsTransparentDigital()) {
     PushToBottom(hwnd);
   } else {
-    InvalidateRect(hwnd, nullptr, TRUE);
-    UpdateWindow(hwnd);
+    RepaintNow(hwnd);
   }
 }
 

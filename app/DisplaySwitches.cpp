@@ -80,8 +80,7 @@ void RefreshWindow(HWND hwnd) {
     return;
   }
   Tick.MinuteChanged = true;
-  InvalidateRect(hwnd, nullptr, TRUE);
-  UpdateWindow(hwnd);
+  RepaintNow(hwnd);
 }
 
 void ToggleCaption(HWND hwnd) {

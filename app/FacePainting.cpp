@@ -50,12 +50,16 @@ bool DrawLayeredDigits(HWND window) {
   return surface.ShowOn(window);
 }
 
+void RepaintNow(HWND window) {
+  InvalidateRect(window, nullptr, TRUE);
+  UpdateWindow(window);
+}
+
 void RedrawTransparentDigits(HWND window) {
   if (App->Flags.IsLayered()) {
     DrawLayeredDigits(window);
   } else {
-    InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
+    RepaintNow(window);
   }
 }
 

@@ -13,6 +13,9 @@ int PaintDigital(HWND window, bool measure, RECT* measureRect);
 // false when nothing could be drawn or shown.
 bool DrawLayeredDigits(HWND window);
 
+// The whole window erased and painted now.
+void RepaintNow(HWND window);
+
 // Draws the transparent digital display anew: the layered window's picture,
 // or with a caption, where the window is an ordinary one, a repaint.
 void RedrawTransparentDigits(HWND window);

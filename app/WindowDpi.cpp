@@ -1,5 +1,6 @@
 #include "app/WindowDpi.h"
 #include "app/ClockApp.h"
+#include "app/FacePainting.h"
 #include "app/Globals.h"
 #include "timer/TickState.h"
 
@@ -25,6 +26,5 @@ void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
   }
   Tick.MinuteChanged = true;
   Tick.FullRedrawPending = true;
-  InvalidateRect(window, nullptr, TRUE);
-  UpdateWindow(window);
+  RepaintNow(window);
 }

@@ -30,8 +30,6 @@ while [ $# -gt 0 ]; do
   shift
 done
 
-out="$TIVORA_BUILD/bench"
-mkdir -p "$out"
 source "$here/lib.sh"
 
 bench_build

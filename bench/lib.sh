@@ -1,8 +1,11 @@
-# Shared by the bench scripts (sourced after scripts/wine-env.sh, with $out
-# set to the bench's output folder): building, a Wine prefix of the bench's
-# own, the clock's settings, and reading a process's costs from /proc.
+# Shared by the bench scripts (sourced after scripts/wine-env.sh; $out is the
+# benches' output folder, $TIVORA_BUILD/bench unless set): building, a Wine
+# prefix of the bench's own, the clock's settings, and reading a process's
+# costs from /proc.
 
 BENCH_PIDS=()
+out="${out:-$TIVORA_BUILD/bench}"
+mkdir -p "$out"
 
 # The release exe (i686), the x86-64 exe that Wine runs here, the reference
 # program in both, the probe, and the native first-frame watcher.

@@ -27,8 +27,6 @@ while [ $# -gt 0 ]; do
   shift
 done
 
-out="$TIVORA_BUILD/bench"
-mkdir -p "$out"
 source "$here/lib.sh"
 bench_build
 cmake --build "$TIVORA_BUILD/win" -j2 --target tivora_soak_driver >/dev/null
