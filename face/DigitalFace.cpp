@@ -1,5 +1,4 @@
 #include "face/DigitalFace.h"
-#include <new>
 #include "face/BackgroundImage.h"
 #include "face/FontSetup.h"
 #include "face/LayeredSurface.h"
@@ -12,7 +11,7 @@ static BYTE WantedQuality(const DisplayFlags& flags) {
 }
 
 DigitalFace::DigitalFace()
-    : FontDirty(true), BrushDirty(true), FontSpec(nullptr), TextFont(nullptr),
+    : FontDirty(true), BrushDirty(true), FontSpec(), TextFont(nullptr),
       BackgroundBrush(nullptr) {}
 
 DigitalFace::~DigitalFace() {
@@ -23,20 +22,19 @@ DigitalFace::~DigitalFace() {
 void DigitalFace::EnsureFont(const FaceScene& scene) {
   BYTE quality = WantedQuality(scene.Flags);
   // A switch into or out of the transparent display needs the other quality.
-  if (!FontDirty && TextFont && FontSpec && FontSpec->lfQuality == quality) return;
+  if (!FontDirty && TextFont && FontSpec.lfQuality == quality) return;
   ReleaseFont();
-  FontSpec = new (std::nothrow) LOGFONTA();
-  if (!FontSpec) return;
+  FontSpec = LOGFONTA();
   // Only face, height, weight and italics reach the clock's font; underline,
   // strike-out and the character set that the dialog may offer do not.
   const FontSetup& chosen = *scene.Font;
-  lstrcpynA(FontSpec->lfFaceName, chosen.LogFont.lfFaceName, LF_FACESIZE);
-  FontSpec->lfHeight = chosen.LogFont.lfHeight;
-  FontSpec->lfWeight = chosen.FontBold ? FW_BOLD : FW_NORMAL;
-  FontSpec->lfItalic = chosen.FontItalic ? 1 : 0;
-  FontSpec->lfCharSet = SHIFTJIS_CHARSET;
-  FontSpec->lfQuality = quality;
-  TextFont = CreateFontIndirectA(FontSpec);
+  lstrcpynA(FontSpec.lfFaceName, chosen.LogFont.lfFaceName, LF_FACESIZE);
+  FontSpec.lfHeight = chosen.LogFont.lfHeight;
+  FontSpec.lfWeight = chosen.FontBold ? FW_BOLD : FW_NORMAL;
+  FontSpec.lfItalic = chosen.FontItalic ? 1 : 0;
+  FontSpec.lfCharSet = SHIFTJIS_CHARSET;
+  FontSpec.lfQuality = quality;
+  TextFont = CreateFontIndirectA(&FontSpec);
   FontDirty = false;
 }
 
@@ -50,8 +48,6 @@ void DigitalFace::EnsureBrush(COLORREF colour) {
 void DigitalFace::ReleaseFont() {
   if (TextFont) DeleteObject(TextFont);
   TextFont = nullptr;
-  delete FontSpec;
-  FontSpec = nullptr;
 }
 
 void DigitalFace::ReleaseBrush() {

@@ -132,12 +132,12 @@ TEST_F(DigitalFaceTest, LeavingTheTransparentDisplayBringsBackTheUsualFont) {
   LayeredSurface s(kWidth, kHeight);
   RECT client = {0, 0, kWidth, kHeight};
   face.DrawLayered(s, client, App->Scene());
-  ASSERT_NE(face.FontSpec, nullptr);
-  EXPECT_EQ(face.FontSpec->lfQuality, ANTIALIASED_QUALITY);
+  ASSERT_NE(face.TextFont, nullptr);
+  EXPECT_EQ(face.FontSpec.lfQuality, ANTIALIASED_QUALITY);
   app->Flags.SetFlag(OnTransparent, false);
   ExpectShows({"7:07", kGrey, false, DEFAULT_QUALITY});
-  ASSERT_NE(face.FontSpec, nullptr);
-  EXPECT_EQ(face.FontSpec->lfQuality, DEFAULT_QUALITY);
+  ASSERT_NE(face.TextFont, nullptr);
+  EXPECT_EQ(face.FontSpec.lfQuality, DEFAULT_QUALITY);
 }
 
 TEST_F(DigitalFaceTest, ANewBackgroundColourShowsOnceTheBrushIsMarkedDirty) {

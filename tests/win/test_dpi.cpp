@@ -43,8 +43,8 @@ TEST_F(ClockWindowTest, ADpiChangeTakesTheSuggestedRectangleAndScalesTheFontButN
   EXPECT_EQ(App->Font.LogFont.lfHeight, 56);
   // The redraw has made the face's font afresh, at the new height.
   ASSERT_NE(App->Digital, nullptr);
-  ASSERT_NE(App->Digital->FontSpec, nullptr);
-  EXPECT_EQ(App->Digital->FontSpec->lfHeight, 56);
+  ASSERT_NE(App->Digital->TextFont, nullptr);
+  EXPECT_EQ(App->Digital->FontSpec.lfHeight, 56);
   SaveFontSettings();
   EXPECT_EQ(Stored("FontSize"), 37);
 
