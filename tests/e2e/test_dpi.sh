@@ -36,9 +36,10 @@ notice_shot() {
   reg_set Timer AlarmCount 3
   reg_set Timer OnAutoDelete 1
   TZ="$(tz_at 07:29:58)" start_clock
+  keep_screen
   local id; id="$(await_window 80 --onlyvisible --name '^Tivora$')"
   [ -n "$id" ] || fail "no notification at $1 DPI (screenshot $(screenshot "dpi-$1-no-notice"))"
-  sleep 0.5
+  drawn_since_kept "$id" || true
   screenshot "dpi-$1-notice" "$id"
   stop_clock
 }

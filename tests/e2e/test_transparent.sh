@@ -13,6 +13,8 @@ source "$(dirname "$0")/faces_lib.sh"
 xcompmgr >/dev/null 2>&1 &
 COMPOSITOR_PID=$!
 trap 'stop_clock; stop_backdrop; kill "$COMPOSITOR_PID" 2>/dev/null || true' EXIT
+# xcompmgr shows nothing of its own that could be asked for: a moment to
+# start, then it must still be running.
 sleep 0.5
 kill -0 "$COMPOSITOR_PID" 2>/dev/null || fail "xcompmgr did not start"
 
@@ -86,13 +88,14 @@ read -r behind solid blend other <<<"$(classify)"
 pass "a drag from the ground moves the clock, which shows the same at its new place"
 
 gx=$((WIN_X + 4)) gy=$((WIN_Y + WIN_H / 2))
-xdotool mousemove "$gx" "$gy"; sleep 0.2
+xdotool mousemove "$gx" "$gy"; sleep 0.2   # the pointer over the clock before the click
+keep_screen
 xdotool click --repeat 2 --delay 80 1
 eventually dword_is Settings OnCaption 1 || fail "a double click on the ground gave no caption"
 eventually style_has 0x00C80000 || fail "no caption style: $(probe styles)"
 # Wine gives the window another X window when it stops being layered.
 CLOCK_WIN="$(await_window 50 --onlyvisible --name '^Tivora')"
-sleep 0.5
+drawn_since_kept "$CLOCK_WIN" || true
 window_geometry
 load_pixels "$(screenshot transparent-digital-caption)"
 title="$(px $((WIN_X + WIN_W / 2)) $((WIN_Y + 5)))"
