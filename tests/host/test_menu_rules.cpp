@@ -86,14 +86,11 @@ TEST(MenuChecks, DefaultsShowOnlyTheBorderCheckedAndNothingGrey) {
 }
 
 TEST(MenuChecks, EachSwitchRowShowsItsOwnOptionInEveryCombination) {
-  struct { uint16_t Id; uint32_t Flag; } switches[] = {
-      {IDM_USEBITMAP, OnBitmap}, {IDM_CAPTION, OnCaption}, {IDM_BORDER, OnBorder},
-      {IDM_SECOND, OnSecond},    {IDM_ONTOP, OnTop},       {IDM_TRANSPARENT, OnTransparent},
-      {IDM_ANALOG, OnAnalog}};
   for (DisplayFlags f : AllFlagCombinations()) {
     for (bool tip : {false, true}) {
       MenuRules rules(f, tip);
-      for (auto s : switches) EXPECT_EQ(RowOf(rules, s.Id).Checked, f.Has(s.Flag)) << Describe(f);
+      for (const DisplayFlagRow& s : kDisplayFlagRows)
+        EXPECT_EQ(RowOf(rules, s.MenuId).Checked, f.Has(s.Bit)) << Describe(f);
       EXPECT_EQ(RowOf(rules, IDM_TOOLTIP).Checked, tip);
       for (uint16_t id : {IDM_FONT, IDM_BACKGROUND, IDM_TIMER, IDM_ABOUT, IDM_EXIT})
         EXPECT_FALSE(RowOf(rules, id).Checked) << id << " " << Describe(f);
