@@ -98,7 +98,12 @@ launch_clock() {
 await_clock() {
   CLOCK_WIN="$(await_window "$@")"
   [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear"
-  drawn_since_kept "$CLOCK_WIN" || fail "the clock window was not drawn"
+  # Wine makes the X window anew when the clock turns layered: the first id
+  # found may be gone by now.
+  if ! drawn_since_kept "$CLOCK_WIN"; then
+    CLOCK_WIN="$(await_window "$@")"
+    drawn_since_kept "$CLOCK_WIN" || fail "the clock window was not drawn"
+  fi
 }
 
 no_clock_shown() { [ -z "$(xdotool search --onlyvisible --class '^tivora\.exe$' 2>/dev/null || true)" ]; }

@@ -81,10 +81,19 @@ window_geometry
 [ "$WIN_X,$WIN_Y" = "$((x0 + 30)),$((y0 + 20))" ] ||
   fail "a drag from the ground moved the clock to $WIN_X,$WIN_Y, not $((x0 + 30)),$((y0 + 20))"
 [ "$(probe zorder | sed -E 's/.*below=([0-9]+).*/\1/')" = 0 ] || fail "not at the bottom after the drag"
-client_area
-load_pixels "$(shot_client transparent-digital-moved)"
-read -r behind solid blend other <<<"$(classify)"
-(( other == 0 && solid > 60 )) || fail "after the drag: $solid red, $other other pixels"
+# The compositor shows the window at its new place a moment after X moved it.
+# The outermost pixels are left out: the drag's band was drawn exactly there
+# by inverting the screen, and under a compositing manager what lies behind
+# the window may keep a trace of it that no window of the clock's can paint.
+shows_digits_again() {
+  client_area
+  local shot="$SHOTS/transparent-digital-moved.png"
+  import -window root -crop "$((CL_W - 4))x$((CL_H - 4))+$((CL_X + 2))+$((CL_Y + 2))" +repage "$shot"
+  load_pixels "$shot"
+  read -r behind solid blend other <<<"$(classify)"
+  (( other == 0 && solid > 60 ))
+}
+eventually shows_digits_again || fail "after the drag: $solid red, $other other pixels"
 pass "a drag from the ground moves the clock, which shows the same at its new place"
 
 gx=$((WIN_X + 4)) gy=$((WIN_Y + WIN_H / 2))
