@@ -1,8 +1,8 @@
 #pragma once
 #include <windows.h>
-#include "face/rules/DisplayFlags.h"
 #include "face/FaceScene.h"
 #include "face/FontSetup.h"
+#include "face/rules/DisplayFlags.h"
 #include "res/ProgramName.h"
 #include "timer/rules/AlarmSettings.h"
 

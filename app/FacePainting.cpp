@@ -8,9 +8,15 @@
 #include "face/LayeredSurface.h"
 #include "timer/TickState.h"
 
-int PaintDigital(HWND window, bool measure, RECT* measureRect) {
+// The digital face is made on its first use: after a switch from the analog
+// face, the first paint or picture makes it.
+static DigitalFace* EnsureDigitalFace() {
   if (!App->Digital) App->Digital = new (std::nothrow) DigitalFace();
-  DigitalFace* face = App->Digital;
+  return App->Digital;
+}
+
+int PaintDigital(HWND window, bool measure, RECT* measureRect) {
+  DigitalFace* face = EnsureDigitalFace();
   if (!face) return 0;
   // The layered window shows only the picture it was given: a paint request
   // has nothing to draw.
@@ -36,8 +42,8 @@ int PaintDigital(HWND window, bool measure, RECT* measureRect) {
 }
 
 bool DrawLayeredDigits(HWND window) {
-  if (!App->Digital) App->Digital = new (std::nothrow) DigitalFace();
-  if (!App->Digital) return false;
+  DigitalFace* face = EnsureDigitalFace();
+  if (!face) return false;
   RECT outer, client;
   GetWindowRect(window, &outer);
   GetClientRect(window, &client);
@@ -46,7 +52,7 @@ bool DrawLayeredDigits(HWND window) {
   OffsetRect(&client, -outer.left, -outer.top);
   LayeredSurface surface(outer.right - outer.left, outer.bottom - outer.top);
   if (!surface.Ready()) return false;
-  App->Digital->DrawLayered(surface, client, App->Scene());
+  face->DrawLayered(surface, client, App->Scene());
   return surface.ShowOn(window);
 }
 

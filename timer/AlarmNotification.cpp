@@ -2,13 +2,13 @@
 #include <mmsystem.h>
 #include "face/DisplayDpi.h"
 #include "face/GdiScope.h"
+#include "face/rules/ClockTime.h"
 #include "face/rules/DpiScale.h"
+#include "face/rules/TimeText.h"
 #include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
-#include "face/rules/ClockTime.h"
 #include "timer/rules/NotificationPlan.h"
-#include "face/rules/TimeText.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include "timer/DateTitle.h"
-#include "timer/TickState.h"
 #include "face/rules/TimeText.h"
+#include "timer/TickState.h"
 
 static char DateText[100];
 

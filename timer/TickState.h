@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
-#include "timer/rules/AlarmSettings.h"
 #include "face/rules/ClockTime.h"
+#include "timer/rules/AlarmSettings.h"
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
 

@@ -9,12 +9,12 @@
 #include <cstring>
 #include <new>
 #include "app/ClockApp.h"
+#include "app/ClockTick.h"
 #include "app/Globals.h"
 #include "face/BackgroundImage.h"
-#include "app/ClockTick.h"
+#include "tests/win/ImportHook.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
-#include "tests/win/ImportHook.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
-#include "face/rules/DisplayFlags.h"
 #include "app/rules/WindowLayout.h"
+#include "face/rules/DisplayFlags.h"
 
 static const uint32_t kAllFlags[] = {OnBorder, OnTransparent, OnCaption, OnAnalog,
                                      OnSecond, OnTop, OnBitmap};

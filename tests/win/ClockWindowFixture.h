@@ -6,8 +6,8 @@
 #include <string>
 #include "app/ClockApp.h"
 #include "app/Globals.h"
-#include "face/rules/DisplayFlags.h"
 #include "face/BackgroundImage.h"
+#include "face/rules/DisplayFlags.h"
 #include "tests/win/TestSupport.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"

@@ -4,12 +4,12 @@
 #include <memory>
 #include <string>
 #include <vector>
+#include "app/ClockTick.h"
 #include "app/MainWindow.h"
 #include "face/ClockPainter.h"
 #include "res/resource.h"
 #include "tests/win/FaceTestSupport.h"
 #include "tests/win/TestSupport.h"
-#include "app/ClockTick.h"
 #include "timer/DateTitle.h"
 #include "timer/TickState.h"
 

@@ -1,9 +1,9 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <string>
-#include "face/DigitalFace.h"
 #include "app/ClockSettings.h"
 #include "app/FacePainting.h"
+#include "face/DigitalFace.h"
 #include "face/LayeredSurface.h"
 #include "face/rules/LayeredPixels.h"
 #include "tests/win/FaceTestSupport.h"

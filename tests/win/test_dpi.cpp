@@ -1,10 +1,10 @@
 #include <windows.h>
 #include <gtest/gtest.h>
+#include "app/ClockSettings.h"
 #include "app/DisplaySwitches.h"
 #include "app/MonitorList.h"
 #include "app/WindowDpi.h"
 #include "face/DigitalFace.h"
-#include "app/ClockSettings.h"
 #include "tests/win/ClockWindowFixture.h"
 
 namespace {

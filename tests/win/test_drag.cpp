@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>
+#include "app/ClockTick.h"
 #include "app/MouseDrag.h"
 #include "tests/win/ClockWindowFixture.h"
-#include "app/ClockTick.h"
 
 namespace {
 

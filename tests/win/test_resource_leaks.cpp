@@ -10,10 +10,10 @@
 #include <functional>
 #include <string>
 #include <vector>
+#include "app/ClockTick.h"
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/GdiCount.h"
-#include "app/ClockTick.h"
 
 namespace {
 

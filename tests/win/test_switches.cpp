@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
+#include "app/ClockTick.h"
 #include "app/DisplaySwitches.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
@@ -7,7 +8,6 @@
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
-#include "app/ClockTick.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
-#include "timer/rules/AlarmSettings.h"
 #include "face/rules/ClockTime.h"
+#include "timer/rules/AlarmSettings.h"
 
 // What the once-a-second tick has to do, decided from the times and flags
 // alone; the shell reads the clock, asks here and makes the calls.
