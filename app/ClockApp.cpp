@@ -5,7 +5,6 @@
 #include "app/Globals.h"
 #include "app/MainWindow.h"
 #include "app/MonitorList.h"
-#include "app/MouseDrag.h"
 #include "app/WindowDpi.h"
 #include "app/rules/WindowLayout.h"
 #include "face/BackgroundImage.h"
@@ -19,7 +18,7 @@ const char kWindowClass[] = "ZephTivora";
 
 ClockApp::ClockApp(HINSTANCE instance, HINSTANCE prevInstance, int showCommand)
     : OnToolTip(false), Instance(instance), Window(nullptr), Left(0), Top(0), Width(0),
-      Height(0), Dpi(DpiScale::kDesignDpi), Drag(nullptr), Analog(nullptr), Digital(nullptr),
+      Height(0), Dpi(DpiScale::kDesignDpi), Analog(nullptr), Digital(nullptr),
       PrevInstance(prevInstance), ShowCommand(showCommand) {
   Bitmap[0] = '\0';
   BoundAlarms.Alarms = &Alarms;
@@ -28,13 +27,8 @@ ClockApp::ClockApp(HINSTANCE instance, HINSTANCE prevInstance, int showCommand)
 
 ClockApp::~ClockApp() {
   BoundAlarms = AlarmBinding();
-  // Taken out first: releasing the capture tells the window, which would
-  // otherwise end the same press a second time.
-  if (MouseDrag* drag = Drag) {
-    Drag = nullptr;
-    drag->ReleaseDrag();
-    delete drag;
-  }
+  // While the window still has the application to tell of the capture's end.
+  Drag.ReleaseDrag();
   DeleteFaces();
 }
 

@@ -1,12 +1,12 @@
 #pragma once
 #include <windows.h>
+#include "app/MouseDrag.h"
 #include "face/FaceScene.h"
 #include "face/FontSetup.h"
 #include "face/rules/DisplayFlags.h"
 #include "res/ProgramName.h"
 #include "timer/rules/AlarmSettings.h"
 
-class MouseDrag;
 class ClockPainter;
 class DigitalFace;
 
@@ -22,7 +22,7 @@ public:
   AlarmSettings Alarms;
   int Left, Top, Width, Height;   // as loaded and clamped; the reference for saving
   int Dpi;                   // the DPI that the pixel sizes held here (the font height) are for
-  MouseDrag* Drag;           // a left-button press in progress
+  MouseDrag Drag;            // the left-button press, while one is in progress
   ClockPainter* Analog;      // exists exactly while the face is analog
   DigitalFace* Digital;      // exists exactly while the face is digital
   HINSTANCE PrevInstance;

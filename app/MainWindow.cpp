@@ -1,6 +1,5 @@
 #include "app/MainWindow.h"
 #include <commctrl.h>
-#include <new>
 #include "app/ClockApp.h"
 #include "app/ClockSettings.h"
 #include "app/ClockTick.h"
@@ -8,7 +7,6 @@
 #include "app/DisplaySwitches.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
-#include "app/MouseDrag.h"
 #include "app/WindowDpi.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
@@ -85,43 +83,11 @@ static void OnToolTipText(LPARAM lParam) {
   info->hinst = nullptr;
 }
 
-// The press in progress is taken out of App before it ends: ending it
-// releases the capture, and the capture change that this sends must find
-// no drag left to abandon.
-static MouseDrag* TakeDrag() {
-  MouseDrag* drag = App->Drag;
-  App->Drag = nullptr;
-  return drag;
-}
-
-// Ends the press in progress, if any, where it stands: its band is erased,
-// the window stays, and the tick's hold goes with the object.
-static void AbandonDrag() {
-  MouseDrag* drag = TakeDrag();
-  if (!drag) return;
-  drag->ReleaseDrag();
-  delete drag;
-}
-
-static void OnLeftButtonDown(HWND hwnd, WPARAM wParam) {
-  AbandonDrag();
-  App->Drag = new (std::nothrow) MouseDrag(hwnd);
-  if (App->Drag) App->Drag->BeginDrag(hwnd, wParam);
-}
-
-static void OnLeftButtonUp(HWND hwnd) {
-  MouseDrag* drag = TakeDrag();
-  if (!drag) return;
-  drag->EndDrag(hwnd);
-  drag->ReleaseDrag();
-  delete drag;
-}
-
 // The capture went to another window in the middle of a press (another
 // program took it, a window popped up): no release will come, so the press
 // ends here without moving the window.
 static void OnCaptureChanged(HWND hwnd, LPARAM lParam) {
-  if (reinterpret_cast<HWND>(lParam) != hwnd) AbandonDrag();
+  if (reinterpret_cast<HWND>(lParam) != hwnd) App->Drag.ReleaseDrag();
 }
 
 LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -156,10 +122,10 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); break;
     case WM_TIMER: ClockTick(hwnd); break;
     case WM_MOUSEMOVE:
-      if ((wParam & MK_LBUTTON) && App->Drag) App->Drag->TrackDrag(hwnd, wParam);
+      if (wParam & MK_LBUTTON) App->Drag.TrackDrag(hwnd, wParam);
       break;
-    case WM_LBUTTONDOWN: OnLeftButtonDown(hwnd, wParam); break;
-    case WM_LBUTTONUP: OnLeftButtonUp(hwnd); break;
+    case WM_LBUTTONDOWN: App->Drag.BeginDrag(hwnd, wParam); break;
+    case WM_LBUTTONUP: App->Drag.EndDrag(hwnd); break;
     case WM_LBUTTONDBLCLK: ToggleCaption(hwnd); break;
     case WM_CAPTURECHANGED: OnCaptureChanged(hwnd, lParam); break;
   }

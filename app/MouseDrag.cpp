@@ -5,21 +5,14 @@
 #include "app/rules/DragRules.h"
 #include "face/GdiScope.h"
 
-MouseDrag::MouseDrag(HWND owner)
-    : Owner(owner), BandShown(false), StartCursor(), StartRect(), Band(),
-      MoveKeys(0), Dragging(false), Hold(Tick.Holds) {}
-
-MouseDrag::~MouseDrag() {
-  if (!BandShown) return;
-  BandShown = false;
-  DrawBand();
-}
-
 // The mouse is captured at the press, not when the drag starts: the release
 // comes back to the window wherever it happens, even after a flick out of
 // the window faster than the moves that would start the drag.
-bool MouseDrag::BeginDrag(HWND hwnd, WPARAM keys) {
-  if (hwnd != Owner || !(keys & MK_LBUTTON)) return false;
+bool MouseDrag::BeginDrag(HWND window, WPARAM keys) {
+  ReleaseDrag();
+  if (!(keys & MK_LBUTTON)) return false;
+  Owner = window;
+  Hold.emplace(Tick.Holds);
   GetWindowRect(Owner, &StartRect);
   GetCursorPos(&StartCursor);
   MoveKeys = 0;
@@ -34,8 +27,8 @@ bool MouseDrag::DrawBand() {
   return true;
 }
 
-bool MouseDrag::TrackDrag(HWND hwnd, WPARAM keys) {
-  if (hwnd != Owner) return false;
+bool MouseDrag::TrackDrag(HWND window, WPARAM keys) {
+  if (!Pressed() || window != Owner) return false;
   HWND capture = GetCapture();
   if (!(keys & MK_LBUTTON)) return false;
   POINT pt;
@@ -60,11 +53,15 @@ bool MouseDrag::TrackDrag(HWND hwnd, WPARAM keys) {
   return true;
 }
 
-void MouseDrag::EndDrag(HWND hwnd) {
-  if (hwnd != Owner || GetCapture() != Owner) return;
-  ReleaseCapture();
-  if (!(MoveKeys & MK_LBUTTON)) return;
-  if (BandShown) {
+// Owner is cleared before the capture goes: releasing it tells the window,
+// and that message must find no press left to end a second time.
+void MouseDrag::EndDrag(HWND window) {
+  if (!Pressed() || window != Owner) return;
+  const HWND owner = Owner;
+  const bool captured = GetCapture() == owner;
+  Owner = nullptr;
+  if (captured) ReleaseCapture();
+  if (captured && (MoveKeys & MK_LBUTTON) && BandShown) {
     BandShown = false;
     DrawBand();
     int width = Band.right - Band.left;
@@ -72,17 +69,31 @@ void MouseDrag::EndDrag(HWND hwnd) {
     if (App->Flags.Has(OnTransparent) && !App->Flags.IsShaped()) {
       // Back to the bottom of the z-order at the new place; the system shows
       // what lies behind without the window being hidden first.
-      SetWindowPos(hwnd, HWND_BOTTOM, Band.left, Band.top, width, height,
+      SetWindowPos(owner, HWND_BOTTOM, Band.left, Band.top, width, height,
                    SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
     } else {
-      MoveWindow(Owner, Band.left, Band.top, width, height, TRUE);
+      MoveWindow(owner, Band.left, Band.top, width, height, TRUE);
     }
-    UpdateWindow(hwnd);
+    UpdateWindow(owner);
   }
-  StartCursor.x = StartCursor.y = 0;
-  MoveKeys = 0;
+  Clear();
 }
 
 void MouseDrag::ReleaseDrag() {
-  if (GetCapture() == Owner) ReleaseCapture();
+  if (!Pressed()) return;
+  const HWND owner = Owner;
+  Owner = nullptr;
+  if (GetCapture() == owner) ReleaseCapture();
+  Clear();
+}
+
+void MouseDrag::Clear() {
+  if (BandShown) {
+    BandShown = false;
+    DrawBand();
+  }
+  Dragging = false;
+  StartCursor = {};
+  MoveKeys = 0;
+  Hold.reset();
 }

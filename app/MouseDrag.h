@@ -1,38 +1,49 @@
 #pragma once
 #include <windows.h>
+#include <optional>
 #include "timer/TickState.h"
 
-// One left-button press in the window and, once the cursor leaves a small
+// The left-button press in the window and, once the cursor leaves a small
 // dead zone, its drag: a focus rectangle of the window's size follows the
-// cursor on the screen, and the window moves there at the release. The
-// press holds the tick off for as long as the object lives.
+// cursor on the screen, and the window moves there at the release. A press
+// in progress holds the tick off until it ends.
+//
+// The application keeps one of these for its whole life; a press fills it
+// and the end of the press empties it again.
 class MouseDrag {
 public:
-  HWND Owner;
-  bool BandShown;
-  POINT StartCursor;
-  RECT StartRect;
-  RECT Band;
-  WPARAM MoveKeys;
+  HWND Owner = nullptr;      // the window pressed; null while no press is in progress
+  bool BandShown = false;
+  POINT StartCursor = {};
+  RECT StartRect = {};
+  RECT Band = {};
+  WPARAM MoveKeys = 0;
 
-  explicit MouseDrag(HWND owner);
-  // A band still on the screen is erased: a press that ends without its
-  // release (the capture lost, a new press) leaves nothing behind.
-  ~MouseDrag();
+  MouseDrag() = default;
+  // A press still in progress ends where it stands.
+  ~MouseDrag() { ReleaseDrag(); }
   MouseDrag(const MouseDrag&) = delete;
   MouseDrag& operator=(const MouseDrag&) = delete;
 
-  // Positions come from the cursor and the window rectangle, in screen
-  // coordinates; the messages' client coordinates are not needed.
-  bool BeginDrag(HWND hwnd, WPARAM keys);
-  bool TrackDrag(HWND hwnd, WPARAM keys);
-  void EndDrag(HWND hwnd);
+  bool Pressed() const { return Owner != nullptr; }
+
+  // The press: a press that never saw its release ends first. Positions come
+  // from the cursor and the window rectangle, in screen coordinates; the
+  // messages' client coordinates are not needed.
+  bool BeginDrag(HWND window, WPARAM keys);
+  bool TrackDrag(HWND window, WPARAM keys);
+  // The release: the window moves to where the band stands, and the press ends.
+  void EndDrag(HWND window);
+  // Ends the press where it stands (the capture lost, a new press, the end
+  // of the program): the band is erased and the window stays.
   void ReleaseDrag();
 
 private:
   // Inverts Band on the whole screen: drawn twice, it is gone.
   bool DrawBand();
+  // Forgets the press. Called after Owner is cleared and the capture released.
+  void Clear();
 
-  bool Dragging;   // the cursor has left the dead zone
-  TickHold Hold;
+  bool Dragging = false;          // the cursor has left the dead zone
+  std::optional<TickHold> Hold;   // present exactly while a press is in progress
 };

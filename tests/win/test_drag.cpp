@@ -45,10 +45,15 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
   RECT start = WindowRect(Clock);
   POINT press = {start.left + 10, start.top + 10};
   SetCursorPos(press.x, press.y);
-  MouseDrag drag(Clock);
-  EXPECT_FALSE(drag.BeginDrag(GetDesktopWindow(), MK_LBUTTON));
+  MouseDrag drag;
   EXPECT_FALSE(drag.BeginDrag(Clock, 0));
+  EXPECT_FALSE(drag.Pressed()) << "a press without the left button is none";
   ASSERT_TRUE(drag.BeginDrag(Clock, MK_LBUTTON));
+  EXPECT_TRUE(Tick.Held());
+  SetCursorPos(press.x + 30, press.y);
+  EXPECT_FALSE(drag.TrackDrag(GetDesktopWindow(), MK_LBUTTON)) << "only the pressed window drags";
+  drag.EndDrag(GetDesktopWindow());
+  EXPECT_TRUE(drag.Pressed()) << "only the pressed window's release ends the press";
 
   for (POINT d : {POINT{4, 4}, POINT{-4, 4}, POINT{-4, -4}, POINT{0, 4}}) {
     SetCursorPos(press.x + d.x, press.y + d.y);
@@ -68,7 +73,8 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
   SetCursorPos(press.x + 30, press.y + 30);
   EXPECT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON));
   drag.EndDrag(Clock);
-  drag.ReleaseDrag();
+  EXPECT_FALSE(drag.Pressed());
+  EXPECT_FALSE(Tick.Held());
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_FALSE(drag.BandShown);
   RECT moved = WindowRect(Clock);
@@ -80,13 +86,16 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
 TEST_F(ClockWindowTest, PressWithSmallMovesThroughTheWindowMovesNothingAndResumesTheTick) {
   OpenClock(OnBorder);
   RECT start = WindowRect(Clock);
+  PressInside(Clock, start);
+  // A second press without a release between: the first press ends, its
+  // hold with it, or the tick would stay held after the release below.
   POINT press = PressInside(Clock, start);
-  EXPECT_NE(App->Drag, nullptr);
+  EXPECT_TRUE(App->Drag.Pressed());
   EXPECT_TRUE(Tick.Held());
   MoveTo(Clock, press, 3, -4);
   MoveTo(Clock, press, 4, 4);
   SendMessageA(Clock, WM_LBUTTONUP, 0, MAKELPARAM(14, 14));
-  EXPECT_EQ(App->Drag, nullptr);
+  EXPECT_FALSE(App->Drag.Pressed());
   EXPECT_FALSE(Tick.Held());
   RECT now = WindowRect(Clock);
   EXPECT_TRUE(EqualRect(&start, &now));
@@ -134,13 +143,13 @@ TEST_F(ClockWindowTest, ACaptureLostMidDragErasesTheBandLeavesTheWindowAndFreesT
     const std::vector<COLORREF> before = ScreenRow(start.left + 20, bandBottom, width);
     POINT press = PressInside(Clock, start);
     MoveTo(Clock, press, 20, 30);
-    ASSERT_NE(App->Drag, nullptr);
-    ASSERT_TRUE(App->Drag->BandShown);
+    ASSERT_TRUE(App->Drag.Pressed());
+    ASSERT_TRUE(App->Drag.BandShown);
     EXPECT_NE(ScreenRow(start.left + 20, bandBottom, width), before) << "the band is drawn";
 
     takeAway();
     EXPECT_EQ(ScreenRow(start.left + 20, bandBottom, width), before) << "the band is gone";
-    EXPECT_EQ(App->Drag, nullptr);
+    EXPECT_FALSE(App->Drag.Pressed());
     EXPECT_FALSE(Tick.Held());
     RECT now = WindowRect(Clock);
     EXPECT_TRUE(EqualRect(&start, &now));
