@@ -14,65 +14,65 @@
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
-void PushToBottom(HWND hwnd) {
+void PushToBottom(HWND window) {
   TickHold hold(Tick.Holds);
-  SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+  SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
-bool ApplyLayering(HWND hwnd) {
+bool ApplyLayering(HWND window) {
   const bool layered = App->Flags.IsLayered();
-  const DWORD old = static_cast<DWORD>(GetWindowLongA(hwnd, GWL_EXSTYLE));
+  const DWORD old = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
   const DWORD now = layered ? (old | WS_EX_LAYERED) : (old & ~WS_EX_LAYERED);
-  if (now != old) SetWindowLongA(hwnd, GWL_EXSTYLE, static_cast<LONG>(now));
+  if (now != old) SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(now));
   // A layered window shows nothing until it is given its picture.
-  if (layered) DrawLayeredDigits(hwnd);
+  if (layered) DrawLayeredDigits(window);
   return now != old;
 }
 
 // --- one handler per message -------------------------------------------------
 
-static void OnCreate(HWND hwnd) {
-  App->CreateFace(hwnd);
-  Tick.TimerId = SetTimer(hwnd, kTickTimer, kTickPeriod, nullptr);
+static void OnCreate(HWND window) {
+  App->CreateFace(window);
+  Tick.TimerId = SetTimer(window, kTickTimer, kTickPeriod, nullptr);
   if (Tick.TimerId != 0) {
     GetLocalTime(&Tick.TickTime);
-    UpdateCaption(hwnd);
+    UpdateCaption(window);
   }
 }
 
-static void OnDestroy(HWND hwnd) {
+static void OnDestroy(HWND window) {
   if (Tick.TimerId != 0) {
-    KillTimer(hwnd, Tick.TimerId);
+    KillTimer(window, Tick.TimerId);
     Tick.TimerId = 0;
-    SaveWindowPlacement(hwnd);
+    SaveWindowPlacement(window);
   }
   if (Tip) Tip->DestroyTip();
   PostQuitMessage(0);
 }
 
 // A transparent digital window moved by its caption goes back to the bottom.
-static void OnMove(HWND hwnd) {
+static void OnMove(HWND window) {
   if (!App->Flags.IsTransparentDigital()) return;
   POINT pt;
   GetCursorPos(&pt);
   LPARAM packed = MAKELPARAM(LOWORD(pt.x), LOWORD(pt.y));
-  if (SendMessageA(hwnd, WM_NCHITTEST, 0, packed) == HTCAPTION) RefreshWindow(hwnd);
+  if (SendMessageA(window, WM_NCHITTEST, 0, packed) == HTCAPTION) RefreshWindow(window);
 }
 
-static void OnSize(HWND hwnd, LPARAM lParam) {
+static void OnSize(HWND window, LPARAM lParam) {
   TickHold hold(Tick.Holds);
   App->ResizeAnalog(LOWORD(lParam), HIWORD(lParam));
   if (App->Flags.IsTransparentDigital()) {
-    if (App->Flags.IsLayered()) DrawLayeredDigits(hwnd);   // the picture has the window's size
-    SetWindowPos(hwnd, HWND_BOTTOM, 0, 0, 0, 0,
+    if (App->Flags.IsLayered()) DrawLayeredDigits(window);   // the picture has the window's size
+    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
   }
 }
 
-static void OnClose(HWND hwnd) {
+static void OnClose(HWND window) {
   TickHold hold(Tick.Holds);
-  DestroyWindow(hwnd);
+  DestroyWindow(window);
 }
 
 static void OnToolTipText(LPARAM lParam) {
@@ -86,24 +86,24 @@ static void OnToolTipText(LPARAM lParam) {
 // The capture went to another window in the middle of a press (another
 // program took it, a window popped up): no release will come, so the press
 // ends here without moving the window.
-static void OnCaptureChanged(HWND hwnd, LPARAM lParam) {
-  if (reinterpret_cast<HWND>(lParam) != hwnd) App->Drag.ReleaseDrag();
+static void OnCaptureChanged(HWND window, LPARAM lParam) {
+  if (reinterpret_cast<HWND>(lParam) != window) App->Drag.ReleaseDrag();
 }
 
-LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // A window of this class without the application (made before App, or
   // after it is gone) has nothing to show or keep.
-  if (!App) return DefWindowProcA(hwnd, message, wParam, lParam);
+  if (!App) return DefWindowProcA(window, message, wParam, lParam);
 
   switch (message) {
-    case WM_CREATE: OnCreate(hwnd); break;
-    case WM_DESTROY: OnDestroy(hwnd); break;
-    case WM_MOVE: OnMove(hwnd); break;
-    case WM_SIZE: OnSize(hwnd, lParam); break;
+    case WM_CREATE: OnCreate(window); break;
+    case WM_DESTROY: OnDestroy(window); break;
+    case WM_MOVE: OnMove(window); break;
+    case WM_SIZE: OnSize(window, lParam); break;
     case WM_PAINT:
-      if (PaintFace(hwnd)) return 0;
+      if (PaintFace(window)) return 0;
       break;
-    case WM_CLOSE: OnClose(hwnd); return 0;
+    case WM_CLOSE: OnClose(window); return 0;
     case WM_ERASEBKGND:
       // The layered window shows only its picture; every other window,
       // the transparent ones with a caption too, is erased as usual.
@@ -111,23 +111,23 @@ LRESULT CALLBACK MainWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
       break;
     case WM_ENDSESSION:
       // FALSE: the session goes on after all, and so does the clock.
-      if (wParam) OnClose(hwnd);
+      if (wParam) OnClose(window);
       break;
-    case WM_TIMECHANGE: RefreshWindow(hwnd); break;
-    case WM_DPICHANGED: OnDpiChanged(hwnd, wParam, lParam); return 0;
+    case WM_TIMECHANGE: RefreshWindow(window); break;
+    case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
     case WM_NOTIFY: OnToolTipText(lParam); break;
     case WM_CONTEXTMENU:
-      if (ShowContextMenu(hwnd, lParam)) return 0;
+      if (ShowContextMenu(window, lParam)) return 0;
       break;
-    case WM_COMMAND: OnCommand(hwnd, LOWORD(wParam)); break;
-    case WM_TIMER: ClockTick(hwnd); break;
+    case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
+    case WM_TIMER: ClockTick(window); break;
     case WM_MOUSEMOVE:
-      if (wParam & MK_LBUTTON) App->Drag.TrackDrag(hwnd, wParam);
+      if (wParam & MK_LBUTTON) App->Drag.TrackDrag(window, wParam);
       break;
-    case WM_LBUTTONDOWN: App->Drag.BeginDrag(hwnd, wParam); break;
-    case WM_LBUTTONUP: App->Drag.EndDrag(hwnd); break;
-    case WM_LBUTTONDBLCLK: ToggleCaption(hwnd); break;
-    case WM_CAPTURECHANGED: OnCaptureChanged(hwnd, lParam); break;
+    case WM_LBUTTONDOWN: App->Drag.BeginDrag(window, wParam); break;
+    case WM_LBUTTONUP: App->Drag.EndDrag(window); break;
+    case WM_LBUTTONDBLCLK: ToggleCaption(window); break;
+    case WM_CAPTURECHANGED: OnCaptureChanged(window, lParam); break;
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcA(window, message, wParam, lParam);
 }
