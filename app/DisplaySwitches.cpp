@@ -13,16 +13,14 @@
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
-namespace {
-
 // Applies changed style bits and brings the window to the top of its band.
-void FrameRefresh(HWND hwnd) {
+static void FrameRefresh(HWND hwnd) {
   SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
 // Sets or clears bits of one style word; true when the word changed.
-bool SetStyleBits(HWND hwnd, int which, DWORD bits, bool on) {
+static bool SetStyleBits(HWND hwnd, int which, DWORD bits, bool on) {
   DWORD old = static_cast<DWORD>(GetWindowLongA(hwnd, which));
   DWORD now = on ? (old | bits) : (old & ~bits);
   if (now == old) return false;
@@ -30,13 +28,13 @@ bool SetStyleBits(HWND hwnd, int which, DWORD bits, bool on) {
   return true;
 }
 
-void ApplyStep(const SwitchStep& step) {
+static void ApplyStep(const SwitchStep& step) {
   App->Flags.SetFlag(step.Flag, step.On);
   SaveDisplaySwitch(SwitchRules::ValueName(step.Flag), step.On);
 }
 
 // Takes every step of the switch: options changed and written at once.
-SwitchPlan Commit(DisplaySwitch which) {
+static SwitchPlan Commit(DisplaySwitch which) {
   SwitchPlan plan = SwitchRules::Plan(which, App->Flags);
   for (int i = 0; i < plan.StepCount; ++i) ApplyStep(plan.Steps[i]);
   return plan;
@@ -44,7 +42,7 @@ SwitchPlan Commit(DisplaySwitch which) {
 
 
 // The window half of ending transparency, while the old face is still in place.
-void EndTransparency(HWND hwnd, const SwitchStep& step) {
+static void EndTransparency(HWND hwnd, const SwitchStep& step) {
   bool wasLayered = SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false);
   if (wasLayered) FrameRefresh(hwnd);
   ApplyStep(step);
@@ -55,13 +53,11 @@ void EndTransparency(HWND hwnd, const SwitchStep& step) {
   }
 }
 
-void ApplyBorderStyle(HWND hwnd) {
+static void ApplyBorderStyle(HWND hwnd) {
   SetStyleBits(hwnd, GWL_STYLE, WS_THICKFRAME, App->Flags.Has(OnBorder));
   // A transparent digital window is re-stacked by the refresh after the command.
   if (!App->Flags.IsTransparentDigital()) FrameRefresh(hwnd);
 }
-
-}  // namespace
 
 void RefreshWindow(HWND hwnd) {
   TickHold hold(Tick.Holds);
