@@ -64,6 +64,9 @@ bool BackgroundImage::Read(HFILE file) {
   if (header != BitmapFault::None) return Refuse(header);
 
   uint32_t blockSize = BlockSizeFor(FileHeader.bfSize);
+  // Unlike the rest of the program's memory, which comes from new, the picture
+  // is a packed DIB in a movable global block (the form the clipboard's CF_DIB
+  // hands one around in), locked only while it is read, checked or drawn.
   if (blockSize != 0) Block = GlobalAlloc(GMEM_MOVEABLE, blockSize);
   if (!Block) return Refuse(BitmapFault::NoMemory);
 
