@@ -86,7 +86,7 @@ static void ChooseClockFont(HWND window) {
   if (PaintDigital(window, true, &TextRect) != 0) FitWindowToText(window, TextRect, true, true);
 }
 
-static void ChooseBackgroundColour() {
+static void ChooseBackgroundColor() {
   FontSetup& font = App->Font;
   const COLORREF kept = font.BkColor();
   if (!ChooseColorA(&font.ColorDialog)) {
@@ -119,7 +119,7 @@ void OnCommand(HWND window, WORD id) {
       if (App->Flags.Has(OnBitmap)) {
         ChooseBackgroundPicture(window);
       } else {
-        ChooseBackgroundColour();
+        ChooseBackgroundColor();
       }
       break;
     case IDM_BORDER: ToggleBorder(window); break;

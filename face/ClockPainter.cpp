@@ -122,8 +122,8 @@ void ClockPainter::RestoreBrush(HBRUSH* slot) {
   DeleteSlot(slot);
 }
 
-void ClockPainter::SetFaceColor(COLORREF colour) {
-  FaceColor = colour;
+void ClockPainter::SetFaceColor(COLORREF color) {
+  FaceColor = color;
   RestoreBrush(&FaceBrush);
   FaceBrush = CreateSolidBrush(FaceColor);
   SelectBrush(FaceBrush);
