@@ -1,7 +1,7 @@
 #include "face/DisplayDpi.h"
 #include "face/rules/DpiScale.h"
 
-typedef UINT(WINAPI* DpiForWindowProc)(HWND);
+using DpiForWindowProc = UINT(WINAPI*)(HWND);
 
 // Looked up rather than imported: the clock still starts where user32 has no
 // such function (before Windows 10), and then the screen's DPI serves.
