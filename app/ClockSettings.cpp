@@ -4,16 +4,14 @@
 #include "face/rules/DpiScale.h"
 #include "settings/SettingsStore.h"
 
-namespace {
-
-void CopyText(char (&to)[kTextCapacity], const char* from) {
+static void CopyText(char (&to)[kTextCapacity], const char* from) {
   lstrcpynA(to, from, kTextCapacity);
 }
 
-uint32_t Bit(bool b) { return b ? 1u : 0u; }
+static uint32_t Bit(bool b) { return b ? 1u : 0u; }
 
 // The values that App holds now, in the layout of the registry.
-StoredSettings Capture() {
+static StoredSettings Capture() {
   StoredSettings s = DefaultSettings();
   const ClockApp& a = *App;
   const DisplayFlags f = a.Flags;
@@ -55,7 +53,7 @@ StoredSettings Capture() {
   return s;
 }
 
-void Apply(const StoredSettings& s) {
+static void Apply(const StoredSettings& s) {
   ClockApp& a = *App;
   a.Left = int32_t(s.Left);
   a.Top = int32_t(s.Top);
@@ -94,8 +92,6 @@ void Apply(const StoredSettings& s) {
   al.OnUseWave = s.OnUseWave != 0;
   lstrcpynA(al.WaveFile, s.WaveFile, sizeof al.WaveFile);
 }
-
-}  // namespace
 
 void LoadSettings() {
   StoredSettings defaults = DefaultSettings();

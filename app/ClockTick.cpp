@@ -23,17 +23,17 @@ static void RunAnalogCycle(bool full) {
   painter->EndDrawing();
 }
 
-static void Redraw(HWND hwnd, TickRedraw what) {
+static void Redraw(HWND window, TickRedraw what) {
   switch (what) {
     case TickRedraw::Nothing: break;
     case TickRedraw::SecondHand: RunAnalogCycle(false); break;
     case TickRedraw::WholeAnalogFace: RunAnalogCycle(true); break;
     case TickRedraw::PushToBottom:
-      RedrawTransparentDigits(hwnd);
-      PushToBottom(hwnd);
+      RedrawTransparentDigits(window);
+      PushToBottom(window);
       break;
-    case TickRedraw::RedrawInPlace: RedrawTransparentDigits(hwnd); break;
-    case TickRedraw::Repaint: RepaintNow(hwnd); break;
+    case TickRedraw::RedrawInPlace: RedrawTransparentDigits(window); break;
+    case TickRedraw::Repaint: RepaintNow(window); break;
   }
 }
 
@@ -41,34 +41,34 @@ static void Redraw(HWND hwnd, TickRedraw what) {
 // loop delivers meanwhile find the tick held and leave TickTime at the
 // alarm's minute, which is what the notification shows. MinuteChanged stays
 // set afterwards: the next tick redraws everything.
-static void NotifyAlarm(HWND hwnd, int n) {
+static void NotifyAlarm(HWND window, int n) {
   {
     TickHold hold(Tick.Holds);
-    AlarmHandOver(hwnd, n);
+    AlarmHandOver(window, n);
   }
   Tick.MinuteChanged = true;
   if (App->Flags.IsTransparentDigital()) {
-    PushToBottom(hwnd);
+    PushToBottom(window);
   } else {
-    RepaintNow(hwnd);
+    RepaintNow(window);
   }
 }
 
-void ClockTick(HWND hwnd) {
+void ClockTick(HWND window) {
   SYSTEMTIME now;
   GetLocalTime(&now);
-  ClockTickAt(hwnd, now);
+  ClockTickAt(window, now);
 }
 
-void ClockTickAt(HWND hwnd, const SYSTEMTIME& now) {
+void ClockTickAt(HWND window, const SYSTEMTIME& now) {
   TickOutcome t = Tick.Process(now, CurrentFace(), App->Flags.Has(OnSecond), App->Alarms);
   if (!t.Processed) return;
-  if (t.RenewTitle) UpdateCaption(hwnd);
+  if (t.RenewTitle) UpdateCaption(window);
   if (t.DueAlarm > 0) {
-    NotifyAlarm(hwnd, t.DueAlarm);
+    NotifyAlarm(window, t.DueAlarm);
     return;
   }
-  Redraw(hwnd, t.Redraw);
+  Redraw(window, t.Redraw);
   Tick.Finish();
 }
 

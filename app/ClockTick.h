@@ -4,9 +4,9 @@
 // The once-a-second tick of the main window: the tick's state notes the
 // time, and this carries out what it asks: the date title, the notification
 // of a due alarm, or the redraw.
-void ClockTick(HWND hwnd);
+void ClockTick(HWND window);
 // The tick for a given local time; ClockTick reads the clock and calls it.
-void ClockTickAt(HWND hwnd, const SYSTEMTIME& now);
+void ClockTickAt(HWND window, const SYSTEMTIME& now);
 // Runs the notification of alarm n modally.
 void OpenAlarmNotification(HWND owner, int n);
 // The one hand-over of a due alarm; OpenAlarmNotification unless another

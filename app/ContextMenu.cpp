@@ -33,24 +33,24 @@ HMENU BuildContextMenu() {
 // Where the menu opens: the click's screen position, taken signed so that a
 // monitor left of or above the primary one works; a menu asked for from the
 // keyboard (-1) opens at the window's corner.
-static POINT MenuPosition(HWND hwnd, LPARAM lParam) {
+static POINT MenuPosition(HWND window, LPARAM lParam) {
   POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
   if (static_cast<DWORD>(lParam) == 0xFFFFFFFFu) {
     RECT w;
-    GetWindowRect(hwnd, &w);
+    GetWindowRect(window, &w);
     at.x = w.left;
     at.y = w.top;
   }
   return at;
 }
 
-bool ShowContextMenu(HWND hwnd, LPARAM lParam) {
+bool ShowContextMenu(HWND window, LPARAM lParam) {
   HMENU menu = BuildContextMenu();
   if (!menu) return false;
   {
     TickHold hold(Tick.Holds);
-    POINT at = MenuPosition(hwnd, lParam);
-    TrackPopupMenu(menu, 0, at.x, at.y, 0, hwnd, nullptr);
+    POINT at = MenuPosition(window, lParam);
+    TrackPopupMenu(menu, 0, at.x, at.y, 0, window, nullptr);
     DestroyMenu(menu);
   }
   // A minute that began while the menu was open is caught up in full.
@@ -60,12 +60,12 @@ bool ShowContextMenu(HWND hwnd, LPARAM lParam) {
 
 // --- the commands that open a dialog -----------------------------------------
 
-static void ChooseClockFont(HWND hwnd) {
+static void ChooseClockFont(HWND window) {
   FontSetup& font = App->Font;
   // The transparent clock sits at the bottom of the z-order; on top while
   // the dialog is open, the user sees what the choice does.
   if (App->Flags.Has(OnTransparent)) {
-    SetWindowPos(hwnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
   }
   // The dialog may write its record while the user browses; a cancelled
   // choice must leave the face as it was.
@@ -83,10 +83,10 @@ static void ChooseClockFont(HWND hwnd) {
   }
   SaveFontSettings();
   if (App->Digital) App->Digital->FontDirty = true;
-  if (PaintDigital(hwnd, true, &TextRect) != 0) FitWindowToText(hwnd, TextRect, true, true);
+  if (PaintDigital(window, true, &TextRect) != 0) FitWindowToText(window, TextRect, true, true);
 }
 
-static void ChooseBackgroundColour() {
+static void ChooseBackgroundColor() {
   FontSetup& font = App->Font;
   const COLORREF kept = font.BkColor();
   if (!ChooseColorA(&font.ColorDialog)) {
@@ -106,35 +106,35 @@ static void ToggleToolTip() {
 
 // --- the command table -------------------------------------------------------
 
-void OnCommand(HWND hwnd, WORD id) {
+void OnCommand(HWND window, WORD id) {
   // For the command, its dialog and the refresh after it.
   TickHold hold(Tick.Holds);
   switch (id) {
     case IDM_EXIT:
-      DestroyWindow(hwnd);
+      DestroyWindow(window);
       return;
-    case IDM_TRANSPARENT: ToggleTransparent(hwnd); break;
-    case IDM_FONT: ChooseClockFont(hwnd); break;
+    case IDM_TRANSPARENT: ToggleTransparent(window); break;
+    case IDM_FONT: ChooseClockFont(window); break;
     case IDM_BACKGROUND:
       if (App->Flags.Has(OnBitmap)) {
-        ChooseBackgroundPicture(hwnd);
+        ChooseBackgroundPicture(window);
       } else {
-        ChooseBackgroundColour();
+        ChooseBackgroundColor();
       }
       break;
-    case IDM_BORDER: ToggleBorder(hwnd); break;
-    case IDM_ONTOP: ToggleOnTop(hwnd); break;
-    case IDM_SECOND: ToggleSeconds(hwnd); break;
+    case IDM_BORDER: ToggleBorder(window); break;
+    case IDM_ONTOP: ToggleOnTop(window); break;
+    case IDM_SECOND: ToggleSeconds(window); break;
     case IDM_TIMER:
-      DialogBoxParamA(App->Instance, "SETTIMERDLG", hwnd, TimerSettingsDialog, 0);
+      DialogBoxParamA(App->Instance, "SETTIMERDLG", window, TimerSettingsDialog, 0);
       break;
-    case IDM_ABOUT: DialogBoxParamA(App->Instance, "ABOUTDLG", hwnd, AboutDialog, 0); break;
-    case IDM_ANALOG: ToggleAnalog(hwnd); break;
+    case IDM_ABOUT: DialogBoxParamA(App->Instance, "ABOUTDLG", window, AboutDialog, 0); break;
+    case IDM_ANALOG: ToggleAnalog(window); break;
     case IDM_CAPTION:
-      ToggleCaption(hwnd);   // it ends with its own refresh
+      ToggleCaption(window);   // it ends with its own refresh
       return;
     case IDM_TOOLTIP: ToggleToolTip(); break;
-    case IDM_USEBITMAP: ToggleBitmap(hwnd); break;
+    case IDM_USEBITMAP: ToggleBitmap(window); break;
   }
-  RefreshWindow(hwnd);
+  RefreshWindow(window);
 }

@@ -13,30 +13,28 @@
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
-namespace {
-
 // Applies changed style bits and brings the window to the top of its band.
-void FrameRefresh(HWND hwnd) {
-  SetWindowPos(hwnd, HWND_TOP, 0, 0, 0, 0,
+static void FrameRefresh(HWND window) {
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
 // Sets or clears bits of one style word; true when the word changed.
-bool SetStyleBits(HWND hwnd, int which, DWORD bits, bool on) {
-  DWORD old = static_cast<DWORD>(GetWindowLongA(hwnd, which));
+static bool SetStyleBits(HWND window, int which, DWORD bits, bool on) {
+  DWORD old = static_cast<DWORD>(GetWindowLongA(window, which));
   DWORD now = on ? (old | bits) : (old & ~bits);
   if (now == old) return false;
-  SetWindowLongA(hwnd, which, static_cast<LONG>(now));
+  SetWindowLongA(window, which, static_cast<LONG>(now));
   return true;
 }
 
-void ApplyStep(const SwitchStep& step) {
+static void ApplyStep(const SwitchStep& step) {
   App->Flags.SetFlag(step.Flag, step.On);
   SaveDisplaySwitch(SwitchRules::ValueName(step.Flag), step.On);
 }
 
 // Takes every step of the switch: options changed and written at once.
-SwitchPlan Commit(DisplaySwitch which) {
+static SwitchPlan Commit(DisplaySwitch which) {
   SwitchPlan plan = SwitchRules::Plan(which, App->Flags);
   for (int i = 0; i < plan.StepCount; ++i) ApplyStep(plan.Steps[i]);
   return plan;
@@ -44,53 +42,51 @@ SwitchPlan Commit(DisplaySwitch which) {
 
 
 // The window half of ending transparency, while the old face is still in place.
-void EndTransparency(HWND hwnd, const SwitchStep& step) {
-  bool wasLayered = SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false);
-  if (wasLayered) FrameRefresh(hwnd);
+static void EndTransparency(HWND window, const SwitchStep& step) {
+  bool wasLayered = SetStyleBits(window, GWL_EXSTYLE, WS_EX_LAYERED, false);
+  if (wasLayered) FrameRefresh(window);
   ApplyStep(step);
   if (App->Analog) {
     App->ReshapeAnalog();
   } else if (wasLayered) {
-    FrameRefresh(hwnd);
+    FrameRefresh(window);
   }
 }
 
-void ApplyBorderStyle(HWND hwnd) {
-  SetStyleBits(hwnd, GWL_STYLE, WS_THICKFRAME, App->Flags.Has(OnBorder));
+static void ApplyBorderStyle(HWND window) {
+  SetStyleBits(window, GWL_STYLE, WS_THICKFRAME, App->Flags.Has(OnBorder));
   // A transparent digital window is re-stacked by the refresh after the command.
-  if (!App->Flags.IsTransparentDigital()) FrameRefresh(hwnd);
+  if (!App->Flags.IsTransparentDigital()) FrameRefresh(window);
 }
 
-}  // namespace
-
-void RefreshWindow(HWND hwnd) {
+void RefreshWindow(HWND window) {
   TickHold hold(Tick.Holds);
   Tick.FullRedrawPending = true;
   const DisplayFlags flags = App->Flags;
   if (flags.Has(OnAnalog)) {
-    if (SetStyleBits(hwnd, GWL_EXSTYLE, WS_EX_LAYERED, false)) FrameRefresh(hwnd);
+    if (SetStyleBits(window, GWL_EXSTYLE, WS_EX_LAYERED, false)) FrameRefresh(window);
     if (flags.IsShaped() && App->Analog) {
       App->ReshapeAnalog();
       return;
     }
   }
   if (flags.IsTransparentDigital()) {
-    RedrawTransparentDigits(hwnd);
-    PushToBottom(hwnd);
+    RedrawTransparentDigits(window);
+    PushToBottom(window);
     return;
   }
   Tick.MinuteChanged = true;
-  RepaintNow(hwnd);
+  RepaintNow(window);
 }
 
-void ToggleCaption(HWND hwnd) {
+void ToggleCaption(HWND window) {
   TickHold hold(Tick.Holds);
   SwitchPlan plan = Commit(DisplaySwitch::Caption);
   const bool on = plan.After.Has(OnCaption);
-  SetStyleBits(hwnd, GWL_STYLE, WS_CAPTION | WS_SYSMENU, on);
+  SetStyleBits(window, GWL_STYLE, WS_CAPTION | WS_SYSMENU, on);
   // Transparent digits take an ordinary window with the caption and float
   // again without it; an analog clock with a caption is never layered.
-  const bool restyled = ApplyLayering(hwnd);
+  const bool restyled = ApplyLayering(window);
   App->SyncTip();
 
   if (plan.After.IsShaped() && App->Analog) {
@@ -98,55 +94,55 @@ void ToggleCaption(HWND hwnd) {
     return;
   }
   if (plan.After.IsTransparentDigital()) {
-    if (restyled && !plan.After.IsLayered()) InvalidateRect(hwnd, nullptr, TRUE);
-    PushToBottom(hwnd);
+    if (restyled && !plan.After.IsLayered()) InvalidateRect(window, nullptr, TRUE);
+    PushToBottom(window);
   } else {
     // The outer size stays, so the client area changes and the size message
     // that follows fits the analog face (and its region) to it.
-    FrameRefresh(hwnd);
+    FrameRefresh(window);
   }
 }
 
-void ToggleBorder(HWND hwnd) {
+void ToggleBorder(HWND window) {
   Commit(DisplaySwitch::Border);
-  ApplyBorderStyle(hwnd);
+  ApplyBorderStyle(window);
 }
 
-void ToggleOnTop(HWND hwnd) {
+void ToggleOnTop(HWND window) {
   SwitchPlan plan = Commit(DisplaySwitch::OnTop);
   HWND band = plan.After.Has(OnTop) ? HWND_TOPMOST : HWND_NOTOPMOST;
-  SetWindowPos(hwnd, band, 0, 0, 0, 0,
+  SetWindowPos(window, band, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
 }
 
-void ToggleTransparent(HWND hwnd) {
+void ToggleTransparent(HWND window) {
   SwitchPlan plan = Commit(DisplaySwitch::Transparent);
   const bool on = plan.After.Has(OnTransparent);
   if (plan.After.Has(OnAnalog)) {
-    if (plan.TurnedOff(OnBorder)) ApplyBorderStyle(hwnd);
+    if (plan.TurnedOff(OnBorder)) ApplyBorderStyle(window);
     App->ReshapeAnalog();
     return;
   }
   // The digits float over the desktop in a layered window of per-pixel
   // alpha (an ordinary one while the caption is shown). A topmost state is
   // ended by the re-stacking at the bottom that follows the command.
-  ApplyLayering(hwnd);
-  if (!on) FrameRefresh(hwnd);
+  ApplyLayering(window);
+  if (!on) FrameRefresh(window);
 }
 
-void ToggleAnalog(HWND hwnd) {
+void ToggleAnalog(HWND window) {
   SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Analog, App->Flags);
   // Switching the face always ends transparency, under the old face.
-  EndTransparency(hwnd, plan.Steps[0]);
+  EndTransparency(window, plan.Steps[0]);
   Tick.FullRedrawPending = true;
   ApplyStep(plan.Steps[1]);
-  App->CreateFace(hwnd);
+  App->CreateFace(window);
 }
 
-void ToggleSeconds(HWND hwnd) {
+void ToggleSeconds(HWND window) {
   SwitchPlan plan = Commit(DisplaySwitch::Seconds);
   if (plan.Refused) {
-    RefreshWindow(hwnd);
+    RefreshWindow(window);
     return;
   }
   if (App->Analog) App->Analog->ShowSecond = plan.After.Has(OnSecond);
@@ -157,7 +153,7 @@ void ToggleBitmap(HWND) {
   Commit(DisplaySwitch::Bitmap);
 }
 
-void ChooseBackgroundPicture(HWND hwnd) {
+void ChooseBackgroundPicture(HWND window) {
   if (!App->Flags.Has(OnBitmap)) return;
   static const char kFilter[] =
       "ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)\0*.bmp\0すべてのファイル(*.*)\0*.*\0";
@@ -166,7 +162,7 @@ void ChooseBackgroundPicture(HWND hwnd) {
   OPENFILENAMEA dialog;
   ZeroMemory(&dialog, sizeof dialog);
   dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-  dialog.hwndOwner = hwnd;
+  dialog.hwndOwner = window;
   dialog.hInstance = App->Instance;
   dialog.lpstrFilter = kFilter;
   dialog.nFilterIndex = 1;
@@ -182,21 +178,21 @@ void ChooseBackgroundPicture(HWND hwnd) {
     Background->Release();
     Background->Load(App->Bitmap);
   }
-  InvalidateRect(hwnd, nullptr, TRUE);
+  InvalidateRect(window, nullptr, TRUE);
 }
 
-void FitWindowToText(HWND hwnd, const RECT& rect, bool fitWidth, bool fitHeight) {
+void FitWindowToText(HWND window, const RECT& rect, bool fitWidth, bool fitHeight) {
   RECT w;
-  GetWindowRect(hwnd, &w);
+  GetWindowRect(window, &w);
   const int extra = App->Flags.Has(OnCaption) ? CaptionHeight : 0;
   const DpiScale scale = ClockScale();
   const int width = fitWidth ? rect.right - rect.left + scale.ToPixels(32) : w.right - w.left;
   int height = fitHeight ? rect.bottom - rect.top : w.bottom - w.top;
   if (extra > 0) height += extra + scale.ToPixels(8);
   if (App->Flags.Has(OnTransparent)) {
-    SetWindowPos(hwnd, HWND_BOTTOM, w.left, w.top, width, height,
+    SetWindowPos(window, HWND_BOTTOM, w.left, w.top, width, height,
                  SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
   } else {
-    MoveWindow(hwnd, w.left, w.top, width, height, TRUE);
+    MoveWindow(window, w.left, w.top, width, height, TRUE);
   }
 }

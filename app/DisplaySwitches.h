@@ -3,13 +3,13 @@
 
 // Each switch flips its option, saves it at once, restyles the window to
 // match and turns off an option that the new state does not allow.
-void RefreshWindow(HWND hwnd);
-void ToggleCaption(HWND hwnd);
-void ToggleBorder(HWND hwnd);
-void ToggleOnTop(HWND hwnd);
-void ToggleTransparent(HWND hwnd);
-void ToggleAnalog(HWND hwnd);
-void ToggleSeconds(HWND hwnd);
-void ToggleBitmap(HWND hwnd);
-void ChooseBackgroundPicture(HWND hwnd);
-void FitWindowToText(HWND hwnd, const RECT& rect, bool fitWidth, bool fitHeight);
+void RefreshWindow(HWND window);
+void ToggleCaption(HWND window);
+void ToggleBorder(HWND window);
+void ToggleOnTop(HWND window);
+void ToggleTransparent(HWND window);
+void ToggleAnalog(HWND window);
+void ToggleSeconds(HWND window);
+void ToggleBitmap(HWND window);
+void ChooseBackgroundPicture(HWND window);
+void FitWindowToText(HWND window, const RECT& rect, bool fitWidth, bool fitHeight);

@@ -10,7 +10,9 @@ struct Collected {
   size_t Count;
 };
 
-BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+}  // namespace
+
+static BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   Collected& c = *reinterpret_cast<Collected*>(data);
   MONITORINFO info;
   info.cbSize = sizeof info;
@@ -20,8 +22,6 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
   }
   return c.Count < c.Capacity;
 }
-
-}  // namespace
 
 size_t ListMonitors(ScreenRect* out, size_t capacity) {
   if (capacity == 0) return 0;

@@ -1,8 +1,7 @@
 #pragma once
 #include <windows.h>
-#include "face/rules/DpiScale.h"
-
 #include "face/DisplayDpi.h"
+#include "face/rules/DpiScale.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0

@@ -4,15 +4,13 @@
 static_assert(sizeof(BITMAPFILEHEADER) == kFileHeaderSize, "the file header is read as is");
 static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderSize, "the block starts with this header");
 
-namespace {
+constexpr char kErrorCaption[] = "エラー";
 
-const char kErrorCaption[] = "エラー";
-
-void ShowError(HWND window, const char* text) {
+static void ShowError(HWND window, const char* text) {
   MessageBoxA(window, text, kErrorCaption, MB_ICONEXCLAMATION);
 }
 
-const char* FaultText(BitmapFault fault) {
+static const char* FaultText(BitmapFault fault) {
   switch (fault) {
     case BitmapFault::HeaderShort: return "ビットマップヘッダーの読込みに失敗しました。";
     case BitmapFault::NoMemory: return "ﾋﾞｯﾄﾏｯﾌﾟの読込みに失敗しました(ﾒﾓﾘ不足?)";
@@ -24,8 +22,6 @@ const char* FaultText(BitmapFault fault) {
     default: return "";
   }
 }
-
-}  // namespace
 
 BackgroundImage::BackgroundImage(HWND window)
     : Window(window), FileHeader(), Block(nullptr), Locked(nullptr), Info(nullptr),
@@ -68,6 +64,9 @@ bool BackgroundImage::Read(HFILE file) {
   if (header != BitmapFault::None) return Refuse(header);
 
   uint32_t blockSize = BlockSizeFor(FileHeader.bfSize);
+  // Unlike the rest of the program's memory, which comes from new, the picture
+  // is a packed DIB in a movable global block (the form the clipboard's CF_DIB
+  // hands one around in), locked only while it is read, checked or drawn.
   if (blockSize != 0) Block = GlobalAlloc(GMEM_MOVEABLE, blockSize);
   if (!Block) return Refuse(BitmapFault::NoMemory);
 

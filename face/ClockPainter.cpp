@@ -2,9 +2,9 @@
 #include "face/BackgroundImage.h"
 #include "face/GdiScope.h"
 
-static const COLORREF kMarkColor = 0x00800000;     // navy
-static const COLORREF kHourColor = 0x00C00000;     // blue
-static const COLORREF kSecondColor = 0x00FFFF00;   // cyan, before the exclusive-or
+constexpr COLORREF kMarkColor = 0x00800000;     // navy
+constexpr COLORREF kHourColor = 0x00C00000;     // blue
+constexpr COLORREF kSecondColor = 0x00FFFF00;   // cyan, before the exclusive-or
 
 static POINT ToPoint(FacePoint p) { return POINT{p.X, p.Y}; }
 
@@ -122,8 +122,8 @@ void ClockPainter::RestoreBrush(HBRUSH* slot) {
   DeleteSlot(slot);
 }
 
-void ClockPainter::SetFaceColor(COLORREF colour) {
-  FaceColor = colour;
+void ClockPainter::SetFaceColor(COLORREF color) {
+  FaceColor = color;
   RestoreBrush(&FaceBrush);
   FaceBrush = CreateSolidBrush(FaceColor);
   SelectBrush(FaceBrush);

@@ -50,7 +50,7 @@ public:
   // Draws the scene's time, over its picture if it has one; `full` asks for
   // the whole face instead of the second hand alone.
   void Draw(const FaceScene& scene, bool full);
-  void SetFaceColor(COLORREF colour);
+  void SetFaceColor(COLORREF color);
 
   void SelectPen(HGDIOBJ pen);
   void RestorePen(HPEN* slot);

@@ -38,10 +38,10 @@ void DigitalFace::EnsureFont(const FaceScene& scene) {
   FontDirty = false;
 }
 
-void DigitalFace::EnsureBrush(COLORREF colour) {
+void DigitalFace::EnsureBrush(COLORREF color) {
   if (!BrushDirty && BackgroundBrush) return;
   ReleaseBrush();
-  BackgroundBrush = CreateSolidBrush(colour);
+  BackgroundBrush = CreateSolidBrush(color);
   BrushDirty = false;
 }
 

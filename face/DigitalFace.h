@@ -20,7 +20,7 @@ public:
   DigitalFace& operator=(const DigitalFace&) = delete;
 
   void EnsureFont(const FaceScene& scene);
-  void EnsureBrush(COLORREF colour);
+  void EnsureBrush(COLORREF color);
   void ReleaseFont();
   void ReleaseBrush();
 

@@ -1,13 +1,11 @@
 #include "face/DisplayDpi.h"
 #include "face/rules/DpiScale.h"
 
-namespace {
-
-typedef UINT(WINAPI* DpiForWindowProc)(HWND);
+using DpiForWindowProc = UINT(WINAPI*)(HWND);
 
 // Looked up rather than imported: the clock still starts where user32 has no
 // such function (before Windows 10), and then the screen's DPI serves.
-DpiForWindowProc DpiForWindow() {
+static DpiForWindowProc DpiForWindow() {
   static bool looked = false;
   static DpiForWindowProc proc = nullptr;
   if (!looked) {
@@ -20,14 +18,12 @@ DpiForWindowProc DpiForWindow() {
   return proc;
 }
 
-int ScreenDpi() {
+static int ScreenDpi() {
   HDC screen = GetDC(nullptr);
   int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
   if (screen) ReleaseDC(nullptr, screen);
   return dpi;
 }
-
-}  // namespace
 
 int WindowDpi(HWND window) {
   DpiForWindowProc proc = window ? DpiForWindow() : nullptr;

@@ -44,7 +44,7 @@ void LayeredSurface::DrawFrame(const RECT& client) {
   for (int i = 0; i < SurfaceWidth * SurfaceHeight; ++i) Bits[i] |= 0xFF000000u;
 }
 
-void LayeredSurface::DrawDigits(HFONT font, COLORREF colour, const char* text, int length,
+void LayeredSurface::DrawDigits(HFONT font, COLORREF color, const char* text, int length,
                                 const RECT& client) {
   if (!Ready()) return;
   RECT box;
@@ -63,7 +63,7 @@ void LayeredSurface::DrawDigits(HFONT font, COLORREF colour, const char* text, i
   GdiFlush();
   for (int y = box.top; y < box.bottom; ++y) {
     uint32_t* row = Bits + y * SurfaceWidth;
-    for (int x = box.left; x < box.right; ++x) row[x] = LayeredPixel(CoverageOf(row[x]), colour);
+    for (int x = box.left; x < box.right; ++x) row[x] = LayeredPixel(CoverageOf(row[x]), color);
   }
 }
 

@@ -1,16 +1,15 @@
 #include "settings/RegistryKey.h"
+#include <new>
 
 char* CopyOfText(const char* text) {
   if (!text) return nullptr;
   int size = lstrlenA(text) + 1;
-  char* copy = static_cast<char*>(HeapAlloc(GetProcessHeap(), 0, size));
+  char* copy = new (std::nothrow) char[size];
   if (copy) CopyMemory(copy, text, size);
   return copy;
 }
 
-void FreeText(char* text) {
-  if (text) HeapFree(GetProcessHeap(), 0, text);
-}
+void FreeText(char* text) { delete[] text; }
 
 RegistryKey::RegistryKey(const char* path)
     : Path(nullptr), IsOpen(false), Handle(nullptr), Access(0) {

@@ -2,14 +2,12 @@
 #include "settings/RegistrySubKey.h"
 #include "settings/rules/SettingsLayout.h"
 
-namespace {
-
-const char* SubkeyName(Subkey where) {
+static const char* SubkeyName(Subkey where) {
   return where == Subkey::Settings ? kSettingsSubkey : kTimerSubkey;
 }
 
 // A value that is absent keeps what `into` holds: the default.
-void ReadValue(RegistrySubKey& sub, const SettingRow& row, StoredSettings& into) {
+static void ReadValue(RegistrySubKey& sub, const SettingRow& row, StoredSettings& into) {
   if (row.Kind == ValueKind::Text) {
     sub.ReadString(row.Name, into.*row.Text, kTextCapacity, row.DefaultText);
   } else {
@@ -18,13 +16,11 @@ void ReadValue(RegistrySubKey& sub, const SettingRow& row, StoredSettings& into)
   }
 }
 
-bool WriteValue(RegistrySubKey& sub, const SettingRow& row, const StoredSettings& from) {
+static bool WriteValue(RegistrySubKey& sub, const SettingRow& row, const StoredSettings& from) {
   if (row.Kind == ValueKind::Text) return sub.WriteString(row.Name, from.*row.Text);
   DWORD v = from.*row.Number;
   return sub.WriteDword(row.Name, row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v);
 }
-
-}  // namespace
 
 StoredSettings ReadStoredSettings(const StoredSettings& defaults) {
   StoredSettings s = defaults;

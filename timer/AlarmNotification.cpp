@@ -10,12 +10,10 @@
 #include "timer/TickState.h"
 #include "timer/rules/NotificationPlan.h"
 
-namespace {
-
 // Only one notification is ever open: the tick waits inside it.
-NotificationPlan Plan;
-UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
-bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
+static NotificationPlan Plan;
+static UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
+static bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
 
 constexpr UINT_PTR kPaceTimer = 2;   // the main window's tick is timer 1
 constexpr UINT kPacePeriod = 1000;
@@ -26,18 +24,18 @@ constexpr DWORD kBeepMs = 600;
 constexpr int kTextHeight = 50;
 constexpr int kTimeTop = 7;
 
-void StopPacing(HWND dialog) {
+static void StopPacing(HWND dialog) {
   if (PaceTimerId == 0) return;
   KillTimer(dialog, PaceTimerId);
   PaceTimerId = 0;
 }
 
-void Silence(HWND dialog) {
+static void Silence(HWND dialog) {
   StopPacing(dialog);
   if (Plan.UseWave) sndPlaySoundA(nullptr, 0);
 }
 
-void GiveSound() {
+static void GiveSound() {
   if (Plan.UseWave) {
     sndPlaySoundA(BoundAlarms.Alarms->WaveFile, SND_ASYNC);
   } else if (!Beep(kBeepHz, kBeepMs)) {
@@ -46,7 +44,7 @@ void GiveSound() {
   }
 }
 
-INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
+static INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
   int alarm = number >= 1 && number <= kAlarmCount ? int(number) : 0;
   Plan = BoundAlarms.Alarms ? NotificationPlan(alarm, *BoundAlarms.Alarms) : NotificationPlan();
   InSound = false;
@@ -56,7 +54,7 @@ INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
   return TRUE;
 }
 
-INT_PTR OnTimer(HWND dialog, WPARAM id) {
+static INT_PTR OnTimer(HWND dialog, WPARAM id) {
   // A silenced notification has no timer; a stray message must not wake it.
   if (PaceTimerId == 0 || id != PaceTimerId || InSound) return FALSE;
   InSound = true;
@@ -72,7 +70,7 @@ INT_PTR OnTimer(HWND dialog, WPARAM id) {
   return FALSE;
 }
 
-void OnPaint(HWND dialog) {
+static void OnPaint(HWND dialog) {
   PaintScope paint(dialog);
   HDC dc = paint.dc();
   SetBkMode(dc, TRANSPARENT);
@@ -98,8 +96,6 @@ void OnPaint(HWND dialog) {
   client.top = client.bottom / 3;
   DrawTextA(dc, Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);
 }
-
-}  // namespace
 
 INT_PTR CALLBACK AlarmNotification(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {

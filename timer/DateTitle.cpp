@@ -9,9 +9,9 @@ const char* FormatDateText() {
   return DateText;
 }
 
-void UpdateCaption(HWND hwnd) {
+void UpdateCaption(HWND window) {
   char title[152];
   wsprintfA(title, "Tivora - %s", FormatDateText());
-  SetWindowTextA(hwnd, title);
+  SetWindowTextA(window, title);
   Tick.TitleDate = ClockTimeOf(Tick.TickTime);
 }

@@ -2,6 +2,6 @@
 #include <windows.h>
 
 // Sets the title "Tivora - <date>" from TickTime.
-void UpdateCaption(HWND hwnd);
+void UpdateCaption(HWND window);
 // The date text of TickTime; valid until the next call.
 const char* FormatDateText();

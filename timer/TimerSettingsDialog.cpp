@@ -7,27 +7,25 @@
 #include "timer/Dialogs.h"
 #include "timer/rules/TimerInput.h"
 
-namespace {
-
 constexpr int kPathBytes = 260;
 
 // The wave chooser's record and buffers live as long as the program, so the
 // record never points at storage that has gone.
-OPENFILENAMEA WaveChooser;
-char WaveFilter[64];
-char WaveChosen[kPathBytes];
+static OPENFILENAMEA WaveChooser;
+static char WaveFilter[64];
+static char WaveChosen[kPathBytes];
 
-bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
+static bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-void Check(HWND dialog, int id, bool on) {
+static void Check(HWND dialog, int id, bool on) {
   CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
 }
 
-void ReadCountText(HWND dialog, char* text, int capacity) {
+static void ReadCountText(HWND dialog, char* text, int capacity) {
   GetDlgItemTextA(dialog, IDC_ALARM_COUNT, text, capacity);
 }
 
-void ChooseWaveFile(HWND dialog) {
+static void ChooseWaveFile(HWND dialog) {
   // The filter holds no double-byte character whose second byte is '|'.
   lstrcpynA(WaveFilter, "wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|", sizeof WaveFilter);
   ReplaceSeparators(WaveFilter, '|');
@@ -49,13 +47,13 @@ void ChooseWaveFile(HWND dialog) {
 }
 
 // The path as typed is played, whether it has been saved or not.
-void TestWaveFile(HWND dialog) {
+static void TestWaveFile(HWND dialog) {
   char path[kPathBytes];
   GetDlgItemTextA(dialog, IDC_WAVE_FILE, path, sizeof path);
   sndPlaySoundA(path, SND_ASYNC);
 }
 
-INT_PTR OnOk(HWND dialog) {
+static INT_PTR OnOk(HWND dialog) {
   HWND bad = ValidateTimerDialog(dialog);
   if (bad) {
     MessageBoxA(dialog, "ﾃﾞｰﾀ値が不正です", kAppName, MB_OK | MB_ICONEXCLAMATION);
@@ -67,7 +65,7 @@ INT_PTR OnOk(HWND dialog) {
   return TRUE;
 }
 
-INT_PTR OnCommand(HWND dialog, int id) {
+static INT_PTR OnCommand(HWND dialog, int id) {
   switch (id) {
     case IDOK: return OnOk(dialog);
     case IDCANCEL: EndDialog(dialog, 0); return TRUE;
@@ -78,8 +76,6 @@ INT_PTR OnCommand(HWND dialog, int id) {
   }
   return FALSE;
 }
-
-}  // namespace
 
 void ReplaceSeparators(char* text, char character) {
   int length = lstrlenA(text);

@@ -8,6 +8,8 @@ struct RowText {
   uint16_t Id;
 };
 
+}  // namespace
+
 constexpr RowText kSeparator = {nullptr, 0};
 
 // The background row changes its text with the picture switch; its entry
@@ -33,8 +35,6 @@ constexpr RowText kRows[MenuRules::kRowCount] = {
 };
 
 constexpr char kPictureText[] = "背景絵(&K)...";
-
-}  // namespace
 
 MenuRow MenuRules::Row(int index) const {
   if (index < 0 || index >= kRowCount) return {nullptr, 0, false, false};

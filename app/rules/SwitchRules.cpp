@@ -31,14 +31,16 @@ private:
   SwitchPlan Plan{};
 };
 
-SwitchPlan CaptionPlan(PlanBuilder b) {
+}  // namespace
+
+static SwitchPlan CaptionPlan(PlanBuilder b) {
   b.Flip(OnCaption);
   // An analog clock with a caption is rectangular, so it can't stay transparent.
   if (b.Has(OnCaption) && b.Has(OnTransparent) && b.Has(OnAnalog)) b.Set(OnTransparent, false);
   return b.Done();
 }
 
-SwitchPlan TransparentPlan(PlanBuilder b) {
+static SwitchPlan TransparentPlan(PlanBuilder b) {
   b.Flip(OnTransparent);
   if (!b.Has(OnTransparent)) return b.Done();
   if (b.Has(OnAnalog)) {
@@ -51,14 +53,12 @@ SwitchPlan TransparentPlan(PlanBuilder b) {
   return b.Done();
 }
 
-SwitchPlan SecondsPlan(PlanBuilder b) {
+static SwitchPlan SecondsPlan(PlanBuilder b) {
   // A transparent digital clock may drop its seconds but not take them on.
   if (!b.Has(OnSecond) && b.Has(OnTransparent) && !b.Has(OnAnalog)) return b.Refuse();
   b.Flip(OnSecond);
   return b.Done();
 }
-
-}  // namespace
 
 SwitchPlan SwitchRules::Plan(DisplaySwitch which, DisplayFlags before) {
   PlanBuilder b(before);

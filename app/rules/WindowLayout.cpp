@@ -1,17 +1,13 @@
 #include "app/rules/WindowLayout.h"
 
-namespace {
-
 // 64-bit throughout: a stored Left near INT32_MAX must not wrap round.
-int64_t Right(const Placement& p) { return int64_t(p.Left) + p.Width; }
-int64_t Bottom(const Placement& p) { return int64_t(p.Top) + p.Height; }
+static int64_t Right(const Placement& p) { return int64_t(p.Left) + p.Width; }
+static int64_t Bottom(const Placement& p) { return int64_t(p.Top) + p.Height; }
 
 // The length that [a0, a1) and [b0, b1) share, or minus the gap between them.
-int64_t Shared(int64_t a0, int64_t a1, int64_t b0, int64_t b1) {
+static int64_t Shared(int64_t a0, int64_t a1, int64_t b0, int64_t b1) {
   return (a1 < b1 ? a1 : b1) - (a0 > b0 ? a0 : b0);
 }
-
-}  // namespace
 
 size_t MonitorFor(Placement p, const ScreenRect* monitors, size_t count) {
   size_t best = 0;

@@ -2,9 +2,9 @@
 #include <cmath>
 
 // 3.14159 / 30: the face's own sixtieth of a turn.
-static const double kRadiansPerPosition = 0.10471966666666667;
+constexpr double kRadiansPerPosition = 0.10471966666666667;
 // 1 / 59, the hour hand's minute step.
-static const double kMinuteStepFactor = 0.01694915254237288;
+constexpr double kMinuteStepFactor = 0.01694915254237288;
 
 FaceGeometry GeometryForClient(int32_t clientWidth, int32_t clientHeight) {
   int32_t shorter = clientWidth < clientHeight ? clientWidth : clientHeight;
@@ -26,7 +26,9 @@ struct HandSize {
   int32_t Width;
 };
 
-HandSize SizeOf(HandKind kind, int32_t radius) {
+}  // namespace
+
+static HandSize SizeOf(HandKind kind, int32_t radius) {
   switch (kind) {
     case HandKind::Minute:
       return {static_cast<int32_t>(radius * 0.8), static_cast<int32_t>(radius * 0.6)};
@@ -39,13 +41,11 @@ HandSize SizeOf(HandKind kind, int32_t radius) {
 }
 
 // Small faces get relatively broader hands so that they stay visible.
-double WidthFactor(int32_t radius) {
+static double WidthFactor(int32_t radius) {
   if (radius < 28) return 0.23;
   if (radius < 48) return 0.18;
   return 0.13;
 }
-
-}  // namespace
 
 HandPoints HandShape(const FaceGeometry& face, int32_t position, HandKind kind) {
   HandSize size = SizeOf(kind, face.Radius);

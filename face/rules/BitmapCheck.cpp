@@ -1,7 +1,5 @@
 #include "face/rules/BitmapCheck.h"
 
-namespace {
-
 // Offsets of the information header's fields (BITMAPINFOHEADER).
 constexpr size_t kWidthAt = 4;
 constexpr size_t kHeightAt = 8;
@@ -13,20 +11,20 @@ constexpr size_t kClrUsedAt = 32;
 // A single _hread asks for a signed 32-bit count.
 constexpr uint32_t kLargestBlock = 0x7FFFFFFF;
 
-uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
+static uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
 
-uint32_t Read32(const uint8_t* p) {
+static uint32_t Read32(const uint8_t* p) {
   return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
          static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
 }
 
-BitmapVerdict Refuse(BitmapFault fault) {
+static BitmapVerdict Refuse(BitmapFault fault) {
   BitmapVerdict v;
   v.Fault = fault;
   return v;
 }
 
-bool DrawableFormat(uint32_t bitCount, uint32_t compression) {
+static bool DrawableFormat(uint32_t bitCount, uint32_t compression) {
   switch (bitCount) {
     case 1: case 4: case 8: case 24:
       return compression == kCompressionRgb;
@@ -37,12 +35,10 @@ bool DrawableFormat(uint32_t bitCount, uint32_t compression) {
   }
 }
 
-uint32_t ColorCountFor(uint32_t bitCount, uint32_t clrUsed) {
+static uint32_t ColorCountFor(uint32_t bitCount, uint32_t clrUsed) {
   if (clrUsed != 0) return clrUsed;
   return bitCount <= 8 ? 1u << bitCount : 0;
 }
-
-}  // namespace
 
 BitmapFileFields ReadFileFields(const uint8_t* header) {
   return {Read16(header), Read32(header + 2), Read32(header + 10)};

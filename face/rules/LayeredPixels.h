@@ -17,4 +17,4 @@ uint8_t CoverageOf(uint32_t whiteOnBlack);
 // A pixel of the digits: the text colour (a 0x00BBGGRR colour reference)
 // with the coverage as its alpha, premultiplied; the background pixel
 // where the text does not reach.
-uint32_t LayeredPixel(uint8_t coverage, uint32_t textColour);
+uint32_t LayeredPixel(uint8_t coverage, uint32_t textColor);

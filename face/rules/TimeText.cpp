@@ -31,7 +31,7 @@ size_t FormatClockText(const ClockTime& t, bool withSeconds, char* out) {
   return size_t(p - out);
 }
 
-static const char* const kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
+constexpr const char* kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 
 size_t FormatDateTextOf(const ClockTime& t, char* out) {
   char* p = AppendNumber(out, t.Year);

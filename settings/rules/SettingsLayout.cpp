@@ -15,7 +15,7 @@ using S = StoredSettings;
 #define TEXT(id, where, def) \
   {SettingId::id, #id, Subkey::where, ValueKind::Text, 0, def, nullptr, &S::id}
 
-static const SettingRow kTable[] = {
+constexpr SettingRow kTable[] = {
   NUMBER(Left, Settings, 100),
   NUMBER(Top, Settings, 100),
   NUMBER(Width, Settings, 116),
@@ -75,12 +75,12 @@ StoredSettings DefaultSettings() {
   return s;
 }
 
-static const SettingId kPlacement[] = {SettingId::Left, SettingId::Top, SettingId::Width,
-                                       SettingId::Height};
-static const SettingId kFont[] = {SettingId::FontName, SettingId::FontSize,
-                                  SettingId::FontColor, SettingId::FontBold,
-                                  SettingId::FontItalic, SettingId::BkColor};
-static const SettingId kTimer[] = {
+constexpr SettingId kPlacement[] = {SettingId::Left, SettingId::Top, SettingId::Width,
+                                    SettingId::Height};
+constexpr SettingId kFont[] = {SettingId::FontName, SettingId::FontSize,
+                               SettingId::FontColor, SettingId::FontBold,
+                               SettingId::FontItalic, SettingId::BkColor};
+constexpr SettingId kTimer[] = {
     SettingId::OnTimer, SettingId::OnAutoDelete, SettingId::OnUseWave, SettingId::WaveFile,
     SettingId::AlarmCount,
     SettingId::On1, SettingId::Alarm1, SettingId::Msg1,
