@@ -19,10 +19,7 @@ const char kSoundCalls[] =
 class AlarmNotice : public testing::Test {
 protected:
   void SetUp() override {
-    previousTime_ = ::Tick.TickTime;
-    ::Tick.TickTime = SYSTEMTIME{};
-    ::Tick.TickTime.wHour = 7;
-    ::Tick.TickTime.wMinute = 30;
+    ::Tick.TickTime = SystemTimeOf(0, 0, 0, 7, 30, 0);
     AlarmSettings& s = app->Alarms;
     s.OnTimer = true;
     s.AlarmCount = 3;
@@ -31,10 +28,7 @@ protected:
     s.Alarms[0].On = 1;
     s.Alarms[0].SetMessage("起きる");
   }
-  void TearDown() override {
-    Close();
-    ::Tick.TickTime = previousTime_;
-  }
+  void TearDown() override { Close(); }
 
   // Creates the notification of alarm n from the real template with the
   // program's procedure, as the tick does, but without a modal loop so the
@@ -60,10 +54,8 @@ protected:
   }
 
   ScopedApp app;
+  ScopedTickTime time;
   HWND notice = nullptr;
-
-private:
-  SYSTEMTIME previousTime_;
 };
 
 // The calls of `function` that fall between two markers.

@@ -5,6 +5,7 @@
 #include "app/ContextMenu.h"
 #include "app/rules/MenuRules.h"
 #include "res/resource.h"
+#include "tests/host/FlagCombos.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "timer/TickState.h"
 
@@ -81,20 +82,13 @@ TEST(ContextMenu, DefaultsShowSeventeenRowsWithOnlyTheBorderChecked) {
 // combination of the options and the tooltip switch.
 TEST(ContextMenu, TheBuiltMenuFollowsTheRulesInEveryCombination) {
   ScopedApp app;
-  for (uint32_t n = 0; n < 256; ++n) {
-    uint32_t bits = 0;
-    const uint32_t all[] = {OnBorder, OnTransparent, OnCaption, OnAnalog, OnSecond, OnTop, OnBitmap};
-    for (int i = 0; i < 7; ++i)
-      if (n & (1u << i)) bits |= all[i];
-    bool tip = (n & 128) != 0;
-    std::vector<ReadRow> rows = MenuFor(bits, tip);
+  for (DisplayFlags f : AllFlagCombinations()) for (bool tip : {false, true}) {
+    std::vector<ReadRow> rows = MenuFor(f.Bits, tip);
     ASSERT_EQ(rows.size(), size_t(MenuRules::kRowCount));
-    DisplayFlags f;
-    f.Bits = bits;
     MenuRules rules(f, tip);
     for (int i = 0; i < MenuRules::kRowCount; ++i) {
       MenuRow want = rules.Row(i);
-      SCOPED_TRACE(testing::Message() << "row " << i + 1 << " flags " << bits << " tip " << tip);
+      SCOPED_TRACE(testing::Message() << "row " << i + 1 << " " << Describe(f) << " tip " << tip);
       ASSERT_EQ(rows[i].Separator, want.IsSeparator());
       if (want.IsSeparator()) continue;
       EXPECT_EQ(rows[i].Text, want.Text);
@@ -127,8 +121,8 @@ LRESULT CALLBACK MenuSpy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
 
 TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRedraw) {
   OpenClock(OnAnalog | OnSecond | OnTop);
-  ClockProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuSpy)));
+  ScopedWindowProc spy(Clock, &MenuSpy);
+  ClockProc = spy.Replaced;
   Tracked.clear();
   Tick.MinuteChanged = false;
   // A watchdog: should the cancel not arrive, the menu still ends.
@@ -136,7 +130,6 @@ TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRe
   LRESULT result = SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock),
                                 MAKELPARAM(150, 120));
   KillTimer(nullptr, watchdog);
-  SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClockProc));
 
   EXPECT_EQ(result, 0);
   ASSERT_EQ(Tracked.size(), 17u);

@@ -14,18 +14,6 @@ namespace {
 const char* const kFontValues[] = {"FontName", "FontSize", "FontColor",
                                    "FontBold", "FontItalic", "BkColor"};
 
-bool NothingStored() {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\ZEPH\\Tivora\\Settings", 0, KEY_READ, &key) !=
-      ERROR_SUCCESS)
-    return true;
-  DWORD values = 0;
-  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
-                   nullptr, nullptr, nullptr);
-  RegCloseKey(key);
-  return values == 0;
-}
-
 std::vector<std::string> ChildTexts(HWND dialog) {
   std::vector<std::string> texts;
   EnumChildWindows(dialog, [](HWND child, LPARAM out) [[gnu::stdcall]] -> BOOL {
@@ -151,7 +139,7 @@ TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
   DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
   Command(IDM_FONT);
   ASSERT_TRUE(driver.Ran);
-  EXPECT_TRUE(NothingStored());
+  EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_EQ(memcmp(&before, &App->Font.LogFont, sizeof before), 0);
   EXPECT_EQ(App->Font.FontColor(), colour);
   RECT now;
@@ -178,7 +166,7 @@ TEST_F(ClockWindowTest, BackgroundColourCancelledWritesNothing) {
   DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
   Command(IDM_BACKGROUND);
   ASSERT_TRUE(driver.Ran);
-  EXPECT_TRUE(NothingStored());
+  EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_EQ(App->Font.BkColor(), before);
 }
 
@@ -200,9 +188,7 @@ TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenP
     filters.push_back(std::to_string(SendMessageA(types, CB_GETCURSEL, 0, 0)));
     HWND readOnly = GetDlgItem(dialog, chx1);
     readOnlyShown = readOnly && IsWindowVisible(readOnly);
-    HWND name = GetDlgItem(dialog, cmb13);
-    if (!name) name = GetDlgItem(dialog, edt1);
-    SetWindowTextA(name, path.c_str());
+    TypeFileName(dialog, path.c_str());
     PressButton(dialog, IDOK);
   });
   Command(IDM_BACKGROUND);
@@ -227,7 +213,7 @@ TEST_F(ClockWindowTest, PictureDialogCancelledKeepsThePicture) {
   DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
   Command(IDM_BACKGROUND);
   ASSERT_TRUE(driver.Ran);
-  EXPECT_TRUE(NothingStored());
+  EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_STREQ(App->Bitmap, "C:\\kept.bmp");
 }
 
@@ -254,7 +240,7 @@ TEST_F(ClockWindowTest, AboutBoxShowsIconNameAndVersion) {
   EXPECT_TRUE(Contains(texts, "Tivora Version 1.10"));
   EXPECT_TRUE(Contains(texts, "OK"));
   EXPECT_TRUE(hasIcon);
-  EXPECT_TRUE(NothingStored());
+  EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_FALSE(Tick.Held());
 }
 

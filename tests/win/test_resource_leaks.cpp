@@ -100,9 +100,7 @@ private:
   static LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam) {
     const CWPRETSTRUCT* m = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     DialogAnswerer* self = Current();
-    char cls[16] = "";
-    if (code == HC_ACTION && self && m->message == WM_INITDIALOG &&
-        GetClassNameA(m->hwnd, cls, sizeof cls) && lstrcmpA(cls, "#32770") == 0 &&
+    if (code == HC_ACTION && self && m->message == WM_INITDIALOG && IsDialogWindow(m->hwnd) &&
         !(GetWindowLongA(m->hwnd, GWL_STYLE) & WS_CHILD)) {
       if (self->FillIn) self->FillIn(m->hwnd);
       PressButton(m->hwnd, IDOK);
@@ -155,28 +153,24 @@ protected:
   // the new date.
   void RunTicks(uint32_t flags, bool picture = false) {
     if (picture) {
-      std::string path = WritePicture();
-      ResetClockRegistry();
-      PutText("Settings", "Bitmap", path.c_str());
-      OpenClockKeepingStored(flags | OnBitmap);
+      OpenClockOnPicture(flags | OnBitmap);
     } else {
       OpenClock(flags);
     }
     // Warmed up over two new minutes: the first full redraws make what they keep.
-    SYSTEMTIME now = {2002, 3, 4, 14, 22, 58, 0, 0};
+    SYSTEMTIME now = SystemTimeOf(2002, 3, 14, 22, 58, 0, 4);
     ExpectNoGrowth(kTicks, [&]() {
       now = NextSecond(now);
       ClockTickAt(Clock, now);
     }, 120);
   }
 
-  // OpenClock, but with the values already stored (the picture's path) kept.
-  void OpenClockKeepingStored(uint32_t flags) {
-    const struct { uint32_t Bit; const char* Name; } names[] = {
-        {OnBorder, "OnBorder"}, {OnTransparent, "OnTransparent"}, {OnCaption, "OnCaption"},
-        {OnAnalog, "OnAnalog"}, {OnSecond, "OnSecond"},           {OnTop, "OnTop"},
-        {OnBitmap, "OnBitmap"}};
-    for (auto n : names) PutDword("Settings", n.Name, (flags & n.Bit) ? 1 : 0);
+  // OpenClock, with a picture of its own stored as the background.
+  void OpenClockOnPicture(uint32_t flags) {
+    std::string path = WritePicture();
+    ResetClockRegistry();
+    PutText("Settings", "Bitmap", path.c_str());
+    StoreOptions(flags);
     OpenStoredClock();
   }
 
@@ -289,10 +283,7 @@ TEST_F(ResourceLeaks, ToolTipSwitchLeavesNothingBehind) {
 }
 
 TEST_F(ResourceLeaks, PictureSwitchLeavesNothingBehind) {
-  std::string path = WritePicture();
-  ResetClockRegistry();
-  PutText("Settings", "Bitmap", path.c_str());
-  OpenClockKeepingStored(OnBorder | OnAnalog | OnSecond);
+  OpenClockOnPicture(OnBorder | OnAnalog | OnSecond);
   ExpectNoGrowth(kRounds, [&]() {
     Command(IDM_USEBITMAP);
     Command(IDM_USEBITMAP);
@@ -315,12 +306,11 @@ LRESULT CALLBACK CancelMenu(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 
 TEST_F(ResourceLeaks, PopUpMenuOpenedAndClosedLeavesNothingBehind) {
   OpenClock(OnBorder | OnAnalog | OnSecond);
-  ClockProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CancelMenu)));
+  ScopedWindowProc cancel(Clock, &CancelMenu);
+  ClockProc = cancel.Replaced;
   ExpectNoGrowth(kRounds, [&]() {
     SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock), MAKELPARAM(150, 120));
   });
-  SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClockProc));
 }
 
 TEST_F(ResourceLeaks, FontCommandConfirmedLeavesNothingBehind) {
@@ -340,11 +330,7 @@ TEST_F(ResourceLeaks, ColourCommandConfirmedLeavesNothingBehind) {
 TEST_F(ResourceLeaks, PictureCommandConfirmedLeavesNothingBehind) {
   std::string path = WritePicture();
   OpenClock(OnBorder | OnAnalog | OnSecond | OnBitmap);
-  DialogAnswerer answerer([&](HWND dialog) {
-    HWND name = GetDlgItem(dialog, cmb13);
-    if (!name) name = GetDlgItem(dialog, edt1);
-    SetWindowTextA(name, path.c_str());
-  });
+  DialogAnswerer answerer([&](HWND dialog) { TypeFileName(dialog, path.c_str()); });
   ExpectNoGrowth(DialogRounds(), [&]() { Command(IDM_BACKGROUND); });
   EXPECT_EQ(answerer.Answered, DialogRounds() + 1);
   EXPECT_STREQ(App->Bitmap, path.c_str());

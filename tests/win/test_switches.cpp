@@ -159,7 +159,7 @@ TEST_F(ClockWindowTest, TransparentDigitalClockIsALayeredWindowOfPerPixelAlphaAt
 TEST_F(ClockWindowTest, FloatingDigitsAreDrawnOnlyForANewMinuteANewSizeOrACommand) {
   OpenClock(OnTransparent);
   LayeredRecorder recorder;
-  SYSTEMTIME now = {2002, 3, 4, 14, 10, 7, 0, 0};
+  SYSTEMTIME now = SystemTimeOf(2002, 3, 14, 10, 7, 0, 4);
   ClockTickAt(Clock, now);
   recorder.Pictures.clear();
   for (now.wSecond = 1; now.wSecond < 60; ++now.wSecond) ClockTickAt(Clock, now);
