@@ -91,35 +91,17 @@ protected:
 
 // --- the template ---------------------------------------------------------------
 
-struct ExpectedItem {
-  int Id;
-  const wchar_t* Class;
-  DWORD Style;   // besides WS_CHILD | WS_VISIBLE
-  DWORD ExStyle;
-  short X, Y, Cx, Cy;
-  const wchar_t* Text;
-};
-
 constexpr DWORD kEdit = ES_LEFT | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
 
 TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
   DialogTemplate t = ReadDialogTemplate("SETTIMERDLG");
   ASSERT_TRUE(t.Found);
-  EXPECT_TRUE(t.Extended);
-  EXPECT_EQ(t.Style, 0x90C808C0u);
-  EXPECT_EQ(t.X, 0);
-  EXPECT_EQ(t.Y, 0);
-  EXPECT_EQ(t.Cx, 195);
-  EXPECT_EQ(t.Cy, 193);
-  EXPECT_EQ(t.Title, L"ﾀｲﾏの設定");
-  EXPECT_EQ(t.PointSize, 9);
+  ExpectDialog(t, {true, 0x90C808C0u, 0, 0, 195, 193, L"ﾀｲﾏの設定", 9, L"ＭＳ Ｐゴシック"});
   EXPECT_EQ(t.Weight, 0);
   EXPECT_EQ(t.Italic, 0);
   EXPECT_EQ(t.Charset, 1);
-  EXPECT_EQ(t.Face, L"ＭＳ Ｐゴシック");
-
-  const ExpectedItem expected[] = {
+  ExpectItems(t, {
       {-1, L"Button", BS_GROUPBOX | WS_GROUP, 0, 12, 6, 95, 27, L"ﾀｲﾏの実行"},
       {1000, L"Button", BS_AUTORADIOBUTTON, 0, 23, 17, 36, 9, L"有効"},
       {1001, L"Button", BS_AUTORADIOBUTTON, 0, 66, 17, 32, 10, L"無効"},
@@ -151,23 +133,7 @@ TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
       {1022, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 167, 140, 10, 12, L"..."},
       {1023, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 87, 123, 44, 14, L"wav ﾃｽﾄ"},
       {1024, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 132, 123, 44, 14, L"ﾃｽﾄ 中止"},
-  };
-  ASSERT_EQ(t.Items.size(), sizeof expected / sizeof expected[0]);
-  for (size_t i = 0; i < t.Items.size(); ++i) {
-    const TemplateItem& got = t.Items[i];
-    const ExpectedItem& want = expected[i];
-    SCOPED_TRACE("control " + std::to_string(i) + ", id " + std::to_string(want.Id));
-    EXPECT_EQ(got.Id, want.Id);
-    EXPECT_EQ(_wcsicmp(got.Class.c_str(), want.Class), 0)  // class names ignore case
-        << std::string(got.Class.begin(), got.Class.end());
-    EXPECT_EQ(got.Style, want.Style | WS_CHILD | WS_VISIBLE);
-    EXPECT_EQ(got.ExStyle, want.ExStyle);
-    EXPECT_EQ(got.X, want.X);
-    EXPECT_EQ(got.Y, want.Y);
-    EXPECT_EQ(got.Cx, want.Cx);
-    EXPECT_EQ(got.Cy, want.Cy);
-    EXPECT_EQ(got.Text, want.Text);
-  }
+  }, WS_CHILD | WS_VISIBLE);
 }
 
 // --- filling -----------------------------------------------------------------------
