@@ -72,6 +72,18 @@ protected:
 
   void Command(WORD id) { SendMessageA(Clock, WM_COMMAND, id, 0); }
 
+  // Opens the pop-up menu as a right click does; `onOpen` sees it as it
+  // opens, then it is closed from inside its own tracking loop.
+  LRESULT OpenContextMenu(std::function<void(HMENU)> onOpen = nullptr) {
+    MenuOpened() = std::move(onOpen);
+    ScopedWindowProc spy(Clock, &CloseMenuOnOpen);
+    ProcBeneath() = spy.Replaced;
+    LRESULT result = SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock),
+                                  MAKELPARAM(150, 120));
+    MenuOpened() = nullptr;
+    return result;
+  }
+
   DWORD Style() const { return static_cast<DWORD>(GetWindowLongA(Clock, GWL_STYLE)); }
   DWORD ExStyle() const { return static_cast<DWORD>(GetWindowLongA(Clock, GWL_EXSTYLE)); }
 
@@ -117,4 +129,21 @@ protected:
 
 private:
   std::vector<HWND> Others;
+
+  static std::function<void(HMENU)>& MenuOpened() {
+    static std::function<void(HMENU)> onOpen;
+    return onOpen;
+  }
+  static WNDPROC& ProcBeneath() {
+    static WNDPROC beneath = nullptr;
+    return beneath;
+  }
+  static LRESULT CALLBACK CloseMenuOnOpen(HWND window, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    if (message == WM_INITMENUPOPUP) {
+      if (MenuOpened()) MenuOpened()(reinterpret_cast<HMENU>(wParam));
+      PostMessageA(window, WM_CANCELMODE, 0, 0);
+    }
+    return CallWindowProcA(ProcBeneath(), window, message, wParam, lParam);
+  }
 };

@@ -96,6 +96,32 @@ inline bool ValueExists(const char* subkey, const char* name) {
   return GetRaw(subkey, name, &type, nullptr, &size);
 }
 
+// --- files and windows ----------------------------------------------------------
+
+// A path in the temporary folder.
+inline std::string TempFilePath(const std::string& name) {
+  char dir[MAX_PATH];
+  GetTempPathA(sizeof dir, dir);
+  return std::string(dir) + name;
+}
+
+// Writes the bytes into the temporary folder under `name`; gives the path.
+template <class Bytes>
+std::string WriteTempFile(const std::string& name, const Bytes& bytes) {
+  std::string path = TempFilePath(name);
+  HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+  return path;
+}
+
+inline RECT WindowRectOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  return r;
+}
+
 // --- the application object and the time ----------------------------------------
 
 // A fresh application object in App for one test; the previous one (if a

@@ -1,7 +1,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 #include "face/BackgroundImage.h"
@@ -15,17 +14,9 @@ using samples::Quarters;
 
 namespace {
 
-std::string TempPath(const std::string& name) {
-  char dir[MAX_PATH];
-  GetTempPathA(MAX_PATH, dir);
-  return std::string(dir) + "tivora-bg-" + std::to_string(GetCurrentProcessId()) + "-" + name;
-}
-
-std::string WriteFile(const std::string& name, const Bytes& bytes) {
-  std::string path = TempPath(name);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return path;
+// The test's own name for a file in the temporary folder.
+std::string OwnName(const std::string& name) {
+  return "tivora-bg-" + std::to_string(GetCurrentProcessId()) + "-" + name;
 }
 
 std::string TextFor(BitmapFault fault) {
@@ -104,7 +95,7 @@ protected:
     DestroyWindow(Owner);
   }
   std::string File(const std::string& name, const Bytes& bytes) {
-    Files.push_back(WriteFile(name, bytes));
+    Files.push_back(WriteTempFile(OwnName(name), bytes));
     return Files.back();
   }
 };
@@ -241,7 +232,7 @@ TEST_F(BackgroundImageTest, EveryRefusedFileShowsItsOwnErrorBoxAndHoldsNothing) 
 TEST_F(BackgroundImageTest, AMissingFileNamesItsPathAndAnEmptyPathIsIgnored) {
   MessageBoxCatcher boxes;
   BackgroundImage image(Owner);
-  std::string path = TempPath("no-such-picture.bmp");
+  std::string path = TempFilePath(OwnName("no-such-picture.bmp"));
   EXPECT_FALSE(image.Load(path.c_str()));
   ASSERT_EQ(boxes.Shown.size(), 1u);
   EXPECT_EQ(boxes.Shown[0].Text, "ファイルを開くのに失敗しました\n " + path);

@@ -101,44 +101,27 @@ TEST(ContextMenu, TheBuiltMenuFollowsTheRulesInEveryCombination) {
 
 // --- the tracked menu ---------------------------------------------------------
 
-namespace {
-
-WNDPROC ClockProc = nullptr;
-std::vector<ReadRow> Tracked;
-bool SuspendedWhileTracked = false;
-
-// Sees the menu as it opens, then closes it from the tracking loop.
-LRESULT CALLBACK MenuSpy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITMENUPOPUP) {
-    Tracked = ReadMenu(reinterpret_cast<HMENU>(wParam));
-    SuspendedWhileTracked = Tick.Held();
-    PostMessageA(hwnd, WM_CANCELMODE, 0, 0);
-  }
-  return CallWindowProcA(ClockProc, hwnd, message, wParam, lParam);
-}
-
-}  // namespace
-
 TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRedraw) {
   OpenClock(OnAnalog | OnSecond | OnTop);
-  ScopedWindowProc spy(Clock, &MenuSpy);
-  ClockProc = spy.Replaced;
-  Tracked.clear();
+  std::vector<ReadRow> tracked;
+  bool heldWhileTracked = false;
   Tick.MinuteChanged = false;
   // A watchdog: should the cancel not arrive, the menu still ends.
   UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) [[gnu::stdcall]] { EndMenu(); });
-  LRESULT result = SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock),
-                                MAKELPARAM(150, 120));
+  LRESULT result = OpenContextMenu([&](HMENU menu) {
+    tracked = ReadMenu(menu);
+    heldWhileTracked = Tick.Held();
+  });
   KillTimer(nullptr, watchdog);
 
   EXPECT_EQ(result, 0);
-  ASSERT_EQ(Tracked.size(), 17u);
-  EXPECT_TRUE(RowWithId(Tracked, IDM_ANALOG).Checked);
-  EXPECT_TRUE(RowWithId(Tracked, IDM_SECOND).Checked);
-  EXPECT_TRUE(RowWithId(Tracked, IDM_ONTOP).Checked);
-  EXPECT_FALSE(RowWithId(Tracked, IDM_BORDER).Checked);
-  EXPECT_TRUE(RowWithId(Tracked, IDM_FONT).Grey);
-  EXPECT_TRUE(SuspendedWhileTracked);
+  ASSERT_EQ(tracked.size(), 17u);
+  EXPECT_TRUE(RowWithId(tracked, IDM_ANALOG).Checked);
+  EXPECT_TRUE(RowWithId(tracked, IDM_SECOND).Checked);
+  EXPECT_TRUE(RowWithId(tracked, IDM_ONTOP).Checked);
+  EXPECT_FALSE(RowWithId(tracked, IDM_BORDER).Checked);
+  EXPECT_TRUE(RowWithId(tracked, IDM_FONT).Grey);
+  EXPECT_TRUE(heldWhileTracked);
   EXPECT_FALSE(Tick.Held());
   EXPECT_TRUE(Tick.MinuteChanged);
 }

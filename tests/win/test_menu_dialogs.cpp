@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include "res/resource.h"
+#include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
 #include "timer/Dialogs.h"
@@ -29,33 +30,6 @@ bool Contains(const std::vector<std::string>& texts, const char* text) {
   for (const std::string& t : texts)
     if (t == text) return true;
   return false;
-}
-
-// A 2 x 2 picture of 24 bits, as a .bmp file in the temporary folder.
-std::string WriteSmallBitmap() {
-  char dir[MAX_PATH];
-  GetTempPathA(sizeof dir, dir);
-  std::string path = std::string(dir) + "tivora-menu-test.bmp";
-  unsigned char file[14 + 40 + 16] = {};
-  auto put32 = [&](int at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i));
-  };
-  file[0] = 'B';
-  file[1] = 'M';
-  put32(2, sizeof file);
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, 2);
-  put32(22, 2);
-  file[26] = 1;
-  file[28] = 24;
-  put32(34, 16);
-  for (int i = 54; i < 70; ++i) file[i] = 0x80;
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(h, file, sizeof file, &written, nullptr);
-  CloseHandle(h);
-  return path;
 }
 
 }  // namespace
@@ -173,7 +147,7 @@ TEST_F(ClockWindowTest, BackgroundColourCancelledWritesNothing) {
 TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenPath) {
   OpenClock(OnBitmap);
   static std::string path;
-  path = WriteSmallBitmap();
+  path = WriteTempFile("tivora-menu-test.bmp", samples::Quarters(2, 2).Build());
   static std::vector<std::string> filters;
   static bool readOnlyShown;
   filters.clear();
