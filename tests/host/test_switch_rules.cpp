@@ -55,13 +55,16 @@ TEST(SwitchWrites, PlainSwitchesFlipAndWriteTheirOwnOptionOnly) {
   }
 }
 
+// The caption switch flips the caption and, where the caption alone would
+// break a rule of the display, ends the transparency; nothing else.
 TEST(SwitchWrites, CaptionOnAnEndsTheTransparencyOfAnAnalogClock) {
   for (DisplayFlags f : AllFlagCombinations()) {
     SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Caption, f);
-    bool on = !f.Has(OnCaption);
-    std::vector<Write> expected{{OnCaption, on}};
-    if (on && f.Has(OnTransparent) && f.Has(OnAnalog)) expected.push_back({OnTransparent, false});
+    const DisplayFlags flipped = FlagsOf(f.Bits ^ OnCaption);
+    std::vector<Write> expected{{OnCaption, flipped.Has(OnCaption)}};
+    if (BreaksARule(f, flipped)) expected.push_back({OnTransparent, false});
     EXPECT_EQ(WritesOf(plan), expected) << Describe(f);
+    EXPECT_FALSE(BreaksARule(f, plan.After)) << Describe(f);
   }
   // Digital stays transparent under a caption.
   EXPECT_TRUE(SwitchRules::Plan(DisplaySwitch::Caption, FlagsOf(OnTransparent)).After.Has(OnTransparent));
@@ -98,10 +101,12 @@ TEST(SwitchWrites, ChangingTheFaceWritesTransparencyOffFirstInEveryCombination) 
   }
 }
 
+// The seconds switch is refused exactly where the seconds would break a rule
+// of the display, and otherwise flips them alone.
 TEST(SwitchWrites, SecondsAreRefusedOnlyWhenATransparentDigitalClockWouldShowThem) {
   for (DisplayFlags f : AllFlagCombinations()) {
     SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Seconds, f);
-    bool refuse = f.IsTransparentDigital() && !f.Has(OnSecond);
+    bool refuse = BreaksARule(f, FlagsOf(f.Bits ^ OnSecond));
     EXPECT_EQ(plan.Refused, refuse) << Describe(f);
     if (refuse) {
       EXPECT_EQ(plan.StepCount, 0);
