@@ -72,6 +72,14 @@ protected:
 
   void Command(WORD id) { SendMessageA(Clock, WM_COMMAND, id, 0); }
 
+  // Runs a command whose modal dialog `answer` handles; gives the dialog's
+  // title, empty when none showed.
+  std::string CommandAnsweredBy(WORD id, DialogDriver::Action answer) {
+    DialogDriver driver(std::move(answer));
+    Command(id);
+    return driver.Title;
+  }
+
   // Opens the pop-up menu as a right click does; `onOpen` sees it as it
   // opens, then it is closed from inside its own tracking loop.
   LRESULT OpenContextMenu(std::function<void(HMENU)> onOpen = nullptr) {

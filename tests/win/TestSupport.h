@@ -33,11 +33,16 @@ inline HKEY OpenClockKeyToRead(const char* subkey) {
   return key;
 }
 
-inline bool ClockKeyExists(const char* subkey) {
-  HKEY key = OpenClockKeyToRead(subkey);
-  if (key) RegCloseKey(key);
-  return key != nullptr;
+// Whether a key below HKEY_CURRENT_USER exists.
+inline bool KeyExists(const std::string& path) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegCloseKey(key);
+  return true;
 }
+
+inline bool ClockKeyExists(const char* subkey) { return KeyExists(ClockKeyPath(subkey)); }
 
 // True when the subkey holds no value (or does not exist).
 inline bool NothingStoredIn(const char* subkey) {
@@ -279,6 +284,11 @@ private:
     self->Act(dialog);
   }
 };
+
+// The answer that presses one button of a dialog.
+inline DialogDriver::Action Pressing(int button) {
+  return [button](HWND dialog) { PressButton(dialog, button); };
+}
 
 // A message box as the user saw it.
 struct SeenBox {

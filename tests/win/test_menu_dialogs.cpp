@@ -38,9 +38,7 @@ bool Contains(const std::vector<std::string>& texts, const char* text) {
 
 TEST_F(ClockWindowTest, FontConfirmedIsSavedAtOnceAndTheWindowFitsTheText) {
   OpenClock(OnBorder);
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDOK); });
-  Command(IDM_FONT);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(CommandAnsweredBy(IDM_FONT, Pressing(IDOK)), "");
   for (const char* name : kFontValues) EXPECT_TRUE(ValueExists("Settings", name)) << name;
   char face[64] = "";
   ASSERT_TRUE(GetText("Settings", "FontName", face, sizeof face));
@@ -65,12 +63,11 @@ TEST_F(ClockWindowTest, FontChosenForATransparentClockIsShownOnTopThenGoesBackTo
   HWND clock = Clock;
   static HWND seen;
   seen = clock;
-  DialogDriver driver([](HWND dialog) {
+  std::string title = CommandAnsweredBy(IDM_FONT, [](HWND dialog) {
     topmostDuringDialog = (GetWindowLongA(seen, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     PressButton(dialog, IDOK);
   });
-  Command(IDM_FONT);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(title, "");
   EXPECT_TRUE(topmostDuringDialog);
   EXPECT_EQ(ExStyle() & WS_EX_TOPMOST, 0u);
   EXPECT_TRUE(IsAbove(other, Clock));
@@ -81,7 +78,7 @@ TEST_F(ClockWindowTest, ANewTextColourIsDrawnIntoTheFloatingDigitsAtOnce) {
   OpenClock(OnTransparent);
   App->Font.FontDialog.Flags |= CF_EFFECTS;
   LayeredRecorder recorder;
-  DialogDriver driver([](HWND dialog) {
+  std::string title = CommandAnsweredBy(IDM_FONT, [](HWND dialog) {
     // The colour list of the font dialog; pick the entry whose colour is magenta.
     HWND colours = GetDlgItem(dialog, cmb4);
     int n = static_cast<int>(SendMessageA(colours, CB_GETCOUNT, 0, 0));
@@ -94,8 +91,7 @@ TEST_F(ClockWindowTest, ANewTextColourIsDrawnIntoTheFloatingDigitsAtOnce) {
     }
     PressButton(dialog, IDOK);
   });
-  Command(IDM_FONT);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(title, "");
   ASSERT_EQ(App->Font.FontColor() & 0xFFFFFF, 0xFF00FFu) << "the dialog took magenta";
   EXPECT_EQ(Stored("FontColor"), 0xFF00FF);
   ASSERT_FALSE(recorder.Pictures.empty());
@@ -110,9 +106,7 @@ TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
   COLORREF colour = App->Font.FontColor();
   RECT was;
   GetWindowRect(Clock, &was);
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
-  Command(IDM_FONT);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(CommandAnsweredBy(IDM_FONT, Pressing(IDCANCEL)), "");
   EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_EQ(memcmp(&before, &App->Font.LogFont, sizeof before), 0);
   EXPECT_EQ(App->Font.FontColor(), colour);
@@ -127,9 +121,7 @@ TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
 TEST_F(ClockWindowTest, BackgroundColourConfirmedWritesBkColorOnly) {
   OpenClock(OnBorder);
   App->Font.SetBkColor(0x00336699);
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDOK); });
-  Command(IDM_BACKGROUND);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDOK)), "");
   EXPECT_EQ(Stored("BkColor"), 0x00336699);
   EXPECT_EQ(Stored("FontColor"), -1);
 }
@@ -137,9 +129,7 @@ TEST_F(ClockWindowTest, BackgroundColourConfirmedWritesBkColorOnly) {
 TEST_F(ClockWindowTest, BackgroundColourCancelledWritesNothing) {
   OpenClock(OnAnalog);
   COLORREF before = App->Font.BkColor();
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
-  Command(IDM_BACKGROUND);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDCANCEL)), "");
   EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_EQ(App->Font.BkColor(), before);
 }
@@ -151,7 +141,7 @@ TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenP
   static std::vector<std::string> filters;
   static bool readOnlyShown;
   filters.clear();
-  DialogDriver driver([](HWND dialog) {
+  std::string title = CommandAnsweredBy(IDM_BACKGROUND, [](HWND dialog) {
     HWND types = GetDlgItem(dialog, cmb1);
     int n = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i) {
@@ -165,9 +155,7 @@ TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenP
     TypeFileName(dialog, path.c_str());
     PressButton(dialog, IDOK);
   });
-  Command(IDM_BACKGROUND);
-  ASSERT_TRUE(driver.Ran);
-  EXPECT_EQ(driver.Title, "ファイルの選択");
+  ASSERT_EQ(title, "ファイルの選択");
   ASSERT_EQ(filters.size(), 3u);
   EXPECT_EQ(filters[0], "ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)");
   EXPECT_EQ(filters[1], "すべてのファイル(*.*)");
@@ -184,9 +172,7 @@ TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenP
 TEST_F(ClockWindowTest, PictureDialogCancelledKeepsThePicture) {
   OpenClock(OnBitmap);
   lstrcpyA(App->Bitmap, "C:\\kept.bmp");
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
-  Command(IDM_BACKGROUND);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDCANCEL)), "");
   EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_STREQ(App->Bitmap, "C:\\kept.bmp");
 }
@@ -197,7 +183,7 @@ TEST_F(ClockWindowTest, AboutBoxShowsIconNameAndVersion) {
   OpenClock(OnBorder);
   static std::vector<std::string> texts;
   static bool hasIcon;
-  DialogDriver driver([](HWND dialog) {
+  std::string title = CommandAnsweredBy(IDM_ABOUT, [](HWND dialog) {
     texts = ChildTexts(dialog);
     hasIcon = false;
     EnumChildWindows(dialog, [](HWND child, LPARAM) [[gnu::stdcall]] -> BOOL {
@@ -208,9 +194,7 @@ TEST_F(ClockWindowTest, AboutBoxShowsIconNameAndVersion) {
     }, 0);
     PressButton(dialog, IDCANCEL);
   });
-  Command(IDM_ABOUT);
-  ASSERT_TRUE(driver.Ran);
-  EXPECT_EQ(driver.Title, "ﾊﾞｰｼﾞｮﾝ情報");
+  ASSERT_EQ(title, "ﾊﾞｰｼﾞｮﾝ情報");
   EXPECT_TRUE(Contains(texts, "Tivora Version 1.10"));
   EXPECT_TRUE(Contains(texts, "OK"));
   EXPECT_TRUE(hasIcon);
