@@ -1,4 +1,7 @@
 #pragma once
+// What the tests hold the display options and their menu against: every
+// combination of the options, the rules that keep the display showable, the
+// rows that switch them and the menu as the user sees it.
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -77,3 +80,17 @@ constexpr MenuSwitch kMenuSwitches[] = {
     {IDM_SECOND, DisplaySwitch::Seconds},  {IDM_ONTOP, DisplaySwitch::OnTop},
     {IDM_TRANSPARENT, DisplaySwitch::Transparent}, {IDM_ANALOG, DisplaySwitch::Analog},
     {IDM_USEBITMAP, DisplaySwitch::Bitmap}};
+
+// The pop-up menu as the user sees it with the default options, top to
+// bottom: its texts and command ids (a null text is a separator).
+struct ShownMenuRow {
+  const char* Text;
+  uint16_t Id;
+};
+constexpr ShownMenuRow kDefaultMenu[] = {
+    {"ﾌｫﾝﾄ(&F)...", 2003},       {"背景色(&K)...", 2004},     {"背景に絵を使用(&P)", 2013},
+    {nullptr, 0},                {"ｷｬﾌﾟｼｮﾝ表示(&C)", 2011},  {"枠(&B)", 2005},
+    {"秒の表示(&S)", 2007},      {"常に手前表示(&T)", 2006},  {"透明表示(&I)", 2002},
+    {nullptr, 0},                {"ｱﾅﾛｸﾞ表示(&G)", 2010},     {nullptr, 0},
+    {"ﾀｲﾏの設定(&R)...", 2008},  {"ﾊﾞｰｼﾞｮﾝ情報(&A)...", 2009}, {"ﾂｰﾙﾁｯﾌﾟ表示(&O)", 2012},
+    {nullptr, 0},                {"終了(&X)", 2001}};

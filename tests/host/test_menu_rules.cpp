@@ -47,14 +47,8 @@ bool OtherRowIsGrey(uint16_t id, DisplayFlags f) {
 
 TEST(MenuRows, SeventeenRowsInTheirOrderWithTheirTexts) {
   MenuRules rules(FlagsOf(OnBorder), false);
-  struct Expected { const char* Text; uint16_t Id; } rows[] = {
-      {"ﾌｫﾝﾄ(&F)...", 2003},       {"背景色(&K)...", 2004},     {"背景に絵を使用(&P)", 2013},
-      {nullptr, 0},                {"ｷｬﾌﾟｼｮﾝ表示(&C)", 2011},  {"枠(&B)", 2005},
-      {"秒の表示(&S)", 2007},      {"常に手前表示(&T)", 2006},  {"透明表示(&I)", 2002},
-      {nullptr, 0},                {"ｱﾅﾛｸﾞ表示(&G)", 2010},     {nullptr, 0},
-      {"ﾀｲﾏの設定(&R)...", 2008},  {"ﾊﾞｰｼﾞｮﾝ情報(&A)...", 2009}, {"ﾂｰﾙﾁｯﾌﾟ表示(&O)", 2012},
-      {nullptr, 0},                {"終了(&X)", 2001}};
-  ASSERT_EQ(sizeof rows / sizeof rows[0], size_t(MenuRules::kRowCount));
+  const ShownMenuRow* rows = kDefaultMenu;
+  ASSERT_EQ(std::size(kDefaultMenu), size_t(MenuRules::kRowCount));
   for (int i = 0; i < MenuRules::kRowCount; ++i) {
     MenuRow row = rules.Row(i);
     SCOPED_TRACE(i + 1);

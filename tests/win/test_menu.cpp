@@ -61,19 +61,14 @@ TEST(ContextMenu, DefaultsShowSeventeenRowsWithOnlyTheBorderChecked) {
   ScopedApp app;
   std::vector<ReadRow> rows = MenuFor(OnBorder, false);
   ASSERT_EQ(rows.size(), 17u);
-  const char* texts[] = {"ﾌｫﾝﾄ(&F)...", "背景色(&K)...", "背景に絵を使用(&P)", nullptr,
-                         "ｷｬﾌﾟｼｮﾝ表示(&C)", "枠(&B)", "秒の表示(&S)", "常に手前表示(&T)",
-                         "透明表示(&I)", nullptr, "ｱﾅﾛｸﾞ表示(&G)", nullptr, "ﾀｲﾏの設定(&R)...",
-                         "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾂｰﾙﾁｯﾌﾟ表示(&O)", nullptr, "終了(&X)"};
-  const UINT ids[] = {2003, 2004, 2013, 0, 2011, 2005, 2007, 2006, 2002,
-                      0,    2010, 0,    2008, 2009, 2012, 0,    2001};
   for (size_t i = 0; i < rows.size(); ++i) {
+    const ShownMenuRow& want = kDefaultMenu[i];
     SCOPED_TRACE(i + 1);
-    EXPECT_EQ(rows[i].Separator, texts[i] == nullptr);
-    if (!texts[i]) continue;   // the system may show a separator as disabled
-    EXPECT_EQ(rows[i].Text, texts[i]);
-    EXPECT_EQ(rows[i].Id, ids[i]);
-    EXPECT_EQ(rows[i].Checked, ids[i] == IDM_BORDER);
+    EXPECT_EQ(rows[i].Separator, want.Text == nullptr);
+    if (!want.Text) continue;   // the system may show a separator as disabled
+    EXPECT_EQ(rows[i].Text, want.Text);
+    EXPECT_EQ(rows[i].Id, want.Id);
+    EXPECT_EQ(rows[i].Checked, want.Id == IDM_BORDER);
     EXPECT_FALSE(rows[i].Grey);
   }
 }
