@@ -128,6 +128,15 @@ inline DialogTemplate ReadDialogTemplate(const char* name) {
 
 // --- what a test holds a template against ------------------------------------------
 
+// The same place and size, in dialog units, of a dialog or a control.
+template <class Got, class Want>
+void ExpectPlaced(const Got& got, const Want& want) {
+  EXPECT_EQ(got.X, want.X);
+  EXPECT_EQ(got.Y, want.Y);
+  EXPECT_EQ(got.Cx, want.Cx);
+  EXPECT_EQ(got.Cy, want.Cy);
+}
+
 // The dialog's own box: where it stands, its title and its font.
 struct ExpectedDialog {
   bool Extended;
@@ -141,10 +150,7 @@ struct ExpectedDialog {
 inline void ExpectDialog(const DialogTemplate& t, const ExpectedDialog& want) {
   EXPECT_EQ(t.Extended, want.Extended);
   EXPECT_EQ(t.Style, want.Style);
-  EXPECT_EQ(t.X, want.X);
-  EXPECT_EQ(t.Y, want.Y);
-  EXPECT_EQ(t.Cx, want.Cx);
-  EXPECT_EQ(t.Cy, want.Cy);
+  ExpectPlaced(t, want);
   EXPECT_EQ(t.Title, want.Title);
   EXPECT_EQ(t.PointSize, want.PointSize);
   EXPECT_EQ(t.Face, want.Face);
@@ -172,10 +178,7 @@ inline void ExpectItems(const DialogTemplate& t, const std::vector<ExpectedItem>
         << std::string(got.Class.begin(), got.Class.end());
     EXPECT_EQ(got.Style, want.Style | everyControlsStyle);
     EXPECT_EQ(got.ExStyle, want.ExStyle);
-    EXPECT_EQ(got.X, want.X);
-    EXPECT_EQ(got.Y, want.Y);
-    EXPECT_EQ(got.Cx, want.Cx);
-    EXPECT_EQ(got.Cy, want.Cy);
+    ExpectPlaced(got, want);
     EXPECT_EQ(got.Text, want.Text);
   }
 }
