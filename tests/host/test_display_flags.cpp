@@ -1,16 +1,7 @@
 #include <gtest/gtest.h>
 #include "app/rules/WindowLayout.h"
 #include "face/rules/DisplayFlags.h"
-
-static const uint32_t kAllFlags[] = {OnBorder, OnTransparent, OnCaption, OnAnalog,
-                                     OnSecond, OnTop, OnBitmap};
-
-static DisplayFlags FlagsFrom(unsigned combination) {
-  DisplayFlags f;
-  for (int i = 0; i < 7; ++i)
-    if (combination & (1u << i)) f.SetFlag(kAllFlags[i], true);
-  return f;
-}
+#include "tests/host/FlagCombos.h"
 
 TEST(DisplayFlags, SetFlagChangesOnlyItsBit) {
   DisplayFlags f;
@@ -22,8 +13,7 @@ TEST(DisplayFlags, SetFlagChangesOnlyItsBit) {
 }
 
 TEST(DisplayFlags, OnlyTransparentAnalogWithoutCaptionIsRound) {
-  for (unsigned c = 0; c < 128; ++c) {
-    DisplayFlags f = FlagsFrom(c);
+  for (DisplayFlags f : AllFlagCombinations()) {
     bool expected = f.Has(OnTransparent) && f.Has(OnAnalog) && !f.Has(OnCaption);
     EXPECT_EQ(f.IsShaped(), expected) << "flags " << f.Bits;
   }
@@ -41,8 +31,7 @@ TEST(WindowStyles, CaptionAndBorderGiveTheFourStyleWords) {
 }
 
 TEST(WindowStyles, ExtendedStyleForEveryCombination) {
-  for (unsigned c = 0; c < 128; ++c) {
-    DisplayFlags f = FlagsFrom(c);
+  for (DisplayFlags f : AllFlagCombinations()) {
     uint32_t ex = StylesFor(f).ExStyle;
     EXPECT_TRUE(ex & kExToolWindow) << "no taskbar button, flags " << f.Bits;
     EXPECT_EQ((ex & kExTopmost) != 0, f.Has(OnTop)) << f.Bits;

@@ -18,24 +18,10 @@ std::vector<Write> WritesOf(const SwitchPlan& plan) {
   return w;
 }
 
-DisplayFlags With(uint32_t bits) {
-  DisplayFlags f;
-  f.Bits = bits;
-  return f;
-}
-
 const DisplaySwitch kAllSwitches[] = {
     DisplaySwitch::Caption,        DisplaySwitch::Border, DisplaySwitch::OnTop,
     DisplaySwitch::Transparent,    DisplaySwitch::TransparentOff, DisplaySwitch::Analog,
     DisplaySwitch::Seconds,        DisplaySwitch::Bitmap};
-
-// The combinations that the menu can lead to: the states the greying protects.
-bool Consistent(DisplayFlags f) {
-  if (f.IsTransparentDigital() && (f.Has(OnTop) || f.Has(OnSecond))) return false;
-  if (f.Has(OnTransparent) && f.Has(OnAnalog) && (f.Has(OnBorder) || f.Has(OnCaption)))
-    return false;
-  return true;
-}
 
 }  // namespace
 
@@ -69,28 +55,31 @@ TEST(SwitchWrites, PlainSwitchesFlipAndWriteTheirOwnOptionOnly) {
   }
 }
 
+// The caption switch flips the caption and, where the caption alone would
+// break a rule of the display, ends the transparency; nothing else.
 TEST(SwitchWrites, CaptionOnAnEndsTheTransparencyOfAnAnalogClock) {
   for (DisplayFlags f : AllFlagCombinations()) {
     SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Caption, f);
-    bool on = !f.Has(OnCaption);
-    std::vector<Write> expected{{OnCaption, on}};
-    if (on && f.Has(OnTransparent) && f.Has(OnAnalog)) expected.push_back({OnTransparent, false});
+    const DisplayFlags flipped = FlagsOf(f.Bits ^ OnCaption);
+    std::vector<Write> expected{{OnCaption, flipped.Has(OnCaption)}};
+    if (BreaksARule(f, flipped)) expected.push_back({OnTransparent, false});
     EXPECT_EQ(WritesOf(plan), expected) << Describe(f);
+    EXPECT_FALSE(BreaksARule(f, plan.After)) << Describe(f);
   }
   // Digital stays transparent under a caption.
-  EXPECT_TRUE(SwitchRules::Plan(DisplaySwitch::Caption, With(OnTransparent)).After.Has(OnTransparent));
+  EXPECT_TRUE(SwitchRules::Plan(DisplaySwitch::Caption, FlagsOf(OnTransparent)).After.Has(OnTransparent));
 }
 
 TEST(SwitchWrites, TransparencyTurnsOffTheBorderOfAnalogAndTheOnTopOfDigital) {
-  SwitchPlan analog = SwitchRules::Plan(DisplaySwitch::Transparent, With(OnAnalog | OnBorder));
+  SwitchPlan analog = SwitchRules::Plan(DisplaySwitch::Transparent, FlagsOf(OnAnalog | OnBorder));
   EXPECT_EQ(WritesOf(analog), (std::vector<Write>{{OnTransparent, true}, {OnBorder, false}}));
   EXPECT_TRUE(analog.After.IsShaped());
 
-  SwitchPlan digital = SwitchRules::Plan(DisplaySwitch::Transparent, With(OnBorder | OnTop));
+  SwitchPlan digital = SwitchRules::Plan(DisplaySwitch::Transparent, FlagsOf(OnBorder | OnTop));
   EXPECT_EQ(WritesOf(digital), (std::vector<Write>{{OnTransparent, true}, {OnTop, false}}));
   EXPECT_TRUE(digital.After.Has(OnBorder));   // a digital clock keeps its border
 
-  SwitchPlan analogOnTop = SwitchRules::Plan(DisplaySwitch::Transparent, With(OnAnalog | OnTop));
+  SwitchPlan analogOnTop = SwitchRules::Plan(DisplaySwitch::Transparent, FlagsOf(OnAnalog | OnTop));
   EXPECT_EQ(WritesOf(analogOnTop), (std::vector<Write>{{OnTransparent, true}}));
 
   // Turning transparency off turns nothing else off.
@@ -112,10 +101,12 @@ TEST(SwitchWrites, ChangingTheFaceWritesTransparencyOffFirstInEveryCombination) 
   }
 }
 
+// The seconds switch is refused exactly where the seconds would break a rule
+// of the display, and otherwise flips them alone.
 TEST(SwitchWrites, SecondsAreRefusedOnlyWhenATransparentDigitalClockWouldShowThem) {
   for (DisplayFlags f : AllFlagCombinations()) {
     SwitchPlan plan = SwitchRules::Plan(DisplaySwitch::Seconds, f);
-    bool refuse = f.IsTransparentDigital() && !f.Has(OnSecond);
+    bool refuse = BreaksARule(f, FlagsOf(f.Bits ^ OnSecond));
     EXPECT_EQ(plan.Refused, refuse) << Describe(f);
     if (refuse) {
       EXPECT_EQ(plan.StepCount, 0);
@@ -147,22 +138,17 @@ TEST(SwitchWrites, EachOptionIsStoredUnderItsOwnName) {
 // Whatever the user picks from the menu, the clock never lands in a state
 // that the greying forbids.
 TEST(SwitchConsistency, EveryEnabledMenuSwitchKeepsTheDisplayConsistent) {
-  struct { uint16_t Id; DisplaySwitch S; } items[] = {
-      {IDM_CAPTION, DisplaySwitch::Caption}, {IDM_BORDER, DisplaySwitch::Border},
-      {IDM_SECOND, DisplaySwitch::Seconds},  {IDM_ONTOP, DisplaySwitch::OnTop},
-      {IDM_TRANSPARENT, DisplaySwitch::Transparent}, {IDM_ANALOG, DisplaySwitch::Analog},
-      {IDM_USEBITMAP, DisplaySwitch::Bitmap}};
   int reachable = 0;
   for (DisplayFlags f : AllFlagCombinations()) {
     if (!Consistent(f)) continue;
     ++reachable;
     MenuRules menu(f, false);
-    for (auto item : items) {
+    for (const MenuSwitch& item : kMenuSwitches) {
       bool grey = false;
       for (int i = 0; i < MenuRules::kRowCount; ++i)
         if (menu.Row(i).Id == item.Id) grey = menu.Row(i).Grey;
       if (grey) continue;
-      SwitchPlan plan = SwitchRules::Plan(item.S, f);
+      SwitchPlan plan = SwitchRules::Plan(item.Switch, f);
       EXPECT_TRUE(Consistent(plan.After))
           << "item " << item.Id << " from " << Describe(f) << " to " << Describe(plan.After);
     }

@@ -2,18 +2,9 @@
 #include <memory>
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
+#include "tests/host/ClockTimes.h"
 
-static ClockTime At(int year, int month, int day, int h, int m, int s) {
-  ClockTime t;
-  t.Year = uint16_t(year);
-  t.Month = uint16_t(month);
-  t.Day = uint16_t(day);
-  t.Hour = uint16_t(h);
-  t.Minute = uint16_t(m);
-  t.Second = uint16_t(s);
-  return t;
-}
-static ClockTime Today(int h, int m, int s) { return At(2002, 3, 14, h, m, s); }
+static ClockTime Today(int h, int m, int s) { return TimeOf(2002, 3, 14, h, m, s); }
 
 static TickInput Tick(ClockTime previous, ClockTime now) {
   TickInput in;
@@ -40,8 +31,8 @@ TEST(TickRules, NewMinuteIsNoticedAtWhateverSecondItIsFirstSeen) {
 TEST(TickRules, NewMinuteComparesDateAndHourNotOnlyTheMinuteNumber) {
   // An hour-long menu or a sleep that ends on the same minute number.
   EXPECT_TRUE(DecideTick(Tick(Today(9, 5, 10), Today(10, 5, 12))).NewMinute);
-  EXPECT_TRUE(DecideTick(Tick(At(2002, 3, 13, 9, 5, 10), Today(9, 5, 12))).NewMinute);
-  EXPECT_TRUE(DecideTick(Tick(At(2001, 3, 14, 9, 5, 10), Today(9, 5, 12))).NewMinute);
+  EXPECT_TRUE(DecideTick(Tick(TimeOf(2002, 3, 13, 9, 5, 10), Today(9, 5, 12))).NewMinute);
+  EXPECT_TRUE(DecideTick(Tick(TimeOf(2001, 3, 14, 9, 5, 10), Today(9, 5, 12))).NewMinute);
 }
 
 TEST(TickRules, AlarmsAreLookedForOnlyOnTheFirstProcessedTickOfAMinute) {
@@ -57,24 +48,24 @@ TEST(TickRules, AlarmsAreLookedForOnlyOnTheFirstProcessedTickOfAMinute) {
 // --- title -------------------------------------------------------------------
 
 TEST(TickRules, TitleIsRenewedWhenTheTickHasAnotherDateThanTheTitle) {
-  TickInput midnight = Tick(Today(23, 59, 59), At(2002, 3, 15, 0, 0, 0));
+  TickInput midnight = Tick(Today(23, 59, 59), TimeOf(2002, 3, 15, 0, 0, 0));
   EXPECT_TRUE(DecideTick(midnight).RenewTitle);
 
   TickInput sameDay = Tick(Today(12, 0, 0), Today(12, 0, 1));
   EXPECT_FALSE(DecideTick(sameDay).RenewTitle);
 
   // Slept over midnight, or suspended through its first seconds.
-  TickInput late = Tick(Today(23, 40, 0), At(2002, 3, 15, 6, 30, 12));
+  TickInput late = Tick(Today(23, 40, 0), TimeOf(2002, 3, 15, 6, 30, 12));
   EXPECT_TRUE(DecideTick(late).RenewTitle);
-  TickInput afterMenu = Tick(Today(23, 59, 58), At(2002, 3, 15, 0, 0, 9));
+  TickInput afterMenu = Tick(Today(23, 59, 58), TimeOf(2002, 3, 15, 0, 0, 9));
   EXPECT_TRUE(DecideTick(afterMenu).RenewTitle);
 
   // The system date set to another day at noon.
-  TickInput dateSet = Tick(Today(12, 0, 0), At(2002, 5, 1, 12, 0, 1));
+  TickInput dateSet = Tick(Today(12, 0, 0), TimeOf(2002, 5, 1, 12, 0, 1));
   EXPECT_TRUE(DecideTick(dateSet).RenewTitle);
 
   // The title's date is what counts, not the last tick's.
-  TickInput stale = Tick(At(2002, 3, 15, 0, 0, 5), At(2002, 3, 15, 0, 0, 6));
+  TickInput stale = Tick(TimeOf(2002, 3, 15, 0, 0, 5), TimeOf(2002, 3, 15, 0, 0, 6));
   stale.TitleDate = Today(0, 0, 0);
   EXPECT_TRUE(DecideTick(stale).RenewTitle);
   // A title that was never set (all zero) is renewed at the first tick.
@@ -237,8 +228,8 @@ TEST(TickRules, AnAlarmMinuteIsNotifiedOnceButTheSameTimeTomorrowAgain) {
   // system clock put back over the alarm's minute.
   EXPECT_EQ(FirstDueAlarm(s, Today(7, 30, 1), notified), 0);
   EXPECT_EQ(FirstDueAlarm(s, Today(7, 30, 45), notified), 0);
-  EXPECT_EQ(FirstDueAlarm(s, At(2002, 3, 15, 7, 30, 0), notified), 1);
-  EXPECT_EQ(FirstDueAlarm(s, At(2003, 3, 14, 7, 30, 0), notified), 1);
+  EXPECT_EQ(FirstDueAlarm(s, TimeOf(2002, 3, 15, 7, 30, 0), notified), 1);
+  EXPECT_EQ(FirstDueAlarm(s, TimeOf(2003, 3, 14, 7, 30, 0), notified), 1);
 }
 
 TEST(TickRules, AnAlarmWhoseMinuteBeganDuringASuspensionIsCaughtUpWithinIt) {

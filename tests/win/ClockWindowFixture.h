@@ -22,10 +22,16 @@ protected:
   // the clock on them.
   HWND OpenClock(uint32_t flags, bool toolTip = false) {
     ResetClockRegistry();
+    StoreOptions(flags, toolTip);
+    return OpenStoredClock();
+  }
+
+  // Stores the display options and the tooltip switch beside whatever else
+  // the registry holds.
+  static void StoreOptions(uint32_t flags, bool toolTip = false) {
     for (const DisplayFlagRow& row : kDisplayFlagRows)
       PutDword("Settings", row.ValueName, (flags & row.Bit) ? 1 : 0);
     PutDword("Settings", "OnToolTip", toolTip ? 1 : 0);
-    return OpenStoredClock();
   }
 
   // Opens the clock on whatever the registry holds; then forgets every value,
@@ -41,6 +47,9 @@ protected:
 
   void TearDown() override { CloseClock(); }
 
+  // The clock's messages, in the rounds that a restyle takes to settle.
+  static void Pump(int rounds = 3) { PumpMessages(rounds); }
+
   // Ends the clock as its window's destruction does and drops the objects.
   void CloseClock() {
     for (HWND w : Others) DestroyWindow(w);
@@ -53,19 +62,6 @@ protected:
     UnregisterClassA(kWindowClass, GetModuleHandleA(nullptr));
   }
 
-  // Runs the messages that are waiting (paints, timers, posted changes).
-  static void Pump(int rounds = 3) {
-    for (int r = 0; r < rounds; ++r) {
-      MSG msg;
-      while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-      }
-      Sleep(10);
-    }
-  }
-
   // The window's destruction posts the quit message; it must not end the
   // modal loops of a later window in the same test.
   static void DrainQuit() {
@@ -75,6 +71,26 @@ protected:
   }
 
   void Command(WORD id) { SendMessageA(Clock, WM_COMMAND, id, 0); }
+
+  // Runs a command whose modal dialog `answer` handles; gives the dialog's
+  // title, empty when none showed.
+  std::string CommandAnsweredBy(WORD id, DialogDriver::Action answer) {
+    DialogDriver driver(std::move(answer));
+    Command(id);
+    return driver.Title;
+  }
+
+  // Opens the pop-up menu as a right click does; `onOpen` sees it as it
+  // opens, then it is closed from inside its own tracking loop.
+  LRESULT OpenContextMenu(std::function<void(HMENU)> onOpen = nullptr) {
+    MenuOpened() = std::move(onOpen);
+    ScopedWindowProc spy(Clock, &CloseMenuOnOpen);
+    ProcBeneath() = spy.Replaced;
+    LRESULT result = SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock),
+                                  MAKELPARAM(150, 120));
+    MenuOpened() = nullptr;
+    return result;
+  }
 
   DWORD Style() const { return static_cast<DWORD>(GetWindowLongA(Clock, GWL_STYLE)); }
   DWORD ExStyle() const { return static_cast<DWORD>(GetWindowLongA(Clock, GWL_EXSTYLE)); }
@@ -121,76 +137,21 @@ protected:
 
 private:
   std::vector<HWND> Others;
-};
 
-// Answers the next modal dialog of this thread: once a visible dialog
-// window (class "#32770") exists, the action runs on it, from a thread timer
-// that the dialog's own message loop dispatches.
-class DialogDriver {
-public:
-  using Action = std::function<void(HWND dialog)>;
-
-  explicit DialogDriver(Action action) {
-    Current() = this;
-    Act = std::move(action);
-    Timer = SetTimer(nullptr, 0, 50, &DialogDriver::Tick);
+  static std::function<void(HMENU)>& MenuOpened() {
+    static std::function<void(HMENU)> onOpen;
+    return onOpen;
   }
-  ~DialogDriver() {
-    if (Timer) KillTimer(nullptr, Timer);
-    Current() = nullptr;
+  static WNDPROC& ProcBeneath() {
+    static WNDPROC beneath = nullptr;
+    return beneath;
   }
-  DialogDriver(const DialogDriver&) = delete;
-  DialogDriver& operator=(const DialogDriver&) = delete;
-
-  bool Ran = false;
-  std::string Title;   // the dialog's title, as the window text in code page 932
-
-  static HWND FindDialog() {
-    HWND found = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), &DialogDriver::IsShownDialog,
-                      reinterpret_cast<LPARAM>(&found));
-    return found;
-  }
-
-private:
-  Action Act;
-  UINT_PTR Timer = 0;
-  int Waited = 0;
-
-  // A lambda would not have the callback's calling convention on i686.
-  static BOOL CALLBACK IsShownDialog(HWND w, LPARAM out) {
-    char cls[16];
-    GetClassNameA(w, cls, sizeof cls);
-    if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(w)) {
-      *reinterpret_cast<HWND*>(out) = w;
-      return FALSE;
+  static LRESULT CALLBACK CloseMenuOnOpen(HWND window, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    if (message == WM_INITMENUPOPUP) {
+      if (MenuOpened()) MenuOpened()(reinterpret_cast<HMENU>(wParam));
+      PostMessageA(window, WM_CANCELMODE, 0, 0);
     }
-    return TRUE;
-  }
-
-  static DialogDriver*& Current() {
-    static DialogDriver* current = nullptr;
-    return current;
-  }
-
-  static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-    DialogDriver* self = Current();
-    if (!self || self->Ran) return;
-    HWND dialog = FindDialog();
-    if (!dialog) {
-      // A dialog that never shows must not hang the test.
-      if (++self->Waited > 200) self->Ran = true;
-      return;
-    }
-    self->Ran = true;
-    char title[256] = "";
-    GetWindowTextA(dialog, title, sizeof title);
-    self->Title = title;
-    self->Act(dialog);
+    return CallWindowProcA(ProcBeneath(), window, message, wParam, lParam);
   }
 };
-
-inline void PressButton(HWND dialog, int id) {
-  PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-}

@@ -2,6 +2,7 @@
 // Reads a dialog template from the test program's own resources (the same
 // .rc as the product's), so a test can hold it against the intended layout.
 #include <windows.h>
+#include <gtest/gtest.h>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -123,4 +124,61 @@ inline DialogTemplate ReadDialogTemplate(const char* name) {
     t.Items.push_back(item);
   }
   return t;
+}
+
+// --- what a test holds a template against ------------------------------------------
+
+// The same place and size, in dialog units, of a dialog or a control.
+template <class Got, class Want>
+void ExpectPlaced(const Got& got, const Want& want) {
+  EXPECT_EQ(got.X, want.X);
+  EXPECT_EQ(got.Y, want.Y);
+  EXPECT_EQ(got.Cx, want.Cx);
+  EXPECT_EQ(got.Cy, want.Cy);
+}
+
+// The dialog's own box: where it stands, its title and its font.
+struct ExpectedDialog {
+  bool Extended;
+  DWORD Style;
+  short X, Y, Cx, Cy;
+  const wchar_t* Title;
+  WORD PointSize;
+  const wchar_t* Face;
+};
+
+inline void ExpectDialog(const DialogTemplate& t, const ExpectedDialog& want) {
+  EXPECT_EQ(t.Extended, want.Extended);
+  EXPECT_EQ(t.Style, want.Style);
+  ExpectPlaced(t, want);
+  EXPECT_EQ(t.Title, want.Title);
+  EXPECT_EQ(t.PointSize, want.PointSize);
+  EXPECT_EQ(t.Face, want.Face);
+}
+
+// One control, in the template's order.
+struct ExpectedItem {
+  int Id;
+  const wchar_t* Class;
+  DWORD Style;   // besides the styles that every control of the dialog has
+  DWORD ExStyle;
+  short X, Y, Cx, Cy;
+  const wchar_t* Text;
+};
+
+inline void ExpectItems(const DialogTemplate& t, const std::vector<ExpectedItem>& expected,
+                        DWORD everyControlsStyle) {
+  ASSERT_EQ(t.Items.size(), expected.size());
+  for (size_t i = 0; i < t.Items.size(); ++i) {
+    const TemplateItem& got = t.Items[i];
+    const ExpectedItem& want = expected[i];
+    SCOPED_TRACE("control " + std::to_string(i) + ", id " + std::to_string(want.Id));
+    EXPECT_EQ(got.Id, want.Id);
+    EXPECT_EQ(_wcsicmp(got.Class.c_str(), want.Class), 0)  // class names ignore case
+        << std::string(got.Class.begin(), got.Class.end());
+    EXPECT_EQ(got.Style, want.Style | everyControlsStyle);
+    EXPECT_EQ(got.ExStyle, want.ExStyle);
+    ExpectPlaced(got, want);
+    EXPECT_EQ(got.Text, want.Text);
+  }
 }

@@ -4,13 +4,12 @@
 #include <cstdint>
 #include <fstream>
 #include <string>
+#include "tests/win/TestSupport.h"
 
 // Writes an 8 kHz, 8-bit mono wave of `samples` samples into the temporary
 // folder under `name`; gives its path.
 inline std::string WriteTestWave(const char* name, unsigned samples) {
-  char dir[MAX_PATH];
-  GetTempPathA(sizeof dir, dir);
-  std::string path = std::string(dir) + name;
+  std::string path = TempFilePath(name);
   std::ofstream out(path, std::ios::binary);
   auto u32 = [&](uint32_t v) { out.write(reinterpret_cast<const char*>(&v), 4); };
   auto u16 = [&](uint16_t v) { out.write(reinterpret_cast<const char*>(&v), 2); };

@@ -19,10 +19,7 @@ const char kSoundCalls[] =
 class AlarmNotice : public testing::Test {
 protected:
   void SetUp() override {
-    previousTime_ = ::Tick.TickTime;
-    ::Tick.TickTime = SYSTEMTIME{};
-    ::Tick.TickTime.wHour = 7;
-    ::Tick.TickTime.wMinute = 30;
+    ::Tick.TickTime = SystemTimeOf(0, 0, 0, 7, 30, 0);
     AlarmSettings& s = app->Alarms;
     s.OnTimer = true;
     s.AlarmCount = 3;
@@ -31,10 +28,7 @@ protected:
     s.Alarms[0].On = 1;
     s.Alarms[0].SetMessage("起きる");
   }
-  void TearDown() override {
-    Close();
-    ::Tick.TickTime = previousTime_;
-  }
+  void TearDown() override { Close(); }
 
   // Creates the notification of alarm n from the real template with the
   // program's procedure, as the tick does, but without a modal loop so the
@@ -60,10 +54,8 @@ protected:
   }
 
   ScopedApp app;
+  ScopedTickTime time;
   HWND notice = nullptr;
-
-private:
-  SYSTEMTIME previousTime_;
 };
 
 // The calls of `function` that fall between two markers.
@@ -107,28 +99,12 @@ std::string AsTraced(const char* text) {
 TEST(AlarmNoticeTemplate, IsASmallCaptionedBoxWithOneVisibleButton) {
   DialogTemplate t = ReadDialogTemplate("ALARMDLG");
   ASSERT_TRUE(t.Found);
-  EXPECT_FALSE(t.Extended);
-  EXPECT_EQ(t.Style, 0x90C808C0u);
-  EXPECT_EQ(t.X, 0);
-  EXPECT_EQ(t.Y, 0);
-  EXPECT_EQ(t.Cx, 187);
-  EXPECT_EQ(t.Cy, 96);
-  EXPECT_EQ(t.Title, L"Tivora");
-  EXPECT_EQ(t.PointSize, 9);
-  EXPECT_EQ(t.Face, L"ＭＳ Ｐゴシック");
-  ASSERT_EQ(t.Items.size(), 2u);
-  const TemplateItem& ok = t.Items[0];
-  EXPECT_EQ(ok.Id, IDOK);
-  EXPECT_EQ(_wcsicmp(ok.Class.c_str(), L"Button"), 0);
-  EXPECT_EQ(ok.Style, DWORD(WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON));
-  EXPECT_EQ(ok.Text, L"OK");
-  EXPECT_EQ(ok.X, 130); EXPECT_EQ(ok.Y, 7); EXPECT_EQ(ok.Cx, 50); EXPECT_EQ(ok.Cy, 14);
-  const TemplateItem& cancel = t.Items[1];
-  EXPECT_EQ(cancel.Id, IDCANCEL);
-  EXPECT_EQ(_wcsicmp(cancel.Class.c_str(), L"Button"), 0);
-  EXPECT_EQ(cancel.Style, DWORD(WS_CHILD | WS_TABSTOP | BS_PUSHBUTTON)) << "present but hidden";
-  EXPECT_EQ(cancel.Text, L"ｷｬﾝｾﾙ");
-  EXPECT_EQ(cancel.X, 130); EXPECT_EQ(cancel.Y, 24); EXPECT_EQ(cancel.Cx, 50); EXPECT_EQ(cancel.Cy, 14);
+  ExpectDialog(t, {false, 0x90C808C0u, 0, 0, 187, 96, L"Tivora", 9, L"ＭＳ Ｐゴシック"});
+  ExpectItems(t, {
+      {IDOK, L"Button", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 130, 7, 50, 14, L"OK"},
+      // Present but hidden.
+      {IDCANCEL, L"Button", WS_TABSTOP | BS_PUSHBUTTON, 0, 130, 24, 50, 14, L"ｷｬﾝｾﾙ"},
+  }, WS_CHILD);
 }
 
 // --- sounds ------------------------------------------------------------------------------

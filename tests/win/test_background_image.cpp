@@ -1,12 +1,12 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 #include "face/BackgroundImage.h"
 #include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/FaceTestSupport.h"
+#include "tests/win/TestSupport.h"
 
 using samples::Bytes;
 using samples::Picture;
@@ -14,84 +14,9 @@ using samples::Quarters;
 
 namespace {
 
-// What a message box showed before the catcher closed it.
-struct ShownBox {
-  std::string Caption;
-  std::string Text;
-  HWND Owner = nullptr;
-  bool WarningIcon = false;
-  int Buttons = 0;
-};
-
-// Reads every message box this thread opens and closes it with OK, so that a
-// modal error box can be checked without a user.
-class MessageBoxCatcher {
-public:
-  std::vector<ShownBox> Shown;
-
-  MessageBoxCatcher() {
-    Current = this;
-    Hook = SetWindowsHookExA(WH_CBT, OnCbt, nullptr, GetCurrentThreadId());
-  }
-  ~MessageBoxCatcher() {
-    UnhookWindowsHookEx(Hook);
-    Current = nullptr;
-  }
-  MessageBoxCatcher(const MessageBoxCatcher&) = delete;
-  MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
-
-private:
-  HHOOK Hook;
-  static MessageBoxCatcher* Current;
-
-  static BOOL CALLBACK ReadChild(HWND child, LPARAM param) {
-    ShownBox& box = *reinterpret_cast<ShownBox*>(param);
-    char cls[32] = "", text[512] = "";
-    GetClassNameA(child, cls, sizeof cls);
-    GetWindowTextA(child, text, sizeof text);
-    if (lstrcmpiA(cls, "Button") == 0) ++box.Buttons;
-    if (lstrcmpiA(cls, "Static") != 0) return TRUE;
-    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-      HICON icon = reinterpret_cast<HICON>(SendMessageA(child, STM_GETICON, 0, 0));
-      box.WarningIcon = icon && icon == LoadIconA(nullptr, IDI_EXCLAMATION);
-    } else if (text[0]) {
-      box.Text = text;
-    }
-    return TRUE;
-  }
-
-  static LRESULT CALLBACK OnCbt(int code, WPARAM wParam, LPARAM lParam) {
-    if (code == HCBT_ACTIVATE && Current) {
-      HWND window = reinterpret_cast<HWND>(wParam);
-      char cls[32] = "";
-      GetClassNameA(window, cls, sizeof cls);
-      if (lstrcmpA(cls, "#32770") == 0) {
-        ShownBox box;
-        char caption[128] = "";
-        GetWindowTextA(window, caption, sizeof caption);
-        box.Caption = caption;
-        box.Owner = GetWindow(window, GW_OWNER);
-        EnumChildWindows(window, ReadChild, reinterpret_cast<LPARAM>(&box));
-        Current->Shown.push_back(box);
-        PostMessageA(window, WM_COMMAND, IDOK, 0);
-      }
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-  }
-};
-MessageBoxCatcher* MessageBoxCatcher::Current = nullptr;
-
-std::string TempPath(const std::string& name) {
-  char dir[MAX_PATH];
-  GetTempPathA(MAX_PATH, dir);
-  return std::string(dir) + "tivora-bg-" + std::to_string(GetCurrentProcessId()) + "-" + name;
-}
-
-std::string WriteFile(const std::string& name, const Bytes& bytes) {
-  std::string path = TempPath(name);
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  return path;
+// The test's own name for a file in the temporary folder.
+std::string OwnName(const std::string& name) {
+  return "tivora-bg-" + std::to_string(GetCurrentProcessId()) + "-" + name;
 }
 
 std::string TextFor(BitmapFault fault) {
@@ -170,7 +95,7 @@ protected:
     DestroyWindow(Owner);
   }
   std::string File(const std::string& name, const Bytes& bytes) {
-    Files.push_back(WriteFile(name, bytes));
+    Files.push_back(WriteTempFile(OwnName(name), bytes));
     return Files.back();
   }
 };
@@ -291,11 +216,11 @@ TEST_F(BackgroundImageTest, EveryRefusedFileShowsItsOwnErrorBoxAndHoldsNothing) 
     EXPECT_FALSE(image.Load(File(s.Name + ".bmp", s.File).c_str()));
     EXPECT_TRUE(HoldsNothing(image));
     ASSERT_EQ(boxes.Shown.size(), 1u);
-    const ShownBox& box = boxes.Shown[0];
+    const SeenBox& box = boxes.Shown[0];
     EXPECT_EQ(box.Text, TextFor(s.Expected));
-    EXPECT_EQ(box.Caption, "エラー");
+    EXPECT_EQ(box.Title, "エラー");
     EXPECT_EQ(box.Owner, Owner);
-    EXPECT_TRUE(box.WarningIcon);
+    EXPECT_TRUE(box.Icon && box.Icon == LoadIconA(nullptr, IDI_EXCLAMATION));
     EXPECT_EQ(box.Buttons, 1);
     // Nothing is left to draw.
     Surface surface;
@@ -307,11 +232,11 @@ TEST_F(BackgroundImageTest, EveryRefusedFileShowsItsOwnErrorBoxAndHoldsNothing) 
 TEST_F(BackgroundImageTest, AMissingFileNamesItsPathAndAnEmptyPathIsIgnored) {
   MessageBoxCatcher boxes;
   BackgroundImage image(Owner);
-  std::string path = TempPath("no-such-picture.bmp");
+  std::string path = TempFilePath(OwnName("no-such-picture.bmp"));
   EXPECT_FALSE(image.Load(path.c_str()));
   ASSERT_EQ(boxes.Shown.size(), 1u);
   EXPECT_EQ(boxes.Shown[0].Text, "ファイルを開くのに失敗しました\n " + path);
-  EXPECT_EQ(boxes.Shown[0].Caption, "エラー");
+  EXPECT_EQ(boxes.Shown[0].Title, "エラー");
   EXPECT_TRUE(HoldsNothing(image));
 
   // A path too long for the message's buffer is cut, not written past it.

@@ -15,18 +15,6 @@
 
 namespace {
 
-SYSTEMTIME At(int year, int month, int day, int dayOfWeek, int h, int m, int s) {
-  SYSTEMTIME t = {};
-  t.wYear = WORD(year);
-  t.wMonth = WORD(month);
-  t.wDay = WORD(day);
-  t.wDayOfWeek = WORD(dayOfWeek);
-  t.wHour = WORD(h);
-  t.wMinute = WORD(m);
-  t.wSecond = WORD(s);
-  return t;
-}
-
 struct HandOver {
   int alarm;
   bool held;
@@ -83,11 +71,11 @@ private:
 TEST_F(ClockTickTest, AnAlarmIsHandedOverOnceAtTheFirstTickOfItsMinute) {
   Arm(2, 7, 30);
   Arm(3, 7, 30);
-  Tick.TickTime = At(2010, 6, 1, 2, 7, 29, 58);
-  TickAt(At(2010, 6, 1, 2, 7, 29, 59));
+  Tick.TickTime = SystemTimeOf(2010, 6, 1, 7, 29, 58, 2);
+  TickAt(SystemTimeOf(2010, 6, 1, 7, 29, 59, 2));
   EXPECT_TRUE(handOvers.empty());
   // Seconds 0 to 2 were lost (a menu, merged ticks): caught up at second 3.
-  TickAt(At(2010, 6, 1, 2, 7, 30, 3));
+  TickAt(SystemTimeOf(2010, 6, 1, 7, 30, 3, 2));
   ASSERT_EQ(handOvers.size(), 1u);
   EXPECT_EQ(handOvers[0].alarm, 2);   // the lower-numbered of the two
   EXPECT_TRUE(handOvers[0].held);
@@ -95,20 +83,21 @@ TEST_F(ClockTickTest, AnAlarmIsHandedOverOnceAtTheFirstTickOfItsMinute) {
   EXPECT_FALSE(Tick.Held());
   EXPECT_TRUE(Tick.MinuteChanged);   // the next tick redraws everything
 
-  for (int s : {4, 5, 30, 59}) TickAt(At(2010, 6, 1, 2, 7, 30, s));
-  TickAt(At(2010, 6, 1, 2, 7, 31, 0));
+  for (int s : {4, 5, 30, 59}) TickAt(SystemTimeOf(2010, 6, 1, 7, 30, s, 2));
+  TickAt(SystemTimeOf(2010, 6, 1, 7, 31, 0, 2));
   EXPECT_EQ(handOvers.size(), 1u);
 
-  TickAt(At(2010, 6, 2, 3, 7, 30, 0));   // the same time the next day
+  TickAt(SystemTimeOf(2010, 6, 2, 7, 30, 0, 3));   // the same time the next day
   ASSERT_EQ(handOvers.size(), 2u);
   EXPECT_EQ(handOvers[1].alarm, 2);
 }
 
 TEST_F(ClockTickTest, TicksDuringTheNotificationLeaveTheTimeAtTheAlarmsMinute) {
   Arm(1, 8, 0);
-  Tick.TickTime = At(2011, 2, 3, 4, 7, 59, 59);
-  ticksDuringNotification = {At(2011, 2, 3, 4, 8, 0, 1), At(2011, 2, 3, 4, 8, 1, 0)};
-  TickAt(At(2011, 2, 3, 4, 8, 0, 0));
+  Tick.TickTime = SystemTimeOf(2011, 2, 3, 7, 59, 59, 4);
+  ticksDuringNotification = {SystemTimeOf(2011, 2, 3, 8, 0, 1, 4),
+                             SystemTimeOf(2011, 2, 3, 8, 1, 0, 4)};
+  TickAt(SystemTimeOf(2011, 2, 3, 8, 0, 0, 4));
   ASSERT_EQ(handOvers.size(), 1u);
   EXPECT_EQ(Tick.TickTime.wMinute, 0);
   EXPECT_EQ(Tick.TickTime.wSecond, 0);
@@ -122,10 +111,10 @@ TEST_F(ClockTickTest, ANotificationClosedWithinItsMinuteIsNotRepeatedWithEitherF
     if (analog) app->Analog = new ClockPainter(window.get(), 108, 108, app->Font.BkColor(), false, false);
     int day = analog ? 5 : 4;
     Arm(4, 12, 15);
-    Tick.TickTime = At(2012, 1, day, 3, 12, 14, 59);
-    TickAt(At(2012, 1, day, 3, 12, 15, 0));
-    TickAt(At(2012, 1, day, 3, 12, 15, 1));   // the notification closed at once
-    TickAt(At(2012, 1, day, 3, 12, 15, 2));
+    Tick.TickTime = SystemTimeOf(2012, 1, day, 12, 14, 59, 3);
+    TickAt(SystemTimeOf(2012, 1, day, 12, 15, 0, 3));
+    TickAt(SystemTimeOf(2012, 1, day, 12, 15, 1, 3));   // the notification closed at once
+    TickAt(SystemTimeOf(2012, 1, day, 12, 15, 2, 3));
     EXPECT_EQ(handOvers.size(), 1u);
     app->DeleteFaces();
   }
@@ -133,58 +122,58 @@ TEST_F(ClockTickTest, ANotificationClosedWithinItsMinuteIsNotRepeatedWithEitherF
 
 TEST_F(ClockTickTest, AClockPutBackOverANotifiedMinuteDoesNotAnnounceItAgain) {
   Arm(1, 6, 45);
-  Tick.TickTime = At(2013, 4, 5, 5, 6, 44, 59);
-  TickAt(At(2013, 4, 5, 5, 6, 45, 0));
-  TickAt(At(2013, 4, 5, 5, 6, 45, 20));
-  TickAt(At(2013, 4, 5, 5, 6, 44, 50));   // the system time set back
-  TickAt(At(2013, 4, 5, 5, 6, 45, 0));
+  Tick.TickTime = SystemTimeOf(2013, 4, 5, 6, 44, 59, 5);
+  TickAt(SystemTimeOf(2013, 4, 5, 6, 45, 0, 5));
+  TickAt(SystemTimeOf(2013, 4, 5, 6, 45, 20, 5));
+  TickAt(SystemTimeOf(2013, 4, 5, 6, 44, 50, 5));   // the system time set back
+  TickAt(SystemTimeOf(2013, 4, 5, 6, 45, 0, 5));
   EXPECT_EQ(handOvers.size(), 1u);
 }
 
 TEST_F(ClockTickTest, NoAlarmWithTheTimerOff) {
   Arm(1, 6, 45);
   app->Alarms.OnTimer = false;
-  Tick.TickTime = At(2013, 4, 6, 6, 6, 44, 59);
-  TickAt(At(2013, 4, 6, 6, 6, 45, 0));
+  Tick.TickTime = SystemTimeOf(2013, 4, 6, 6, 44, 59, 6);
+  TickAt(SystemTimeOf(2013, 4, 6, 6, 45, 0, 6));
   EXPECT_TRUE(handOvers.empty());
 }
 
 TEST_F(ClockTickTest, TitleCarriesTheTicksDateAndFollowsItOverMidnight) {
-  Tick.TickTime = At(2002, 3, 14, 4, 23, 59, 58);
+  Tick.TickTime = SystemTimeOf(2002, 3, 14, 23, 59, 58, 4);
   UpdateCaption(window.get());
   EXPECT_EQ(Title(), "Tivora - 2002年3月14日(木)");
 
   // Midnight passes while a menu is open: nothing changes meanwhile...
   {
     TickHold menu(Tick.Holds);
-    TickAt(At(2002, 3, 15, 5, 0, 0, 0));
-    TickAt(At(2002, 3, 15, 5, 0, 0, 1));
+    TickAt(SystemTimeOf(2002, 3, 15, 0, 0, 0, 5));
+    TickAt(SystemTimeOf(2002, 3, 15, 0, 0, 1, 5));
     EXPECT_EQ(Title(), "Tivora - 2002年3月14日(木)");
     EXPECT_EQ(Tick.TickTime.wDay, 14);
   }
   // ...and the first processed tick after it brings the new date.
-  TickAt(At(2002, 3, 15, 5, 0, 0, 6));
+  TickAt(SystemTimeOf(2002, 3, 15, 0, 0, 6, 5));
   EXPECT_EQ(Title(), "Tivora - 2002年3月15日(金)");
   EXPECT_STREQ(FormatDateText(), "2002年3月15日(金)");
 
   // The system date set to another day at noon.
-  TickAt(At(2002, 3, 15, 5, 12, 0, 0));
-  TickAt(At(2002, 5, 1, 3, 12, 0, 1));
+  TickAt(SystemTimeOf(2002, 3, 15, 12, 0, 0, 5));
+  TickAt(SystemTimeOf(2002, 5, 1, 12, 0, 1, 3));
   EXPECT_EQ(Title(), "Tivora - 2002年5月1日(水)");
 }
 
 TEST_F(ClockTickTest, AHeldTickKeepsTheTimeAndTheRepaintFlags) {
-  Tick.TickTime = At(2014, 7, 8, 2, 10, 0, 0);
+  Tick.TickTime = SystemTimeOf(2014, 7, 8, 10, 0, 0, 2);
   Tick.MinuteChanged = true;
   Tick.FullRedrawPending = true;
   {
     TickHold dialog(Tick.Holds);
-    TickAt(At(2014, 7, 8, 2, 10, 1, 0));
+    TickAt(SystemTimeOf(2014, 7, 8, 10, 1, 0, 2));
     EXPECT_EQ(Tick.TickTime.wMinute, 0);
     EXPECT_TRUE(Tick.MinuteChanged);
     EXPECT_TRUE(Tick.FullRedrawPending);
   }
-  TickAt(At(2014, 7, 8, 2, 10, 1, 1));
+  TickAt(SystemTimeOf(2014, 7, 8, 10, 1, 1, 2));
   EXPECT_EQ(Tick.TickTime.wMinute, 1);
   EXPECT_FALSE(Tick.MinuteChanged);
   EXPECT_FALSE(Tick.FullRedrawPending);
@@ -192,24 +181,18 @@ TEST_F(ClockTickTest, AHeldTickKeepsTheTimeAndTheRepaintFlags) {
 
 TEST_F(ClockTickTest, ATimeChangeASizeOrARestyleInsideTheNotificationOpensNoSecondOne) {
   // The stand-in window answers as the clock's own, for as long as the test runs.
-  struct ClockProcedure {
-    HWND w;
-    LONG_PTR kept;
-    explicit ClockProcedure(HWND h)
-        : w(h),
-          kept(SetWindowLongPtrA(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(MainWindowProc))) {}
-    ~ClockProcedure() { SetWindowLongPtrA(w, GWLP_WNDPROC, kept); }
-  } procedure(window.get());
+  ScopedWindowProc procedure(window.get(), MainWindowProc);
   Arm(1, 8, 0);
   Arm(2, 8, 1);
-  Tick.TickTime = At(2015, 5, 6, 3, 7, 59, 59);
+  Tick.TickTime = SystemTimeOf(2015, 5, 6, 7, 59, 59, 3);
   insideNotification = [](HWND w) {
     SendMessageA(w, WM_TIMECHANGE, 0, 0);
     SendMessageA(w, WM_SIZE, SIZE_RESTORED, MAKELPARAM(120, 50));
     SendMessageA(w, WM_COMMAND, IDM_BORDER, 0);
   };
-  ticksDuringNotification = {At(2015, 5, 6, 3, 8, 1, 0), At(2015, 5, 6, 3, 8, 1, 1)};
-  TickAt(At(2015, 5, 6, 3, 8, 0, 0));
+  ticksDuringNotification = {SystemTimeOf(2015, 5, 6, 8, 1, 0, 3),
+                             SystemTimeOf(2015, 5, 6, 8, 1, 1, 3)};
+  TickAt(SystemTimeOf(2015, 5, 6, 8, 0, 0, 3));
   ASSERT_EQ(handOvers.size(), 1u);
   EXPECT_EQ(Tick.TickTime.wMinute, 0) << "the notification keeps showing its own minute";
   EXPECT_FALSE(Tick.Held());
@@ -217,8 +200,8 @@ TEST_F(ClockTickTest, ATimeChangeASizeOrARestyleInsideTheNotificationOpensNoSeco
   // The alarm of the minute that began inside it comes once, after it.
   insideNotification = nullptr;
   ticksDuringNotification.clear();
-  TickAt(At(2015, 5, 6, 3, 8, 1, 2));
-  TickAt(At(2015, 5, 6, 3, 8, 1, 3));
+  TickAt(SystemTimeOf(2015, 5, 6, 8, 1, 2, 3));
+  TickAt(SystemTimeOf(2015, 5, 6, 8, 1, 3, 3));
   ASSERT_EQ(handOvers.size(), 2u);
   EXPECT_EQ(handOvers[1].alarm, 2);
 }

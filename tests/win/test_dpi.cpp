@@ -9,12 +9,6 @@
 
 namespace {
 
-RECT WindowRect(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  return r;
-}
-
 int ScreenLogPixels() {
   HDC screen = GetDC(nullptr);
   int dpi = GetDeviceCaps(screen, LOGPIXELSX);
@@ -35,7 +29,7 @@ TEST_F(ClockWindowTest, ADpiChangeTakesTheSuggestedRectangleAndScalesTheFontButN
   EXPECT_EQ(App->Font.LogFont.lfHeight, 37);
 
   ChangeDpi(Clock, 144, RECT{200, 150, 374, 218});
-  RECT r = WindowRect(Clock);
+  RECT r = WindowRectOf(Clock);
   EXPECT_EQ(r.left, 200);
   EXPECT_EQ(r.top, 150);
   EXPECT_EQ(r.right - r.left, 174);
@@ -50,7 +44,7 @@ TEST_F(ClockWindowTest, ADpiChangeTakesTheSuggestedRectangleAndScalesTheFontButN
 
   // The fit's margin of 32 is a 96-DPI figure too.
   FitWindowToText(Clock, RECT{0, 0, 100, 50}, true, true);
-  EXPECT_EQ(WindowRect(Clock).right - WindowRect(Clock).left, 148);
+  EXPECT_EQ(WindowRectOf(Clock).right - WindowRectOf(Clock).left, 148);
 
   ChangeDpi(Clock, 96, RECT{200, 150, 316, 195});
   EXPECT_EQ(App->Font.LogFont.lfHeight, 37);

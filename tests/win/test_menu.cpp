@@ -5,6 +5,7 @@
 #include "app/ContextMenu.h"
 #include "app/rules/MenuRules.h"
 #include "res/resource.h"
+#include "tests/host/FlagCombos.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "timer/TickState.h"
 
@@ -60,19 +61,14 @@ TEST(ContextMenu, DefaultsShowSeventeenRowsWithOnlyTheBorderChecked) {
   ScopedApp app;
   std::vector<ReadRow> rows = MenuFor(OnBorder, false);
   ASSERT_EQ(rows.size(), 17u);
-  const char* texts[] = {"ﾌｫﾝﾄ(&F)...", "背景色(&K)...", "背景に絵を使用(&P)", nullptr,
-                         "ｷｬﾌﾟｼｮﾝ表示(&C)", "枠(&B)", "秒の表示(&S)", "常に手前表示(&T)",
-                         "透明表示(&I)", nullptr, "ｱﾅﾛｸﾞ表示(&G)", nullptr, "ﾀｲﾏの設定(&R)...",
-                         "ﾊﾞｰｼﾞｮﾝ情報(&A)...", "ﾂｰﾙﾁｯﾌﾟ表示(&O)", nullptr, "終了(&X)"};
-  const UINT ids[] = {2003, 2004, 2013, 0, 2011, 2005, 2007, 2006, 2002,
-                      0,    2010, 0,    2008, 2009, 2012, 0,    2001};
   for (size_t i = 0; i < rows.size(); ++i) {
+    const ShownMenuRow& want = kDefaultMenu[i];
     SCOPED_TRACE(i + 1);
-    EXPECT_EQ(rows[i].Separator, texts[i] == nullptr);
-    if (!texts[i]) continue;   // the system may show a separator as disabled
-    EXPECT_EQ(rows[i].Text, texts[i]);
-    EXPECT_EQ(rows[i].Id, ids[i]);
-    EXPECT_EQ(rows[i].Checked, ids[i] == IDM_BORDER);
+    EXPECT_EQ(rows[i].Separator, want.Text == nullptr);
+    if (!want.Text) continue;   // the system may show a separator as disabled
+    EXPECT_EQ(rows[i].Text, want.Text);
+    EXPECT_EQ(rows[i].Id, want.Id);
+    EXPECT_EQ(rows[i].Checked, want.Id == IDM_BORDER);
     EXPECT_FALSE(rows[i].Grey);
   }
 }
@@ -81,20 +77,13 @@ TEST(ContextMenu, DefaultsShowSeventeenRowsWithOnlyTheBorderChecked) {
 // combination of the options and the tooltip switch.
 TEST(ContextMenu, TheBuiltMenuFollowsTheRulesInEveryCombination) {
   ScopedApp app;
-  for (uint32_t n = 0; n < 256; ++n) {
-    uint32_t bits = 0;
-    const uint32_t all[] = {OnBorder, OnTransparent, OnCaption, OnAnalog, OnSecond, OnTop, OnBitmap};
-    for (int i = 0; i < 7; ++i)
-      if (n & (1u << i)) bits |= all[i];
-    bool tip = (n & 128) != 0;
-    std::vector<ReadRow> rows = MenuFor(bits, tip);
+  for (DisplayFlags f : AllFlagCombinations()) for (bool tip : {false, true}) {
+    std::vector<ReadRow> rows = MenuFor(f.Bits, tip);
     ASSERT_EQ(rows.size(), size_t(MenuRules::kRowCount));
-    DisplayFlags f;
-    f.Bits = bits;
     MenuRules rules(f, tip);
     for (int i = 0; i < MenuRules::kRowCount; ++i) {
       MenuRow want = rules.Row(i);
-      SCOPED_TRACE(testing::Message() << "row " << i + 1 << " flags " << bits << " tip " << tip);
+      SCOPED_TRACE(testing::Message() << "row " << i + 1 << " " << Describe(f) << " tip " << tip);
       ASSERT_EQ(rows[i].Separator, want.IsSeparator());
       if (want.IsSeparator()) continue;
       EXPECT_EQ(rows[i].Text, want.Text);
@@ -107,45 +96,27 @@ TEST(ContextMenu, TheBuiltMenuFollowsTheRulesInEveryCombination) {
 
 // --- the tracked menu ---------------------------------------------------------
 
-namespace {
-
-WNDPROC ClockProc = nullptr;
-std::vector<ReadRow> Tracked;
-bool SuspendedWhileTracked = false;
-
-// Sees the menu as it opens, then closes it from the tracking loop.
-LRESULT CALLBACK MenuSpy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITMENUPOPUP) {
-    Tracked = ReadMenu(reinterpret_cast<HMENU>(wParam));
-    SuspendedWhileTracked = Tick.Held();
-    PostMessageA(hwnd, WM_CANCELMODE, 0, 0);
-  }
-  return CallWindowProcA(ClockProc, hwnd, message, wParam, lParam);
-}
-
-}  // namespace
-
 TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRedraw) {
   OpenClock(OnAnalog | OnSecond | OnTop);
-  ClockProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuSpy)));
-  Tracked.clear();
+  std::vector<ReadRow> tracked;
+  bool heldWhileTracked = false;
   Tick.MinuteChanged = false;
   // A watchdog: should the cancel not arrive, the menu still ends.
   UINT_PTR watchdog = SetTimer(nullptr, 0, 3000, [](HWND, UINT, UINT_PTR, DWORD) [[gnu::stdcall]] { EndMenu(); });
-  LRESULT result = SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock),
-                                MAKELPARAM(150, 120));
+  LRESULT result = OpenContextMenu([&](HMENU menu) {
+    tracked = ReadMenu(menu);
+    heldWhileTracked = Tick.Held();
+  });
   KillTimer(nullptr, watchdog);
-  SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClockProc));
 
   EXPECT_EQ(result, 0);
-  ASSERT_EQ(Tracked.size(), 17u);
-  EXPECT_TRUE(RowWithId(Tracked, IDM_ANALOG).Checked);
-  EXPECT_TRUE(RowWithId(Tracked, IDM_SECOND).Checked);
-  EXPECT_TRUE(RowWithId(Tracked, IDM_ONTOP).Checked);
-  EXPECT_FALSE(RowWithId(Tracked, IDM_BORDER).Checked);
-  EXPECT_TRUE(RowWithId(Tracked, IDM_FONT).Grey);
-  EXPECT_TRUE(SuspendedWhileTracked);
+  ASSERT_EQ(tracked.size(), 17u);
+  EXPECT_TRUE(RowWithId(tracked, IDM_ANALOG).Checked);
+  EXPECT_TRUE(RowWithId(tracked, IDM_SECOND).Checked);
+  EXPECT_TRUE(RowWithId(tracked, IDM_ONTOP).Checked);
+  EXPECT_FALSE(RowWithId(tracked, IDM_BORDER).Checked);
+  EXPECT_TRUE(RowWithId(tracked, IDM_FONT).Grey);
+  EXPECT_TRUE(heldWhileTracked);
   EXPECT_FALSE(Tick.Held());
   EXPECT_TRUE(Tick.MinuteChanged);
 }

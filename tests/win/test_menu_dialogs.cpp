@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include "res/resource.h"
+#include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
 #include "timer/Dialogs.h"
@@ -13,18 +14,6 @@ namespace {
 
 const char* const kFontValues[] = {"FontName", "FontSize", "FontColor",
                                    "FontBold", "FontItalic", "BkColor"};
-
-bool NothingStored() {
-  HKEY key;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\ZEPH\\Tivora\\Settings", 0, KEY_READ, &key) !=
-      ERROR_SUCCESS)
-    return true;
-  DWORD values = 0;
-  RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr,
-                   nullptr, nullptr, nullptr);
-  RegCloseKey(key);
-  return values == 0;
-}
 
 std::vector<std::string> ChildTexts(HWND dialog) {
   std::vector<std::string> texts;
@@ -43,42 +32,13 @@ bool Contains(const std::vector<std::string>& texts, const char* text) {
   return false;
 }
 
-// A 2 x 2 picture of 24 bits, as a .bmp file in the temporary folder.
-std::string WriteSmallBitmap() {
-  char dir[MAX_PATH];
-  GetTempPathA(sizeof dir, dir);
-  std::string path = std::string(dir) + "tivora-menu-test.bmp";
-  unsigned char file[14 + 40 + 16] = {};
-  auto put32 = [&](int at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<unsigned char>(v >> (8 * i));
-  };
-  file[0] = 'B';
-  file[1] = 'M';
-  put32(2, sizeof file);
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, 2);
-  put32(22, 2);
-  file[26] = 1;
-  file[28] = 24;
-  put32(34, 16);
-  for (int i = 54; i < 70; ++i) file[i] = 0x80;
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(h, file, sizeof file, &written, nullptr);
-  CloseHandle(h);
-  return path;
-}
-
 }  // namespace
 
 // --- font ----------------------------------------------------------------------------
 
 TEST_F(ClockWindowTest, FontConfirmedIsSavedAtOnceAndTheWindowFitsTheText) {
   OpenClock(OnBorder);
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDOK); });
-  Command(IDM_FONT);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(CommandAnsweredBy(IDM_FONT, Pressing(IDOK)), "");
   for (const char* name : kFontValues) EXPECT_TRUE(ValueExists("Settings", name)) << name;
   char face[64] = "";
   ASSERT_TRUE(GetText("Settings", "FontName", face, sizeof face));
@@ -103,12 +63,11 @@ TEST_F(ClockWindowTest, FontChosenForATransparentClockIsShownOnTopThenGoesBackTo
   HWND clock = Clock;
   static HWND seen;
   seen = clock;
-  DialogDriver driver([](HWND dialog) {
+  std::string title = CommandAnsweredBy(IDM_FONT, [](HWND dialog) {
     topmostDuringDialog = (GetWindowLongA(seen, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     PressButton(dialog, IDOK);
   });
-  Command(IDM_FONT);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(title, "");
   EXPECT_TRUE(topmostDuringDialog);
   EXPECT_EQ(ExStyle() & WS_EX_TOPMOST, 0u);
   EXPECT_TRUE(IsAbove(other, Clock));
@@ -119,7 +78,7 @@ TEST_F(ClockWindowTest, ANewTextColourIsDrawnIntoTheFloatingDigitsAtOnce) {
   OpenClock(OnTransparent);
   App->Font.FontDialog.Flags |= CF_EFFECTS;
   LayeredRecorder recorder;
-  DialogDriver driver([](HWND dialog) {
+  std::string title = CommandAnsweredBy(IDM_FONT, [](HWND dialog) {
     // The colour list of the font dialog; pick the entry whose colour is magenta.
     HWND colours = GetDlgItem(dialog, cmb4);
     int n = static_cast<int>(SendMessageA(colours, CB_GETCOUNT, 0, 0));
@@ -132,8 +91,7 @@ TEST_F(ClockWindowTest, ANewTextColourIsDrawnIntoTheFloatingDigitsAtOnce) {
     }
     PressButton(dialog, IDOK);
   });
-  Command(IDM_FONT);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(title, "");
   ASSERT_EQ(App->Font.FontColor() & 0xFFFFFF, 0xFF00FFu) << "the dialog took magenta";
   EXPECT_EQ(Stored("FontColor"), 0xFF00FF);
   ASSERT_FALSE(recorder.Pictures.empty());
@@ -148,10 +106,8 @@ TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
   COLORREF colour = App->Font.FontColor();
   RECT was;
   GetWindowRect(Clock, &was);
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
-  Command(IDM_FONT);
-  ASSERT_TRUE(driver.Ran);
-  EXPECT_TRUE(NothingStored());
+  ASSERT_NE(CommandAnsweredBy(IDM_FONT, Pressing(IDCANCEL)), "");
+  EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_EQ(memcmp(&before, &App->Font.LogFont, sizeof before), 0);
   EXPECT_EQ(App->Font.FontColor(), colour);
   RECT now;
@@ -165,9 +121,7 @@ TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
 TEST_F(ClockWindowTest, BackgroundColourConfirmedWritesBkColorOnly) {
   OpenClock(OnBorder);
   App->Font.SetBkColor(0x00336699);
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDOK); });
-  Command(IDM_BACKGROUND);
-  ASSERT_TRUE(driver.Ran);
+  ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDOK)), "");
   EXPECT_EQ(Stored("BkColor"), 0x00336699);
   EXPECT_EQ(Stored("FontColor"), -1);
 }
@@ -175,21 +129,19 @@ TEST_F(ClockWindowTest, BackgroundColourConfirmedWritesBkColorOnly) {
 TEST_F(ClockWindowTest, BackgroundColourCancelledWritesNothing) {
   OpenClock(OnAnalog);
   COLORREF before = App->Font.BkColor();
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
-  Command(IDM_BACKGROUND);
-  ASSERT_TRUE(driver.Ran);
-  EXPECT_TRUE(NothingStored());
+  ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDCANCEL)), "");
+  EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_EQ(App->Font.BkColor(), before);
 }
 
 TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenPath) {
   OpenClock(OnBitmap);
   static std::string path;
-  path = WriteSmallBitmap();
+  path = WriteTempFile("tivora-menu-test.bmp", samples::Quarters(2, 2).Build());
   static std::vector<std::string> filters;
   static bool readOnlyShown;
   filters.clear();
-  DialogDriver driver([](HWND dialog) {
+  std::string title = CommandAnsweredBy(IDM_BACKGROUND, [](HWND dialog) {
     HWND types = GetDlgItem(dialog, cmb1);
     int n = static_cast<int>(SendMessageA(types, CB_GETCOUNT, 0, 0));
     for (int i = 0; i < n; ++i) {
@@ -200,14 +152,10 @@ TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenP
     filters.push_back(std::to_string(SendMessageA(types, CB_GETCURSEL, 0, 0)));
     HWND readOnly = GetDlgItem(dialog, chx1);
     readOnlyShown = readOnly && IsWindowVisible(readOnly);
-    HWND name = GetDlgItem(dialog, cmb13);
-    if (!name) name = GetDlgItem(dialog, edt1);
-    SetWindowTextA(name, path.c_str());
+    TypeFileName(dialog, path.c_str());
     PressButton(dialog, IDOK);
   });
-  Command(IDM_BACKGROUND);
-  ASSERT_TRUE(driver.Ran);
-  EXPECT_EQ(driver.Title, "ファイルの選択");
+  ASSERT_EQ(title, "ファイルの選択");
   ASSERT_EQ(filters.size(), 3u);
   EXPECT_EQ(filters[0], "ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)");
   EXPECT_EQ(filters[1], "すべてのファイル(*.*)");
@@ -224,10 +172,8 @@ TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenP
 TEST_F(ClockWindowTest, PictureDialogCancelledKeepsThePicture) {
   OpenClock(OnBitmap);
   lstrcpyA(App->Bitmap, "C:\\kept.bmp");
-  DialogDriver driver([](HWND dialog) { PressButton(dialog, IDCANCEL); });
-  Command(IDM_BACKGROUND);
-  ASSERT_TRUE(driver.Ran);
-  EXPECT_TRUE(NothingStored());
+  ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDCANCEL)), "");
+  EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_STREQ(App->Bitmap, "C:\\kept.bmp");
 }
 
@@ -237,7 +183,7 @@ TEST_F(ClockWindowTest, AboutBoxShowsIconNameAndVersion) {
   OpenClock(OnBorder);
   static std::vector<std::string> texts;
   static bool hasIcon;
-  DialogDriver driver([](HWND dialog) {
+  std::string title = CommandAnsweredBy(IDM_ABOUT, [](HWND dialog) {
     texts = ChildTexts(dialog);
     hasIcon = false;
     EnumChildWindows(dialog, [](HWND child, LPARAM) [[gnu::stdcall]] -> BOOL {
@@ -248,13 +194,11 @@ TEST_F(ClockWindowTest, AboutBoxShowsIconNameAndVersion) {
     }, 0);
     PressButton(dialog, IDCANCEL);
   });
-  Command(IDM_ABOUT);
-  ASSERT_TRUE(driver.Ran);
-  EXPECT_EQ(driver.Title, "ﾊﾞｰｼﾞｮﾝ情報");
+  ASSERT_EQ(title, "ﾊﾞｰｼﾞｮﾝ情報");
   EXPECT_TRUE(Contains(texts, "Tivora Version 1.10"));
   EXPECT_TRUE(Contains(texts, "OK"));
   EXPECT_TRUE(hasIcon);
-  EXPECT_TRUE(NothingStored());
+  EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_FALSE(Tick.Held());
 }
 

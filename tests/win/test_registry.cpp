@@ -20,10 +20,7 @@ TEST_F(RegistryKeys, CreateForWriteMakesTheWholePath) {
   ASSERT_TRUE(sub.CreateForWrite());
   EXPECT_TRUE(sub.WriteDword("Value", 7));
   sub.Close();
-  HKEY check;
-  ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\TivoraTest\\Deep\\Path\\Leaf", 0,
-                          KEY_READ, &check), ERROR_SUCCESS);
-  RegCloseKey(check);
+  EXPECT_TRUE(KeyExists("Software\\TivoraTest\\Deep\\Path\\Leaf"));
 }
 
 TEST_F(RegistryKeys, MissingKeyStaysClosedAndEveryReadGivesItsDefault) {
@@ -35,8 +32,7 @@ TEST_F(RegistryKeys, MissingKeyStaysClosedAndEveryReadGivesItsDefault) {
   sub.ReadString("Any", buf, sizeof buf, "a default longer than the buffer");
   EXPECT_STREQ(buf, "a defau");
   // Nothing was created by reading.
-  HKEY check;
-  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, kScratch, 0, KEY_READ, &check), ERROR_SUCCESS);
+  EXPECT_FALSE(KeyExists(kScratch));
 }
 
 TEST_F(RegistryKeys, TextsOfCapacityMinusOneFitOneMoreDoesNot) {

@@ -12,10 +12,16 @@
 #include <vector>
 #include "app/ClockTick.h"
 #include "res/resource.h"
+#include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/GdiCount.h"
 
 namespace {
+
+// A 16 x 16 picture of 24 bits in the temporary folder, to stand behind the faces.
+std::string WritePicture() {
+  return WriteTempFile("tivora-leak-test.bmp", samples::Quarters(16, 16).Build());
+}
 
 // What repeated work may add without leaking: an object or a window that
 // some first use creates late, and the heap's growth in steps. A leak grows
@@ -37,34 +43,6 @@ int DialogRounds() {
   if (!GetEnvironmentVariableA("TIVORA_DIALOG_ROUNDS", value, sizeof value)) return 100;
   int rounds = atoi(value);
   return rounds > 0 ? rounds : 100;
-}
-
-// A 16 x 16 picture of 24 bits in the temporary folder, to stand behind the faces.
-std::string WritePicture() {
-  char dir[MAX_PATH];
-  GetTempPathA(sizeof dir, dir);
-  std::string path = std::string(dir) + "tivora-leak-test.bmp";
-  const int side = 16, row = side * 3, pixels = row * side;
-  std::string file(14 + 40 + pixels, '\0');
-  auto put32 = [&](int at, uint32_t v) {
-    for (int i = 0; i < 4; ++i) file[at + i] = static_cast<char>(v >> (8 * i));
-  };
-  file[0] = 'B';
-  file[1] = 'M';
-  put32(2, static_cast<uint32_t>(file.size()));
-  put32(10, 54);
-  put32(14, 40);
-  put32(18, side);
-  put32(22, side);
-  file[26] = 1;
-  file[28] = 24;
-  put32(34, pixels);
-  for (int i = 0; i < pixels; ++i) file[54 + i] = static_cast<char>(i * 7);
-  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  WriteFile(h, file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
-  CloseHandle(h);
-  return path;
 }
 
 // Answers every dialog of this thread the moment it has set itself up: the
@@ -100,9 +78,7 @@ private:
   static LRESULT CALLBACK AfterMessage(int code, WPARAM wParam, LPARAM lParam) {
     const CWPRETSTRUCT* m = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
     DialogAnswerer* self = Current();
-    char cls[16] = "";
-    if (code == HC_ACTION && self && m->message == WM_INITDIALOG &&
-        GetClassNameA(m->hwnd, cls, sizeof cls) && lstrcmpA(cls, "#32770") == 0 &&
+    if (code == HC_ACTION && self && m->message == WM_INITDIALOG && IsDialogWindow(m->hwnd) &&
         !(GetWindowLongA(m->hwnd, GWL_STYLE) & WS_CHILD)) {
       if (self->FillIn) self->FillIn(m->hwnd);
       PressButton(m->hwnd, IDOK);
@@ -155,28 +131,24 @@ protected:
   // the new date.
   void RunTicks(uint32_t flags, bool picture = false) {
     if (picture) {
-      std::string path = WritePicture();
-      ResetClockRegistry();
-      PutText("Settings", "Bitmap", path.c_str());
-      OpenClockKeepingStored(flags | OnBitmap);
+      OpenClockOnPicture(flags | OnBitmap);
     } else {
       OpenClock(flags);
     }
     // Warmed up over two new minutes: the first full redraws make what they keep.
-    SYSTEMTIME now = {2002, 3, 4, 14, 22, 58, 0, 0};
+    SYSTEMTIME now = SystemTimeOf(2002, 3, 14, 22, 58, 0, 4);
     ExpectNoGrowth(kTicks, [&]() {
       now = NextSecond(now);
       ClockTickAt(Clock, now);
     }, 120);
   }
 
-  // OpenClock, but with the values already stored (the picture's path) kept.
-  void OpenClockKeepingStored(uint32_t flags) {
-    const struct { uint32_t Bit; const char* Name; } names[] = {
-        {OnBorder, "OnBorder"}, {OnTransparent, "OnTransparent"}, {OnCaption, "OnCaption"},
-        {OnAnalog, "OnAnalog"}, {OnSecond, "OnSecond"},           {OnTop, "OnTop"},
-        {OnBitmap, "OnBitmap"}};
-    for (auto n : names) PutDword("Settings", n.Name, (flags & n.Bit) ? 1 : 0);
+  // OpenClock, with a picture of its own stored as the background.
+  void OpenClockOnPicture(uint32_t flags) {
+    std::string path = WritePicture();
+    ResetClockRegistry();
+    PutText("Settings", "Bitmap", path.c_str());
+    StoreOptions(flags);
     OpenStoredClock();
   }
 
@@ -289,10 +261,7 @@ TEST_F(ResourceLeaks, ToolTipSwitchLeavesNothingBehind) {
 }
 
 TEST_F(ResourceLeaks, PictureSwitchLeavesNothingBehind) {
-  std::string path = WritePicture();
-  ResetClockRegistry();
-  PutText("Settings", "Bitmap", path.c_str());
-  OpenClockKeepingStored(OnBorder | OnAnalog | OnSecond);
+  OpenClockOnPicture(OnBorder | OnAnalog | OnSecond);
   ExpectNoGrowth(kRounds, [&]() {
     Command(IDM_USEBITMAP);
     Command(IDM_USEBITMAP);
@@ -301,26 +270,9 @@ TEST_F(ResourceLeaks, PictureSwitchLeavesNothingBehind) {
 
 // --- the menu and the commands with a dialog ---------------------------------------
 
-namespace {
-
-WNDPROC ClockProc = nullptr;
-
-// Closes the menu as soon as it opens, from inside its tracking loop.
-LRESULT CALLBACK CancelMenu(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITMENUPOPUP) PostMessageA(hwnd, WM_CANCELMODE, 0, 0);
-  return CallWindowProcA(ClockProc, hwnd, message, wParam, lParam);
-}
-
-}  // namespace
-
 TEST_F(ResourceLeaks, PopUpMenuOpenedAndClosedLeavesNothingBehind) {
   OpenClock(OnBorder | OnAnalog | OnSecond);
-  ClockProc = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CancelMenu)));
-  ExpectNoGrowth(kRounds, [&]() {
-    SendMessageA(Clock, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(Clock), MAKELPARAM(150, 120));
-  });
-  SetWindowLongPtrA(Clock, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ClockProc));
+  ExpectNoGrowth(kRounds, [&]() { OpenContextMenu(); });
 }
 
 TEST_F(ResourceLeaks, FontCommandConfirmedLeavesNothingBehind) {
@@ -340,11 +292,7 @@ TEST_F(ResourceLeaks, ColourCommandConfirmedLeavesNothingBehind) {
 TEST_F(ResourceLeaks, PictureCommandConfirmedLeavesNothingBehind) {
   std::string path = WritePicture();
   OpenClock(OnBorder | OnAnalog | OnSecond | OnBitmap);
-  DialogAnswerer answerer([&](HWND dialog) {
-    HWND name = GetDlgItem(dialog, cmb13);
-    if (!name) name = GetDlgItem(dialog, edt1);
-    SetWindowTextA(name, path.c_str());
-  });
+  DialogAnswerer answerer([&](HWND dialog) { TypeFileName(dialog, path.c_str()); });
   ExpectNoGrowth(DialogRounds(), [&]() { Command(IDM_BACKGROUND); });
   EXPECT_EQ(answerer.Answered, DialogRounds() + 1);
   EXPECT_STREQ(App->Bitmap, path.c_str());

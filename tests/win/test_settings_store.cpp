@@ -36,9 +36,7 @@ TEST_F(SettingsStore, EmptyRegistryGivesTheDefaultsAndCreatesNothing) {
     EXPECT_STREQ(a.Msg, "");
   }
   EXPECT_FALSE(app->Alarms.OnUseWave);
-  HKEY key;
-  EXPECT_NE(RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\ZEPH\\Tivora", 0, KEY_READ, &key),
-            ERROR_SUCCESS);
+  EXPECT_FALSE(ClockKeyExists(nullptr));
 }
 
 TEST_F(SettingsStore, EverySavedValueComesBackAtTheNextStart) {

@@ -13,15 +13,9 @@ namespace {
 
 constexpr DWORD kCaptionBits = WS_CAPTION | WS_SYSMENU;
 
-RECT WindowRect(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  return r;
-}
-
 // The client area in window coordinates, where the digits stand.
 RECT ClientInWindow(HWND w) {
-  RECT outer = WindowRect(w), client;
+  RECT outer = WindowRectOf(w), client;
   GetClientRect(w, &client);
   MapWindowPoints(w, nullptr, reinterpret_cast<POINT*>(&client), 2);
   OffsetRect(&client, -outer.left, -outer.top);
@@ -34,13 +28,13 @@ RECT ClientInWindow(HWND w) {
 
 TEST_F(ClockWindowTest, CaptionSwitchAddsTheCaptionKeepsTheOuterSizeAndWritesOnCaption) {
   OpenClock(OnBorder);
-  RECT before = WindowRect(Clock);
+  RECT before = WindowRectOf(Clock);
   Command(IDM_CAPTION);
   EXPECT_EQ(Style() & kCaptionBits, kCaptionBits);
   EXPECT_EQ(Stored("OnCaption"), 1);
   EXPECT_TRUE(App->Flags.Has(OnCaption));
   EXPECT_FALSE(Tick.Held());
-  RECT after = WindowRect(Clock);
+  RECT after = WindowRectOf(Clock);
   EXPECT_EQ(after.right - after.left, before.right - before.left);
   EXPECT_EQ(after.bottom - after.top, before.bottom - before.top);
 
@@ -136,7 +130,7 @@ TEST_F(ClockWindowTest, TransparentDigitalClockIsALayeredWindowOfPerPixelAlphaAt
   EXPECT_EQ(p.Flags, static_cast<DWORD>(ULW_ALPHA));
   EXPECT_EQ(p.Blend.AlphaFormat, AC_SRC_ALPHA);
   EXPECT_EQ(p.Blend.SourceConstantAlpha, 255);
-  RECT outer = WindowRect(Clock), client = ClientInWindow(Clock);
+  RECT outer = WindowRectOf(Clock), client = ClientInWindow(Clock);
   ASSERT_EQ(p.Size.cx, outer.right - outer.left);
   ASSERT_EQ(p.Size.cy, outer.bottom - outer.top);
   ASSERT_FALSE(p.Pixels.empty());
@@ -159,7 +153,7 @@ TEST_F(ClockWindowTest, TransparentDigitalClockIsALayeredWindowOfPerPixelAlphaAt
 TEST_F(ClockWindowTest, FloatingDigitsAreDrawnOnlyForANewMinuteANewSizeOrACommand) {
   OpenClock(OnTransparent);
   LayeredRecorder recorder;
-  SYSTEMTIME now = {2002, 3, 4, 14, 10, 7, 0, 0};
+  SYSTEMTIME now = SystemTimeOf(2002, 3, 14, 10, 7, 0, 4);
   ClockTickAt(Clock, now);
   recorder.Pictures.clear();
   for (now.wSecond = 1; now.wSecond < 60; ++now.wSecond) ClockTickAt(Clock, now);
@@ -278,7 +272,7 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   SetWindowPos(Clock, nullptr, 120, 90, 200, 100, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT text = {0, 0, 50, 20};
   FitWindowToText(Clock, text, true, true);
-  RECT r = WindowRect(Clock);
+  RECT r = WindowRectOf(Clock);
   EXPECT_EQ(r.left, 120);
   EXPECT_EQ(r.top, 90);
   EXPECT_EQ(r.right - r.left, 82);
@@ -288,7 +282,7 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   OpenClock(OnTransparent);
   HWND other = OtherWindow(true);
   FitWindowToText(Clock, text, true, true);
-  r = WindowRect(Clock);
+  r = WindowRectOf(Clock);
   EXPECT_EQ(r.right - r.left, 82);
   EXPECT_EQ(r.bottom - r.top, 20);
   EXPECT_TRUE(IsAbove(other, Clock));

@@ -12,63 +12,6 @@
 
 namespace {
 
-// --- the message box of refused input ---------------------------------------
-
-// A message box as the user saw it, answered with OK by the hook.
-struct SeenBox {
-  std::string Title;
-  std::string Text;
-  bool OwnerDisabled = false;   // modal: the dialog could not be used meanwhile
-  bool HasIcon = false;
-};
-
-HWND DialogUnderTest = nullptr;
-std::vector<SeenBox> Boxes;
-
-bool IsDialogWindow(HWND hwnd) {
-  char name[16] = "";
-  GetClassNameA(hwnd, name, sizeof name);
-  return lstrcmpA(name, "#32770") == 0;
-}
-
-BOOL CALLBACK ReadBoxChild(HWND child, LPARAM lParam) {
-  SeenBox* seen = reinterpret_cast<SeenBox*>(lParam);
-  char name[16] = "";
-  GetClassNameA(child, name, sizeof name);
-  if (lstrcmpiA(name, "Static") != 0) return TRUE;
-  if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
-    seen->HasIcon = true;
-  } else {
-    char text[256] = "";
-    GetWindowTextA(child, text, sizeof text);
-    if (text[0]) seen->Text = text;
-  }
-  return TRUE;
-}
-
-LRESULT CALLBACK AnswerMessageBoxes(int code, WPARAM wParam, LPARAM lParam) {
-  HWND box = reinterpret_cast<HWND>(wParam);
-  if (code == HCBT_ACTIVATE && box != DialogUnderTest && IsDialogWindow(box)) {
-    SeenBox seen;
-    char title[128] = "";
-    GetWindowTextA(box, title, sizeof title);
-    seen.Title = title;
-    seen.OwnerDisabled = !IsWindowEnabled(DialogUnderTest);
-    EnumChildWindows(box, ReadBoxChild, reinterpret_cast<LPARAM>(&seen));
-    Boxes.push_back(seen);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-  }
-  return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-void PumpMessages() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
-
 // --- reading what was stored --------------------------------------------------
 
 std::string StoredText(const char* name) {
@@ -82,21 +25,9 @@ DWORD StoredDword(const char* name) {
   return value;
 }
 
-bool TimerKeyExists() {
-  HKEY key = nullptr;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\ZEPH\\Tivora\\Timer", 0, KEY_READ, &key) !=
-      ERROR_SUCCESS)
-    return false;
-  RegCloseKey(key);
-  return true;
-}
-
 class TimerSettings : public testing::Test {
 protected:
-  void SetUp() override {
-    ResetClockRegistry();
-    Boxes.clear();
-  }
+  void SetUp() override { ResetClockRegistry(); }
   void TearDown() override {
     Close();
     ResetClockRegistry();
@@ -109,7 +40,6 @@ protected:
     dialog = CreateDialogParamA(GetModuleHandleA(nullptr), "SETTIMERDLG", nullptr,
                                 TimerSettingsDialog, 0);
     ASSERT_NE(dialog, nullptr);
-    DialogUnderTest = dialog;
   }
   void Close() {
     if (dialog && IsWindow(dialog)) DestroyWindow(dialog);
@@ -128,12 +58,13 @@ protected:
   }
   bool Checked(int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
-  // Presses OK; a message box it raises is answered. True when the dialog
-  // ended (EndDialog hides a dialog made with CreateDialogParamA).
+  // Presses OK; a message box it raises is answered and kept in Boxes. True
+  // when the dialog ended (EndDialog hides a dialog made with
+  // CreateDialogParamA).
   bool PressOk() {
-    HHOOK hook = SetWindowsHookExA(WH_CBT, AnswerMessageBoxes, nullptr, GetCurrentThreadId());
+    MessageBoxCatcher catcher(dialog);
     Click(IDOK);
-    UnhookWindowsHookEx(hook);
+    Boxes.insert(Boxes.end(), catcher.Shown.begin(), catcher.Shown.end());
     return !IsWindowVisible(dialog);
   }
 
@@ -145,27 +76,20 @@ protected:
     ASSERT_EQ(Boxes.size(), 1u) << input;
     EXPECT_EQ(Boxes[0].Title, "Tivora") << input;
     EXPECT_EQ(Boxes[0].Text, "ﾃﾞｰﾀ値が不正です") << input;
+    EXPECT_EQ(Boxes[0].Owner, dialog) << input;
     EXPECT_TRUE(Boxes[0].OwnerDisabled) << input;
     EXPECT_TRUE(Boxes[0].HasIcon) << input;
     EXPECT_EQ(GetFocus(), GetDlgItem(dialog, id)) << input << " focus on " << GetDlgCtrlID(GetFocus());
-    EXPECT_FALSE(TimerKeyExists()) << input;
+    EXPECT_FALSE(ClockKeyExists("Timer")) << input;
     EXPECT_EQ(Shown(id), input) << "the input stays as typed";
   }
 
   ScopedApp app;
   HWND dialog = nullptr;
+  std::vector<SeenBox> Boxes;
 };
 
 // --- the template ---------------------------------------------------------------
-
-struct ExpectedItem {
-  int Id;
-  const wchar_t* Class;
-  DWORD Style;   // besides WS_CHILD | WS_VISIBLE
-  DWORD ExStyle;
-  short X, Y, Cx, Cy;
-  const wchar_t* Text;
-};
 
 constexpr DWORD kEdit = ES_LEFT | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
@@ -173,20 +97,11 @@ constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
 TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
   DialogTemplate t = ReadDialogTemplate("SETTIMERDLG");
   ASSERT_TRUE(t.Found);
-  EXPECT_TRUE(t.Extended);
-  EXPECT_EQ(t.Style, 0x90C808C0u);
-  EXPECT_EQ(t.X, 0);
-  EXPECT_EQ(t.Y, 0);
-  EXPECT_EQ(t.Cx, 195);
-  EXPECT_EQ(t.Cy, 193);
-  EXPECT_EQ(t.Title, L"ﾀｲﾏの設定");
-  EXPECT_EQ(t.PointSize, 9);
+  ExpectDialog(t, {true, 0x90C808C0u, 0, 0, 195, 193, L"ﾀｲﾏの設定", 9, L"ＭＳ Ｐゴシック"});
   EXPECT_EQ(t.Weight, 0);
   EXPECT_EQ(t.Italic, 0);
   EXPECT_EQ(t.Charset, 1);
-  EXPECT_EQ(t.Face, L"ＭＳ Ｐゴシック");
-
-  const ExpectedItem expected[] = {
+  ExpectItems(t, {
       {-1, L"Button", BS_GROUPBOX | WS_GROUP, 0, 12, 6, 95, 27, L"ﾀｲﾏの実行"},
       {1000, L"Button", BS_AUTORADIOBUTTON, 0, 23, 17, 36, 9, L"有効"},
       {1001, L"Button", BS_AUTORADIOBUTTON, 0, 66, 17, 32, 10, L"無効"},
@@ -218,23 +133,7 @@ TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
       {1022, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 167, 140, 10, 12, L"..."},
       {1023, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 87, 123, 44, 14, L"wav ﾃｽﾄ"},
       {1024, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 132, 123, 44, 14, L"ﾃｽﾄ 中止"},
-  };
-  ASSERT_EQ(t.Items.size(), sizeof expected / sizeof expected[0]);
-  for (size_t i = 0; i < t.Items.size(); ++i) {
-    const TemplateItem& got = t.Items[i];
-    const ExpectedItem& want = expected[i];
-    SCOPED_TRACE("control " + std::to_string(i) + ", id " + std::to_string(want.Id));
-    EXPECT_EQ(got.Id, want.Id);
-    EXPECT_EQ(_wcsicmp(got.Class.c_str(), want.Class), 0)  // class names ignore case
-        << std::string(got.Class.begin(), got.Class.end());
-    EXPECT_EQ(got.Style, want.Style | WS_CHILD | WS_VISIBLE);
-    EXPECT_EQ(got.ExStyle, want.ExStyle);
-    EXPECT_EQ(got.X, want.X);
-    EXPECT_EQ(got.Y, want.Y);
-    EXPECT_EQ(got.Cx, want.Cx);
-    EXPECT_EQ(got.Cy, want.Cy);
-    EXPECT_EQ(got.Text, want.Text);
-  }
+  }, WS_CHILD | WS_VISIBLE);
 }
 
 // --- filling -----------------------------------------------------------------------
@@ -377,7 +276,7 @@ TEST_F(TimerSettings, TheFirstBadFieldTakesTheFocusUntilAllAreRight) {
   EXPECT_FALSE(PressOk());
   EXPECT_EQ(GetFocus(), GetDlgItem(dialog, IDC_ALARM_COUNT));
   EXPECT_EQ(Boxes.size(), 3u);
-  EXPECT_FALSE(TimerKeyExists());
+  EXPECT_FALSE(ClockKeyExists("Timer"));
   Type(IDC_ALARM_COUNT, "9");
   EXPECT_TRUE(PressOk());
   EXPECT_EQ(Boxes.size(), 3u);
@@ -446,7 +345,7 @@ TEST_F(TimerSettings, CancelAndTheCloseBoxStoreNothing) {
       PumpMessages();
     }
     EXPECT_FALSE(IsWindowVisible(dialog));
-    EXPECT_FALSE(TimerKeyExists());
+    EXPECT_FALSE(ClockKeyExists("Timer"));
     EXPECT_FALSE(app->Alarms.OnTimer);
     EXPECT_EQ(app->Alarms.AlarmCount, 7u);
     EXPECT_EQ(app->Alarms.Alarms[0].Hour, 0);
@@ -456,88 +355,73 @@ TEST_F(TimerSettings, CancelAndTheCloseBoxStoreNothing) {
 }
 
 // Run modally, as the menu runs it: OK ends it with 1, Esc with 0.
-UINT_PTR ModalDriver = 0;
-WPARAM ModalKey = 0;
-
-void CALLBACK DriveModalDialog(HWND, UINT, UINT_PTR, DWORD) {
-  HWND dialog = FindWindowA("#32770", "ﾀｲﾏの設定");
-  if (!dialog || !IsWindowVisible(dialog)) return;
-  KillTimer(nullptr, ModalDriver);
-  HWND focus = GetFocus();
-  PostMessageA(focus ? focus : dialog, WM_KEYDOWN, ModalKey, 0);
-}
-
 TEST_F(TimerSettings, RunModallyEnterKeepsAndEscapeDiscards) {
   struct Case { WPARAM key; INT_PTR result; };
   for (const Case& c : {Case{VK_RETURN, 1}, Case{VK_ESCAPE, 0}}) {
     ResetClockRegistry();
-    ModalKey = c.key;
-    ModalDriver = SetTimer(nullptr, 0, 20, DriveModalDialog);
+    DialogDriver driver([&c](HWND dialog) {
+      HWND focus = GetFocus();
+      PostMessageA(focus ? focus : dialog, WM_KEYDOWN, c.key, 0);
+    }, "ﾀｲﾏの設定");
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), "SETTIMERDLG", nullptr,
                                      TimerSettingsDialog, 0);
-    KillTimer(nullptr, ModalDriver);
+    EXPECT_TRUE(driver.Ran);
     EXPECT_EQ(result, c.result);
-    EXPECT_EQ(TimerKeyExists(), c.result == 1);
+    EXPECT_EQ(ClockKeyExists("Timer"), c.result == 1);
   }
 }
 
 // --- the wave file -------------------------------------------------------------------
 
+// What the wave chooser offered; it picks `pick`, or cancels when that is
+// empty.
 struct ChooserVisit {
-  std::string Title;
   std::vector<std::string> Filters;
-  std::string Pick;   // empty: cancel
   bool Seen = false;
 };
-ChooserVisit Visit;
-UINT_PTR ChooserDriver = 0;
 
-void CALLBACK DriveChooser(HWND, UINT, UINT_PTR, DWORD) {
-  HWND chooser = FindWindowA("#32770", "wavの選択");
-  if (!chooser || !IsWindowVisible(chooser)) return;
-  KillTimer(nullptr, ChooserDriver);
-  Visit.Seen = true;
-  char text[MAX_PATH] = "";
-  GetWindowTextA(chooser, text, sizeof text);
-  Visit.Title = text;
-  HWND types = GetDlgItem(chooser, cmb1);
-  LRESULT count = SendMessageA(types, CB_GETCOUNT, 0, 0);
-  for (LRESULT i = 0; i < count; ++i) {
-    SendMessageA(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-    Visit.Filters.push_back(text);
-  }
-  if (Visit.Pick.empty()) {
-    PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
-    return;
-  }
-  HWND name = GetDlgItem(chooser, cmb13);
-  if (!name) name = GetDlgItem(chooser, edt1);
-  SetWindowTextA(name, Visit.Pick.c_str());
-  PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+DialogDriver::Action ChooseWave(ChooserVisit& visit, const std::string& pick) {
+  return [&visit, pick](HWND chooser) {
+    visit.Seen = true;
+    HWND types = GetDlgItem(chooser, cmb1);
+    LRESULT count = SendMessageA(types, CB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+      char text[MAX_PATH] = "";
+      SendMessageA(types, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+      visit.Filters.push_back(text);
+    }
+    if (pick.empty()) {
+      PostMessageA(chooser, WM_COMMAND, IDCANCEL, 0);
+      return;
+    }
+    TypeFileName(chooser, pick.c_str());
+    PostMessageA(chooser, WM_COMMAND, IDOK, 0);
+  };
 }
 
 TEST_F(TimerSettings, TheChooserOffersWaveFilesAndPutsTheChoiceIntoThePath) {
   std::string wave = WriteTestWave("tivora-chosen.wav", 400);
   Open();
   Type(IDC_WAVE_FILE, "C:\\before.wav");
-  Visit = ChooserVisit();
-  Visit.Pick = wave;
-  ChooserDriver = SetTimer(nullptr, 0, 50, DriveChooser);
-  Click(IDC_WAVE_BROWSE);
-  KillTimer(nullptr, ChooserDriver);
-  ASSERT_TRUE(Visit.Seen);
-  EXPECT_EQ(Visit.Title, "wavの選択");
-  ASSERT_EQ(Visit.Filters.size(), 2u);
-  EXPECT_EQ(Visit.Filters[0], "wav file(*.wav)");
-  EXPECT_EQ(Visit.Filters[1], "すべてのﾌｧｲﾙ(*.*)");
+  ChooserVisit chosen;
+  {
+    DialogDriver driver(ChooseWave(chosen, wave), "wavの選択");
+    Click(IDC_WAVE_BROWSE);
+    EXPECT_EQ(driver.Title, "wavの選択");
+  }
+  ASSERT_TRUE(chosen.Seen);
+  ASSERT_EQ(chosen.Filters.size(), 2u);
+  EXPECT_EQ(chosen.Filters[0], "wav file(*.wav)");
+  EXPECT_EQ(chosen.Filters[1], "すべてのﾌｧｲﾙ(*.*)");
   EXPECT_EQ(Shown(IDC_WAVE_FILE), wave);
-  EXPECT_FALSE(TimerKeyExists()) << "choosing alone stores nothing";
+  EXPECT_FALSE(ClockKeyExists("Timer")) << "choosing alone stores nothing";
 
-  Visit = ChooserVisit();
-  ChooserDriver = SetTimer(nullptr, 0, 50, DriveChooser);
-  Click(IDC_WAVE_BROWSE);
-  KillTimer(nullptr, ChooserDriver);
-  EXPECT_TRUE(Visit.Seen);
+  ChooserVisit cancelled;
+  {
+    DialogDriver driver(ChooseWave(cancelled, ""), "wavの選択");
+    Click(IDC_WAVE_BROWSE);
+  }
+  EXPECT_TRUE(cancelled.Seen);
   EXPECT_EQ(Shown(IDC_WAVE_FILE), wave) << "a cancelled choice changes nothing";
   DeleteFileA(wave.c_str());
 }
