@@ -8,12 +8,6 @@
 
 namespace {
 
-RECT WindowRect(HWND w) {
-  RECT r;
-  GetWindowRect(w, &r);
-  return r;
-}
-
 // Presses the left button 10 pixels inside the window's top-left corner,
 // cursor and message alike; gives the press point.
 POINT PressInside(HWND clock, const RECT& window) {
@@ -42,7 +36,7 @@ std::vector<COLORREF> ScreenRow(int left, int y, int width) {
 
 TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWindowWillGo) {
   OpenClock(OnBorder);
-  RECT start = WindowRect(Clock);
+  RECT start = WindowRectOf(Clock);
   POINT press = {start.left + 10, start.top + 10};
   SetCursorPos(press.x, press.y);
   MouseDrag drag;
@@ -77,7 +71,7 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
   EXPECT_FALSE(Tick.Held());
   EXPECT_EQ(GetCapture(), nullptr);
   EXPECT_FALSE(drag.BandShown);
-  RECT moved = WindowRect(Clock);
+  RECT moved = WindowRectOf(Clock);
   EXPECT_EQ(moved.left, start.left + 30);
   EXPECT_EQ(moved.top, start.top + 30);
   EXPECT_EQ(moved.right - moved.left, start.right - start.left);
@@ -85,7 +79,7 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
 
 TEST_F(ClockWindowTest, PressWithSmallMovesThroughTheWindowMovesNothingAndResumesTheTick) {
   OpenClock(OnBorder);
-  RECT start = WindowRect(Clock);
+  RECT start = WindowRectOf(Clock);
   PressInside(Clock, start);
   // A second press without a release between: the first press ends, its
   // hold with it, or the tick would stay held after the release below.
@@ -97,18 +91,18 @@ TEST_F(ClockWindowTest, PressWithSmallMovesThroughTheWindowMovesNothingAndResume
   SendMessageA(Clock, WM_LBUTTONUP, 0, MAKELPARAM(14, 14));
   EXPECT_FALSE(App->Drag.Pressed());
   EXPECT_FALSE(Tick.Held());
-  RECT now = WindowRect(Clock);
+  RECT now = WindowRectOf(Clock);
   EXPECT_TRUE(EqualRect(&start, &now));
   EXPECT_EQ(Stored("Left"), -1) << "nothing is saved when a drag ends";
 }
 
 TEST_F(ClockWindowTest, DragThroughTheWindowMovesItByTheCursorsWay) {
   OpenClock(OnBorder);
-  RECT start = WindowRect(Clock);
+  RECT start = WindowRectOf(Clock);
   POINT press = PressInside(Clock, start);
   for (int step = 1; step <= 6; ++step) MoveTo(Clock, press, 5 * step, -3 * step);
   SendMessageA(Clock, WM_LBUTTONUP, 0, MAKELPARAM(40, -8));
-  RECT now = WindowRect(Clock);
+  RECT now = WindowRectOf(Clock);
   EXPECT_EQ(now.left, start.left + 30);
   EXPECT_EQ(now.top, start.top - 18);
   EXPECT_EQ(GetCapture(), nullptr);
@@ -119,11 +113,11 @@ TEST_F(ClockWindowTest, TransparentDigitalClockReappearsAtTheBottomWhereItWasDro
   HWND other = OtherWindow(true);
   SetWindowPos(Clock, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
   ASSERT_TRUE(IsAbove(Clock, other));
-  RECT start = WindowRect(Clock);
+  RECT start = WindowRectOf(Clock);
   POINT press = PressInside(Clock, start);
   MoveTo(Clock, press, 20, 40);
   SendMessageA(Clock, WM_LBUTTONUP, 0, 0);
-  RECT now = WindowRect(Clock);
+  RECT now = WindowRectOf(Clock);
   EXPECT_EQ(now.left, start.left + 20);
   EXPECT_EQ(now.top, start.top + 40);
   EXPECT_TRUE(IsWindowVisible(Clock));
@@ -136,7 +130,7 @@ TEST_F(ClockWindowTest, ACaptureLostMidDragErasesTheBandLeavesTheWindowAndFreesT
   const std::function<void()> takeAways[] = {[] { ReleaseCapture(); },
                                              [other] { SetCapture(other); }};
   for (const auto& takeAway : takeAways) {
-    RECT start = WindowRect(Clock);
+    RECT start = WindowRectOf(Clock);
     // The band's bottom edge, 30 pixels below the window's: clear of the clock.
     const int bandBottom = start.bottom + 30 - 1;
     const int width = start.right - start.left;
@@ -151,7 +145,7 @@ TEST_F(ClockWindowTest, ACaptureLostMidDragErasesTheBandLeavesTheWindowAndFreesT
     EXPECT_EQ(ScreenRow(start.left + 20, bandBottom, width), before) << "the band is gone";
     EXPECT_FALSE(App->Drag.Pressed());
     EXPECT_FALSE(Tick.Held());
-    RECT now = WindowRect(Clock);
+    RECT now = WindowRectOf(Clock);
     EXPECT_TRUE(EqualRect(&start, &now));
     ReleaseCapture();
 
