@@ -184,7 +184,7 @@ void ChooseBackgroundPicture(HWND window) {
 void FitWindowToText(HWND window, const RECT& rect, bool fitWidth, bool fitHeight) {
   RECT w;
   GetWindowRect(window, &w);
-  const int extra = App->Flags.Has(OnCaption) ? CaptionHeight : 0;
+  const int extra = App->Flags.Has(OnCaption) ? ClockCaptionHeight() : 0;
   const DpiScale scale = ClockScale();
   const int width = fitWidth ? rect.right - rect.left + scale.ToPixels(32) : w.right - w.left;
   int height = fitHeight ? rect.bottom - rect.top : w.bottom - w.top;

@@ -6,6 +6,10 @@
 
 DpiScale ClockScale() { return DpiScale(App ? App->Dpi : DpiScale::kDesignDpi); }
 
+int ClockCaptionHeight() {
+  return ClockScale().FromScale(CaptionHeight, DpiScale(WindowDpi(nullptr)));
+}
+
 void AdoptDpi(HWND window, int dpi) {
   DpiScale to(dpi);
   if (to.Dpi == App->Dpi) return;

@@ -42,9 +42,15 @@ TEST_F(ClockWindowTest, ADpiChangeTakesTheSuggestedRectangleAndScalesTheFontButN
   SaveFontSettings();
   EXPECT_EQ(Stored("FontSize"), 37);
 
-  // The fit's margin of 32 is a 96-DPI figure too.
+  // The fit's margins of 32 and 8 are 96-DPI figures too, and the caption
+  // it allows for is one at this scale, not the start's.
   FitWindowToText(Clock, RECT{0, 0, 100, 50}, true, true);
   EXPECT_EQ(WindowRectOf(Clock).right - WindowRectOf(Clock).left, 148);
+  App->Flags.SetFlag(OnCaption, true);
+  FitWindowToText(Clock, RECT{0, 0, 100, 50}, true, true);
+  const int fitted = WindowRectOf(Clock).bottom - WindowRectOf(Clock).top;
+  EXPECT_NEAR(fitted, 50 + CaptionHeight * 3 / 2 + 12, 1);
+  App->Flags.SetFlag(OnCaption, false);
 
   ChangeDpi(Clock, 96, RECT{200, 150, 316, 195});
   EXPECT_EQ(App->Font.LogFont.lfHeight, 37);
