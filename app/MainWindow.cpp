@@ -83,6 +83,14 @@ static void OnToolTipText(LPARAM lParam) {
   info->hinst = nullptr;
 }
 
+// A mouse message's position, which is in client coordinates (negative
+// left of or above the window while it holds the capture), on the screen.
+static POINT ScreenPointOf(HWND window, LPARAM lParam) {
+  POINT pt = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+  ClientToScreen(window, &pt);
+  return pt;
+}
+
 // The capture went to another window in the middle of a press (another
 // program took it, a window popped up): no release will come, so the press
 // ends here without moving the window.
@@ -122,9 +130,11 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
     case WM_TIMER: ClockTick(window); break;
     case WM_MOUSEMOVE:
-      if (wParam & MK_LBUTTON) App->Drag.TrackDrag(window, wParam);
+      if (wParam & MK_LBUTTON) App->Drag.TrackDrag(window, wParam, ScreenPointOf(window, lParam));
       break;
-    case WM_LBUTTONDOWN: App->Drag.BeginDrag(window, wParam); break;
+    case WM_LBUTTONDOWN:
+      App->Drag.BeginDrag(window, wParam, ScreenPointOf(window, lParam));
+      break;
     case WM_LBUTTONUP: App->Drag.EndDrag(window); break;
     case WM_LBUTTONDBLCLK: ToggleCaption(window); break;
     case WM_CAPTURECHANGED: OnCaptureChanged(window, lParam); break;

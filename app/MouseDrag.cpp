@@ -8,13 +8,13 @@
 // The mouse is captured at the press, not when the drag starts: the release
 // comes back to the window wherever it happens, even after a flick out of
 // the window faster than the moves that would start the drag.
-bool MouseDrag::BeginDrag(HWND window, WPARAM keys) {
+bool MouseDrag::BeginDrag(HWND window, WPARAM keys, POINT cursor) {
   ReleaseDrag();
   if (!(keys & MK_LBUTTON)) return false;
   Owner = window;
   Hold.emplace(Tick.Holds);
   GetWindowRect(Owner, &StartRect);
-  GetCursorPos(&StartCursor);
+  StartCursor = cursor;
   MoveKeys = 0;
   SetCapture(Owner);
   return true;
@@ -27,19 +27,17 @@ bool MouseDrag::DrawBand() {
   return true;
 }
 
-bool MouseDrag::TrackDrag(HWND window, WPARAM keys) {
+bool MouseDrag::TrackDrag(HWND window, WPARAM keys, POINT cursor) {
   if (!Pressed() || window != Owner) return false;
   HWND capture = GetCapture();
   if (!(keys & MK_LBUTTON)) return false;
-  POINT pt;
-  GetCursorPos(&pt);
   MoveKeys = keys;
 
   if (capture != Owner) return false;
   const bool firstStep = !Dragging;
   if (firstStep) {
     const int deadZone = ClockScale().ToPixels(kDragDeadZone);
-    if (!LeftDeadZone(StartCursor.x, StartCursor.y, pt.x, pt.y, deadZone)) return false;
+    if (!LeftDeadZone(StartCursor.x, StartCursor.y, cursor.x, cursor.y, deadZone)) return false;
     Dragging = true;
   }
 
@@ -47,7 +45,7 @@ bool MouseDrag::TrackDrag(HWND window, WPARAM keys) {
   if (!screen.dc()) return true;
   if (!firstStep && BandShown) DrawFocusRect(screen.dc(), &Band);
   CopyRect(&Band, &StartRect);
-  OffsetRect(&Band, pt.x - StartCursor.x, pt.y - StartCursor.y);
+  OffsetRect(&Band, cursor.x - StartCursor.x, cursor.y - StartCursor.y);
   DrawFocusRect(screen.dc(), &Band);
   BandShown = true;
   return true;

@@ -27,11 +27,12 @@ public:
 
   bool Pressed() const { return Owner != nullptr; }
 
-  // The press: a press that never saw its release ends first. Positions come
-  // from the cursor and the window rectangle, in screen coordinates; the
-  // messages' client coordinates are not needed.
-  bool BeginDrag(HWND window, WPARAM keys);
-  bool TrackDrag(HWND window, WPARAM keys);
+  // The press: a press that never saw its release ends first. `cursor` is
+  // where the message put the cursor, in screen coordinates: a clock busy
+  // for a moment handles its press and moves after the cursor has gone on,
+  // and the cursor's position now would shift the whole drag.
+  bool BeginDrag(HWND window, WPARAM keys, POINT cursor);
+  bool TrackDrag(HWND window, WPARAM keys, POINT cursor);
   // The release: the window moves to where the band stands, and the press ends.
   void EndDrag(HWND window);
   // Ends the press where it stands (the capture lost, a new press, the end
