@@ -29,10 +29,10 @@ static void Redraw(HWND window, TickRedraw what) {
     case TickRedraw::SecondHand: RunAnalogCycle(false); break;
     case TickRedraw::WholeAnalogFace: RunAnalogCycle(true); break;
     case TickRedraw::PushToBottom:
-      RedrawTransparentDigits(window);
+      RedrawFace(window);
       PushToBottom(window);
       break;
-    case TickRedraw::RedrawInPlace: RedrawTransparentDigits(window); break;
+    case TickRedraw::RedrawInPlace: RedrawFace(window); break;
     case TickRedraw::Repaint: RepaintNow(window); break;
   }
 }

@@ -71,7 +71,7 @@ void RefreshWindow(HWND window) {
     }
   }
   if (flags.IsTransparentDigital()) {
-    RedrawTransparentDigits(window);
+    RedrawFace(window);
     PushToBottom(window);
     return;
   }

@@ -61,7 +61,7 @@ void RepaintNow(HWND window) {
   UpdateWindow(window);
 }
 
-void RedrawTransparentDigits(HWND window) {
+void RedrawFace(HWND window) {
   if (App->Flags.IsLayered()) {
     DrawLayeredDigits(window);
   } else {
@@ -71,6 +71,9 @@ void RedrawTransparentDigits(HWND window) {
 
 bool PaintFace(HWND window) {
   if (!App->Flags.Has(OnAnalog)) {
+    // Without a face (no memory for one) the system validates the window:
+    // an unanswered paint request would come back at once, for ever.
+    if (!EnsureDigitalFace()) return false;
     PaintDigital(window, false, nullptr);
     return true;
   }

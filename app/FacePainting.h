@@ -16,9 +16,9 @@ bool DrawLayeredDigits(HWND window);
 // The whole window erased and painted now.
 void RepaintNow(HWND window);
 
-// Draws the transparent digital display anew: the layered window's picture,
-// or with a caption, where the window is an ordinary one, a repaint.
-void RedrawTransparentDigits(HWND window);
+// Draws the face anew now: the layered window's picture, or for every other
+// window (the transparent digits with a caption among them) a repaint.
+void RedrawFace(HWND window);
 
 // The WM_PAINT handler of the main window, for either face; false when there
 // is no face to paint with (an analog face that could not be made).

@@ -30,5 +30,5 @@ void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
   }
   Tick.MinuteChanged = true;
   Tick.FullRedrawPending = true;
-  RepaintNow(window);
+  RedrawFace(window);
 }

@@ -6,6 +6,7 @@
 #include "app/WindowDpi.h"
 #include "face/DigitalFace.h"
 #include "tests/win/ClockWindowFixture.h"
+#include "tests/win/LayeredRecorder.h"
 
 namespace {
 
@@ -54,6 +55,20 @@ TEST_F(ClockWindowTest, ADpiChangeTakesTheSuggestedRectangleAndScalesTheFontButN
 
   ChangeDpi(Clock, 96, RECT{200, 150, 316, 195});
   EXPECT_EQ(App->Font.LogFont.lfHeight, 37);
+}
+
+// The floating digits show only the picture they are handed: a change of
+// scale that keeps the window's size (no size message follows) must hand
+// over a picture drawn with the new font.
+TEST_F(ClockWindowTest, ADpiChangeHandsTheFloatingDigitsANewPictureEvenAtTheSameSize) {
+  OpenClock(OnTransparent);
+  ASSERT_TRUE(App->Flags.IsLayered());
+  LayeredRecorder recorder;
+  ASSERT_TRUE(recorder.Installed());
+  ChangeDpi(Clock, 144, WindowRectOf(Clock));
+  ASSERT_FALSE(recorder.Pictures.empty()) << "no picture after the change of scale";
+  EXPECT_EQ(recorder.Pictures.back().Window, Clock);
+  ChangeDpi(Clock, 96, WindowRectOf(Clock));
 }
 
 TEST(MonitorList, TheOneMonitorHereIsTheWholeScreen) {
