@@ -10,6 +10,12 @@ static void CopyText(char (&to)[kTextCapacity], const char* from) {
 
 static uint32_t Bit(bool b) { return b ? 1u : 0u; }
 
+// The stored switch of a display flag, found by the value name the flag's
+// row gives; every flag has one (the host tests check the two tables).
+static uint32_t StoredSettings::*SwitchOf(const DisplayFlagRow& row) {
+  return FindSetting(row.ValueName)->Number;
+}
+
 // The values that App holds now, in the layout of the registry.
 static StoredSettings Capture() {
   StoredSettings s = DefaultSettings();
@@ -19,12 +25,7 @@ static StoredSettings Capture() {
   s.Top = uint32_t(a.Top);
   s.Width = uint32_t(a.Width);
   s.Height = uint32_t(a.Height);
-  s.OnCaption = Bit(f.Has(OnCaption));
-  s.OnAnalog = Bit(f.Has(OnAnalog));
-  s.OnSecond = Bit(f.Has(OnSecond));
-  s.OnTop = Bit(f.Has(OnTop));
-  s.OnBorder = Bit(f.Has(OnBorder));
-  s.OnTransparent = Bit(f.Has(OnTransparent));
+  for (const DisplayFlagRow& row : kDisplayFlagRows) s.*SwitchOf(row) = Bit(f.Has(row.Bit));
   CopyText(s.FontName, a.Font.LogFont.lfFaceName);
   // Stored as the 96-DPI figure, so that it means the same at every scale.
   s.FontSize = uint32_t(DpiScale(a.Dpi).ToFigure(a.Font.LogFont.lfHeight));
@@ -33,7 +34,6 @@ static StoredSettings Capture() {
   s.FontItalic = Bit(a.Font.FontItalic);
   s.BkColor = a.Font.BkColor();
   s.OnToolTip = Bit(a.OnToolTip);
-  s.OnBitmap = Bit(f.Has(OnBitmap));
   CopyText(s.Bitmap, a.Bitmap);
 
   AlarmSettings al = a.Alarms;   // FormatTime writes into the entry
@@ -59,12 +59,7 @@ static void Apply(const StoredSettings& s) {
   a.Top = int32_t(s.Top);
   a.Width = int32_t(s.Width);
   a.Height = int32_t(s.Height);
-  a.Flags.SetFlag(OnCaption, s.OnCaption != 0);
-  a.Flags.SetFlag(OnAnalog, s.OnAnalog != 0);
-  a.Flags.SetFlag(OnSecond, s.OnSecond != 0);
-  a.Flags.SetFlag(OnTop, s.OnTop != 0);
-  a.Flags.SetFlag(OnBorder, s.OnBorder != 0);
-  a.Flags.SetFlag(OnTransparent, s.OnTransparent != 0);
+  for (const DisplayFlagRow& row : kDisplayFlagRows) a.Flags.SetFlag(row.Bit, s.*SwitchOf(row) != 0);
   a.Font.SetFaceName(s.FontName);
   a.Font.LogFont.lfHeight = LONG(DpiScale(a.Dpi).ToPixels(int32_t(s.FontSize)));
   a.Font.SetFontColor(s.FontColor);
@@ -73,7 +68,6 @@ static void Apply(const StoredSettings& s) {
   a.Font.ApplyStyleSwitches();
   a.Font.SetBkColor(s.BkColor);
   a.OnToolTip = s.OnToolTip != 0;
-  a.Flags.SetFlag(OnBitmap, s.OnBitmap != 0);
   lstrcpynA(a.Bitmap, s.Bitmap, sizeof a.Bitmap);
 
   AlarmSettings& al = a.Alarms;
