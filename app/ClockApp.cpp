@@ -126,8 +126,7 @@ bool ClockApp::CreateMainWindow() {
   if (Background) Background->Load(Bitmap);
 
   if (Flags.IsTransparentDigital()) {
-    SetWindowPos(Window, HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    PushToBottom(Window);
   } else {
     ShowWindow(Window, SW_SHOWNOACTIVATE);
     UpdateWindow(Window);

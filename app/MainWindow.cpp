@@ -65,8 +65,7 @@ static void OnSize(HWND window, LPARAM lParam) {
   App->ResizeAnalog(LOWORD(lParam), HIWORD(lParam));
   if (App->Flags.IsTransparentDigital()) {
     if (App->Flags.IsLayered()) DrawLayeredDigits(window);   // the picture has the window's size
-    SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
+    PushToBottom(window);
   }
 }
 

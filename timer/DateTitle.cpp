@@ -1,5 +1,6 @@
 #include "timer/DateTitle.h"
 #include "face/rules/TimeText.h"
+#include "res/ProgramName.h"
 #include "timer/TickState.h"
 
 static char DateText[100];
@@ -11,7 +12,7 @@ const char* FormatDateText() {
 
 void UpdateCaption(HWND window) {
   char title[152];
-  wsprintfA(title, "Tivora - %s", FormatDateText());
+  wsprintfA(title, "%s - %s", kAppName, FormatDateText());
   SetWindowTextA(window, title);
   Tick.TitleDate = ClockTimeOf(Tick.TickTime);
 }
