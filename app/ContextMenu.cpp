@@ -6,6 +6,7 @@
 #include "app/FacePainting.h"
 #include "app/Globals.h"
 #include "app/MainWindow.h"
+#include "app/WindowDpi.h"
 #include "app/rules/MenuRules.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
@@ -71,11 +72,19 @@ static void ChooseClockFont(HWND window) {
   // choice must leave the face as it was.
   const LOGFONTA keptFont = font.LogFont;
   const COLORREF keptColor = font.FontColor();
+  // The dialog reckons points at the screen's DPI; the font height held here
+  // is in pixels of the window's monitor, which may have another scale.
+  const DpiScale windowScale = ClockScale();
+  const DpiScale dialogScale(WindowDpi(nullptr));
+  const bool rescale = windowScale.Dpi != dialogScale.Dpi;
+  LONG& height = font.LogFont.lfHeight;
+  if (rescale) height = dialogScale.FromScale(height, windowScale);
   if (!ChooseFontA(&font.FontDialog)) {
     font.LogFont = keptFont;
     font.SetFontColor(keptColor);
     return;
   }
+  if (rescale) height = windowScale.FromScale(height, dialogScale);
   if (font.FontDialog.lpLogFont) {
     // Any weight but the normal one counts as bold.
     font.FontBold = font.FontDialog.lpLogFont->lfWeight != FW_NORMAL;

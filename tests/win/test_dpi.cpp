@@ -1,10 +1,13 @@
 #include <windows.h>
+#include <dlgs.h>
 #include <gtest/gtest.h>
+#include <string>
 #include "app/ClockSettings.h"
 #include "app/DisplaySwitches.h"
 #include "app/MonitorList.h"
 #include "app/WindowDpi.h"
 #include "face/DigitalFace.h"
+#include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
 
@@ -68,6 +71,33 @@ TEST_F(ClockWindowTest, ADpiChangeHandsTheFloatingDigitsANewPictureEvenAtTheSame
   ChangeDpi(Clock, 144, WindowRectOf(Clock));
   ASSERT_FALSE(recorder.Pictures.empty()) << "no picture after the change of scale";
   EXPECT_EQ(recorder.Pictures.back().Window, Clock);
+  ChangeDpi(Clock, 96, WindowRectOf(Clock));
+}
+
+// The font dialog reckons in points at the screen's DPI. On a monitor of
+// another scale the user still sees the point size chosen before, and a
+// size chosen there is that size at the monitor's scale.
+TEST_F(ClockWindowTest, TheFontDialogShowsAndGivesTheSamePointSizesAtEveryScale) {
+  OpenClock(OnBorder);
+  static std::string shown;
+  const auto showThenChoose12 = [](HWND dialog) {
+    char text[16] = "";
+    GetDlgItemTextA(dialog, cmb3, text, sizeof text);
+    shown = text;
+    HWND sizes = GetDlgItem(dialog, cmb3);
+    SendMessageA(sizes, CB_SELECTSTRING, WPARAM(-1), reinterpret_cast<LPARAM>("12"));
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(cmb3, CBN_SELCHANGE), reinterpret_cast<LPARAM>(sizes));
+    PressButton(dialog, IDOK);
+  };
+  ASSERT_NE(CommandAnsweredBy(IDM_FONT, showThenChoose12), "");
+  const LONG at96 = App->Font.LogFont.lfHeight;
+  ASSERT_NE(at96, 0);
+
+  ChangeDpi(Clock, 144, WindowRectOf(Clock));
+  ASSERT_NE(CommandAnsweredBy(IDM_FONT, showThenChoose12), "");
+  EXPECT_EQ(shown, "12");
+  EXPECT_EQ(App->Font.LogFont.lfHeight, DpiScale(144).FromScale(at96, DpiScale(96)));
+  EXPECT_EQ(Stored("FontSize"), static_cast<long long>(static_cast<DWORD>(at96)));
   ChangeDpi(Clock, 96, WindowRectOf(Clock));
 }
 
