@@ -18,7 +18,8 @@ size_t MonitorFor(Placement p, const ScreenRect* monitors, size_t count) {
     int64_t across = Shared(p.Left, Right(p), m.Left, m.Right);
     int64_t down = Shared(p.Top, Bottom(p), m.Top, m.Bottom);
     if (across > 0 && down > 0) {
-      // Each side is below 2^33, so the area fits.
+      // Each shared side is no longer than the monitor's, far below 2^31 on
+      // any real screen, so the area fits.
       if (across * down > bestArea) {
         bestArea = across * down;
         best = i;
