@@ -121,9 +121,11 @@ done
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a == "" || b == "" || b + 0 == 0) print "null"; else printf "%.2f", a / b }'; }
 within() { awk -v r="$1" -v g="$2" 'BEGIN { if (r == "null") print "n/a"; else print (r + 0 <= g + 0) ? "ok" : "MISS" }'; }
 numbers() { tr ' ' '\n' <<<"$1" | grep -E '^[0-9]+$' | paste -sd, || true; }
-cell() {  # value, program, the reference's value
-  if [ -z "$1" ]; then echo "n/a"; elif [ "$2" = reference ]; then echo "$1"
-  else echo "$1 ($(ratio "$1" "$3")x)"; fi
+cell() {  # value, program, the reference's value; no ratio to a reference of 0
+  local r
+  if [ -z "$1" ]; then echo "n/a"; return; fi
+  r="$(ratio "$1" "$3")"
+  if [ "$2" = reference ] || [ "$r" = null ]; then echo "$1"; else echo "$1 (${r}x)"; fi
 }
 
 product_size="$(stat -c %s "$release_exe")"
