@@ -1,17 +1,17 @@
 #include "face/FontSetup.h"
-#include "face/DisplayDpi.h"
-#include "face/rules/DpiScale.h"
 #include "face/rules/TextCut.h"
 
 // A fresh record's values; the start-up load replaces face, height and
 // colours with the stored ones or the settings layout's defaults (Arial 37,
-// red on light grey).
+// red on light grey), scaled to the window's DPI. The height here is the
+// 96-DPI figure, unscaled: asking the screen for its DPI would be start-up
+// work that the load throws away.
 FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   ZeroMemory(&LogFont, sizeof LogFont);
   StyleName[0] = '\0';
   ZeroMemory(CustomColors, sizeof CustomColors);
 
-  LogFont.lfHeight = DpiScale(WindowDpi(nullptr)).ToPixels(22);
+  LogFont.lfHeight = 22;
   lstrcpyA(LogFont.lfFaceName, "Arial");
   LogFont.lfCharSet = SHIFTJIS_CHARSET;
   ApplyStyleSwitches();
