@@ -1,6 +1,7 @@
 #include "face/DigitalFace.h"
 #include "face/BackgroundImage.h"
 #include "face/FontSetup.h"
+#include "face/GdiScope.h"
 #include "face/LayeredSurface.h"
 #include "face/rules/TimeText.h"
 
@@ -63,10 +64,7 @@ void DigitalFace::PaintBackground(HDC surface, const RECT& client, const FaceSce
     return;
   }
   EnsureBrush(scene.Font->BkColor());
-  if (!BackgroundBrush) return;
-  HGDIOBJ previous = SelectObject(surface, BackgroundBrush);
-  FillRect(surface, &client, BackgroundBrush);
-  SelectObject(surface, previous);
+  if (BackgroundBrush) FillRect(surface, &client, BackgroundBrush);
 }
 
 void DigitalFace::DrawLayered(LayeredSurface& surface, const RECT& client,
@@ -84,7 +82,7 @@ void DigitalFace::DrawTime(HDC surface, const RECT& client, const FaceScene& sce
   // The private context keeps its mode between cycles: set it every time.
   SetBkMode(surface, TRANSPARENT);
   PaintBackground(surface, client, scene);
-  HGDIOBJ previousFont = TextFont ? SelectObject(surface, TextFont) : nullptr;
+  Selection font(surface, TextFont);
   SetTextColor(surface, scene.Font->FontColor());
 
   char text[16];
@@ -95,6 +93,5 @@ void DigitalFace::DrawTime(HDC surface, const RECT& client, const FaceScene& sce
     RECT box = client;
     DrawTextA(surface, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
-  if (previousFont) SelectObject(surface, previousFont);
 }
 

@@ -1,4 +1,5 @@
 #include "face/DisplayDpi.h"
+#include "face/GdiScope.h"
 #include "face/rules/DpiScale.h"
 
 using DpiForWindowProc = UINT(WINAPI*)(HWND);
@@ -19,10 +20,8 @@ static DpiForWindowProc DpiForWindow() {
 }
 
 static int ScreenDpi() {
-  HDC screen = GetDC(nullptr);
-  int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSX) : 0;
-  if (screen) ReleaseDC(nullptr, screen);
-  return dpi;
+  WindowDC screen(nullptr);
+  return screen.dc() ? GetDeviceCaps(screen.dc(), LOGPIXELSX) : 0;
 }
 
 int WindowDpi(HWND window) {

@@ -1,4 +1,5 @@
 #include "face/LayeredSurface.h"
+#include "face/GdiScope.h"
 #include "face/rules/LayeredPixels.h"
 
 LayeredSurface::LayeredSurface(int width, int height)
@@ -54,12 +55,13 @@ void LayeredSurface::DrawDigits(HFONT font, COLORREF color, const char* text, in
   // the text covers, whatever the colour it will have.
   for (int y = box.top; y < box.bottom; ++y)
     for (int x = box.left; x < box.right; ++x) Bits[y * SurfaceWidth + x] = 0;
-  HGDIOBJ previousFont = font ? SelectObject(Surface, font) : nullptr;
-  SetBkMode(Surface, TRANSPARENT);
-  SetTextColor(Surface, RGB(255, 255, 255));
-  RECT lines = client;
-  ::DrawTextA(Surface, text, length, &lines, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-  if (previousFont) SelectObject(Surface, previousFont);
+  {
+    Selection selected(Surface, font);
+    SetBkMode(Surface, TRANSPARENT);
+    SetTextColor(Surface, RGB(255, 255, 255));
+    RECT lines = client;
+    ::DrawTextA(Surface, text, length, &lines, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  }
   GdiFlush();
   for (int y = box.top; y < box.bottom; ++y) {
     uint32_t* row = Bits + y * SurfaceWidth;
