@@ -3,8 +3,6 @@
 #include "app/FacePainting.h"
 #include "app/Globals.h"
 #include "app/MainWindow.h"
-#include "face/ClockPainter.h"
-#include "face/DigitalFace.h"
 #include "timer/DateTitle.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
@@ -16,18 +14,11 @@ static TickFace CurrentFace() {
   return App->Flags.IsTransparentDigital() ? TickFace::TransparentDigital : TickFace::Digital;
 }
 
-static void RunAnalogCycle(bool full) {
-  ClockPainter* painter = App->Analog;
-  painter->BeginDrawing(false);
-  painter->Draw(App->Scene(), full);
-  painter->EndDrawing();
-}
-
 static void Redraw(HWND window, TickRedraw what) {
   switch (what) {
     case TickRedraw::Nothing: break;
-    case TickRedraw::SecondHand: RunAnalogCycle(false); break;
-    case TickRedraw::WholeAnalogFace: RunAnalogCycle(true); break;
+    case TickRedraw::SecondHand: DrawAnalog(false, false); break;
+    case TickRedraw::WholeAnalogFace: DrawAnalog(false, true); break;
     case TickRedraw::PushToBottom:
       RedrawFace(window);
       PushToBottom(window);

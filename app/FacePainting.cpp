@@ -77,12 +77,16 @@ bool PaintFace(HWND window) {
     PaintDigital(window, false, nullptr);
     return true;
   }
-  ClockPainter* painter = App->Analog;
-  if (!painter) return false;
-  painter->BeginDrawing(true);
-  painter->Draw(App->Scene(), true);
-  painter->EndDrawing();
+  if (!App->Analog) return false;
+  DrawAnalog(true, true);
   // The whole face is drawn: a new minute needs nothing more.
   Tick.MinuteChanged = false;
   return true;
+}
+
+void DrawAnalog(bool fromPaint, bool full) {
+  ClockPainter* painter = App->Analog;
+  painter->BeginDrawing(fromPaint);
+  painter->Draw(App->Scene(), full);
+  painter->EndDrawing();
 }
