@@ -1,8 +1,10 @@
 #include <windows.h>
 #include "app/Globals.h"
+#include "app/SystemDlls.h"
 #include "timer/TickState.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCommand) {
+  RestrictDllSearch();
   Tick.TickTime.wDay = 0;
   const StartResult started = StartClock(instance, prevInstance, showCommand);
   if (started == StartResult::NoMemory) return -1;
