@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The shipped tivora.exe: PE32 for i386, a GUI program, at most 64 KiB,
-# importing nothing but Windows system DLLs, and carrying its application
+# loading no DLL but the system's own from the system folder, and carrying its application
 # manifest (per-monitor DPI awareness, Common Controls 6, supported systems).
 set -euo pipefail
 export LC_ALL=C   # objdump speaks the locale's language otherwise
@@ -12,16 +12,41 @@ grep -Eq '^Subsystem[[:space:]]+0*2[[:space:]]' <<<"$dump" || fail "not a GUI su
 size=$(stat -c %s "$exe")
 echo "tivora.exe: $size bytes"
 [ "$size" -le 65536 ] || fail "larger than 64 KiB"
-allowed='^(kernel32|user32|gdi32|comdlg32|comctl32|advapi32|winmm|msvcrt)\.dll$'
+# What the exe loads, read from its import table and its delay-import
+# descriptors by a small reader built here (objdump does not list the
+# delay imports: MinGW's linker leaves their directory entry empty).
+# At start: only DLLs that Windows keeps in its list of known DLLs, which
+# it never looks for beside the exe. On first call: only those that the
+# program's own loader hook takes from the system folder.
+tools="$(mktemp -d)"
+trap 'rm -rf "$tools"' EXIT
+g++ -std=c++17 -O1 -o "$tools/pe-imports" "$(dirname "$0")/PeImports.cpp"
+loads="$("$tools/pe-imports" "$exe")"
+echo "$loads"
+known='^(kernel32|user32|gdi32|advapi32|msvcrt)\.dll$'
+hooked='^(comdlg32|comctl32|winmm)\.dll$'
+while read -r kind dll _; do
+  case "$kind" in
+    import) grep -Eiq "$known" <<<"$dll" || fail "imports $dll at start, not a known DLL" ;;
+    delay) grep -Eiq "$hooked" <<<"$dll" || fail "loads $dll on first call, outside the system-folder hook" ;;
+  esac
+done <<<"$loads"
+# The reader must have seen what the program is known to use: a reader
+# that finds nothing would pass every check above.
+for expected in 'import KERNEL32.dll' 'import USER32.dll' 'import GDI32.dll' \
+                'import ADVAPI32.dll' 'delay comdlg32.dll' 'delay comctl32.dll' 'delay winmm.dll'; do
+  grep -iq "^$expected" <<<"$loads" || fail "found no '$expected' in the exe"
+done
+# Any other DLL name in the file could reach LoadLibrary by name. Those
+# named here never do: user32 and kernel32 are asked of GetModuleHandle,
+# and the runtime's start-up code asks GetModuleHandle for libgcc's DLL and
+# takes a reference only when it is already loaded.
+named='^(kernel32|user32|gdi32|advapi32|msvcrt|comdlg32|comctl32|winmm|libgcc_s_dw2-1)\.dll$'
+names="$(strings -n 5 "$exe" | grep -Eio '[A-Za-z0-9_.-]+\.dll' | sort -u)"
+grep -iq '^winmm\.dll$' <<<"$names" || fail "the scan of DLL names found not even winmm.dll"
 while read -r dll; do
-  echo "imports $dll"
-  grep -Eiq "$allowed" <<<"$dll" || fail "imports $dll"
-done < <(sed -n 's/^[[:space:]]*DLL Name: //p' <<<"$dump")
-# DLLs loaded on first use are named only in the delay-import data, which
-# objdump does not list: every DLL name the file carries must be a system one.
-while read -r dll; do
-  grep -Eiq "$allowed" <<<"$dll" || fail "names $dll"
-done < <(strings -n 5 "$exe" | grep -Eio '^[A-Za-z0-9_]+\.dll$' | sort -u)
+  grep -Eiq "$named" <<<"$dll" || fail "names $dll"
+done <<<"$names"
 
 # The manifest: resource type RT_MANIFEST (24), id 1, as objdump lists the
 # resource tree (types, then names, then languages, each one level deeper).
