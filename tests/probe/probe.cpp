@@ -2,7 +2,7 @@
 // side, for the end-to-end tests: what X can't tell (style words, z-order,
 // region, activation) and a few messages a user's system would send.
 //   probe styles | rect | client | region | zorder | active | title
-//   probe close | endsession 0|1 | command ID | timechange
+//   probe close | endsession 0|1 | command ID | timechange | press ID
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +23,20 @@ static int VisibleWindowsBelow(HWND clock) {
   for (HWND w = GetWindow(clock, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
     if (IsWindowVisible(w)) ++n;
   return n;
+}
+
+// The dialog that the clock shows: a shown top-level window that it owns.
+static HWND FindOwnedDialog(HWND clock) {
+  for (int i = 0; i < 50; ++i) {
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
+      char kind[16] = "";
+      GetClassNameA(w, kind, sizeof kind);
+      if (GetWindow(w, GW_OWNER) == clock && IsWindowVisible(w) && !std::strcmp(kind, "#32770"))
+        return w;
+    }
+    Sleep(100);
+  }
+  return nullptr;
 }
 
 int main(int argc, char** argv) {
@@ -70,6 +84,14 @@ int main(int argc, char** argv) {
     SendMessageA(clock, WM_ENDSESSION, std::atoi(argv[2]), 0);
   } else if (!std::strcmp(what, "command") && argc > 2) {
     PostMessageA(clock, WM_COMMAND, std::atoi(argv[2]), 0);
+  } else if (!std::strcmp(what, "press") && argc > 2) {
+    HWND dialog = FindOwnedDialog(clock);
+    HWND button = dialog ? GetDlgItem(dialog, std::atoi(argv[2])) : nullptr;
+    if (!button) {
+      std::puts("no such button in a dialog of the clock");
+      return 1;
+    }
+    PostMessageA(button, BM_CLICK, 0, 0);
   } else if (!std::strcmp(what, "timechange")) {
     SendMessageA(clock, WM_TIMECHANGE, 0, 0);
   } else {
