@@ -86,10 +86,17 @@ void DigitalFace::DrawTime(HDC surface, const RECT& client, const FaceScene& sce
   SetTextColor(surface, scene.Font->FontColor());
 
   char text[16];
-  int length = static_cast<int>(FormatClockText(scene.Time, scene.Flags.Has(OnSecond), text));
   if (measure) {
+    // Measured for the widest time the face can show, not the time now: a
+    // window fitted to 9:59 would cut the 10:00 that follows.
+    int digitWidths[10];
+    if (!GetCharWidth32A(surface, '0', '9', digitWidths))
+      for (int& w : digitWidths) w = 1;
+    int length = static_cast<int>(
+        FormatClockText(WidestClockTime(digitWidths), scene.Flags.Has(OnSecond), text));
     DrawTextA(surface, text, length, measureRect, DT_CALCRECT | DT_SINGLELINE);
   } else {
+    int length = static_cast<int>(FormatClockText(scene.Time, scene.Flags.Has(OnSecond), text));
     RECT box = client;
     DrawTextA(surface, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }

@@ -31,6 +31,30 @@ size_t FormatClockText(const ClockTime& t, bool withSeconds, char* out) {
   return size_t(p - out);
 }
 
+// The number below `limit` whose digits, as the clock writes them, are the
+// widest; minDigits 2 for minutes and seconds.
+static uint16_t WidestNumber(const int digitWidths[10], unsigned limit, int minDigits) {
+  unsigned widest = 0;
+  int widestWidth = -1;
+  for (unsigned n = 0; n < limit; ++n) {
+    int width = digitWidths[n % 10];
+    if (n >= 10 || minDigits == 2) width += digitWidths[n / 10];
+    if (width > widestWidth) {
+      widest = n;
+      widestWidth = width;
+    }
+  }
+  return static_cast<uint16_t>(widest);
+}
+
+ClockTime WidestClockTime(const int digitWidths[10]) {
+  ClockTime t;
+  t.Hour = WidestNumber(digitWidths, 24, 1);
+  t.Minute = WidestNumber(digitWidths, 60, 2);
+  t.Second = t.Minute;
+  return t;
+}
+
 constexpr const char* kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
 
 size_t FormatDateTextOf(const ClockTime& t, char* out) {

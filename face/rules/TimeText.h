@@ -6,6 +6,12 @@
 // length. The buffer holds at least 9 bytes.
 size_t FormatClockText(const ClockTime& t, bool withSeconds, char* out);
 
+// The time of day whose clock text is the widest, given the advance widths
+// of the digits '0' to '9' in the face's font (the colons are the same in
+// every text). A window fitted to it holds every time the face can show:
+// fitted to 9:59, it would cut the 10:00 that follows.
+ClockTime WidestClockTime(const int digitWidths[10]);
+
 // Writes the date text "2002年3月14日(木)" in code page 932 and returns its
 // length. The buffer holds at least 100 bytes.
 size_t FormatDateTextOf(const ClockTime& t, char* out);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include "face/rules/TimeText.h"
 #include "tests/host/ClockTimes.h"
@@ -12,6 +13,32 @@ TEST(TimeText, HourWithoutLeadingZeroMinutesAndSecondsWithTwo) {
   FormatClockText(TimeOf(0, 0, 0), false, buf);
   EXPECT_STREQ(buf, "0:00");
   EXPECT_EQ(FormatClockText(TimeOf(23, 59, 59), true, buf), 8u);
+}
+
+// A window fitted to the widest text holds every time of the day, whatever
+// the font makes wide: a narrow "1" (proportional faces), a wide one, or
+// digits all alike.
+TEST(TimeText, TheWidestTimeIsAtLeastAsWideAsEveryTimeOfTheDay) {
+  const int fonts[][10] = {
+      {9, 4, 9, 9, 9, 9, 9, 9, 9, 9},
+      {5, 12, 5, 5, 5, 5, 5, 5, 5, 5},
+      {7, 7, 7, 7, 7, 7, 7, 7, 7, 7},
+      {6, 3, 8, 7, 10, 6, 6, 5, 9, 11},
+  };
+  for (const auto& widths : fonts) {
+    auto textWidth = [&widths](const ClockTime& t) {
+      char text[16];
+      int w = 0;
+      for (size_t i = 0, n = FormatClockText(t, true, text); i < n; ++i)
+        w += text[i] == ':' ? 3 : widths[text[i] - '0'];
+      return w;
+    };
+    const int widest = textWidth(WidestClockTime(widths));
+    int seen = 0;
+    for (int s = 0; s < 24 * 3600; ++s)
+      seen = std::max(seen, textWidth(TimeOf(s / 3600, s / 60 % 60, s % 60)));
+    EXPECT_EQ(widest, seen) << "a time of the day is wider than the one the window is fitted to";
+  }
 }
 
 TEST(TimeText, DateTextInJapaneseWithWeekday) {

@@ -171,7 +171,9 @@ TEST_F(DigitalFaceTest, OnlyFaceHeightWeightAndItalicsReachTheClocksFont) {
   ExpectShows({"10:10", kGrey, true});
 }
 
-TEST_F(DigitalFaceTest, MeasuringGivesTheTextExtentAndDrawsNoText) {
+// The measure is the extent of the widest minute of the day, whatever the
+// time now: the window fitted to it holds every time that follows.
+TEST_F(DigitalFaceTest, MeasuringGivesTheWidestTextExtentAndDrawsNoText) {
   time.Set(9, 5, 7);
   MemorySurface s(kWidth, kHeight, 0);
   RECT client = {0, 0, kWidth, kHeight};
@@ -182,14 +184,20 @@ TEST_F(DigitalFaceTest, MeasuringGivesTheTextExtentAndDrawsNoText) {
   MemorySurface ref(kWidth, kHeight, 0);
   HFONT font = CreateFontA(37, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "Arial");
   HGDIOBJ previous = SelectObject(ref.dc(), font);
-  SIZE extent;
-  GetTextExtentPoint32A(ref.dc(), "9:05", 4, &extent);
+  SIZE widest = {};
+  for (int minute = 0; minute < 24 * 60; ++minute) {
+    char text[8];
+    SIZE extent;
+    GetTextExtentPoint32A(ref.dc(), text, wsprintfA(text, "%d:%02d", minute / 60, minute % 60),
+                          &extent);
+    if (extent.cx > widest.cx) widest = extent;
+  }
   SelectObject(ref.dc(), previous);
   DeleteObject(font);
   EXPECT_EQ(measured.left, 0);
   EXPECT_EQ(measured.top, 0);
-  EXPECT_EQ(measured.right, extent.cx);
-  EXPECT_EQ(measured.bottom, extent.cy);
+  EXPECT_EQ(measured.right, widest.cx);
+  EXPECT_EQ(measured.bottom, widest.cy);
 }
 
 TEST_F(DigitalFaceTest, PaintDigitalMeasuresThroughTheWindowAndMakesAFaceIfNeeded) {
