@@ -7,6 +7,7 @@
 #include "app/DisplaySwitches.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
+#include "app/MonitorList.h"
 #include "app/WindowDpi.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
@@ -69,6 +70,23 @@ static void OnSize(HWND window, LPARAM lParam) {
   }
 }
 
+// The desktop changed (a monitor switched off, another resolution, a
+// task bar moved): the clock is put back where a start would put it. It has
+// no task bar button and no Alt+Tab entry, so a clock left where no monitor
+// is could be brought back by nothing but a restart.
+static void OnDesktopChange(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  ScreenRect monitors[16];
+  const size_t count = ListMonitors(monitors, sizeof monitors / sizeof monitors[0]);
+  const Placement now = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  const Placement p = ClampPlacement(now, monitors, count);
+  if (p.Left == now.Left && p.Top == now.Top && p.Width == now.Width && p.Height == now.Height)
+    return;
+  SetWindowPos(window, nullptr, p.Left, p.Top, p.Width, p.Height,
+               SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 static void OnClose(HWND window) {
   TickHold hold(Tick.Holds);
   DestroyWindow(window);
@@ -121,6 +139,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (wParam) OnClose(window);
       break;
     case WM_TIMECHANGE: RefreshWindow(window); break;
+    case WM_DISPLAYCHANGE: OnDesktopChange(window); break;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETWORKAREA) OnDesktopChange(window);
+      break;
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
     case WM_NOTIFY: OnToolTipText(lParam); break;
     case WM_CONTEXTMENU:

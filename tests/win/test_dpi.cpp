@@ -109,3 +109,35 @@ TEST(MonitorList, TheOneMonitorHereIsTheWholeScreen) {
   EXPECT_EQ(monitors[0].Right, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(monitors[0].Bottom, GetSystemMetrics(SM_CYSCREEN));
 }
+
+// A clock left where no monitor is (its monitor switched off) has no task
+// bar button to bring it back: a change of the desktop puts it back on one.
+// A clock on a monitor stays where it is.
+TEST_F(ClockWindowTest, ADesktopChangeBringsAClockWhereNoMonitorIsBackOntoOne) {
+  OpenClock(OnBorder);
+  const RECT start = WindowRectOf(Clock);
+  const int width = start.right - start.left, height = start.bottom - start.top;
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  const struct { UINT Message; WPARAM Detail; } changes[] = {
+      {WM_DISPLAYCHANGE, 32}, {WM_SETTINGCHANGE, SPI_SETWORKAREA}};
+  for (const auto& change : changes) {
+    SetWindowPos(Clock, nullptr, 40, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(Clock, change.Message, change.Detail, 0);
+    RECT r = WindowRectOf(Clock);
+    EXPECT_EQ(r.left, 40) << change.Message;
+    EXPECT_EQ(r.top, 50) << change.Message;
+
+    SetWindowPos(Clock, nullptr, -3000, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_EQ(WindowRectOf(Clock).left, -3000);
+    SendMessageA(Clock, change.Message, change.Detail, 0);
+    r = WindowRectOf(Clock);
+    EXPECT_EQ(r.left, 0) << change.Message;
+    EXPECT_EQ(r.top, 100) << change.Message;
+    EXPECT_EQ(r.right - r.left, width);
+    EXPECT_EQ(r.bottom - r.top, height);
+
+    SetWindowPos(Clock, nullptr, screenWidth + 500, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(Clock, change.Message, change.Detail, 0);
+    EXPECT_EQ(WindowRectOf(Clock).right, screenWidth) << change.Message;
+  }
+}
