@@ -123,7 +123,9 @@ bool ClockApp::CreateMainWindow() {
 
   Font.AttachWindow(Window, Instance);
   Background = new (std::nothrow) BackgroundImage(Window);
-  if (Background) Background->Load(Bitmap);
+  // A picture switched off is not read: a stored file that has gone since
+  // would hold up every start with its error box, before the clock shows.
+  if (Background && Flags.Has(OnBitmap)) Background->Load(Bitmap);
 
   if (Flags.IsTransparentDigital()) {
     PushToBottom(Window);

@@ -1,5 +1,6 @@
 #include "app/DisplaySwitches.h"
 #include <commdlg.h>
+#include <new>
 #include "app/ClockApp.h"
 #include "app/ClockSettings.h"
 #include "app/FacePainting.h"
@@ -149,8 +150,11 @@ void ToggleSeconds(HWND window) {
 }
 
 void ToggleBitmap(HWND) {
-  // The picture stays loaded either way; the command's refresh repaints.
+  // A loaded picture stays loaded either way; the command's refresh repaints.
+  // One not read at start is read now, and a failure is reported now.
   Commit(DisplaySwitch::Bitmap);
+  if (App->Flags.Has(OnBitmap) && Background && !Background->Block)
+    Background->Load(App->Bitmap);
 }
 
 void ChooseBackgroundPicture(HWND window) {
@@ -172,12 +176,18 @@ void ChooseBackgroundPicture(HWND window) {
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
   if (!GetOpenFileNameA(&dialog)) return;
 
+  // Read into a picture of its own first: a file that fails (its error box
+  // says why) leaves the picture shown and the path stored as they were.
+  BackgroundImage* chosen = new (std::nothrow) BackgroundImage(window);
+  if (!chosen) return;
+  if (!chosen->Load(path)) {
+    delete chosen;
+    return;
+  }
+  delete Background;
+  Background = chosen;
   lstrcpynA(App->Bitmap, path, sizeof App->Bitmap);
   SaveBitmapPath();
-  if (Background) {
-    Background->Release();
-    Background->Load(App->Bitmap);
-  }
   InvalidateRect(window, nullptr, TRUE);
 }
 

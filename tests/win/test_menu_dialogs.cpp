@@ -2,8 +2,11 @@
 #include <commdlg.h>
 #include <dlgs.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
+#include "app/FacePainting.h"
+#include "face/DigitalFace.h"
 #include "res/resource.h"
 #include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/ClockWindowFixture.h"
@@ -53,6 +56,26 @@ TEST_F(ClockWindowTest, FontConfirmedIsSavedAtOnceAndTheWindowFitsTheText) {
   EXPECT_EQ(r.right - r.left, TextRect.right - TextRect.left + 32);
   EXPECT_EQ(r.bottom - r.top, TextRect.bottom - TextRect.top);
   EXPECT_FALSE(Tick.Held());
+
+  // Measured wide enough for every minute of the day, even at 9:59, the
+  // minute before the hour takes two digits.
+  Tick.TickTime.wHour = 9;
+  Tick.TickTime.wMinute = 59;
+  RECT measured = {};
+  ASSERT_NE(PaintDigital(Clock, true, &measured), 0);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ kept = SelectObject(dc, App->Digital->TextFont);
+  int widest = 0;
+  for (int minute = 0; minute < 24 * 60; ++minute) {
+    char text[8];
+    RECT box = {};
+    DrawTextA(dc, text, wsprintfA(text, "%d:%02d", minute / 60, minute % 60), &box,
+              DT_CALCRECT | DT_SINGLELINE);
+    widest = std::max<int>(widest, box.right);
+  }
+  SelectObject(dc, kept);
+  DeleteDC(dc);
+  EXPECT_GE(measured.right - measured.left, widest);
 }
 
 TEST_F(ClockWindowTest, FontChosenForATransparentClockIsShownOnTopThenGoesBackToTheBottom) {
@@ -175,6 +198,22 @@ TEST_F(ClockWindowTest, PictureDialogCancelledKeepsThePicture) {
   ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDCANCEL)), "");
   EXPECT_TRUE(NothingStoredIn("Settings"));
   EXPECT_STREQ(App->Bitmap, "C:\\kept.bmp");
+}
+
+// A stored picture that has gone since is not read while the picture is
+// switched off: no error box holds up the start. Switched on, it is read,
+// and the failure is told then.
+TEST_F(ClockWindowTest, AMissingPictureIsReadOnlyOnceThePictureIsSwitchedOn) {
+  ResetClockRegistry();
+  StoreOptions(0);
+  PutText("Settings", "Bitmap", "C:\\gone\\picture.bmp");
+  MessageBoxCatcher boxes;
+  OpenStoredClock();
+  EXPECT_TRUE(boxes.Shown.empty()) << boxes.Shown[0].Text;
+  Command(IDM_USEBITMAP);
+  ASSERT_EQ(boxes.Shown.size(), 1u);
+  EXPECT_EQ(boxes.Shown[0].Title, "エラー");
+  EXPECT_NE(boxes.Shown[0].Text.find("C:\\gone\\picture.bmp"), std::string::npos);
 }
 
 // --- About box and the templates' texts --------------------------------------------------
