@@ -3,7 +3,8 @@
 # the same build (bench/reference): exe size, time from process start to the
 # first painted frame, resident memory and CPU of the program's own process
 # over a run, for the digital face without and with seconds, the transparent
-# digital display and the analog face with seconds. Prints one table and writes
+# digital display, the analog face with seconds and digits with seconds over
+# a big picture. Prints one table and writes
 # $TIVORA_BUILD/bench/footprint.json. Takes a few minutes; not a test.
 #
 #   bash bench/footprint.sh                # 7 starts each, 60 s run
@@ -48,6 +49,12 @@ programs=(
   "analog_seconds|$clock_exe|000080|Left=20 Top=220 Width=120 Height=120 OnAnalog=1 OnSecond=1"
   "transparent_digital|$clock_exe|ff0000|Left=20 Top=360 Width=116 Height=45 OnAnalog=0 OnSecond=0 OnTransparent=1 OnBorder=0"
 )
+
+# A 4000 x 3000 picture behind digits with seconds: drawn every second, it
+# must cost what a small one does.
+big_picture="$out/big-picture.bmp"
+[ -f "$big_picture" ] || convert -size 4000x3000 xc:'#606060' -type TrueColor "BMP3:$big_picture"
+programs+=("big_picture_seconds|$clock_exe|ff0000|Left=20 Top=460 Width=160 Height=45 OnAnalog=0 OnSecond=1 OnBitmap=1 Bitmap=$(winepath_of "$big_picture")")
 
 field() { cut -d'|' -f"$2" <<<"$1"; }
 

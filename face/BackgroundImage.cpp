@@ -1,4 +1,5 @@
 #include "face/BackgroundImage.h"
+#include "face/GdiScope.h"
 #include "face/KernelScope.h"
 
 static_assert(sizeof(BITMAPFILEHEADER) == kFileHeaderSize, "the file header is read as is");
@@ -25,7 +26,8 @@ static const char* FaultText(BitmapFault fault) {
 
 BackgroundImage::BackgroundImage(HWND window)
     : Window(window), FileHeader(), Block(nullptr), Locked(nullptr), Info(nullptr),
-      ColorTable(nullptr), ColorCount(0), Bits(nullptr), Rows(0) {}
+      ColorTable(nullptr), ColorCount(0), Bits(nullptr), Rows(0), Scaled(nullptr),
+      ScaledSize() {}
 
 BackgroundImage::~BackgroundImage() { Release(); }
 
@@ -57,6 +59,9 @@ bool BackgroundImage::Refuse(BitmapFault fault) {
 }
 
 bool BackgroundImage::Read(HFILE file) {
+  // What was held before goes: its block would be lost, and its scaled copy
+  // would go on showing it.
+  Release();
   if (_hread(file, &FileHeader, kFileHeaderSize) != static_cast<long>(kFileHeaderSize))
     return Refuse(BitmapFault::HeaderShort);
   BitmapFault header =
@@ -120,6 +125,7 @@ void BackgroundImage::Unlock() {
 }
 
 void BackgroundImage::Release() {
+  DropScaled();
   if (Block) {
     Unlock();
     GlobalFree(Block);
@@ -128,12 +134,43 @@ void BackgroundImage::Release() {
   ZeroMemory(&FileHeader, sizeof FileHeader);
 }
 
-void BackgroundImage::DrawStretched(HDC dc, const RECT& rect) {
-  if (!Block) return;
+void BackgroundImage::StretchFromBlock(HDC dc, int width, int height) {
   // The absolute height as the source height draws rows stored from the top
   // upright as well: the sign in the header tells the system their order.
   if (LockAndParse())
-    StretchDIBits(dc, 0, 0, rect.right - rect.left, rect.bottom - rect.top, 0, 0,
-                  Info->bmiHeader.biWidth, Rows, Bits, Info, DIB_RGB_COLORS, SRCCOPY);
+    StretchDIBits(dc, 0, 0, width, height, 0, 0, Info->bmiHeader.biWidth, Rows, Bits, Info,
+                  DIB_RGB_COLORS, SRCCOPY);
   Unlock();
+}
+
+bool BackgroundImage::EnsureScaled(HDC dc, int width, int height) {
+  if (Scaled && ScaledSize.cx == width && ScaledSize.cy == height) return true;
+  DropScaled();
+  MemoryDC copy(dc);
+  Scaled = copy.dc() ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+  if (!Scaled) return false;
+  ScaledSize = {width, height};
+  Selection into(copy.dc(), Scaled);
+  StretchFromBlock(copy.dc(), width, height);
+  return true;
+}
+
+void BackgroundImage::DropScaled() {
+  if (Scaled) DeleteObject(Scaled);
+  Scaled = nullptr;
+  ScaledSize = {};
+}
+
+void BackgroundImage::DrawStretched(HDC dc, const RECT& rect) {
+  if (!Block) return;
+  const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+  if (width <= 0 || height <= 0) return;
+  if (!EnsureScaled(dc, width, height)) {
+    StretchFromBlock(dc, width, height);   // no memory for the copy: stretched each time
+    return;
+  }
+  MemoryDC copy(dc);
+  Selection from(copy.dc(), Scaled);
+  if (!copy.dc() || !BitBlt(dc, 0, 0, width, height, copy.dc(), 0, 0, SRCCOPY))
+    StretchFromBlock(dc, width, height);
 }

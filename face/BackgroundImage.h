@@ -16,6 +16,11 @@ public:
   DWORD ColorCount;
   void* Bits;
   LONG Rows;  // the picture's height, also for rows stored from the top
+  // The picture stretched to the size it was last drawn at, made once per
+  // size: a big picture stretched anew at every tick would cost a second of
+  // processor time in every ten.
+  HBITMAP Scaled;
+  SIZE ScaledSize;
 
   explicit BackgroundImage(HWND window);
   ~BackgroundImage();
@@ -31,5 +36,8 @@ public:
 
 private:
   bool Refuse(BitmapFault fault);
+  void StretchFromBlock(HDC dc, int width, int height);
+  bool EnsureScaled(HDC dc, int width, int height);
+  void DropScaled();
   SIZE_T BytesRead() const;
 };

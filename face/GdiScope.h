@@ -75,6 +75,21 @@ private:
   HDC dc_;
 };
 
+// A memory device context like another one, made for one drawing.
+class MemoryDC {
+public:
+  explicit MemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
+  ~MemoryDC() {
+    if (dc_) DeleteDC(dc_);
+  }
+  MemoryDC(const MemoryDC&) = delete;
+  MemoryDC& operator=(const MemoryDC&) = delete;
+  HDC dc() const { return dc_; }
+
+private:
+  HDC dc_;
+};
+
 // A device context for the whole screen, made for one drawing.
 class ScreenDC {
 public:

@@ -256,8 +256,6 @@ TEST_F(BackgroundImageTest, APictureChosenAfterAFailedOneLeavesTheBackgroundEmpt
   BackgroundImage image(Owner);
   ASSERT_TRUE(image.Load(File("first.bmp", Quarters(100, 50).Build()).c_str()));
 
-  // As the picture command does: the old picture goes before the new one is read.
-  image.Release();
   Bytes damaged = samples::Truncated(Quarters(100, 50).Build(), 200);
   EXPECT_FALSE(image.Load(File("second.bmp", damaged).c_str()));
   EXPECT_EQ(boxes.Shown.size(), 1u);
@@ -267,7 +265,6 @@ TEST_F(BackgroundImageTest, APictureChosenAfterAFailedOneLeavesTheBackgroundEmpt
   EXPECT_TRUE(surface.Untouched());
 
   // And a good one after that is shown again.
-  image.Release();
   ASSERT_TRUE(image.Load(File("third.bmp", Quarters(100, 50).Build()).c_str()));
   image.DrawStretched(surface.dc(), RECT{0, 0, 200, 200});
   EXPECT_TRUE(ShowsQuarters(surface, kQuarters));
@@ -286,4 +283,30 @@ TEST_F(BackgroundImageTest, RepeatedDrawingsFindTheBlockAsTheFirstParseLeftIt) {
   ASSERT_TRUE(image.LockAndParse());
   EXPECT_EQ(image.Info->bmiHeader.biSizeImage, 120u * 20);
   image.Unlock();
+}
+
+// The picture is stretched to the window once per size and then drawn from
+// that copy at every tick: pixels changed after the first drawing show only
+// at a new size. A picture read anew is shown at once, at the same size too.
+TEST_F(BackgroundImageTest, APictureIsStretchedOncePerSizeAndAgainWhenReadAnew) {
+  BackgroundImage image(Owner);
+  ASSERT_TRUE(image.Load(File("once.bmp", Quarters(100, 50).Build()).c_str()));
+  Surface first;
+  image.DrawStretched(first.dc(), RECT{0, 0, 200, 200});
+  ASSERT_TRUE(ShowsQuarters(first, kQuarters));
+
+  ASSERT_TRUE(image.LockAndParse());
+  ZeroMemory(image.Bits, image.Info->bmiHeader.biSizeImage);   // all black now
+  image.Unlock();
+  Surface again;
+  image.DrawStretched(again.dc(), RECT{0, 0, 200, 200});
+  EXPECT_TRUE(ShowsQuarters(again, kQuarters)) << "drawn from the copy of that size";
+  Surface smaller;
+  image.DrawStretched(smaller.dc(), RECT{0, 0, 100, 100});
+  EXPECT_EQ(smaller.At(50, 50), 0u) << "stretched anew for a new size";
+
+  ASSERT_TRUE(image.Load(File("anew.bmp", Quarters(100, 50).Build()).c_str()));
+  Surface reread;
+  image.DrawStretched(reread.dc(), RECT{0, 0, 100, 100});
+  EXPECT_TRUE(Near(reread.At(25, 25), samples::kTopLeft)) << "the picture read anew";
 }
