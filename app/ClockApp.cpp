@@ -117,8 +117,16 @@ bool ClockApp::CreateMainWindow() {
   Window = CreateWindowExA(styles.ExStyle, kWindowClass, kAppName, styles.Style & ~WS_VISIBLE,
                            Left, Top, Width, Height, nullptr, nullptr, Instance, nullptr);
   if (!Window) return false;
-  // A window placed on a monitor of another scale has that monitor's DPI.
-  AdoptDpi(Window, WindowDpi(Window));
+  // A window placed on a monitor of another scale has that monitor's DPI:
+  // its size is scaled for it, as its font is.
+  const int windowDpi = WindowDpi(Window);
+  if (windowDpi != Dpi) {
+    const DpiScale to(windowDpi), from(Dpi);
+    Width = to.FromScale(Width, from);
+    Height = to.FromScale(Height, from);
+    SetWindowPos(Window, nullptr, 0, 0, Width, Height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  AdoptDpi(Window, windowDpi);
   ApplyLayering(Window);   // the floating digits' first picture, before the window shows
 
   Font.AttachWindow(Window, Instance);

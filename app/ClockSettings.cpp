@@ -1,6 +1,8 @@
 #include "app/ClockSettings.h"
 #include "app/ClockApp.h"
 #include "app/Globals.h"
+#include "app/rules/WindowLayout.h"
+#include "face/DisplayDpi.h"
 #include "face/rules/DpiScale.h"
 #include "settings/SettingsStore.h"
 
@@ -9,6 +11,15 @@ static void CopyText(char (&to)[kTextCapacity], const char* from) {
 }
 
 static uint32_t Bit(bool b) { return b ? 1u : 0u; }
+
+// The window's place in pixels as the 96-DPI figures that the registry keeps.
+static void StorePlacement(StoredSettings& s, Placement pixels) {
+  const Placement p = PlacementAsStored(pixels, WindowDpi(nullptr), App->Dpi);
+  s.Left = uint32_t(p.Left);
+  s.Top = uint32_t(p.Top);
+  s.Width = uint32_t(p.Width);
+  s.Height = uint32_t(p.Height);
+}
 
 // The stored switch of a display flag, found by the value name the flag's
 // row gives; every flag has one (the host tests check the two tables).
@@ -21,14 +32,15 @@ static StoredSettings Capture() {
   StoredSettings s = DefaultSettings();
   const ClockApp& a = *App;
   const DisplayFlags f = a.Flags;
-  s.Left = uint32_t(a.Left);
-  s.Top = uint32_t(a.Top);
-  s.Width = uint32_t(a.Width);
-  s.Height = uint32_t(a.Height);
+  StorePlacement(s, {a.Left, a.Top, a.Width, a.Height});
   for (const DisplayFlagRow& row : kDisplayFlagRows) s.*SwitchOf(row) = Bit(f.Has(row.Bit));
   CopyText(s.FontName, a.Font.LogFont.lfFaceName);
-  // Stored as the 96-DPI figure, so that it means the same at every scale.
-  s.FontSize = uint32_t(DpiScale(a.Dpi).ToFigure(a.Font.LogFont.lfHeight));
+  // Stored as the 96-DPI figure, so that it means the same at every scale,
+  // and as the pixels chosen, so that it comes back exactly on this display.
+  const StoredFontHeight height = StoreFontHeight(a.Font.LogFont.lfHeight, a.Dpi);
+  s.FontSize = uint32_t(height.Figure);
+  s.FontHeight = uint32_t(height.Pixels);
+  s.FontDpi = uint32_t(height.Dpi);
   s.FontColor = a.Font.FontColor();
   s.FontBold = Bit(a.Font.FontBold);
   s.FontItalic = Bit(a.Font.FontItalic);
@@ -55,13 +67,17 @@ static StoredSettings Capture() {
 
 static void Apply(const StoredSettings& s) {
   ClockApp& a = *App;
-  a.Left = int32_t(s.Left);
-  a.Top = int32_t(s.Top);
-  a.Width = int32_t(s.Width);
-  a.Height = int32_t(s.Height);
+  // Until the window exists its DPI is taken to be the system's.
+  const Placement p = PlacementInPixels(
+      {int32_t(s.Left), int32_t(s.Top), int32_t(s.Width), int32_t(s.Height)}, a.Dpi, a.Dpi);
+  a.Left = p.Left;
+  a.Top = p.Top;
+  a.Width = p.Width;
+  a.Height = p.Height;
   for (const DisplayFlagRow& row : kDisplayFlagRows) a.Flags.SetFlag(row.Bit, s.*SwitchOf(row) != 0);
   a.Font.SetFaceName(s.FontName);
-  a.Font.LogFont.lfHeight = LONG(DpiScale(a.Dpi).ToPixels(int32_t(s.FontSize)));
+  a.Font.LogFont.lfHeight = LONG(LoadFontHeight(
+      {int32_t(s.FontSize), int32_t(s.FontHeight), int32_t(s.FontDpi)}, a.Dpi));
   a.Font.SetFontColor(s.FontColor);
   a.Font.FontBold = s.FontBold != 0;
   a.Font.FontItalic = s.FontItalic != 0;
@@ -87,15 +103,7 @@ static void Apply(const StoredSettings& s) {
   lstrcpynA(al.WaveFile, s.WaveFile, sizeof al.WaveFile);
 }
 
-void LoadSettings() {
-  StoredSettings defaults = DefaultSettings();
-  // The default window is a 96-DPI figure; a stored one is in the screen
-  // pixels that Windows reported, and is taken as it is.
-  const DpiScale scale(App->Dpi);
-  defaults.Width = uint32_t(scale.ToPixels(int32_t(defaults.Width)));
-  defaults.Height = uint32_t(scale.ToPixels(int32_t(defaults.Height)));
-  Apply(ReadStoredSettings(defaults));
-}
+void LoadSettings() { Apply(ReadStoredSettings(DefaultSettings())); }
 
 bool SaveWindowPlacement(HWND window) {
   RECT r;
@@ -105,10 +113,7 @@ bool SaveWindowPlacement(HWND window) {
   if (r.left == App->Left && r.top == App->Top && width == App->Width && height == App->Height)
     return true;
   StoredSettings s = DefaultSettings();
-  s.Left = uint32_t(r.left);
-  s.Top = uint32_t(r.top);
-  s.Width = uint32_t(width);
-  s.Height = uint32_t(height);
+  StorePlacement(s, {r.left, r.top, width, height});
   return WriteStoredGroup(PlacementGroup(), s);
 }
 

@@ -62,3 +62,15 @@ StyleWords StylesFor(DisplayFlags flags) {
   if (flags.IsLayered()) w.ExStyle |= kExLayered;
   return w;
 }
+
+Placement PlacementInPixels(Placement stored, int32_t systemDpi, int32_t windowDpi) {
+  const DpiScale place(systemDpi), size(windowDpi);
+  return {place.ToPixels(stored.Left), place.ToPixels(stored.Top), size.ToPixels(stored.Width),
+          size.ToPixels(stored.Height)};
+}
+
+Placement PlacementAsStored(Placement pixels, int32_t systemDpi, int32_t windowDpi) {
+  const DpiScale place(systemDpi), size(windowDpi);
+  return {place.ToFigure(pixels.Left), place.ToFigure(pixels.Top), size.ToFigure(pixels.Width),
+          size.ToFigure(pixels.Height)};
+}

@@ -2,10 +2,20 @@
 #include <cstddef>
 #include <cstdint>
 #include "face/rules/DisplayFlags.h"
+#include "face/rules/DpiScale.h"
 
 struct Placement {
   int32_t Left, Top, Width, Height;
 };
+
+// The window's place as the registry keeps it: 96-DPI figures, as a form of
+// the program that is not DPI-aware sees the desktop. The place is scaled by
+// the system's DPI (the desktop's coordinates), the size by the DPI of the
+// window's monitor, as its font is. At 96 DPI the figures are the pixels.
+// Pixels taken to figures and back come within a pixel of where they were,
+// and a second round trip changes nothing: the place does not creep.
+Placement PlacementInPixels(Placement stored, int32_t systemDpi, int32_t windowDpi);
+Placement PlacementAsStored(Placement pixels, int32_t systemDpi, int32_t windowDpi);
 
 // One monitor's rectangle in screen coordinates (right and bottom exclusive);
 // monitors left of or above the primary one have negative coordinates.

@@ -27,3 +27,15 @@ int32_t DpiScale::ToFigure(int32_t pixels) const {
 int32_t DpiScale::FromScale(int32_t pixels, DpiScale from) const {
   return ToPixels(from.ToFigure(pixels));
 }
+
+StoredFontHeight StoreFontHeight(int32_t pixels, int32_t dpi) {
+  const DpiScale scale(dpi);
+  return {scale.ToFigure(pixels), pixels, scale.Dpi};
+}
+
+int32_t LoadFontHeight(const StoredFontHeight& stored, int32_t dpi) {
+  const DpiScale scale(dpi);
+  if (stored.Pixels != 0 && stored.Dpi == scale.Dpi && scale.ToFigure(stored.Pixels) == stored.Figure)
+    return stored.Pixels;
+  return scale.ToPixels(stored.Figure);
+}

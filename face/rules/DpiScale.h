@@ -26,3 +26,19 @@ struct DpiScale {
 // value * numerator / denominator rounded to the nearest, halves away from
 // zero, as Windows' MulDiv; held within 32 bits. A zero denominator gives 0.
 int32_t MulDivRounded(int32_t value, int32_t numerator, int32_t denominator);
+
+// The font height as the registry keeps it. FontSize, the 96-DPI figure, is
+// what every reader of the settings knows, but it cannot carry every pixel
+// height: at 120 DPI no figure gives 17 pixels (10 pt), as 14 gives 18. The
+// pixels chosen and the DPI they were chosen at are kept beside it.
+struct StoredFontHeight {
+  int32_t Figure;   // FontSize
+  int32_t Pixels;   // FontHeight; 0 where none was stored
+  int32_t Dpi;      // FontDpi
+};
+
+StoredFontHeight StoreFontHeight(int32_t pixels, int32_t dpi);
+// The height in pixels at `dpi`: the stored pixels where they were chosen at
+// this DPI and FontSize is still their figure (a form of the program that
+// knows only FontSize rewrites that alone), the figure scaled otherwise.
+int32_t LoadFontHeight(const StoredFontHeight& stored, int32_t dpi);

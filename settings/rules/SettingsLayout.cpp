@@ -35,6 +35,8 @@ constexpr SettingRow kTable[] = {
   SWITCH(OnToolTip, Settings, 0),
   SWITCH(OnBitmap, Settings, 0),
   TEXT(Bitmap, Settings, ""),
+  NUMBER(FontHeight, Settings, 0),
+  NUMBER(FontDpi, Settings, 0),
   SWITCH(OnTimer, Timer, 0),
   SWITCH(OnAutoDelete, Timer, 1),
   NUMBER(AlarmCount, Timer, 15),
@@ -79,7 +81,8 @@ constexpr SettingId kPlacement[] = {SettingId::Left, SettingId::Top, SettingId::
                                     SettingId::Height};
 constexpr SettingId kFont[] = {SettingId::FontName, SettingId::FontSize,
                                SettingId::FontColor, SettingId::FontBold,
-                               SettingId::FontItalic, SettingId::BkColor};
+                               SettingId::FontItalic, SettingId::BkColor,
+                               SettingId::FontHeight, SettingId::FontDpi};
 constexpr SettingId kTimer[] = {
     SettingId::OnTimer, SettingId::OnAutoDelete, SettingId::OnUseWave, SettingId::WaveFile,
     SettingId::AlarmCount,

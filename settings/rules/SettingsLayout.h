@@ -21,6 +21,11 @@ struct StoredSettings {
   uint32_t FontSize;                   // signed, as the font dialog leaves it
   uint32_t FontColor, FontBold, FontItalic, BkColor, OnToolTip, OnBitmap;
   char Bitmap[kTextCapacity];
+  // The font's height in pixels and the DPI it was chosen at, beside
+  // FontSize, which cannot carry every height at every scale. Read only
+  // while they still agree with FontSize; unknown to older forms.
+  uint32_t FontHeight;                 // signed
+  uint32_t FontDpi;
 
   uint32_t OnTimer, OnAutoDelete, AlarmCount;
   uint32_t On1; char Alarm1[kTextCapacity]; char Msg1[kTextCapacity];
@@ -43,7 +48,7 @@ enum class SettingId {
   Left, Top, Width, Height,
   OnCaption, OnAnalog, OnSecond, OnTop, OnBorder, OnTransparent,
   FontName, FontSize, FontColor, FontBold, FontItalic, BkColor, OnToolTip, OnBitmap,
-  Bitmap,
+  Bitmap, FontHeight, FontDpi,
   OnTimer, OnAutoDelete, AlarmCount,
   On1, Alarm1, Msg1, On2, Alarm2, Msg2, On3, Alarm3, Msg3, On4, Alarm4, Msg4,
   OnUseWave, WaveFile,
@@ -76,7 +81,7 @@ struct SettingGroup {
   size_t Count;
 };
 SettingGroup PlacementGroup();   // Left, Top, Width, Height
-SettingGroup FontGroup();        // FontName, FontSize, FontColor, FontBold, FontItalic, BkColor
+SettingGroup FontGroup();        // FontName, FontSize, FontColor, FontBold, FontItalic, BkColor, FontHeight, FontDpi
 SettingGroup TimerGroup();       // OnTimer, OnAutoDelete, OnUseWave, WaveFile, AlarmCount, On1, Alarm1, Msg1, ...
 
 // A switch read from the registry: any non-zero value is on.

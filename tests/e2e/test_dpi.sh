@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The clock at a display scale of 150 % (LogPixels 144, which Wine reads when
-# a program starts): the default window is 174 x 68, and the digits and the
+# a program starts): the default window is at 150, 150, 174 x 68, its place
+# is stored as 96-DPI figures, and the digits and the
 # alarm notification's text are drawn 1.5 times as tall as at 96 DPI. The
 # scale is put back to 96 however the test ends: the other tests share the
 # prefix.
@@ -56,14 +57,21 @@ set_dpi 96
 clock96="$(clock_shot 96)"
 notice96="$(notice_shot 96)"
 
+# The window's place is kept as 96-DPI figures: the default 100, 100,
+# 116 x 45 opens at 150, 150, 174 x 68, and a move of 30 pixels is stored as
+# 20.
 set_dpi 144
 reset_registry
 start_clock
-window_geometry
-(( WIN_W >= 173 && WIN_W <= 175 && WIN_H >= 67 && WIN_H <= 69 )) ||
-  fail "the default window at 144 DPI is ${WIN_W}x$WIN_H, not 174x68"
+placed="$(probe rect)"
+[ "$placed" = "150 150 174 68" ] || fail "the default window at 144 DPI is at $placed, not 150 150 174 68"
+drag 30 0
+moved="$(probe rect)"
+[ "$moved" = "180 150 174 68" ] || fail "dragged by 30 pixels, the window is at $moved"
 stop_clock
-pass "the default window at 144 DPI is ${WIN_W}x$WIN_H"
+eventually dword_is Settings Left 120 || fail "moved to 180 at 144 DPI, Left holds '$(reg_get Settings Left)', not 120"
+dword_is Settings Top 100 || fail "Top holds '$(reg_get Settings Top)', not 100"
+pass "at 144 DPI the default window opens at 150, 150, 174 x 68, and a move of 30 pixels is stored as 20"
 
 clock144="$(clock_shot 144)"
 convert "$clock96" "$clock144" -background black -gravity center +append "$SHOTS/dpi-clock-96-144.png"

@@ -49,7 +49,8 @@ static std::string Names(SettingGroup g) {
 
 TEST(SettingsLayout, SaveGroupsWriteTheirValuesInOrder) {
   EXPECT_EQ(Names(PlacementGroup()), "Left Top Width Height ");
-  EXPECT_EQ(Names(FontGroup()), "FontName FontSize FontColor FontBold FontItalic BkColor ");
+  EXPECT_EQ(Names(FontGroup()),
+            "FontName FontSize FontColor FontBold FontItalic BkColor FontHeight FontDpi ");
   EXPECT_EQ(Names(TimerGroup()),
             "OnTimer OnAutoDelete OnUseWave WaveFile AlarmCount On1 Alarm1 Msg1 On2 Alarm2 Msg2 "
             "On3 Alarm3 Msg3 On4 Alarm4 Msg4 ");

@@ -72,6 +72,13 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
   EXPECT_EQ(moved.left, start.left + 30);
   EXPECT_EQ(moved.top, start.top + 30);
   EXPECT_EQ(moved.right - moved.left, start.right - start.left);
+
+  // At 150 % the dead zone is 6 pixels.
+  App->Dpi = 144;
+  ASSERT_TRUE(drag.BeginDrag(Clock, MK_LBUTTON, press));
+  EXPECT_FALSE(drag.TrackDrag(Clock, MK_LBUTTON, at(0, -6)));
+  EXPECT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, at(0, -7)));
+  drag.EndDrag(Clock);
 }
 
 TEST_F(ClockWindowTest, PressWithSmallMovesThroughTheWindowMovesNothingAndResumesTheTick) {
