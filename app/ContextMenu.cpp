@@ -92,6 +92,7 @@ static void ChooseClockFont(HWND window) {
   }
   SaveFontSettings();
   if (App->Digital) App->Digital->FontDirty = true;
+  if (App->Flags.IsColorKeyed()) ApplyColorKey(window);
   if (PaintDigital(window, true, &TextRect) != 0) FitWindowToText(window, TextRect, true, true);
 }
 

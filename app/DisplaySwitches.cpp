@@ -85,8 +85,9 @@ void ToggleCaption(HWND window) {
   SwitchPlan plan = Commit(DisplaySwitch::Caption);
   const bool on = plan.After.Has(OnCaption);
   SetStyleBits(window, GWL_STYLE, WS_CAPTION | WS_SYSMENU, on);
-  // Transparent digits take an ordinary window with the caption and float
-  // again without it; an analog clock with a caption is never layered.
+  // Transparent digits take a colour-keyed window with the caption and float
+  // in per-pixel alpha again without it; an analog clock with a caption is
+  // never layered.
   const bool restyled = ApplyLayering(window);
   App->SyncTip();
 
@@ -95,7 +96,7 @@ void ToggleCaption(HWND window) {
     return;
   }
   if (plan.After.IsTransparentDigital()) {
-    if (restyled && !plan.After.IsLayered()) InvalidateRect(window, nullptr, TRUE);
+    if (restyled && plan.After.IsColorKeyed()) InvalidateRect(window, nullptr, TRUE);
     PushToBottom(window);
   } else {
     // The outer size stays, so the client area changes and the size message
@@ -125,7 +126,7 @@ void ToggleTransparent(HWND window) {
     return;
   }
   // The digits float over the desktop in a layered window of per-pixel
-  // alpha (an ordinary one while the caption is shown). A topmost state is
+  // alpha (a colour-keyed one while the caption is shown). A topmost state is
   // ended by the re-stacking at the bottom that follows the command.
   ApplyLayering(window);
   if (!on) FrameRefresh(window);

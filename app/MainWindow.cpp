@@ -11,6 +11,7 @@
 #include "app/WindowDpi.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
+#include "face/rules/LayeredPixels.h"
 #include "timer/DateTitle.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
@@ -22,13 +23,25 @@ void PushToBottom(HWND window) {
 }
 
 bool ApplyLayering(HWND window) {
-  const bool layered = App->Flags.IsLayered();
+  const DisplayFlags flags = App->Flags;
+  const bool layered = flags.IsLayered() || flags.IsColorKeyed();
   const DWORD old = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
   const DWORD now = layered ? (old | WS_EX_LAYERED) : (old & ~WS_EX_LAYERED);
-  if (now != old) SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(now));
-  // A layered window shows nothing until it is given its picture.
-  if (layered) DrawLayeredDigits(window);
+  // A layered window takes its look either from a picture of its own or
+  // from a colour key, and takes the other kind only once its layering has
+  // been switched off and on again.
+  if (layered && (old & WS_EX_LAYERED))
+    SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(old & ~WS_EX_LAYERED));
+  if (now != old || layered) SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(now));
+  // A layered window shows nothing until it is given its picture or its key.
+  if (flags.IsLayered()) DrawLayeredDigits(window);
+  if (flags.IsColorKeyed()) ApplyColorKey(window);
   return now != old;
+}
+
+void ApplyColorKey(HWND window) {
+  SetLayeredWindowAttributes(window, KeyColorFor(App->Font.FontColor()), 0, LWA_COLORKEY);
+  InvalidateRect(window, nullptr, FALSE);
 }
 
 // --- one handler per message -------------------------------------------------
@@ -130,9 +143,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       break;
     case WM_CLOSE: OnClose(window); return 0;
     case WM_ERASEBKGND:
-      // The layered window shows only its picture; every other window,
-      // the transparent ones with a caption too, is erased as usual.
-      if (App->Flags.IsLayered()) return 1;
+      // The layered window shows only its picture, and the colour-keyed one
+      // is painted whole in its key colour; every other window is erased.
+      if (App->Flags.IsLayered() || App->Flags.IsColorKeyed()) return 1;
       break;
     case WM_ENDSESSION:
       // FALSE: the session goes on after all, and so does the clock.

@@ -3,17 +3,21 @@
 #include "face/FontSetup.h"
 #include "face/GdiScope.h"
 #include "face/LayeredSurface.h"
+#include "face/rules/LayeredPixels.h"
 #include "face/rules/TimeText.h"
 
 // The floating digits take their alpha from how much of each pixel the text
 // covers: they are drawn anti-aliased whatever the desktop's font smoothing.
+// Over a colour key they are not: an edge blended with the key colour would
+// show as a fringe of it over the desktop.
 static BYTE WantedQuality(const DisplayFlags& flags) {
+  if (flags.IsColorKeyed()) return NONANTIALIASED_QUALITY;
   return flags.IsLayered() ? ANTIALIASED_QUALITY : DEFAULT_QUALITY;
 }
 
 DigitalFace::DigitalFace()
     : FontDirty(true), BrushDirty(true), FontSpec(), TextFont(nullptr),
-      BackgroundBrush(nullptr) {}
+      BackgroundBrush(nullptr), BrushColor(0) {}
 
 DigitalFace::~DigitalFace() {
   ReleaseFont();
@@ -40,9 +44,10 @@ void DigitalFace::EnsureFont(const FaceScene& scene) {
 }
 
 void DigitalFace::EnsureBrush(COLORREF color) {
-  if (!BrushDirty && BackgroundBrush) return;
+  if (!BrushDirty && BackgroundBrush && BrushColor == color) return;
   ReleaseBrush();
   BackgroundBrush = CreateSolidBrush(color);
+  BrushColor = color;
   BrushDirty = false;
 }
 
@@ -57,7 +62,13 @@ void DigitalFace::ReleaseBrush() {
 }
 
 void DigitalFace::PaintBackground(HDC surface, const RECT& client, const FaceScene& scene) {
-  // Transparent: no colour and no picture under the digits.
+  // Transparent: no colour and no picture under the digits; with a caption
+  // the ground is the key colour, through which the desktop shows.
+  if (scene.Flags.IsColorKeyed()) {
+    EnsureBrush(KeyColorFor(scene.Font->FontColor()));
+    if (BackgroundBrush) FillRect(surface, &client, BackgroundBrush);
+    return;
+  }
   if (scene.Flags.Has(OnTransparent)) return;
   if (scene.UsesPicture) {
     if (scene.Picture) scene.Picture->DrawStretched(surface, client);

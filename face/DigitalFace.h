@@ -13,6 +13,7 @@ public:
   LOGFONTA FontSpec;   // what TextFont was made from, while it exists
   HFONT TextFont;
   HBRUSH BackgroundBrush;
+  COLORREF BrushColor;   // what BackgroundBrush was made in, while it exists
 
   DigitalFace();
   ~DigitalFace();

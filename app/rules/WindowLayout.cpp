@@ -59,7 +59,7 @@ StyleWords StylesFor(DisplayFlags flags) {
   if (flags.Has(OnCaption)) w.Style |= kStyleCaption;
   if (flags.Has(OnBorder)) w.Style |= kStyleThickFrame;
   if (flags.Has(OnTop)) w.ExStyle |= kExTopmost;
-  if (flags.IsLayered()) w.ExStyle |= kExLayered;
+  if (flags.IsLayered() || flags.IsColorKeyed()) w.ExStyle |= kExLayered;
   return w;
 }
 

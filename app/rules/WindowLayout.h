@@ -49,8 +49,9 @@ constexpr uint32_t kExTopmost = 0x00000008u;           // WS_EX_TOPMOST
 constexpr uint32_t kExLayered = 0x00080000u;           // WS_EX_LAYERED
 
 // The window's style words at creation. The transparent digital display
-// without a caption is a layered window of per-pixel alpha, so that the
+// is a layered window: without a caption one of per-pixel alpha, so that the
 // desktop really shows between the digits while the whole rectangle takes
-// clicks; every other display is an ordinary window (the transparent analog
-// face takes a round region instead).
+// clicks, and with one a colour-keyed one, which keeps the system's caption.
+// Every other display is an ordinary window (the transparent analog face
+// takes a round region instead).
 StyleWords StylesFor(DisplayFlags flags);

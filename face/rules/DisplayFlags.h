@@ -54,7 +54,11 @@ struct DisplayFlags {
     return (Bits & OnTransparent) != 0 && (Bits & OnAnalog) == 0;
   }
   // The transparent digital display without a caption: the digits float
-  // over the desktop in a layered window of per-pixel alpha. With a caption
-  // the window is an ordinary one, erased, with the digits on it.
+  // over the desktop in a layered window of per-pixel alpha.
   bool IsLayered() const { return IsTransparentDigital() && (Bits & OnCaption) == 0; }
+  // The transparent digital display with a caption: a layered window given
+  // a colour key, because only such a one keeps the caption and the frame
+  // that the system draws. Its client area shows the desktop wherever it is
+  // painted in the key colour.
+  bool IsColorKeyed() const { return IsTransparentDigital() && (Bits & OnCaption) != 0; }
 };

@@ -110,3 +110,16 @@ load_pixels "$(screenshot transparent-digital-caption)"
 title="$(px $((WIN_X + WIN_W / 2)) $((WIN_Y + 5)))"
 near "$title" $BACKDROP_COLOUR && fail "the caption does not show: the window behind at its place"
 pass "a double click on the ground shows the caption"
+
+# With the caption the digits still stand over the window behind.
+backdrop_below_caption() {
+  client_area
+  # Below the caption: the frame's width at the sides and the bottom.
+  CL_Y=$(( WIN_Y + WIN_H - CL_H - (WIN_W - CL_W) / 2 ))
+  load_pixels "$(shot_client transparent-digital-caption-client)"
+  read -r behind solid blend other <<<"$(classify)"
+  (( behind > CL_W * CL_H / 2 && solid > 60 ))
+}
+eventually backdrop_below_caption ||
+  fail "with the caption: the window behind in $behind, red digits in $solid of $((CL_W * CL_H)) pixels"
+pass "with the caption the window behind still shows between the digits"

@@ -35,10 +35,10 @@ TEST(WindowStyles, ExtendedStyleForEveryCombination) {
     uint32_t ex = StylesFor(f).ExStyle;
     EXPECT_TRUE(ex & kExToolWindow) << "no taskbar button, flags " << f.Bits;
     EXPECT_EQ((ex & kExTopmost) != 0, f.Has(OnTop)) << f.Bits;
-    // Only the digital clock without a caption floats over the desktop;
-    // never click-through, or it could not be dragged.
-    EXPECT_EQ((ex & kExLayered) != 0,
-              f.Has(OnTransparent) && !f.Has(OnAnalog) && !f.Has(OnCaption)) << f.Bits;
+    // The transparent digital clock is layered: floating without a caption,
+    // colour-keyed with one. Never click-through, or it could not be dragged.
+    EXPECT_EQ((ex & kExLayered) != 0, f.Has(OnTransparent) && !f.Has(OnAnalog)) << f.Bits;
+    EXPECT_FALSE(f.IsLayered() && f.IsColorKeyed()) << f.Bits;
     EXPECT_EQ(ex & 0x20u, 0u) << "WS_EX_TRANSPARENT, flags " << f.Bits;
   }
 }

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "app/ClockTick.h"
 #include "app/DisplaySwitches.h"
+#include "app/MainWindow.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "face/rules/LayeredPixels.h"
@@ -58,17 +59,31 @@ TEST_F(ClockWindowTest, DoubleClickOnTheRoundClockGivesItACaptionAndEndsTranspar
   EXPECT_EQ(ExStyle() & (WS_EX_LAYERED | WS_EX_TRANSPARENT), 0u);
 }
 
-TEST_F(ClockWindowTest, CaptionOnATransparentDigitalClockMakesItAnOrdinaryWindowAtTheBottom) {
+// With a caption the transparent digits stand over a colour key, which
+// keeps the caption and frame that the system draws: a picture of per-pixel
+// alpha would hide them. The key is never the text's colour.
+TEST_F(ClockWindowTest, CaptionOnATransparentDigitalClockKeepsItOverAColourKeyAtTheBottom) {
   OpenClock(OnTransparent);
   HWND other = OtherWindow(true);
   Command(IDM_CAPTION);
   EXPECT_EQ(Style() & kCaptionBits, kCaptionBits);
   EXPECT_TRUE(App->Flags.Has(OnTransparent));
   EXPECT_EQ(Stored("OnTransparent"), -1);
-  EXPECT_EQ(ExStyle() & WS_EX_LAYERED, 0u) << "a layered picture would hide the caption";
-  EXPECT_NE(SendMessageA(Clock, WM_ERASEBKGND, 0, 0), 0) << "erased as usual";
+  ASSERT_NE(ExStyle() & WS_EX_LAYERED, 0u);
+  COLORREF key = 0;
+  BYTE alpha = 0;
+  DWORD how = 0;
+  ASSERT_TRUE(GetLayeredWindowAttributes(Clock, &key, &alpha, &how));
+  EXPECT_EQ(how & (LWA_COLORKEY | LWA_ALPHA), DWORD(LWA_COLORKEY));
+  EXPECT_EQ(key, RGB(255, 0, 255));
+  EXPECT_NE(SendMessageA(Clock, WM_ERASEBKGND, 0, 0), 0) << "painted whole in the key colour";
   EXPECT_TRUE(IsAbove(other, Clock));
   EXPECT_TRUE(AtTheBottom());
+
+  App->Font.SetFontColor(RGB(255, 0, 255));
+  ApplyColorKey(Clock);
+  ASSERT_TRUE(GetLayeredWindowAttributes(Clock, &key, &alpha, &how));
+  EXPECT_EQ(key, RGB(0, 255, 0)) << "magenta digits take another key";
 
   Command(IDM_CAPTION);
   EXPECT_NE(ExStyle() & WS_EX_LAYERED, 0u) << "the digits float again";
