@@ -2,8 +2,8 @@
 # The clock at a display scale of 150 % (LogPixels 144, which Wine reads when
 # a program starts): the default window is 174 x 68, and the digits and the
 # alarm notification's text are drawn 1.5 times as tall as at 96 DPI. The
-# scale is put back to 96 however the test ends: the other tests share the
-# prefix.
+# test starts at 96 DPI, as every test does (lib.sh), and puts it back when
+# it ends.
 source "$(dirname "$0")/lib.sh"
 
 DPI_KEY='HKCU\Control Panel\Desktop'
@@ -44,28 +44,26 @@ notice_shot() {
   stop_clock
 }
 
-clock_shot() {  # clock_shot DPI: the default clock's window, as a screenshot
+# clock_shot DPI: sets SHOT to the default clock's window as a screenshot,
+# and WIN_W, WIN_H to its size.
+clock_shot() {
   reset_registry
   start_clock
   window_geometry
-  screenshot "dpi-$1-clock" "$CLOCK_WIN"
+  SHOT="$(screenshot "dpi-$1-clock" "$CLOCK_WIN")"
   stop_clock
 }
 
-set_dpi 96
-clock96="$(clock_shot 96)"
+clock_shot 96
+clock96="$SHOT"
 notice96="$(notice_shot 96)"
 
 set_dpi 144
-reset_registry
-start_clock
-window_geometry
+clock_shot 144
+clock144="$SHOT"
 (( WIN_W >= 173 && WIN_W <= 175 && WIN_H >= 67 && WIN_H <= 69 )) ||
   fail "the default window at 144 DPI is ${WIN_W}x$WIN_H, not 174x68"
-stop_clock
 pass "the default window at 144 DPI is ${WIN_W}x$WIN_H"
-
-clock144="$(clock_shot 144)"
 convert "$clock96" "$clock144" -background black -gravity center +append "$SHOTS/dpi-clock-96-144.png"
 ratio_is_1_5 "the digits" "$(ink_height "$clock96")" "$(ink_height "$clock144")"
 pass "the digits at 144 DPI are 1.5 times as tall ($SHOTS/dpi-clock-96-144.png)"

@@ -21,14 +21,6 @@ shows_time_now digital '%-H:%M' "$TZONE" ||
 stop_clock
 pass "default clock: red H:MM of the local time, centred on light grey"
 
-reg_set Settings OnSecond 1
-TZ=$TZONE start_clock
-client_area
-shows_time_now digital-seconds '%-H:%M:%S' "$TZONE" ||
-  fail "with OnSecond the clock does not show H:MM:SS of the local time"
-stop_clock
-pass "OnSecond: H:MM:SS of the local time"
-
 # --- analog -----------------------------------------------------------------------
 # 120 x 120 without border: radius 56 round (60, 60). At 4:40 the hour hand
 # stands three steps past the 4 (position 23) and the minute hand at 40.
