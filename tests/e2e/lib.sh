@@ -80,7 +80,6 @@ eventually() {
 }
 dword_is() { [ "$(reg_dword "$1" "$2")" = "$3" ]; }  # dword_is GROUP NAME DECIMAL
 text_is() { [ "$(reg_get "$1" "$2")" = "$3" ]; }     # text_is GROUP NAME TEXT
-has_value() { [ -n "$(reg_get "$1" "$2")" ]; }       # has_value GROUP NAME
 
 # await_window TRIES SEARCH...: the X id of the first window that
 # `xdotool search SEARCH...` finds, asked every tenth of a second up to

@@ -73,7 +73,3 @@ style_has() {
   local style; style="$(probe styles | sed -E 's/style=(0x[0-9a-f]+).*/\1/')"
   (( (style & $1) == $1 ))
 }
-exstyle_has() {
-  local ex; ex="$(probe styles | sed -E 's/.*exstyle=(0x[0-9a-f]+).*/\1/')"
-  (( (ex & $1) == $1 ))
-}

@@ -4,10 +4,6 @@
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/menu_lib.sh"
 
-# A dialog of the clock shows beside its window, and is gone again.
-wait_dialog() { eventually more_windows_than 1; }
-dialog_gone() { eventually at_most_windows 1; }
-
 # The red digits' horizontal extent in the window: sets INK_L INK_R as
 # margins from the window's left and right edges.
 ink_margins() {
@@ -26,10 +22,10 @@ TZ="$(tz_at 08:08:02)" start_clock
 window_geometry
 w0=$WIN_W h0=$WIN_H
 choose f
-wait_dialog || fail "the font dialog did not open"
+eventually more_windows_than 1 || fail "the font dialog did not open"
 screenshot font_dialog >/dev/null
 xdotool key Return
-dialog_gone || fail "Enter did not close the font dialog"
+eventually at_most_windows 1 || fail "Enter did not close the font dialog"
 eventually text_is Settings FontName Arial || fail "FontName '$(reg_get Settings FontName)'"
 resized() { window_geometry; [ "${WIN_W}x$WIN_H" != "${w0}x$h0" ]; }
 eventually resized || true

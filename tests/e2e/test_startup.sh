@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Start-up with an empty registry (in a time zone of its own) and with a
-# clamped placement; the end of a session closes the clock only when it
-# really ends.
+# Start-up with an empty registry, in a time zone of its own (a stored
+# placement off the screen has test_monitors.sh); the end of a session
+# closes the clock only when it really ends.
 source "$(dirname "$0")/lib.sh"
 
 WEEKDAYS=(日 月 火 水 木 金 土)
@@ -25,17 +25,6 @@ title="$(window_title)"
 stop_clock
 absent Settings Left || fail "closing an unmoved clock wrote its placement"
 pass "defaults: (100,100) 116x45, never activated, title '$title', nothing saved"
-
-reset_registry
-reg_set Settings Left 2000
-reg_set Settings Top 0xffffffce
-reg_set Settings Width 5
-start_clock
-window_geometry
-[ "$WIN_X,$WIN_Y,$WIN_W" = "1008,0,16" ] || fail "clamped placement is $WIN_X,$WIN_Y ${WIN_W}"
-stop_clock
-eventually dword_is Settings Left 2000 || fail "the clamped but unmoved clock rewrote Left"
-pass "stored 2000/-50/5 opens clamped at 1008,0 16 wide and is not rewritten"
 
 # The end of a session that goes on after all (FALSE) leaves the clock
 # open; a real end (TRUE) closes it. The message is sent: when the probe
