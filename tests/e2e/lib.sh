@@ -48,9 +48,9 @@ reg_dword() {  # decimal value of a DWORD, or nothing
 
 # absent GROUP NAME: true once reg has answered that the value is not
 # stored, false when it is. Wine's reg reports a missing key or value in
-# words; one started under load now and then prints nothing at all, and
-# that is no answer: after tries for about 5 s the test fails, as it could
-# not look.
+# words (Japanese under the tests' LANG); one started under load now and
+# then prints nothing at all, and that is no answer: after tries for about
+# 5 s the test fails, as it could not look.
 absent() {
   eventually reg_answer "$1" "$2" || fail "reg query $1 /v $2 gave no answer: '$REG_OUT'"
   ! $REG_FOUND
@@ -64,7 +64,7 @@ reg_answer() {
     REG_FOUND=true
     return 0
   fi
-  [ $rc = 1 ] && grep -q '見つけられません' <<<"$REG_OUT"
+  [ $rc = 1 ] && grep -q '見つけられません\|Unable to find' <<<"$REG_OUT"
 }
 
 # eventually CMD...: true once CMD succeeds, asked 30 times over about
