@@ -114,7 +114,18 @@ foreach(src ${WIN_TESTS})
   add_test(NAME win.${group} COMMAND win_tests --gtest_filter=${filter})
   set_tests_properties(win.${group} PROPERTIES LABELS win RESOURCE_LOCK wine_registry
     TIMEOUT 900)
+  list(APPEND WIN_FILTERED_CASES ${names})
 endforeach()
+# The filters above are read from the sources' text; the binary knows its
+# cases for certain. A case in no filter (a TEST_P, a typed or an indented
+# one) would never run, and a filter that matches nothing passes: this test
+# compares the two lists.
+list(JOIN WIN_FILTERED_CASES "\n" filtered)
+file(WRITE ${CMAKE_BINARY_DIR}/win_filtered_cases.txt "${filtered}\n")
+add_test(NAME win.every_case_is_run COMMAND bash ${CMAKE_SOURCE_DIR}/tests/win/every-case-is-run.sh
+  ${CMAKE_BINARY_DIR}/win_filtered_cases.txt $<TARGET_FILE:win_tests>)
+set_tests_properties(win.every_case_is_run PROPERTIES LABELS win
+  ENVIRONMENT "TIVORA_ROOT=${CMAKE_SOURCE_DIR}")
 
 # Looks at the running clock from the Windows side for the e2e tests.
 add_executable(tivora_probe ${CMAKE_SOURCE_DIR}/tests/probe/probe.cpp)

@@ -19,9 +19,9 @@ open_menu() {
   xdotool mousemove "$MENU_X" "$MENU_Y"; sleep 0.2
   keep_screen
   xdotool click 3
-  MENU_WIN=""
-  eventually new_window "$before" && MENU_WIN="$NEW_WIN"
-  [ -z "$MENU_WIN" ] || drawn_since_kept "$MENU_WIN" || true
+  eventually new_window "$before" || fail "no menu opened (screenshot $(screenshot no-menu))"
+  MENU_WIN="$NEW_WIN"
+  drawn_since_kept "$MENU_WIN" || true
 }
 clock_window_ids() { xdotool search --onlyvisible --class '^tivora\.exe$' 2>/dev/null | sort || true; }
 # new_window IDS: sets NEW_WIN to a shown window of the clock's process that
@@ -36,13 +36,17 @@ new_window() {
 choose() {
   open_menu
   xdotool key "$1"
-  [ -z "$MENU_WIN" ] || eventually not_shown "$MENU_WIN" || true
+  eventually not_shown "$MENU_WIN" || true
 }
 
-# count_colour PNG GEOMETRY RRGGBB: pixels of exactly that colour in the area.
+# count_colour PNG GEOMETRY RRGGBB: pixels of exactly that colour in the
+# area; nothing, and false, when the picture could not be read.
 count_colour() {
-  convert "$1" -crop "$2" +repage -depth 8 -format %c histogram:info:- 2>/dev/null |
-    awk -v c="#$(tr 'a-f' 'A-F' <<<"$3")" '$3 == c { sub(":", "", $1); n += $1 } END { print n + 0 }'
+  local histogram
+  histogram="$(convert "$1" -crop "$2" +repage -depth 8 -format %c histogram:info:-)" || return 1
+  [ -n "$histogram" ] || return 1
+  awk -v c="#$(tr 'a-f' 'A-F' <<<"$3")" '$3 == c { sub(":", "", $1); n += $1 } END { print n + 0 }' \
+    <<<"$histogram"
 }
 
 # The menu's size as drawn: the white block that opened at the click.
@@ -57,7 +61,8 @@ menu_size() {
 # wait_window NAME: the X id of a window whose title is NAME, once it shows.
 wait_window() { await_window 50 --onlyvisible --name "^$1\$"; }
 
-# Prints every value of the Settings subkey, one "name type data" a line.
+# Prints every value of the Settings subkey, one "name type data" a line;
+# nothing when reg gave no answer.
 settings_dump() {
   wine_cmd reg query "$REG_KEY\\Settings" 2>/dev/null | iconv -f CP932 -t UTF-8 2>/dev/null |
     tr -d '\r' | awk 'NF >= 3 && $2 ~ /^REG_/'
@@ -67,8 +72,4 @@ settings_dump() {
 style_has() {
   local style; style="$(probe styles | sed -E 's/style=(0x[0-9a-f]+).*/\1/')"
   (( (style & $1) == $1 ))
-}
-exstyle_has() {
-  local ex; ex="$(probe styles | sed -E 's/.*exstyle=(0x[0-9a-f]+).*/\1/')"
-  (( (ex & $1) == $1 ))
 }

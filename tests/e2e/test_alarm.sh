@@ -3,10 +3,8 @@
 # comes above the clock in the first seconds of the minute, shows the time and
 # the message, gives the stored number of beeps, closes itself, and does not
 # come back in that minute, even after a quick flick of the mouse out of the
-# clock just before. With the pop-up menu held open over the start of the
-# minute, it comes as soon as the menu closes.
+# clock just before.
 source "$(dirname "$0")/lib.sh"
-source "$(dirname "$0")/menu_lib.sh"
 
 TRACE="$TIVORA_BUILD/alarm-trace.txt"
 ZONE=""
@@ -18,7 +16,6 @@ CLOCK_TOP=362
 local_time() { TZ="$ZONE" date +%H:%M:%S; }
 seconds_of() { echo $((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2})); }
 local_seconds() { seconds_of "$(local_time)"; }
-wait_until() { while [ "$(local_seconds)" -lt "$(seconds_of "$1")" ]; do sleep 0.05; done; }
 
 notice() { xdotool search --onlyvisible --name '^Tivora$' 2>/dev/null | head -1 || true; }
 beeps() { grep -c 'Call KERNEL32.Beep(00000384,00000258)' "$TRACE" 2>/dev/null || true; }
@@ -167,23 +164,3 @@ expect_no_notice_before 07:30:12 "a second notice"
 [ "$(beeps)" = 3 ] || fail "$(beeps) beeps in the minute, not 3"
 stop_clock
 pass "07:30 alarm after a flick: face ticking, notice over the clock at $NOTICE_AT, 3 beeps, closed by $GONE_AT, once"
-
-# --- The pop-up menu held open over 07:30:00 to 07:30:03 ------------------------
-alarm_settings
-ZONE="$(tz_at 07:29:55)"
-start_traced_clock
-wait_until 07:29:58
-window_geometry "$CLOCK_WIN"
-open_menu $((WIN_X + 30)) $((WIN_Y + 20))
-echo "menu screenshot: $(screenshot alarm-menu-open)"
-expect_no_notice_before 07:30:03 "the notice came while the menu was open,"
-[ "$(beeps)" = 0 ] || fail "beeps while the menu was open"
-MENU_CLOSED_AT="$(local_time)"
-xdotool key Escape
-wait_for_notice 07:30:08 "$MENU_CLOSED_AT"
-eventually notice_drawn || true
-check_notice_above_clock alarm-after-menu
-wait_for_notice_gone
-[ "$(beeps)" = 3 ] || fail "$(beeps) beeps after the menu, not 3"
-stop_clock
-pass "menu open over 07:30:00..03: the notice came at $NOTICE_AT, after the menu closed"

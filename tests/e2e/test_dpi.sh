@@ -3,8 +3,8 @@
 # a program starts): the default window is at 150, 150, 174 x 68, its place
 # is stored as 96-DPI figures, and the digits and the
 # alarm notification's text are drawn 1.5 times as tall as at 96 DPI. The
-# scale is put back to 96 however the test ends: the other tests share the
-# prefix.
+# test starts at 96 DPI, as every test does (lib.sh), and puts it back when
+# it ends.
 source "$(dirname "$0")/lib.sh"
 
 DPI_KEY='HKCU\Control Panel\Desktop'
@@ -45,16 +45,18 @@ notice_shot() {
   stop_clock
 }
 
-clock_shot() {  # clock_shot DPI: the default clock's window, as a screenshot
+# clock_shot DPI: sets SHOT to the default clock's window as a screenshot,
+# and WIN_W, WIN_H to its size.
+clock_shot() {
   reset_registry
   start_clock
   window_geometry
-  screenshot "dpi-$1-clock" "$CLOCK_WIN"
+  SHOT="$(screenshot "dpi-$1-clock" "$CLOCK_WIN")"
   stop_clock
 }
 
-set_dpi 96
-clock96="$(clock_shot 96)"
+clock_shot 96
+clock96="$SHOT"
 notice96="$(notice_shot 96)"
 
 # The window's place is kept as 96-DPI figures: the default 100, 100,
@@ -65,6 +67,8 @@ reset_registry
 start_clock
 placed="$(probe rect)"
 [ "$placed" = "150 150 174 68" ] || fail "the default window at 144 DPI is at $placed, not 150 150 174 68"
+window_geometry
+clock144="$(screenshot dpi-144-clock "$CLOCK_WIN")"
 drag 30 0
 moved="$(probe rect)"
 [ "$moved" = "180 150 174 68" ] || fail "dragged by 30 pixels, the window is at $moved"
@@ -72,8 +76,6 @@ stop_clock
 eventually dword_is Settings Left 120 || fail "moved to 180 at 144 DPI, Left holds '$(reg_get Settings Left)', not 120"
 dword_is Settings Top 100 || fail "Top holds '$(reg_get Settings Top)', not 100"
 pass "at 144 DPI the default window opens at 150, 150, 174 x 68, and a move of 30 pixels is stored as 20"
-
-clock144="$(clock_shot 144)"
 convert "$clock96" "$clock144" -background black -gravity center +append "$SHOTS/dpi-clock-96-144.png"
 ratio_is_1_5 "the digits" "$(ink_height "$clock96")" "$(ink_height "$clock144")"
 pass "the digits at 144 DPI are 1.5 times as tall ($SHOTS/dpi-clock-96-144.png)"

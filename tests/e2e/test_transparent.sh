@@ -13,10 +13,6 @@ source "$(dirname "$0")/faces_lib.sh"
 xcompmgr >/dev/null 2>&1 &
 COMPOSITOR_PID=$!
 trap 'stop_clock; stop_backdrop; kill "$COMPOSITOR_PID" 2>/dev/null || true' EXIT
-# xcompmgr shows nothing of its own that could be asked for: a moment to
-# start, then it must still be running.
-sleep 0.5
-kill -0 "$COMPOSITOR_PID" 2>/dev/null || fail "xcompmgr did not start"
 
 RED=ff0000
 # near A B: every channel of the two rrggbb colours within 2 (the ground
@@ -52,12 +48,17 @@ reg_set Settings OnTransparent 1
 reg_set Settings OnBorder 0
 start_backdrop
 start_clock
-client_area
-shot="$(shot_client transparent-digital)"
+# xcompmgr shows nothing of its own: the window behind, seen through the
+# clock, tells that it composes.
+composed() {
+  client_area
+  load_pixels "$(shot_client transparent-digital)"
+  read -r behind solid blend other <<<"$(classify)"
+  (( other == 0 && behind > 0 ))
+}
+eventually composed || fail "$other pixels are neither the window behind nor red digits"
+kill -0 "$COMPOSITOR_PID" 2>/dev/null || fail "xcompmgr ended"
 screenshot transparent-digital-over-window >/dev/null
-load_pixels "$shot"
-read -r behind solid blend other <<<"$(classify)"
-(( other == 0 )) || fail "$other pixels are neither the window behind nor red digits"
 (( solid > 60 )) || fail "no solid red digits ($solid pixels)"
 (( blend > 20 )) || fail "the digits' edges are not anti-aliased ($blend blended pixels)"
 (( behind > CL_W * CL_H / 2 )) || fail "the window behind shows in only $behind pixels"

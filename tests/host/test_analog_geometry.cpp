@@ -132,11 +132,8 @@ TEST(AnalogGeometry, QuarterMarksOfThe108Face) {
 TEST(AnalogGeometry, EveryMarkLiesInsideTheRimAndTouchesItsAnchor) {
   for (int client : {24, 40, 60, 108, 135, 136, 137, 200, 400}) {
     FaceGeometry f = GeometryForClient(client, client);
-    int s = MarkSize(f.Radius);
     for (int p = 0; p < 60; p += 5) {
       MarkRect m = MarkRectAt(f, p);
-      EXPECT_EQ(m.Right - m.Left, s);
-      EXPECT_EQ(m.Bottom - m.Top, s);
       // All pixels of the square inside the disc's bounding box.
       EXPECT_GE(m.Left, f.CenterX - f.Radius) << client << " @" << p;
       EXPECT_GE(m.Top, f.CenterY - f.Radius) << client << " @" << p;

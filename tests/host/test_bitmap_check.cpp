@@ -29,8 +29,12 @@ BitmapVerdict BlockVerdict(const Bytes& file) { return VerdictForFile(file).Bloc
 
 }  // namespace
 
+// Memory and a file too short for its header's size (NoMemory, ShortRead)
+// are found by the loader's own reading, not by these rules: every sample
+// meets the real loader in win.background_image.
 TEST(BitmapFileChecks, EverySampleFileGetsTheVerdictItsDamageCallsFor) {
   for (const samples::Sample& s : samples::AllSamples()) {
+    if (s.Expected == BitmapFault::NoMemory || s.Expected == BitmapFault::ShortRead) continue;
     SCOPED_TRACE(s.Name);
     EXPECT_STREQ(FaultName(BlockVerdict(s.File).Fault), FaultName(s.Expected));
   }

@@ -12,10 +12,17 @@ TEST(DisplayFlags, SetFlagChangesOnlyItsBit) {
   EXPECT_EQ(f.Bits, 0u);
 }
 
-TEST(DisplayFlags, OnlyTransparentAnalogWithoutCaptionIsRound) {
+// A caption, or no transparency, gives neither a round window nor floating
+// digits; without them the transparent clock is one of the two, never both.
+TEST(DisplayFlags, TransparentWithoutCaptionIsRoundWhenAnalogAndLayeredWhenDigital) {
   for (DisplayFlags f : AllFlagCombinations()) {
-    bool expected = f.Has(OnTransparent) && f.Has(OnAnalog) && !f.Has(OnCaption);
-    EXPECT_EQ(f.IsShaped(), expected) << "flags " << f.Bits;
+    SCOPED_TRACE(Describe(f));
+    if (!f.Has(OnTransparent) || f.Has(OnCaption)) {
+      EXPECT_FALSE(f.IsShaped() || f.IsLayered());
+    } else {
+      EXPECT_EQ(f.IsShaped(), f.Has(OnAnalog));
+      EXPECT_NE(f.IsLayered(), f.IsShaped());
+    }
   }
 }
 
@@ -37,7 +44,8 @@ TEST(WindowStyles, ExtendedStyleForEveryCombination) {
     EXPECT_EQ((ex & kExTopmost) != 0, f.Has(OnTop)) << f.Bits;
     // The transparent digital clock is layered: floating without a caption,
     // colour-keyed with one. Never click-through, or it could not be dragged.
-    EXPECT_EQ((ex & kExLayered) != 0, f.Has(OnTransparent) && !f.Has(OnAnalog)) << f.Bits;
+    EXPECT_EQ((ex & kExLayered) != 0, f.IsLayered() || f.IsColorKeyed()) << f.Bits;
+    EXPECT_EQ(f.IsLayered() || f.IsColorKeyed(), f.IsTransparentDigital()) << f.Bits;
     EXPECT_FALSE(f.IsLayered() && f.IsColorKeyed()) << f.Bits;
     EXPECT_EQ(ex & 0x20u, 0u) << "WS_EX_TRANSPARENT, flags " << f.Bits;
   }

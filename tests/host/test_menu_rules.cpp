@@ -34,15 +34,6 @@ bool SwitchRowIsGrey(const MenuSwitch& row, DisplayFlags f) {
   return false;
 }
 
-// The rows that switch no option have reasons of their own: the font is the
-// digits' font, and a transparent digital clock has no ground of its own to
-// colour. The timer, the about box, the tooltip and exit are always open.
-bool OtherRowIsGrey(uint16_t id, DisplayFlags f) {
-  if (id == IDM_FONT) return f.Has(OnAnalog);
-  if (id == IDM_BACKGROUND) return f.IsTransparentDigital();
-  return false;
-}
-
 }  // namespace
 
 TEST(MenuRows, SeventeenRowsInTheirOrderWithTheirTexts) {
@@ -120,12 +111,29 @@ TEST(MenuGrey, EveryCombinationGreysExactlyWhatTheDisplayCannotDo) {
         SCOPED_TRACE(testing::Message() << "row " << row.Id << ", " << Describe(f)
                                         << (tip ? ", tip" : ""));
         const MenuSwitch* s = SwitchOfRow(row.Id);
-        EXPECT_EQ(row.Grey, s ? SwitchRowIsGrey(*s, f) : OtherRowIsGrey(row.Id, f));
+        if (s) {
+          EXPECT_EQ(row.Grey, SwitchRowIsGrey(*s, f));
+        }
         if (s && Consistent(f)) {
           SwitchPlan plan = SwitchRules::Plan(s->Switch, f);
           EXPECT_EQ(row.Grey, plan.Refused || !Consistent(plan.After));
         }
       }
     }
+  }
+}
+
+// The rows that switch no option have reasons of their own, each a fact the
+// user sees: fonts serve the digits alone, and digits shown transparent (with
+// or without a caption) have no ground to colour or to cover with a picture.
+// The timer, the About box, the tooltip and the exit are always open.
+TEST(MenuGrey, FontOnlyForDigitsGroundOnlyWhereTheDigitsHaveOne) {
+  for (DisplayFlags f : AllFlagCombinations()) {
+    MenuRules rules(f, false);
+    SCOPED_TRACE(Describe(f));
+    EXPECT_EQ(RowOf(rules, IDM_FONT).Grey, f.Has(OnAnalog));
+    EXPECT_EQ(RowOf(rules, IDM_BACKGROUND).Grey, f.IsTransparentDigital());
+    for (uint16_t id : {IDM_TIMER, IDM_ABOUT, IDM_TOOLTIP, IDM_EXIT})
+      EXPECT_FALSE(RowOf(rules, id).Grey) << id;
   }
 }

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <dlgs.h>
 #include <shlwapi.h>
+#include <gtest/gtest.h>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -239,7 +240,9 @@ inline void TypeFileName(HWND chooser, const char* path) {
 
 // Answers the next modal dialog of this thread (of the given title, or any):
 // once it shows, the action runs on it, from a thread timer that the
-// dialog's own message loop dispatches.
+// dialog's own message loop dispatches. When none has shown within 10 s the
+// test fails, and whatever dialog of the thread shows then is cancelled so
+// that the run goes on; a driver that ends unanswered fails the test too.
 class DialogDriver {
 public:
   using Action = std::function<void(HWND dialog)>;
@@ -252,11 +255,13 @@ public:
   ~DialogDriver() {
     if (Timer) KillTimer(nullptr, Timer);
     Current() = nullptr;
+    if (!Ran && !TimedOut) ADD_FAILURE() << "the dialog to answer never showed";
   }
   DialogDriver(const DialogDriver&) = delete;
   DialogDriver& operator=(const DialogDriver&) = delete;
 
-  bool Ran = false;
+  bool Ran = false;        // the action ran on the dialog
+  bool TimedOut = false;   // no dialog had shown after 10 s
   std::string Title;   // the dialog's title, as the window text in code page 932
 
 private:
@@ -274,11 +279,14 @@ private:
     DialogDriver* self = Current();
     if (!self || self->Ran) return;
     HWND dialog = FindShownDialog(self->WantedTitle.empty() ? nullptr : self->WantedTitle.c_str());
-    if (!dialog) {
-      // A dialog that never shows must not hang the test.
-      if (++self->Waited > 200) self->Ran = true;
+    if (!dialog && ++self->Waited >= 200) {
+      if (!self->TimedOut)
+        ADD_FAILURE() << "no dialog " << self->WantedTitle << " to answer showed within 10 s";
+      self->TimedOut = true;
+      if (HWND other = FindShownDialog()) PressButton(other, IDCANCEL);
       return;
     }
+    if (!dialog) return;
     self->Ran = true;
     self->Title = WindowText(dialog);
     self->Act(dialog);

@@ -57,22 +57,6 @@ const ReadRow& RowWithId(const std::vector<ReadRow>& rows, UINT id) {
 
 }  // namespace
 
-TEST(ContextMenu, DefaultsShowSeventeenRowsWithOnlyTheBorderChecked) {
-  ScopedApp app;
-  std::vector<ReadRow> rows = MenuFor(OnBorder, false);
-  ASSERT_EQ(rows.size(), 17u);
-  for (size_t i = 0; i < rows.size(); ++i) {
-    const ShownMenuRow& want = kDefaultMenu[i];
-    SCOPED_TRACE(i + 1);
-    EXPECT_EQ(rows[i].Separator, want.Text == nullptr);
-    if (!want.Text) continue;   // the system may show a separator as disabled
-    EXPECT_EQ(rows[i].Text, want.Text);
-    EXPECT_EQ(rows[i].Id, want.Id);
-    EXPECT_EQ(rows[i].Checked, want.Id == IDM_BORDER);
-    EXPECT_FALSE(rows[i].Grey);
-  }
-}
-
 // The menu that the system holds is the one the rules describe, for every
 // combination of the options and the tooltip switch.
 TEST(ContextMenu, TheBuiltMenuFollowsTheRulesInEveryCombination) {
