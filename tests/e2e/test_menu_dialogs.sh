@@ -14,11 +14,12 @@ ink_margins() {
   INK_L=$((x)) INK_R=$((WIN_W - x - w))
 }
 
-# A glyph's side bearing adds to the margin that the fit leaves: the clock
-# shows 8:08, whose outer digits have narrow bearings, not a 1 or a 7 that
-# the time of day would bring.
+# The window is fitted to the widest time the face can show, one of two-digit
+# hours: at 20:08 the text fills it. A glyph's side bearing adds to the
+# margin that the fit leaves: the outer digits 2 and 8 have narrow ones, not
+# a 1 or a 7 that the time of day would bring.
 reset_registry
-TZ="$(tz_at 08:08:02)" start_clock
+TZ="$(tz_at 20:08:02)" start_clock
 window_geometry
 w0=$WIN_W h0=$WIN_H
 choose f
