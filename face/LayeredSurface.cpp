@@ -37,7 +37,9 @@ void LayeredSurface::DrawFrame(const RECT& client) {
   if (!Ready()) return;
   RECT whole = {0, 0, SurfaceWidth, SurfaceHeight};
   if (EqualRect(&whole, &client)) return;
-  FillRect(Surface, &whole, GetSysColorBrush(COLOR_BTNFACE));
+  // As the system draws the sizing frame of a window that is not active
+  // (the clock never takes the focus): a raised edge over the border colour.
+  FillRect(Surface, &whole, GetSysColorBrush(COLOR_INACTIVEBORDER));
   DrawEdge(Surface, &whole, EDGE_RAISED, BF_RECT);
   GdiFlush();
   // GDI leaves the alpha byte alone: the frame is made opaque here; the

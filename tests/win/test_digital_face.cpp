@@ -122,6 +122,11 @@ TEST_F(DigitalFaceTest, FloatingDigitsTakeTheirAlphaFromTheAntiAliasedTextOverAn
   face.DrawLayered(framed, inner, App->Scene());
   EXPECT_EQ(framed.Pixel(1, 1) >> 24, 0xFFu);
   EXPECT_EQ(framed.Pixel(kWidth + 6, kHeight + 6) >> 24, 0xFFu);
+  // Inside the raised edge, the border colour of a window that is not
+  // active, as the system draws the frame of an ordinary window.
+  const COLORREF border = GetSysColor(COLOR_INACTIVEBORDER);
+  EXPECT_EQ(framed.Pixel(2, 10) & 0xFFFFFFu,
+            uint32_t(GetRValue(border)) << 16 | GetGValue(border) << 8 | GetBValue(border));
   EXPECT_EQ(framed.Pixel(4, 4), kLayeredBackground);
   EXPECT_EQ(framed.Pixel(4 + kWidth / 2, 4 + kHeight / 2), s.Pixel(kWidth / 2, kHeight / 2));
 }
