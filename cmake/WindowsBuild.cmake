@@ -13,7 +13,8 @@ set(WIN_LIBS comctl32 comdlg32 winmm gdi32 user32 advapi32 kernel32)
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS
   ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/face/*.cpp
   ${CMAKE_SOURCE_DIR}/settings/*.cpp ${CMAKE_SOURCE_DIR}/timer/*.cpp)
-list(REMOVE_ITEM SHELL_SOURCES ${CMAKE_SOURCE_DIR}/app/WinMain.cpp)
+list(REMOVE_ITEM SHELL_SOURCES ${CMAKE_SOURCE_DIR}/app/WinMain.cpp
+     ${CMAKE_SOURCE_DIR}/app/ProgramStart.cpp)
 
 add_library(tivora_core STATIC ${RULE_SOURCES} ${SHELL_SOURCES})
 target_include_directories(tivora_core PUBLIC ${CMAKE_SOURCE_DIR})
@@ -27,7 +28,8 @@ set_source_files_properties(${TIVORA_RC} PROPERTIES
   OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tivora.ico;${CMAKE_SOURCE_DIR}/res/tivora.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/res")
 
-add_executable(tivora WIN32 ${CMAKE_SOURCE_DIR}/app/WinMain.cpp ${TIVORA_RC})
+add_executable(tivora WIN32 ${CMAKE_SOURCE_DIR}/app/WinMain.cpp
+               ${CMAKE_SOURCE_DIR}/app/ProgramStart.cpp ${TIVORA_RC})
 target_compile_options(tivora PRIVATE ${TIVORA_TEXT_FLAGS} ${WIN_SIZE_FLAGS})
 # The common dialogs, the common controls and the sound serve the dialogs,
 # the tooltip and the alarm only. Imported the ordinary way they are loaded
@@ -42,7 +44,14 @@ tivora_delay_import(TIVORA_DELAY_LIBS winmm.dll sndPlaySoundA 8)
 add_dependencies(tivora ${TIVORA_DELAY_TARGETS})
 # After the program's code and before the ordinary import libraries.
 target_link_libraries(tivora PRIVATE tivora_core ${TIVORA_DELAY_LIBS})
-target_link_options(tivora PRIVATE -static -s -Wl,--gc-sections -mwindows)
+# The exe starts in app/ProgramStart.cpp, without the runtime's start-up code.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  set(TIVORA_ENTRY _ProgramStart@0)
+else()
+  set(TIVORA_ENTRY ProgramStart)
+endif()
+target_link_options(tivora PRIVATE -static -s -Wl,--gc-sections -mwindows -nostartfiles
+                    -Wl,-e,${TIVORA_ENTRY})
 add_custom_command(TARGET tivora POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E echo "tivora.exe size:"
   COMMAND stat -c "%s bytes" $<TARGET_FILE:tivora>)
