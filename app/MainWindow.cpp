@@ -22,9 +22,9 @@ void PushToBottom(HWND window) {
 
 bool ApplyLayering(HWND window) {
   const bool layered = App->Flags.IsLayered();
-  const DWORD old = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+  const DWORD old = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
   const DWORD now = layered ? (old | WS_EX_LAYERED) : (old & ~WS_EX_LAYERED);
-  if (now != old) SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(now));
+  if (now != old) SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(now));
   // A layered window shows nothing until it is given its picture.
   if (layered) DrawLayeredDigits(window);
   return now != old;
@@ -57,7 +57,7 @@ static void OnMove(HWND window) {
   POINT pt;
   GetCursorPos(&pt);
   LPARAM packed = MAKELPARAM(LOWORD(pt.x), LOWORD(pt.y));
-  if (SendMessageA(window, WM_NCHITTEST, 0, packed) == HTCAPTION) RefreshWindow(window);
+  if (SendMessageW(window, WM_NCHITTEST, 0, packed) == HTCAPTION) RefreshWindow(window);
 }
 
 static void OnSize(HWND window, LPARAM lParam) {
@@ -76,9 +76,9 @@ static void OnClose(HWND window) {
 
 static void OnToolTipText(LPARAM lParam) {
   NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-  if (header->code != TTN_NEEDTEXTA || !Tip) return;
-  NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-  info->lpszText = const_cast<char*>(FormatDateText());
+  if (header->code != TTN_NEEDTEXTW || !Tip) return;
+  NMTTDISPINFOW* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+  info->lpszText = const_cast<wchar_t*>(FormatDateText());
   info->hinst = nullptr;
 }
 
@@ -100,7 +100,7 @@ static void OnCaptureChanged(HWND window, LPARAM lParam) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // A window of this class without the application (made before App, or
   // after it is gone) has nothing to show or keep.
-  if (!App) return DefWindowProcA(window, message, wParam, lParam);
+  if (!App) return DefWindowProcW(window, message, wParam, lParam);
 
   switch (message) {
     case WM_CREATE: OnCreate(window); break;
@@ -138,5 +138,5 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDBLCLK: ToggleCaption(window); break;
     case WM_CAPTURECHANGED: OnCaptureChanged(window, lParam); break;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }

@@ -9,6 +9,7 @@
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
 #include "timer/Dialogs.h"
+#include "tests/win/WideText.h"
 
 namespace {
 
@@ -42,7 +43,7 @@ TEST_F(ClockWindowTest, FontConfirmedIsSavedAtOnceAndTheWindowFitsTheText) {
   for (const char* name : kFontValues) EXPECT_TRUE(ValueExists("Settings", name)) << name;
   char face[64] = "";
   ASSERT_TRUE(GetText("Settings", "FontName", face, sizeof face));
-  EXPECT_STREQ(face, App->Font.LogFont.lfFaceName);
+  EXPECT_STREQ(face, Narrow(App->Font.LogFont.lfFaceName).c_str());
   EXPECT_EQ(Stored("FontBold"), App->Font.LogFont.lfWeight != FW_NORMAL ? 1 : 0);
   EXPECT_EQ(Stored("BkColor"), static_cast<long long>(App->Font.BkColor()));
 
@@ -102,7 +103,7 @@ TEST_F(ClockWindowTest, ANewTextColourIsDrawnIntoTheFloatingDigitsAtOnce) {
 
 TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
   OpenClock(OnBorder);
-  LOGFONTA before = App->Font.LogFont;
+  LOGFONTW before = App->Font.LogFont;
   COLORREF colour = App->Font.FontColor();
   RECT was;
   GetWindowRect(Clock, &was);
@@ -165,16 +166,16 @@ TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenP
   char stored[MAX_PATH] = "";
   ASSERT_TRUE(GetText("Settings", "Bitmap", stored, sizeof stored));
   EXPECT_STREQ(stored, path.c_str());
-  EXPECT_STREQ(App->Bitmap, path.c_str());
+  EXPECT_STREQ(App->Bitmap, Wide(path).c_str());
   DeleteFileA(path.c_str());
 }
 
 TEST_F(ClockWindowTest, PictureDialogCancelledKeepsThePicture) {
   OpenClock(OnBitmap);
-  lstrcpyA(App->Bitmap, "C:\\kept.bmp");
+  lstrcpyW(App->Bitmap, L"C:\\kept.bmp");
   ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDCANCEL)), "");
   EXPECT_TRUE(NothingStoredIn("Settings"));
-  EXPECT_STREQ(App->Bitmap, "C:\\kept.bmp");
+  EXPECT_STREQ(App->Bitmap, L"C:\\kept.bmp");
 }
 
 // --- About box and the templates' texts --------------------------------------------------

@@ -82,19 +82,18 @@ TEST_F(ClockWindowTest, TooltipSwitchedOnUnderACaptionWaitsForTheCaptionToGo) {
 TEST_F(ClockWindowTest, TooltipAsksTheClockForTheDateText) {
   OpenClock(OnBorder, true);
   GetLocalTime(&Tick.TickTime);
-  NMTTDISPINFOA info = {};
+  // The clock is a Unicode window: the tooltip asks it in UTF-16.
+  NMTTDISPINFOW info = {};
   info.hdr.hwndFrom = TipHandle;
   info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Clock);
-  info.hdr.code = TTN_NEEDTEXTA;
+  info.hdr.code = TTN_NEEDTEXTW;
   info.hinst = GetModuleHandleA(nullptr);
-  SendMessageA(Clock, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageW(Clock, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
   ASSERT_NE(info.lpszText, nullptr);
   EXPECT_EQ(info.hinst, nullptr);
-  char expected[100];
-  lstrcpynA(expected, FormatDateText(), sizeof expected);
-  EXPECT_STREQ(info.lpszText, expected);
-  EXPECT_NE(strstr(info.lpszText, "年"), nullptr);
-  EXPECT_EQ(strchr(info.lpszText, ':'), nullptr) << "the date, no time";
+  EXPECT_STREQ(info.lpszText, FormatDateText());
+  EXPECT_NE(wcsstr(info.lpszText, L"年"), nullptr);
+  EXPECT_EQ(wcschr(info.lpszText, L':'), nullptr) << "the date, no time";
 }
 
 TEST_F(ClockWindowTest, DestroyingTheTooltipClearsItsHandleOnce) {
