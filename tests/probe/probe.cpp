@@ -3,6 +3,8 @@
 // region, activation) and a few messages a user's system would send.
 //   probe styles | rect | client | region | zorder | active | title
 //   probe close | endsession 0|1 | command ID | timechange
+//   probe popup: the caption of the window the clock owns (a dialog or a
+//   message box) and the texts of its controls, one a line, in UTF-8
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -23,6 +25,28 @@ static int VisibleWindowsBelow(HWND clock) {
   for (HWND w = GetWindow(clock, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
     if (IsWindowVisible(w)) ++n;
   return n;
+}
+
+static void PutUtf8(HWND window) {
+  wchar_t text[512];
+  char bytes[1536];
+  // Asked of the window itself: GetWindowText would not ask an edit of
+  // another process for its text.
+  DWORD_PTR got = 0;
+  text[0] = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      2000, &got);
+  int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+  std::puts(n > 0 ? bytes : "");
+}
+
+static HWND OwnedPopup(HWND clock) {
+  for (int i = 0; i < 50; ++i) {
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
+      if (IsWindowVisible(w) && GetWindow(w, GW_OWNER) == clock) return w;
+    Sleep(100);
+  }
+  return nullptr;
 }
 
 int main(int argc, char** argv) {
@@ -70,6 +94,11 @@ int main(int argc, char** argv) {
     SendMessageA(clock, WM_ENDSESSION, std::atoi(argv[2]), 0);
   } else if (!std::strcmp(what, "command") && argc > 2) {
     PostMessageA(clock, WM_COMMAND, std::atoi(argv[2]), 0);
+  } else if (!std::strcmp(what, "popup")) {
+    HWND popup = OwnedPopup(clock);
+    if (!popup) return 1;
+    PutUtf8(popup);
+    for (HWND c = GetWindow(popup, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) PutUtf8(c);
   } else if (!std::strcmp(what, "timechange")) {
     SendMessageA(clock, WM_TIMECHANGE, 0, 0);
   } else {
