@@ -2,14 +2,15 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "face/DisplayDpi.h"
 #include "tests/win/DialogTemplate.h"
 #include "tests/win/FaceTestSupport.h"
 #include "tests/win/RelayTrace.h"
 #include "tests/win/TestSupport.h"
 #include "tests/win/TestWave.h"
+#include "tests/win/WideText.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
-#include "tests/win/WideText.h"
 
 namespace {
 
@@ -379,18 +380,27 @@ RedInk FindRed(const MemorySurface& capture, int top, int bottom) {
   return ink;
 }
 
+// The notification's client area as it shows now.
+RECT ClientOf(HWND notice) {
+  RECT client;
+  GetClientRect(notice, &client);
+  return client;
+}
+void CaptureClient(HWND notice, MemorySurface& capture) {
+  HDC window = GetDC(notice);
+  BitBlt(capture.dc(), 0, 0, capture.width(), capture.height(), window, 0, 0, SRCCOPY);
+  ReleaseDC(notice, window);
+}
+
 TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
   ::Tick.TickTime.wHour = 12;
   ::Tick.TickTime.wMinute = 34;
   Open(1);
   UpdateWindow(notice);
-  RECT client;
-  GetClientRect(notice, &client);
-  const int width = client.right, height = client.bottom;
-  MemorySurface capture(width, height, RGB(0, 0, 0));
-  HDC window = GetDC(notice);
-  BitBlt(capture.dc(), 0, 0, width, height, window, 0, 0, SRCCOPY);
-  ReleaseDC(notice, window);
+  const RECT client = ClientOf(notice);
+  MemorySurface capture(client.right, client.bottom, RGB(0, 0, 0));
+  CaptureClient(notice, capture);
+  const int height = capture.height();
 
   RedInk time = FindRed(capture, 0, height / 3);
   RedInk message = FindRed(capture, height / 3, height);
@@ -400,6 +410,24 @@ TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
   // own 9-point font could never reach that.
   EXPECT_GE(time.LastRow - time.FirstRow, 25);
   EXPECT_GE(message.FirstRow, height / 3);
+}
+
+// The longest message, fifteen double-byte characters, does not fit two
+// lines of the large font: it is drawn smaller, whole, its last line clear
+// of the window's edge instead of cut by it.
+TEST_F(AlarmNotice, TheLongestMessageShowsWhole) {
+  app->Alarms.Alarms[0].SetMessage(L"あいうえおかきくけこさしすせそ");
+  Open(1);
+  UpdateWindow(notice);
+  const RECT client = ClientOf(notice);
+  MemorySurface capture(client.right, client.bottom, RGB(0, 0, 0));
+  CaptureClient(notice, capture);
+  const int height = capture.height();
+  RedInk message = FindRed(capture, height / 3, height);
+  EXPECT_GT(message.Pixels, 200);
+  EXPECT_LT(message.LastRow, height - 3) << "the last line is cut by the window's edge";
+  // Drawn in the large font, the third line would begin this far down.
+  EXPECT_LT(message.LastRow, height / 3 + 2 * MulDiv(50, WindowDpi(notice), 96));
 }
 
 }  // namespace

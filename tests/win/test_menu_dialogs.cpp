@@ -8,8 +8,8 @@
 #include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
-#include "timer/Dialogs.h"
 #include "tests/win/WideText.h"
+#include "timer/Dialogs.h"
 
 namespace {
 

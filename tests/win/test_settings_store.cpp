@@ -97,6 +97,38 @@ TEST_F(SettingsStore, EverySavedValueComesBackAtTheNextStart) {
   }
 }
 
+// The hive's UTF-16 of a value, byte for byte as stored.
+std::string StoredUtf16(const char* subkey, const wchar_t* name) {
+  HKEY key = OpenClockSubkey(subkey);
+  BYTE data[600];
+  DWORD type = 0, size = sizeof data;
+  LONG rc = RegQueryValueExW(key, name, nullptr, &type, data, &size);
+  RegCloseKey(key);
+  return rc == ERROR_SUCCESS && type == REG_SZ ? std::string(reinterpret_cast<char*>(data), size)
+                                               : std::string();
+}
+
+// A Japanese message and a path of Japanese folders are stored as the ANSI
+// form of the program stored them on this code page 932 system: the same
+// UTF-16 in the hive, the same bytes to an ANSI reader.
+TEST_F(SettingsStore, JapaneseTextsAreStoredAsTheAnsiFormStoredThem) {
+  const char* message = "寝る時間です";        // code page 932 bytes
+  const char* path = "C:\\絵\\背景.bmp";
+  PutText("Timer", "AnsiMsg", message);
+  PutText("Settings", "AnsiBitmap", path);
+  lstrcpyW(app->Bitmap, L"C:\\絵\\背景.bmp");
+  SaveBitmapPath();
+  app->Alarms.Alarms[2].SetMessage(L"寝る時間です");
+  SaveTimerSettings();
+  EXPECT_EQ(StoredUtf16("Timer", L"Msg3"), StoredUtf16("Timer", L"AnsiMsg"));
+  EXPECT_EQ(StoredUtf16("Settings", L"Bitmap"), StoredUtf16("Settings", L"AnsiBitmap"));
+  char stored[64];
+  ASSERT_TRUE(GetText("Timer", "Msg3", stored, sizeof stored));
+  EXPECT_STREQ(stored, message);
+  ASSERT_TRUE(GetText("Settings", "Bitmap", stored, sizeof stored));
+  EXPECT_STREQ(stored, path);
+}
+
 TEST_F(SettingsStore, PlacementIsWrittenOnlyWhenTheWindowMovedOrResized) {
   HWND w = CreateWindowExA(0, "STATIC", "", WS_POPUP, 100, 100, 116, 45, nullptr, nullptr,
                            nullptr, nullptr);

@@ -37,7 +37,7 @@ protected:
   // WM_INITDIALOG fills it from App's settings.
   void Open() {
     Close();
-    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), "SETTIMERDLG", nullptr,
+    dialog = CreateDialogParamW(GetModuleHandleW(nullptr), L"SETTIMERDLG", nullptr,
                                 TimerSettingsDialog, 0);
     ASSERT_NE(dialog, nullptr);
   }
@@ -325,6 +325,23 @@ TEST_F(TimerSettings, ALongMessageIsCutToThirtyBytesWithoutSplittingACharacter) 
   Type(IDC_ALARM1_MSG, "xあいうえおかきくけこさしすせそた");
   EXPECT_TRUE(PressOk());
   EXPECT_EQ(StoredText("Msg1"), "xあいうえおかきくけこさしすせ");
+}
+
+// The field takes exactly what is stored: typed beyond 30 bytes, a character
+// is refused where it was typed, and what the field shows is what OK stores.
+TEST_F(TimerSettings, TheMessageFieldTakesNoMoreThanIsStored) {
+  Open();
+  HWND edit = GetDlgItem(dialog, IDC_ALARM1_MSG);
+  for (const wchar_t* c = L"あいうえおかきくけこさしすせそた"; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 0);
+  EXPECT_EQ(Shown(IDC_ALARM1_MSG), "あいうえおかきくけこさしすせそ");
+  SendMessageW(edit, EM_SETSEL, 1, 1);
+  SendMessageW(edit, WM_CHAR, L'x', 0);
+  EXPECT_EQ(Shown(IDC_ALARM1_MSG), "あいうえおかきくけこさしすせそ") << "typed in the middle";
+  DWORD caret = 0;
+  SendMessageW(edit, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  EXPECT_EQ(caret, 1u);
+  EXPECT_TRUE(PressOk());
+  EXPECT_EQ(StoredText("Msg1"), "あいうえおかきくけこさしすせそ");
 }
 
 TEST_F(TimerSettings, CancelAndTheCloseBoxStoreNothing) {
