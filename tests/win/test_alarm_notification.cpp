@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
-#include "face/DisplayDpi.h"
 #include "tests/win/DialogTemplate.h"
 #include "tests/win/FaceTestSupport.h"
+#include "tests/win/ImportHook.h"
 #include "tests/win/RelayTrace.h"
 #include "tests/win/TestSupport.h"
 #include "tests/win/TestWave.h"
@@ -412,22 +412,45 @@ TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
   EXPECT_GE(message.FirstRow, height / 3);
 }
 
-// The longest message, fifteen double-byte characters, does not fit two
-// lines of the large font: it is drawn smaller, whole, its last line clear
-// of the window's edge instead of cut by it.
-TEST_F(AlarmNotice, TheLongestMessageShowsWhole) {
-  app->Alarms.Alarms[0].SetMessage(L"あいうえおかきくけこさしすせそ");
-  Open(1);
-  UpdateWindow(notice);
-  const RECT client = ClientOf(notice);
-  MemorySurface capture(client.right, client.bottom, RGB(0, 0, 0));
-  CaptureClient(notice, capture);
-  const int height = capture.height();
-  RedInk message = FindRed(capture, height / 3, height);
-  EXPECT_GT(message.Pixels, 200);
-  EXPECT_LT(message.LastRow, height - 3) << "the last line is cut by the window's edge";
-  // Drawn in the large font, the third line would begin this far down.
-  EXPECT_LT(message.LastRow, height / 3 + 2 * MulDiv(50, WindowDpi(notice), 96));
+// Every text that the program draws with DrawTextW, with whether it fits the
+// rectangle it is drawn into in the font it is drawn in: whole, or cut.
+struct DrawnText {
+  std::wstring Text;
+  bool Whole;
+};
+std::vector<DrawnText>& DrawnTexts() {
+  static std::vector<DrawnText> drawn;
+  return drawn;
+}
+using DrawTextWType = int(WINAPI*)(HDC, LPCWSTR, int, LPRECT, UINT);
+DrawTextWType RealDrawTextW = nullptr;
+int WINAPI RecordDrawTextW(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT flags) {
+  if (!(flags & DT_CALCRECT)) {
+    RECT need = *rect;
+    RealDrawTextW(dc, text, length, &need, flags | DT_CALCRECT);
+    bool whole = need.bottom <= rect->bottom && need.right - need.left <= rect->right - rect->left;
+    DrawnTexts().push_back({length < 0 ? std::wstring(text) : std::wstring(text, length), whole});
+  }
+  return RealDrawTextW(dc, text, length, rect, flags);
+}
+
+// The longest messages, fifteen double-byte characters or thirty wide
+// letters, do not all fit below the time in the large font: such a message
+// is drawn smaller, whole, never cut by the window's edge.
+TEST_F(AlarmNotice, TheLongestMessagesShowWhole) {
+  for (const wchar_t* longest : {L"あいうえおかきくけこさしすせそ", L"WWWWWWWWWW WWWWWWWWWW WWWWWWWW"}) {
+    app->Alarms.Alarms[0].SetMessage(longest);
+    ASSERT_STREQ(app->Alarms.Alarms[0].Msg, longest);
+    RealDrawTextW = PatchImport("DrawTextW", &RecordDrawTextW);
+    ASSERT_NE(RealDrawTextW, nullptr);
+    DrawnTexts().clear();
+    Open(1);
+    UpdateWindow(notice);
+    PatchImport("DrawTextW", RealDrawTextW);
+    ASSERT_EQ(DrawnTexts().size(), 1u);
+    EXPECT_EQ(DrawnTexts()[0].Text, longest);
+    EXPECT_TRUE(DrawnTexts()[0].Whole) << "the message is cut by the window's edge";
+  }
 }
 
 }  // namespace
