@@ -7,10 +7,10 @@
 # Japanese message in the dialog and in the notification; and a picture is
 # loaded from a folder named in Cyrillic. It runs on an X display and a Wine
 # prefix of its own: one Wine server serves one X display.
+export TIVORA_LOCALE=en_US.UTF-8
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/faces_lib.sh"
 
-export LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
 E2E_NUMBER="${DISPLAY#:}"
 export DISPLAY=":$(( ${E2E_NUMBER%%.*} + 150 ))"
 export WINEPREFIX="$TIVORA_BUILD/wineprefix-western"
@@ -28,13 +28,9 @@ if ! xdpyinfo >/dev/null 2>&1; then
   XVFB_PID=$!
   eventually xdpyinfo >/dev/null 2>&1 || fail "no X server on $DISPLAY"
 fi
+# Made under en_US.UTF-8, with the Japanese faces linked behind the
+# system's fonts.
 bash "$TIVORA_ROOT/scripts/prepare-prefix.sh" "$WINEPREFIX" test
-# Windows links its Japanese faces behind the user-interface fonts, so that
-# menus and message boxes draw Japanese on every system.
-link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-  reg_add "$link" "$face" REG_MULTI_SZ 'ipagp.ttf,IPAPGothic\0ipag.ttf,IPAGothic'
-done
 acp="$(wine_cmd reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP 2>/dev/null |
   tr -d '\r' | awk '$1 == "ACP" { print $3 }')"
 [ "$acp" = 1252 ] || fail "the prefix's ANSI code page is '$acp', not 1252"
