@@ -80,3 +80,23 @@ TEST(AlarmSettings, FreshRecordIsOffWithFiveBeeps) {
     EXPECT_STREQ(a.Alarm, L"00:00");
   }
 }
+
+// The message field refuses what was typed beyond the limit where it was
+// typed, a whole character at a time, and keeps the caret there.
+TEST(TextCut, RefusedTypingLeavesTheStoredTextAndTheCaret) {
+  AnsiCodePageScope scope(932);
+  std::wstring full(15, L'あ');   // 30 bytes
+  struct Case { std::wstring text; unsigned caret; std::wstring kept; unsigned keptCaret; };
+  const Case cases[] = {
+      {full + L"い", 16, full, 15},                            // typed at the end
+      {L"あx" + full.substr(1), 2, full, 1},                   // typed in the middle
+      {L"a\xD83D\xDE00" + full.substr(1), 3, L"a" + full.substr(1), 1},  // a pair, whole
+      {full + L"い", 0, full, 0},                              // caret at the start: the end is cut
+  };
+  for (const Case& c : cases) {
+    wchar_t text[64];
+    std::wcscpy(text, c.text.c_str());
+    EXPECT_EQ(RefuseExcess(text, c.caret, 30), c.keptCaret);
+    EXPECT_EQ(std::wstring(text), c.kept);
+  }
+}

@@ -184,6 +184,9 @@ TEST_F(SettingsStore, WrongTypedShortAndOverlongValuesGiveDefaults) {
   PutText("Settings", "Bitmap", tooLong.c_str());            // more than 259 bytes
   const char raw[5] = {'a', 'b', 'c', 'd', 'e'};
   PutRaw("Timer", "WaveFile", REG_BINARY, raw, 5);           // binary, unterminated
+  std::string wide;
+  for (int i = 0; i < 130; ++i) wide += "絵";
+  PutText("Timer", "Msg2", wide.c_str());                     // 130 characters, 260 bytes
   LoadSettings();
   EXPECT_EQ(app->Left, 100);
   EXPECT_EQ(app->Width, 116);
@@ -191,6 +194,7 @@ TEST_F(SettingsStore, WrongTypedShortAndOverlongValuesGiveDefaults) {
   EXPECT_STREQ(app->Font.LogFont.lfFaceName, L"Arial");
   EXPECT_STREQ(app->Bitmap, L"");
   EXPECT_STREQ(app->Alarms.WaveFile, L"");
+  EXPECT_STREQ(app->Alarms.Alarms[1].Msg, L"") << "too long in bytes, though not in characters";
 }
 
 TEST_F(SettingsStore, UnterminatedAndLongTextsStayTerminatedAndAreCut) {
