@@ -14,7 +14,7 @@ constexpr int kFilterUnits = 64;
 // The wave chooser's record and buffers live as long as the program, so the
 // record never points at storage that has gone.
 static OPENFILENAMEW WaveChooser;
-static wchar_t WaveFilter[64];
+static wchar_t WaveFilter[kFilterUnits];
 static wchar_t WaveChosen[kPathBytes];
 
 static bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
