@@ -14,13 +14,13 @@
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
-const char kWindowClass[] = "ZephTivora";
+const wchar_t kWindowClass[] = L"ZephTivora";
 
 ClockApp::ClockApp(HINSTANCE instance, HINSTANCE prevInstance, int showCommand)
     : OnToolTip(false), Instance(instance), Window(nullptr), Left(0), Top(0), Width(0),
       Height(0), Dpi(DpiScale::kDesignDpi), Analog(nullptr), Digital(nullptr),
       PrevInstance(prevInstance), ShowCommand(showCommand) {
-  Bitmap[0] = '\0';
+  Bitmap[0] = 0;
   BoundAlarms.Alarms = &Alarms;
   BoundAlarms.Store = SaveTimerSettings;
 }
@@ -81,15 +81,15 @@ void ClockApp::CreateFace(HWND window) {
 }
 
 static bool RegisterMainClass(HINSTANCE instance) {
-  WNDCLASSA wc = {};
+  WNDCLASSW wc = {};
   wc.style = CS_VREDRAW | CS_HREDRAW | CS_DBLCLKS | CS_OWNDC;
   wc.lpfnWndProc = MainWindowProc;
   wc.hInstance = instance;
-  wc.hIcon = LoadIconA(instance, "Tivora");
-  wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+  wc.hIcon = LoadIconW(instance, L"Tivora");
+  wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));   // IDC_ARROW
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
   wc.lpszClassName = kWindowClass;
-  return RegisterClassA(&wc) != 0;
+  return RegisterClassW(&wc) != 0;
 }
 
 bool ClockApp::CreateMainWindow() {
@@ -114,7 +114,7 @@ bool ClockApp::CreateMainWindow() {
   // Created hidden: a window created visible is activated on the spot, and
   // the clock must never take the focus from what the user is doing. It is
   // shown without activation below, which gives it its full style words.
-  Window = CreateWindowExA(styles.ExStyle, kWindowClass, kAppName, styles.Style & ~WS_VISIBLE,
+  Window = CreateWindowExW(styles.ExStyle, kWindowClass, kAppName, styles.Style & ~WS_VISIBLE,
                            Left, Top, Width, Height, nullptr, nullptr, Instance, nullptr);
   if (!Window) return false;
   // A window placed on a monitor of another scale has that monitor's DPI:

@@ -13,7 +13,7 @@ class DigitalFace;
 // The whole state of the clock, reached through the global App.
 class ClockApp {
 public:
-  char Bitmap[260];          // path of the background picture
+  wchar_t Bitmap[260];          // path of the background picture
   bool OnToolTip;
   HINSTANCE Instance;
   HWND Window;
@@ -55,4 +55,4 @@ public:
   void DeleteFaces();
 };
 
-extern const char kWindowClass[];   // "ZephTivora"
+extern const wchar_t kWindowClass[];   // "ZephTivora"

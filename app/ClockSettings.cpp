@@ -6,8 +6,8 @@
 #include "face/rules/DpiScale.h"
 #include "settings/SettingsStore.h"
 
-static void CopyText(char (&to)[kTextCapacity], const char* from) {
-  lstrcpynA(to, from, kTextCapacity);
+static void CopyText(wchar_t (&to)[kTextCapacity], const wchar_t* from) {
+  lstrcpynW(to, from, kTextCapacity);
 }
 
 static uint32_t Bit(bool b) { return b ? 1u : 0u; }
@@ -53,8 +53,8 @@ static StoredSettings Capture() {
   s.OnAutoDelete = Bit(al.OnAutoDelete);
   s.AlarmCount = al.AlarmCount;
   uint32_t* on[kAlarmCount] = {&s.On1, &s.On2, &s.On3, &s.On4};
-  char (*time[kAlarmCount])[kTextCapacity] = {&s.Alarm1, &s.Alarm2, &s.Alarm3, &s.Alarm4};
-  char (*msg[kAlarmCount])[kTextCapacity] = {&s.Msg1, &s.Msg2, &s.Msg3, &s.Msg4};
+  wchar_t (*time[kAlarmCount])[kTextCapacity] = {&s.Alarm1, &s.Alarm2, &s.Alarm3, &s.Alarm4};
+  wchar_t (*msg[kAlarmCount])[kTextCapacity] = {&s.Msg1, &s.Msg2, &s.Msg3, &s.Msg4};
   for (int n = 0; n < kAlarmCount; ++n) {
     *on[n] = Bit(al.Alarms[n].On != 0);
     CopyText(*time[n], al.Alarms[n].FormatTime());
@@ -84,15 +84,15 @@ static void Apply(const StoredSettings& s) {
   a.Font.ApplyStyleSwitches();
   a.Font.SetBkColor(s.BkColor);
   a.OnToolTip = s.OnToolTip != 0;
-  lstrcpynA(a.Bitmap, s.Bitmap, sizeof a.Bitmap);
+  lstrcpynW(a.Bitmap, s.Bitmap, kTextCapacity);
 
   AlarmSettings& al = a.Alarms;
   al.OnTimer = s.OnTimer != 0;
   al.OnAutoDelete = s.OnAutoDelete != 0;
   al.AlarmCount = s.AlarmCount;
   const uint32_t on[kAlarmCount] = {s.On1, s.On2, s.On3, s.On4};
-  const char* time[kAlarmCount] = {s.Alarm1, s.Alarm2, s.Alarm3, s.Alarm4};
-  const char* msg[kAlarmCount] = {s.Msg1, s.Msg2, s.Msg3, s.Msg4};
+  const wchar_t* time[kAlarmCount] = {s.Alarm1, s.Alarm2, s.Alarm3, s.Alarm4};
+  const wchar_t* msg[kAlarmCount] = {s.Msg1, s.Msg2, s.Msg3, s.Msg4};
   for (int n = 0; n < kAlarmCount; ++n) {
     // The switch first: an invalid time then leaves the alarm off.
     al.Alarms[n].On = on[n] != 0 ? 1 : 0;
@@ -100,7 +100,7 @@ static void Apply(const StoredSettings& s) {
     al.Alarms[n].SetMessage(msg[n]);
   }
   al.OnUseWave = s.OnUseWave != 0;
-  lstrcpynA(al.WaveFile, s.WaveFile, sizeof al.WaveFile);
+  lstrcpynW(al.WaveFile, s.WaveFile, kTextCapacity);
 }
 
 void LoadSettings() { Apply(ReadStoredSettings(DefaultSettings())); }

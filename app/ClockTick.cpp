@@ -64,5 +64,5 @@ void ClockTickAt(HWND window, const SYSTEMTIME& now) {
 }
 
 void OpenAlarmNotification(HWND owner, int n) {
-  DialogBoxParamA(App->Instance, "ALARMDLG", owner, AlarmNotification, n);
+  DialogBoxParamW(App->Instance, L"ALARMDLG", owner, AlarmNotification, n);
 }

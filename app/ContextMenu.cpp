@@ -22,11 +22,11 @@ HMENU BuildContextMenu() {
   for (int i = 0; i < MenuRules::kRowCount; ++i) {
     MenuRow row = rules.Row(i);
     if (row.IsSeparator()) {
-      AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+      AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
       continue;
     }
     UINT flags = MF_STRING | (row.Checked ? MF_CHECKED : 0) | (row.Grey ? MF_GRAYED : 0);
-    AppendMenuA(menu, flags, row.Id, row.Text);
+    AppendMenuW(menu, flags, row.Id, row.Text);
   }
   return menu;
 }
@@ -70,7 +70,7 @@ static void ChooseClockFont(HWND window) {
   }
   // The dialog may write its record while the user browses; a cancelled
   // choice must leave the face as it was.
-  const LOGFONTA keptFont = font.LogFont;
+  const LOGFONTW keptFont = font.LogFont;
   const COLORREF keptColor = font.FontColor();
   // The dialog reckons points at the screen's DPI; the font height held here
   // is in pixels of the window's monitor, which may have another scale.
@@ -79,7 +79,7 @@ static void ChooseClockFont(HWND window) {
   const bool rescale = windowScale.Dpi != dialogScale.Dpi;
   LONG& height = font.LogFont.lfHeight;
   if (rescale) height = dialogScale.FromScale(height, windowScale);
-  if (!ChooseFontA(&font.FontDialog)) {
+  if (!ChooseFontW(&font.FontDialog)) {
     font.LogFont = keptFont;
     font.SetFontColor(keptColor);
     return;
@@ -99,7 +99,7 @@ static void ChooseClockFont(HWND window) {
 static void ChooseBackgroundColor() {
   FontSetup& font = App->Font;
   const COLORREF kept = font.BkColor();
-  if (!ChooseColorA(&font.ColorDialog)) {
+  if (!ChooseColorW(&font.ColorDialog)) {
     font.SetBkColor(kept);
     return;
   }
@@ -136,9 +136,9 @@ void OnCommand(HWND window, WORD id) {
     case IDM_ONTOP: ToggleOnTop(window); break;
     case IDM_SECOND: ToggleSeconds(window); break;
     case IDM_TIMER:
-      DialogBoxParamA(App->Instance, "SETTIMERDLG", window, TimerSettingsDialog, 0);
+      DialogBoxParamW(App->Instance, L"SETTIMERDLG", window, TimerSettingsDialog, 0);
       break;
-    case IDM_ABOUT: DialogBoxParamA(App->Instance, "ABOUTDLG", window, AboutDialog, 0); break;
+    case IDM_ABOUT: DialogBoxParamW(App->Instance, L"ABOUTDLG", window, AboutDialog, 0); break;
     case IDM_ANALOG: ToggleAnalog(window); break;
     case IDM_CAPTION:
       ToggleCaption(window);   // it ends with its own refresh

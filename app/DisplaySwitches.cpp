@@ -11,6 +11,7 @@
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
+#include "settings/rules/TextCut.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
@@ -22,10 +23,10 @@ static void FrameRefresh(HWND window) {
 
 // Sets or clears bits of one style word; true when the word changed.
 static bool SetStyleBits(HWND window, int which, DWORD bits, bool on) {
-  DWORD old = static_cast<DWORD>(GetWindowLongA(window, which));
+  DWORD old = static_cast<DWORD>(GetWindowLongW(window, which));
   DWORD now = on ? (old | bits) : (old & ~bits);
   if (now == old) return false;
-  SetWindowLongA(window, which, static_cast<LONG>(now));
+  SetWindowLongW(window, which, static_cast<LONG>(now));
   return true;
 }
 
@@ -160,22 +161,25 @@ void ToggleBitmap(HWND) {
 
 void ChooseBackgroundPicture(HWND window) {
   if (!App->Flags.Has(OnBitmap)) return;
-  static const char kFilter[] =
-      "ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)\0*.bmp\0すべてのファイル(*.*)\0*.*\0";
-  char path[MAX_PATH];
-  path[0] = '\0';
-  OPENFILENAMEA dialog;
+  static const wchar_t kFilter[] =
+      L"ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)\0*.bmp\0すべてのファイル(*.*)\0*.*\0";
+  wchar_t path[MAX_PATH];
+  path[0] = 0;
+  OPENFILENAMEW dialog;
   ZeroMemory(&dialog, sizeof dialog);
-  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   dialog.hwndOwner = window;
   dialog.hInstance = App->Instance;
   dialog.lpstrFilter = kFilter;
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = path;
-  dialog.nMaxFile = sizeof path;
-  dialog.lpstrTitle = "ファイルの選択";
+  dialog.nMaxFile = MAX_PATH;
+  dialog.lpstrTitle = L"ファイルの選択";
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameA(&dialog)) return;
+  if (!GetOpenFileNameW(&dialog)) return;
+  // A path that the registry's layout cannot keep is not taken: cut, it
+  // would name another file.
+  if (AnsiLength(path) >= MAX_PATH) return;
 
   // Read into a picture of its own first: a file that fails (its error box
   // says why) leaves the picture shown and the path stored as they were.
@@ -187,7 +191,7 @@ void ChooseBackgroundPicture(HWND window) {
   }
   delete Background;
   Background = chosen;
-  lstrcpynA(App->Bitmap, path, sizeof App->Bitmap);
+  lstrcpynW(App->Bitmap, path, MAX_PATH);
   SaveBitmapPath();
   InvalidateRect(window, nullptr, TRUE);
 }

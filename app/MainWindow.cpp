@@ -25,14 +25,14 @@ void PushToBottom(HWND window) {
 bool ApplyLayering(HWND window) {
   const DisplayFlags flags = App->Flags;
   const bool layered = flags.IsLayered() || flags.IsColorKeyed();
-  const DWORD old = static_cast<DWORD>(GetWindowLongA(window, GWL_EXSTYLE));
+  const DWORD old = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
   const DWORD now = layered ? (old | WS_EX_LAYERED) : (old & ~WS_EX_LAYERED);
   // A layered window takes its look either from a picture of its own or
   // from a colour key, and takes the other kind only once its layering has
   // been switched off and on again.
   if (layered && (old & WS_EX_LAYERED))
-    SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(old & ~WS_EX_LAYERED));
-  if (now != old || layered) SetWindowLongA(window, GWL_EXSTYLE, static_cast<LONG>(now));
+    SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(old & ~WS_EX_LAYERED));
+  if (now != old || layered) SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(now));
   // A layered window shows nothing until it is given its picture or its key.
   if (flags.IsLayered()) DrawLayeredDigits(window);
   if (flags.IsColorKeyed()) ApplyColorKey(window);
@@ -71,7 +71,7 @@ static void OnMove(HWND window) {
   POINT pt;
   GetCursorPos(&pt);
   LPARAM packed = MAKELPARAM(LOWORD(pt.x), LOWORD(pt.y));
-  if (SendMessageA(window, WM_NCHITTEST, 0, packed) == HTCAPTION) RefreshWindow(window);
+  if (SendMessageW(window, WM_NCHITTEST, 0, packed) == HTCAPTION) RefreshWindow(window);
 }
 
 static void OnSize(HWND window, LPARAM lParam) {
@@ -107,9 +107,9 @@ static void OnClose(HWND window) {
 
 static void OnToolTipText(LPARAM lParam) {
   NMHDR* header = reinterpret_cast<NMHDR*>(lParam);
-  if (header->code != TTN_NEEDTEXTA || !Tip) return;
-  NMTTDISPINFOA* info = reinterpret_cast<NMTTDISPINFOA*>(lParam);
-  info->lpszText = const_cast<char*>(FormatDateText());
+  if (header->code != TTN_NEEDTEXTW || !Tip) return;
+  NMTTDISPINFOW* info = reinterpret_cast<NMTTDISPINFOW*>(lParam);
+  info->lpszText = const_cast<wchar_t*>(FormatDateText());
   info->hinst = nullptr;
 }
 
@@ -131,7 +131,7 @@ static void OnCaptureChanged(HWND window, LPARAM lParam) {
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   // A window of this class without the application (made before App, or
   // after it is gone) has nothing to show or keep.
-  if (!App) return DefWindowProcA(window, message, wParam, lParam);
+  if (!App) return DefWindowProcW(window, message, wParam, lParam);
 
   switch (message) {
     case WM_CREATE: OnCreate(window); break;
@@ -173,5 +173,5 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_LBUTTONDBLCLK: ToggleCaption(window); break;
     case WM_CAPTURECHANGED: OnCaptureChanged(window, lParam); break;
   }
-  return DefWindowProcA(window, message, wParam, lParam);
+  return DefWindowProcW(window, message, wParam, lParam);
 }

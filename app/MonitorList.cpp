@@ -16,7 +16,7 @@ static BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) 
   Collected& c = *reinterpret_cast<Collected*>(data);
   MONITORINFO info;
   info.cbSize = sizeof info;
-  if (c.Count < c.Capacity && GetMonitorInfoA(monitor, &info)) {
+  if (c.Count < c.Capacity && GetMonitorInfoW(monitor, &info)) {
     const RECT& r = info.rcMonitor;
     c.Out[c.Count++] = ScreenRect{r.left, r.top, r.right, r.bottom};
   }

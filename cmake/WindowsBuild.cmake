@@ -5,8 +5,10 @@ enable_language(RC)
 set(WIN_DEFINES WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500
     __USE_MINGW_ANSI_STDIO=0 NOMINMAX STRICT)
 # Small and self-contained: no exceptions, no RTTI, no unwind tables, and
-# every unused function dropped at link time.
-set(WIN_SIZE_FLAGS -Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
+# every unused function dropped at link time. Not data sections: with them
+# MinGW's GCC puts zero-filled statics (the path and text buffers) into .data,
+# where they take their size in the file, instead of into .bss.
+set(WIN_SIZE_FLAGS -Os -ffunction-sections -fno-exceptions -fno-rtti
     -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
 set(WIN_LIBS comctl32 comdlg32 winmm gdi32 user32 advapi32 kernel32)
 
@@ -38,9 +40,9 @@ target_compile_options(tivora PRIVATE ${TIVORA_TEXT_FLAGS} ${WIN_SIZE_FLAGS})
 # on their first call they cost nothing until then.
 include(${CMAKE_CURRENT_LIST_DIR}/DelayImports.cmake)
 # Exactly the functions that the program calls: each listed stub is kept.
-tivora_delay_import(TIVORA_DELAY_LIBS comdlg32.dll ChooseColorA 4 ChooseFontA 4 GetOpenFileNameA 4)
+tivora_delay_import(TIVORA_DELAY_LIBS comdlg32.dll ChooseColorW 4 ChooseFontW 4 GetOpenFileNameW 4)
 tivora_delay_import(TIVORA_DELAY_LIBS comctl32.dll InitCommonControls 0)
-tivora_delay_import(TIVORA_DELAY_LIBS winmm.dll sndPlaySoundA 8)
+tivora_delay_import(TIVORA_DELAY_LIBS winmm.dll sndPlaySoundW 8)
 add_dependencies(tivora ${TIVORA_DELAY_TARGETS})
 # After the program's code and before the ordinary import libraries.
 target_link_libraries(tivora PRIVATE tivora_core ${TIVORA_DELAY_LIBS})

@@ -5,23 +5,30 @@
 static_assert(sizeof(BITMAPFILEHEADER) == kFileHeaderSize, "the file header is read as is");
 static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderSize, "the block starts with this header");
 
-constexpr char kErrorCaption[] = "エラー";
+constexpr wchar_t kErrorCaption[] = L"エラー";
 
-static void ShowError(HWND window, const char* text) {
-  MessageBoxA(window, text, kErrorCaption, MB_ICONEXCLAMATION);
+static void ShowError(HWND window, const wchar_t* text) {
+  MessageBoxW(window, text, kErrorCaption, MB_ICONEXCLAMATION);
 }
 
-static const char* FaultText(BitmapFault fault) {
+static const wchar_t* FaultText(BitmapFault fault) {
   switch (fault) {
-    case BitmapFault::HeaderShort: return "ビットマップヘッダーの読込みに失敗しました。";
-    case BitmapFault::NoMemory: return "ﾋﾞｯﾄﾏｯﾌﾟの読込みに失敗しました(ﾒﾓﾘ不足?)";
-    case BitmapFault::ShortRead: return "Bitmap Headerの読込みに失敗しました(ﾒﾓﾘ不足?)";
-    case BitmapFault::InfoHeaderSize: return "Error : ﾋﾞｯﾄﾏｯﾌﾟのｲﾝﾌｫﾍｯﾀﾞｰｻｲｽﾞが違います。";
-    case BitmapFault::Damaged: return "ﾋﾞｯﾄﾏｯﾌﾟのﾃﾞｰﾀが壊れています。";
-    case BitmapFault::NoPixels: return "ﾋﾞｯﾄﾏｯﾌﾟの幅か高さが0です。";
-    case BitmapFault::Unsupported: return "この形式(色数・圧縮)のﾋﾞｯﾄﾏｯﾌﾟは表示できません。";
-    default: return "";
+    case BitmapFault::HeaderShort: return L"ビットマップヘッダーの読込みに失敗しました。";
+    case BitmapFault::NoMemory: return L"ﾋﾞｯﾄﾏｯﾌﾟの読込みに失敗しました(ﾒﾓﾘ不足?)";
+    case BitmapFault::ShortRead: return L"Bitmap Headerの読込みに失敗しました(ﾒﾓﾘ不足?)";
+    case BitmapFault::InfoHeaderSize: return L"Error : ﾋﾞｯﾄﾏｯﾌﾟのｲﾝﾌｫﾍｯﾀﾞｰｻｲｽﾞが違います。";
+    case BitmapFault::Damaged: return L"ﾋﾞｯﾄﾏｯﾌﾟのﾃﾞｰﾀが壊れています。";
+    case BitmapFault::NoPixels: return L"ﾋﾞｯﾄﾏｯﾌﾟの幅か高さが0です。";
+    case BitmapFault::Unsupported: return L"この形式(色数・圧縮)のﾋﾞｯﾄﾏｯﾌﾟは表示できません。";
+    default: return L"";
   }
+}
+
+// Up to `count` bytes from the file's current place; the number read, or -1.
+static long ReadBytes(HANDLE file, void* into, long count) {
+  DWORD got = 0;
+  if (!ReadFile(file, into, static_cast<DWORD>(count), &got, nullptr)) return -1;
+  return static_cast<long>(got);
 }
 
 BackgroundImage::BackgroundImage(HWND window)
@@ -31,13 +38,13 @@ BackgroundImage::BackgroundImage(HWND window)
 
 BackgroundImage::~BackgroundImage() { Release(); }
 
-bool BackgroundImage::Load(const char* path) {
+bool BackgroundImage::Load(const wchar_t* path) {
   if (!path || !path[0]) return false;
-  LegacyFile file(path);
+  ReadFileScope file(path);
   if (!file.IsOpen()) {
     // The precision keeps any path inside the buffer.
-    char text[360];
-    wsprintfA(text, "ファイルを開くのに失敗しました\n %.300s", path);
+    wchar_t text[360];
+    wsprintfW(text, L"ファイルを開くのに失敗しました\n %.300s", path);
     ShowError(Window, text);
     return false;
   }
@@ -49,8 +56,8 @@ bool BackgroundImage::Load(const char* path) {
 
 bool BackgroundImage::Refuse(BitmapFault fault) {
   if (fault == BitmapFault::BadMagic) {
-    char text[80];
-    wsprintfA(text, "DIB ﾋﾞｯﾄﾏｯﾌﾟのﾏｼﾞｯｸNo=(0x%04x) は読込めません", FileHeader.bfType);
+    wchar_t text[80];
+    wsprintfW(text, L"DIB ﾋﾞｯﾄﾏｯﾌﾟのﾏｼﾞｯｸNo=(0x%04x) は読込めません", FileHeader.bfType);
     ShowError(Window, text);
   } else {
     ShowError(Window, FaultText(fault));
@@ -58,11 +65,11 @@ bool BackgroundImage::Refuse(BitmapFault fault) {
   return false;
 }
 
-bool BackgroundImage::Read(HFILE file) {
+bool BackgroundImage::Read(HANDLE file) {
   // What was held before goes: its block would be lost, and its scaled copy
   // would go on showing it.
   Release();
-  if (_hread(file, &FileHeader, kFileHeaderSize) != static_cast<long>(kFileHeaderSize))
+  if (ReadBytes(file, &FileHeader, kFileHeaderSize) != static_cast<long>(kFileHeaderSize))
     return Refuse(BitmapFault::HeaderShort);
   BitmapFault header =
       CheckFileHeader(reinterpret_cast<const uint8_t*>(&FileHeader), kFileHeaderSize);
@@ -81,7 +88,7 @@ bool BackgroundImage::Read(HFILE file) {
   {
     GlobalLockScope target(Block);
     if (!target.get()) return Refuse(BitmapFault::NoMemory);
-    got = _hread(file, target.get(), static_cast<long>(blockSize));
+    got = ReadBytes(file, target.get(), static_cast<long>(blockSize));
   }
   if (got != static_cast<long>(blockSize)) return Refuse(BitmapFault::ShortRead);
 

@@ -27,10 +27,10 @@ public:
   BackgroundImage(const BackgroundImage&) = delete;
   BackgroundImage& operator=(const BackgroundImage&) = delete;
 
-  bool Load(const char* path);
+  bool Load(const wchar_t* path);
   void Release();
   void DrawStretched(HDC dc, const RECT& rect);
-  bool Read(HFILE file);
+  bool Read(HANDLE file);
   bool LockAndParse();
   void Unlock();
 

@@ -29,17 +29,20 @@ void DigitalFace::EnsureFont(const FaceScene& scene) {
   // A switch into or out of the transparent display needs the other quality.
   if (!FontDirty && TextFont && FontSpec.lfQuality == quality) return;
   ReleaseFont();
-  FontSpec = LOGFONTA();
+  FontSpec = LOGFONTW();
   // Only face, height, weight and italics reach the clock's font; underline,
   // strike-out and the character set that the dialog may offer do not.
   const FontSetup& chosen = *scene.Font;
-  lstrcpynA(FontSpec.lfFaceName, chosen.LogFont.lfFaceName, LF_FACESIZE);
+  lstrcpynW(FontSpec.lfFaceName, chosen.LogFont.lfFaceName, LF_FACESIZE);
   FontSpec.lfHeight = chosen.LogFont.lfHeight;
   FontSpec.lfWeight = chosen.FontBold ? FW_BOLD : FW_NORMAL;
   FontSpec.lfItalic = chosen.FontItalic ? 1 : 0;
-  FontSpec.lfCharSet = SHIFTJIS_CHARSET;
+  // Any character set: the face is then taken by its name, and its ASCII
+  // digits draw on every system. A set of one code page would make the
+  // system pass over a face without it, for a face whose digits may not draw.
+  FontSpec.lfCharSet = DEFAULT_CHARSET;
   FontSpec.lfQuality = quality;
-  TextFont = CreateFontIndirectA(&FontSpec);
+  TextFont = CreateFontIndirectW(&FontSpec);
   FontDirty = false;
 }
 
@@ -81,7 +84,7 @@ void DigitalFace::PaintBackground(HDC surface, const RECT& client, const FaceSce
 void DigitalFace::DrawLayered(LayeredSurface& surface, const RECT& client,
                               const FaceScene& scene) {
   EnsureFont(scene);
-  char text[16];
+  wchar_t text[16];
   int length = static_cast<int>(FormatClockText(scene.Time, scene.Flags.Has(OnSecond), text));
   surface.DrawFrame(client);
   surface.DrawDigits(TextFont, scene.Font->FontColor(), text, length, client);
@@ -96,20 +99,20 @@ void DigitalFace::DrawTime(HDC surface, const RECT& client, const FaceScene& sce
   Selection font(surface, TextFont);
   SetTextColor(surface, scene.Font->FontColor());
 
-  char text[16];
+  wchar_t text[16];
   if (measure) {
     // Measured for the widest time the face can show, not the time now: a
     // window fitted to 9:59 would cut the 10:00 that follows.
     int digitWidths[10];
-    if (!GetCharWidth32A(surface, '0', '9', digitWidths))
+    if (!GetCharWidth32W(surface, L'0', L'9', digitWidths))
       for (int& w : digitWidths) w = 1;
     int length = static_cast<int>(
         FormatClockText(WidestClockTime(digitWidths), scene.Flags.Has(OnSecond), text));
-    DrawTextA(surface, text, length, measureRect, DT_CALCRECT | DT_SINGLELINE);
+    DrawTextW(surface, text, length, measureRect, DT_CALCRECT | DT_SINGLELINE);
   } else {
     int length = static_cast<int>(FormatClockText(scene.Time, scene.Flags.Has(OnSecond), text));
     RECT box = client;
-    DrawTextA(surface, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawTextW(surface, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
 }
 

@@ -10,7 +10,7 @@ class DigitalFace {
 public:
   bool FontDirty;
   bool BrushDirty;
-  LOGFONTA FontSpec;   // what TextFont was made from, while it exists
+  LOGFONTW FontSpec;   // what TextFont was made from, while it exists
   HFONT TextFont;
   HBRUSH BackgroundBrush;
   COLORREF BrushColor;   // what BackgroundBrush was made in, while it exists

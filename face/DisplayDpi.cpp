@@ -11,7 +11,7 @@ static DpiForWindowProc DpiForWindow() {
   static DpiForWindowProc proc = nullptr;
   if (!looked) {
     looked = true;
-    HMODULE user32 = GetModuleHandleA("user32.dll");
+    HMODULE user32 = GetModuleHandleW(L"user32.dll");
     if (user32)
       proc = reinterpret_cast<DpiForWindowProc>(
           reinterpret_cast<void*>(GetProcAddress(user32, "GetDpiForWindow")));

@@ -1,5 +1,5 @@
 #include "face/FontSetup.h"
-#include "face/rules/TextCut.h"
+#include "settings/rules/TextCut.h"
 
 // A fresh record's values; the start-up load replaces face, height and
 // colours with the stored ones or the settings layout's defaults (Arial 37,
@@ -8,11 +8,11 @@
 // work that the load throws away.
 FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   ZeroMemory(&LogFont, sizeof LogFont);
-  StyleName[0] = '\0';
+  StyleName[0] = 0;
   ZeroMemory(CustomColors, sizeof CustomColors);
 
   LogFont.lfHeight = 22;
-  lstrcpyA(LogFont.lfFaceName, "Arial");
+  lstrcpyW(LogFont.lfFaceName, L"Arial");
   LogFont.lfCharSet = SHIFTJIS_CHARSET;
   ApplyStyleSwitches();
 
@@ -37,8 +37,8 @@ void FontSetup::AttachWindow(HWND window, HINSTANCE instance) {
   ColorDialog.hInstance = reinterpret_cast<HWND>(instance);
 }
 
-void FontSetup::SetFaceName(const char* name) {
-  CopyTextCut(LogFont.lfFaceName, name ? name : "", LF_FACESIZE - 1);
+void FontSetup::SetFaceName(const wchar_t* name) {
+  CopyTextCut(LogFont.lfFaceName, name ? name : L"", LF_FACESIZE - 1);
 }
 
 void FontSetup::ApplyStyleSwitches() {

@@ -7,11 +7,11 @@
 // current choice and writes the new one straight back.
 class FontSetup {
 public:
-  LOGFONTA LogFont;
-  char StyleName[32];
+  LOGFONTW LogFont;
+  wchar_t StyleName[32];
   COLORREF CustomColors[16];
-  CHOOSEFONTA FontDialog;    // rgbColors is the text colour
-  CHOOSECOLORA ColorDialog;  // rgbResult is the background colour
+  CHOOSEFONTW FontDialog;    // rgbColors is the text colour
+  CHOOSECOLORW ColorDialog;  // rgbResult is the background colour
   bool FontBold;
   bool FontItalic;
 
@@ -20,7 +20,8 @@ public:
   FontSetup& operator=(const FontSetup&) = delete;
 
   void AttachWindow(HWND window, HINSTANCE instance);
-  void SetFaceName(const char* name);
+  // Keeps at most 31 bytes of the name in the ANSI code page, as stored.
+  void SetFaceName(const wchar_t* name);
 
   COLORREF FontColor() const { return FontDialog.rgbColors; }
   COLORREF BkColor() const { return ColorDialog.rgbResult; }

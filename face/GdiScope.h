@@ -93,7 +93,7 @@ private:
 // A device context for the whole screen, made for one drawing.
 class ScreenDC {
 public:
-  ScreenDC() : dc_(CreateDCA("DISPLAY", nullptr, nullptr, nullptr)) {}
+  ScreenDC() : dc_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
   ~ScreenDC() {
     if (dc_) DeleteDC(dc_);
   }

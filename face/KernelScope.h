@@ -4,20 +4,23 @@
 // Small owners for kernel handles that one function borrows: each gives its
 // handle back when it goes out of scope. None can be copied.
 
-// A file opened for reading with _lopen, closed with _lclose.
-class LegacyFile {
+// A file opened for reading by its UTF-16 path, shared with readers and
+// writers as the old OF_READ opening shared it; closed at the scope's end.
+class ReadFileScope {
 public:
-  explicit LegacyFile(const char* path) : file_(_lopen(path, OF_READ)) {}
-  ~LegacyFile() {
-    if (file_ != HFILE_ERROR) _lclose(file_);
+  explicit ReadFileScope(const wchar_t* path)
+      : file_(CreateFileW(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~ReadFileScope() {
+    if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
   }
-  LegacyFile(const LegacyFile&) = delete;
-  LegacyFile& operator=(const LegacyFile&) = delete;
-  bool IsOpen() const { return file_ != HFILE_ERROR; }
-  HFILE get() const { return file_; }
+  ReadFileScope(const ReadFileScope&) = delete;
+  ReadFileScope& operator=(const ReadFileScope&) = delete;
+  bool IsOpen() const { return file_ != INVALID_HANDLE_VALUE; }
+  HANDLE get() const { return file_; }
 
 private:
-  HFILE file_;
+  HANDLE file_;
 };
 
 // A movable memory block locked for as long as the scope lasts.

@@ -47,7 +47,7 @@ void LayeredSurface::DrawFrame(const RECT& client) {
   for (int i = 0; i < SurfaceWidth * SurfaceHeight; ++i) Bits[i] |= 0xFF000000u;
 }
 
-void LayeredSurface::DrawDigits(HFONT font, COLORREF color, const char* text, int length,
+void LayeredSurface::DrawDigits(HFONT font, COLORREF color, const wchar_t* text, int length,
                                 const RECT& client) {
   if (!Ready()) return;
   RECT box;
@@ -62,7 +62,7 @@ void LayeredSurface::DrawDigits(HFONT font, COLORREF color, const char* text, in
     SetBkMode(Surface, TRANSPARENT);
     SetTextColor(Surface, RGB(255, 255, 255));
     RECT lines = client;
-    ::DrawTextA(Surface, text, length, &lines, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    ::DrawTextW(Surface, text, length, &lines, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }
   GdiFlush();
   for (int y = box.top; y < box.bottom; ++y) {

@@ -26,7 +26,7 @@ public:
   // The text centred on one line in client, anti-aliased in the colour,
   // with the alpha of its coverage; the rest of client gets the background
   // that cannot be seen but takes clicks.
-  void DrawDigits(HFONT font, COLORREF color, const char* text, int length, const RECT& client);
+  void DrawDigits(HFONT font, COLORREF color, const wchar_t* text, int length, const RECT& client);
   // Makes the picture the window's own; true when the system took it.
   bool ShowOn(HWND window) const;
 

@@ -1,4 +1,4 @@
 #pragma once
 
 // The program's name: its window title and the caption of its message boxes.
-constexpr char kAppName[] = "Tivora";
+constexpr wchar_t kAppName[] = L"Tivora";

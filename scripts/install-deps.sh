@@ -39,9 +39,15 @@ if [ "${#missing[@]}" -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# Wine's ANSI code page follows LANG: ja_JP.UTF-8 gives code page 932.
-if ! locale -a 2>/dev/null | grep -qi '^ja_JP.utf8$'; then
-  $SUDO sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
-  grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $SUDO tee -a /etc/locale.gen >/dev/null
-  $SUDO locale-gen >/dev/null
-fi
+# Wine's ANSI code page follows LANG: ja_JP.UTF-8 gives code page 932, the
+# tests' own; en_US.UTF-8 gives 1252, the Western system that the clock must
+# read right on as well.
+for wanted in ja_JP en_US; do
+  if ! locale -a 2>/dev/null | grep -qi "^$wanted.utf8$"; then
+    $SUDO sed -i "s/^# *$wanted.UTF-8 UTF-8/$wanted.UTF-8 UTF-8/" /etc/locale.gen
+    grep -q "^$wanted.UTF-8 UTF-8" /etc/locale.gen ||
+      echo "$wanted.UTF-8 UTF-8" | $SUDO tee -a /etc/locale.gen >/dev/null
+    generate=1
+  fi
+done
+if [ -n "${generate:-}" ]; then $SUDO locale-gen >/dev/null; fi

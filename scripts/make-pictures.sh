@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Draws the README's pictures of the clock from the real program under an
 # Xvfb of its own, into docs/pictures/: digital, with seconds, analog,
-# round, transparent, over a picture, the menu, the timer dialog and an
-# alarm notification. The settings are written to the registry before each
-# start, and TZ puts the clock at ten past ten.
+# round, transparent, over a picture, the menu, the timer dialog, an alarm
+# notification, and the menu on a Western system (code page 1252). The
+# settings are written to the registry before each start, and TZ puts the
+# clock at ten past ten.
 #   bash scripts/make-pictures.sh
 # It runs the shipped tivora.exe where 32-bit Wine runs natively, and the
 # x86-64 build of the same sources elsewhere (as scripts/run.sh does).
@@ -130,5 +131,23 @@ notice="$(await_window 200 --onlyvisible --name '^Tivora$')"
 sleep 1
 window_geometry "$notice"
 snap alarm "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H"
+stop_clock
+
+# The same menu on a Western system (code page 1252), in a prefix made under
+# en_US.UTF-8: the same Japanese items.
+"$WINESERVER" -k >/dev/null 2>&1 || true
+export TIVORA_LOCALE=en_US.UTF-8 LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
+export WINEPREFIX="$TIVORA_BUILD/wineprefix-pictures-western"
+bash scripts/prepare-prefix.sh "$WINEPREFIX" test
+"$WINESERVER" -p >/dev/null 2>&1 || true
+clock_with 10:08:30 OnSecond=1 Width=150
+window_geometry
+open_menu $((WIN_X + WIN_W - 6)) $((WIN_Y + WIN_H - 6))
+sleep 1
+menu_size "$(screenshot picture_menu_western)"
+window_geometry
+snap menu-western $((WIN_X - 12)) $((WIN_Y - 12)) $((MENU_X - WIN_X + MENU_W + 24)) \
+  $((MENU_Y - WIN_Y + MENU_H + 24))
+xdotool key Escape
 stop_clock
 ls -l "$out"

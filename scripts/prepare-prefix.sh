@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes (or updates) a Wine prefix for the clock: Japanese and Latin fonts
-# stand in for the Windows faces the clock asks for. With "test", windows
+# stand in for the Windows faces the clock asks for. The prefix is made
+# under the locale of wine-env.sh (TIVORA_LOCALE, Japanese by default). With "test", windows
 # are also left unmanaged: without a window manager each close would
 # otherwise stall for two seconds.
 set -euo pipefail
@@ -40,6 +41,18 @@ reg add "$key" /v "ＭＳ ゴシック" /d IPAGothic /f
 reg add "$key" /v "MS PGothic" /d IPAPGothic /f
 reg add "$key" /v "MS Gothic" /d IPAGothic /f
 reg add "$key" /v "Arial" /d "Liberation Sans" /f
+# Windows links its Japanese faces behind the user-interface fonts, so that
+# menus and message boxes draw Japanese on every system; a Japanese prefix
+# has Japanese user-interface fonts of its own.
+case "$LANG" in
+  ja_*) ;;
+  *)
+    link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+      reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic\0ipag.ttf,IPAGothic' /f
+    done
+    ;;
+esac
 if [ "$mode" = test ]; then
   reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 fi

@@ -4,9 +4,10 @@ export TIVORA_ROOT
 # Build folder; helpers working side by side each take their own.
 export TIVORA_BUILD="${TIVORA_BUILD:-$TIVORA_ROOT/build}"
 
-# Wine's ANSI code page follows the locale: ja_JP.UTF-8 gives code page 932.
-export LANG=ja_JP.UTF-8
-export LC_ALL=ja_JP.UTF-8
+# Wine's ANSI code page follows the locale: ja_JP.UTF-8 gives code page 932,
+# the tests' own; TIVORA_LOCALE=en_US.UTF-8 gives 1252, a Western system.
+export LANG="${TIVORA_LOCALE:-ja_JP.UTF-8}"
+export LC_ALL="$LANG"
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts when a prefix is made.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=;mshtml=}"

@@ -11,6 +11,13 @@ char* CopyOfText(const char* text) {
 
 void FreeText(char* text) { delete[] text; }
 
+WideName::WideName(const char* name) : name_(name != nullptr) {
+  unsigned n = 0;
+  for (; name && name[n] != '\0' && n + 1 < sizeof text_ / sizeof text_[0]; ++n)
+    text_[n] = wchar_t(static_cast<unsigned char>(name[n]));
+  text_[n] = 0;
+}
+
 RegistryKey::RegistryKey(const char* path)
     : Path(nullptr), IsOpen(false), Handle(nullptr), Access(0) {
   SetPath(path);
@@ -30,7 +37,7 @@ void RegistryKey::SetPath(const char* path) {
 bool RegistryKey::OpenForRead() {
   Close();
   Access = KEY_READ;
-  IsOpen = Path && RegOpenKeyExA(HKEY_CURRENT_USER, Path, 0, KEY_READ, &Handle) == ERROR_SUCCESS;
+  IsOpen = Path && RegOpenKeyExW(HKEY_CURRENT_USER, WideName(Path).get(), 0, KEY_READ, &Handle) == ERROR_SUCCESS;
   if (!IsOpen) Handle = nullptr;
   return IsOpen;
 }
@@ -38,7 +45,7 @@ bool RegistryKey::OpenForRead() {
 bool RegistryKey::CreateForWrite() {
   Access = KEY_WRITE;
   DWORD disposition = 0;
-  IsOpen = Path && RegCreateKeyExA(HKEY_CURRENT_USER, Path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+  IsOpen = Path && RegCreateKeyExW(HKEY_CURRENT_USER, WideName(Path).get(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                    KEY_WRITE, nullptr, &Handle, &disposition) == ERROR_SUCCESS;
   if (!IsOpen) Handle = nullptr;
   return IsOpen;

@@ -21,6 +21,17 @@ public:
   void Close();
 };
 
+// A key or value name of the layout (ASCII) as the W functions take it.
+class WideName {
+public:
+  explicit WideName(const char* name);
+  const wchar_t* get() const { return name_ ? text_ : nullptr; }
+
+private:
+  wchar_t text_[128];
+  bool name_;
+};
+
 // Duplicates a text on the process heap; null for null or when out of memory.
 char* CopyOfText(const char* text);
 void FreeText(char* text);

@@ -27,8 +27,10 @@ public:
   // A REG_DWORD of exactly four bytes, else the default.
   DWORD ReadDword(const char* valueName, DWORD defaultValue);
   bool WriteDword(const char* valueName, DWORD value);
-  // A REG_SZ or REG_EXPAND_SZ that fits the buffer, else the default cut to
-  // capacity - 1 bytes. Returns the length of the text the buffer holds.
-  DWORD ReadString(const char* valueName, char* buffer, DWORD capacity, const char* defaultText);
-  bool WriteString(const char* valueName, const char* text);
+  // A REG_SZ or REG_EXPAND_SZ that fits the buffer of `capacity` units and
+  // takes at most capacity - 1 bytes in the ANSI code page, else the default
+  // cut to capacity - 1 units. Returns the length of the text the buffer holds.
+  DWORD ReadString(const char* valueName, wchar_t* buffer, DWORD capacity,
+                   const wchar_t* defaultText);
+  bool WriteString(const char* valueName, const wchar_t* text);
 };

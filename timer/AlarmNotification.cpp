@@ -23,6 +23,7 @@ constexpr DWORD kBeepMs = 600;
 // message begins a third of the way down.
 constexpr int kTextHeight = 50;
 constexpr int kTimeTop = 7;
+constexpr LONG kSmallestHeight = 8;   // pixels: below it no message is read
 
 static void StopPacing(HWND dialog) {
   if (PaceTimerId == 0) return;
@@ -32,12 +33,12 @@ static void StopPacing(HWND dialog) {
 
 static void Silence(HWND dialog) {
   StopPacing(dialog);
-  if (Plan.UseWave) sndPlaySoundA(nullptr, 0);
+  if (Plan.UseWave) sndPlaySoundW(nullptr, 0);
 }
 
 static void GiveSound() {
   if (Plan.UseWave) {
-    sndPlaySoundA(BoundAlarms.Alarms->WaveFile, SND_ASYNC);
+    sndPlaySoundW(BoundAlarms.Alarms->WaveFile, SND_ASYNC);
   } else if (!Beep(kBeepHz, kBeepMs)) {
     // No speaker to drive: the standard simple beep still tells the user.
     MessageBeep(0xFFFFFFFF);
@@ -70,17 +71,38 @@ static INT_PTR OnTimer(HWND dialog, WPARAM id) {
   return FALSE;
 }
 
+static bool MessageFits(HDC dc, HFONT font, const RECT& box) {
+  Selection use(dc, font);
+  RECT need = box;
+  DrawTextW(dc, Plan.Message, -1, &need, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
+  return need.right - need.left <= box.right - box.left && need.bottom <= box.bottom;
+}
+
+// The message shows whole: when the selected font breaks it into more lines
+// than the box holds, or a word is wider than the box, a smaller one of the
+// same face. Null when the selected font does.
+static HFONT FontToFit(HDC dc, LOGFONTW logFont, const RECT& box) {
+  HFONT font = nullptr;
+  while (!MessageFits(dc, font, box) && logFont.lfHeight > kSmallestHeight) {
+    if (font) DeleteObject(font);
+    logFont.lfHeight = logFont.lfHeight * 7 / 8;
+    font = CreateFontIndirectW(&logFont);
+    if (!font) break;
+  }
+  return font;
+}
+
 static void OnPaint(HWND dialog) {
   PaintScope paint(dialog);
   HDC dc = paint.dc();
   SetBkMode(dc, TRANSPARENT);
   const DpiScale scale(WindowDpi(dialog));
-  LOGFONTA logFont = {};
-  lstrcpynA(logFont.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
+  LOGFONTW logFont = {};
+  lstrcpynW(logFont.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);
   logFont.lfCharSet = SHIFTJIS_CHARSET;
   logFont.lfHeight = scale.ToPixels(kTextHeight);
   // Without the font the texts still appear, in the dialog's own.
-  GdiObject<HFONT> font(CreateFontIndirectA(&logFont));
+  GdiObject<HFONT> font(CreateFontIndirectW(&logFont));
   Selection useFont(dc, font.get());
   SetTextColor(dc, RGB(255, 0, 0));
   RECT client;
@@ -90,11 +112,13 @@ static void OnPaint(HWND dialog) {
   ClockTime shown;
   shown.Hour = Tick.TickTime.wHour;
   shown.Minute = Tick.TickTime.wMinute;
-  char time[16];
+  wchar_t time[16];
   size_t length = FormatClockText(shown, false, time);
-  TextOutA(dc, client.right / 6, scale.ToPixels(kTimeTop), time, int(length));
+  TextOutW(dc, client.right / 6, scale.ToPixels(kTimeTop), time, int(length));
   client.top = client.bottom / 3;
-  DrawTextA(dc, Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);
+  GdiObject<HFONT> fitted(FontToFit(dc, logFont, client));
+  Selection useFitted(dc, fitted.get());
+  DrawTextW(dc, Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);
 }
 
 INT_PTR CALLBACK AlarmNotification(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

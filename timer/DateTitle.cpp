@@ -3,16 +3,16 @@
 #include "res/ProgramName.h"
 #include "timer/TickState.h"
 
-static char DateText[100];
+static wchar_t DateText[100];
 
-const char* FormatDateText() {
+const wchar_t* FormatDateText() {
   FormatDateTextOf(ClockTimeOf(Tick.TickTime), DateText);
   return DateText;
 }
 
 void UpdateCaption(HWND window) {
-  char title[152];
-  wsprintfA(title, "%s - %s", kAppName, FormatDateText());
-  SetWindowTextA(window, title);
+  wchar_t title[152];
+  wsprintfW(title, L"%s - %s", kAppName, FormatDateText());
+  SetWindowTextW(window, title);
   Tick.TitleDate = ClockTimeOf(Tick.TickTime);
 }

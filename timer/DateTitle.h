@@ -4,4 +4,4 @@
 // Sets the title "Tivora - <date>" from TickTime.
 void UpdateCaption(HWND window);
 // The date text of TickTime; valid until the next call.
-const char* FormatDateText();
+const wchar_t* FormatDateText();

@@ -3,17 +3,19 @@
 #include <mmsystem.h>
 #include "res/ProgramName.h"
 #include "res/resource.h"
+#include "settings/rules/TextCut.h"
 #include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/rules/TimerInput.h"
 
 constexpr int kPathBytes = 260;
+constexpr int kFilterUnits = 64;
 
 // The wave chooser's record and buffers live as long as the program, so the
 // record never points at storage that has gone.
-static OPENFILENAMEA WaveChooser;
-static char WaveFilter[64];
-static char WaveChosen[kPathBytes];
+static OPENFILENAMEW WaveChooser;
+static wchar_t WaveFilter[kFilterUnits];
+static wchar_t WaveChosen[kPathBytes];
 
 static bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -21,18 +23,17 @@ static void Check(HWND dialog, int id, bool on) {
   CheckDlgButton(dialog, id, on ? BST_CHECKED : BST_UNCHECKED);
 }
 
-static void ReadCountText(HWND dialog, char* text, int capacity) {
-  GetDlgItemTextA(dialog, IDC_ALARM_COUNT, text, capacity);
+static void ReadCountText(HWND dialog, wchar_t* text, int capacity) {
+  GetDlgItemTextW(dialog, IDC_ALARM_COUNT, text, capacity);
 }
 
 static void ChooseWaveFile(HWND dialog) {
-  // The filter holds no double-byte character whose second byte is '|'.
-  lstrcpynA(WaveFilter, "wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|", sizeof WaveFilter);
-  ReplaceSeparators(WaveFilter, '|');
+  lstrcpynW(WaveFilter, L"wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|", kFilterUnits);
+  ReplaceSeparators(WaveFilter, L'|');
   // The chooser starts empty, not from the current wave file.
-  WaveChosen[0] = '\0';
+  WaveChosen[0] = 0;
   // The size of the record as Windows 95 knew it: every system accepts it.
-  WaveChooser.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
+  WaveChooser.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   WaveChooser.hwndOwner = dialog;
   WaveChooser.lpstrFilter = WaveFilter;
   WaveChooser.lpstrCustomFilter = nullptr;
@@ -41,22 +42,22 @@ static void ChooseWaveFile(HWND dialog) {
   WaveChooser.lpstrFile = WaveChosen;
   WaveChooser.nMaxFile = kPathBytes;
   WaveChooser.lpstrInitialDir = nullptr;
-  WaveChooser.lpstrTitle = "wavの選択";
+  WaveChooser.lpstrTitle = L"wavの選択";
   WaveChooser.Flags = OFN_READONLY | OFN_FILEMUSTEXIST;
-  if (GetOpenFileNameA(&WaveChooser)) SetDlgItemTextA(dialog, IDC_WAVE_FILE, WaveChosen);
+  if (GetOpenFileNameW(&WaveChooser)) SetDlgItemTextW(dialog, IDC_WAVE_FILE, WaveChosen);
 }
 
 // The path as typed is played, whether it has been saved or not.
 static void TestWaveFile(HWND dialog) {
-  char path[kPathBytes];
-  GetDlgItemTextA(dialog, IDC_WAVE_FILE, path, sizeof path);
-  sndPlaySoundA(path, SND_ASYNC);
+  wchar_t path[kPathBytes];
+  GetDlgItemTextW(dialog, IDC_WAVE_FILE, path, kPathBytes);
+  sndPlaySoundW(path, SND_ASYNC);
 }
 
 static INT_PTR OnOk(HWND dialog) {
   HWND bad = ValidateTimerDialog(dialog);
   if (bad) {
-    MessageBoxA(dialog, "ﾃﾞｰﾀ値が不正です", kAppName, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(dialog, L"ﾃﾞｰﾀ値が不正です", kAppName, MB_OK | MB_ICONEXCLAMATION);
     SetFocus(bad);
     return FALSE;
   }
@@ -71,16 +72,33 @@ static INT_PTR OnCommand(HWND dialog, int id) {
     case IDCANCEL: EndDialog(dialog, 0); return TRUE;
     case IDC_WAVE_BROWSE: ChooseWaveFile(dialog); break;
     case IDC_WAVE_TEST: TestWaveFile(dialog); break;
-    // Stops whatever sndPlaySoundA started, here or in a notification.
-    case IDC_WAVE_STOP: sndPlaySoundA(nullptr, 0); break;
+    // Stops whatever sndPlaySoundW started, here or in a notification.
+    case IDC_WAVE_STOP: sndPlaySoundW(nullptr, 0); break;
   }
   return FALSE;
 }
 
-void ReplaceSeparators(char* text, char character) {
-  int length = lstrlenA(text);
+// A message field holds only what can be stored: a message takes at most
+// kMessageBytes bytes in the ANSI code page, which the character limit of
+// the edit cannot say. What was typed or pasted beyond it is taken out.
+static void KeepStorable(HWND dialog, int id) {
+  if (id < IDC_ALARM1_MSG || id >= IDC_ALARM1_MSG + kAlarmCount) return;
+  HWND edit = GetDlgItem(dialog, id);
+  wchar_t text[64];
+  GetWindowTextW(edit, text, 64);
+  if (AnsiLength(text) <= kMessageBytes) return;
+  DWORD caret = 0;
+  SendMessageW(edit, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  unsigned at = RefuseExcess(text, caret, kMessageBytes);
+  SetWindowTextW(edit, text);
+  SendMessageW(edit, EM_SETSEL, at, at);
+  MessageBeep(MB_OK);
+}
+
+void ReplaceSeparators(wchar_t* text, wchar_t character) {
+  int length = lstrlenW(text);
   for (int i = 0; i <= length; ++i)
-    if (text[i] == character) text[i] = '\0';
+    if (text[i] == character) text[i] = 0;
 }
 
 void FillTimerDialog(HWND dialog) {
@@ -90,16 +108,17 @@ void FillTimerDialog(HWND dialog) {
   for (int i = 0; i < kAlarmCount; ++i) {
     AlarmEntry alarm = settings.Alarms[i];   // FormatTime writes into the entry
     Check(dialog, IDC_ALARM1_ON + i, alarm.On != 0);
-    SetDlgItemTextA(dialog, IDC_ALARM1_TIME + i, alarm.FormatTime());
-    SetDlgItemTextA(dialog, IDC_ALARM1_MSG + i, alarm.Msg);
-    SendDlgItemMessageA(dialog, IDC_ALARM1_TIME + i, EM_LIMITTEXT, 5, 0);
-    SendDlgItemMessageA(dialog, IDC_ALARM1_MSG + i, EM_LIMITTEXT, kMessageBytes, 0);
+    SetDlgItemTextW(dialog, IDC_ALARM1_TIME + i, alarm.FormatTime());
+    SetDlgItemTextW(dialog, IDC_ALARM1_MSG + i, alarm.Msg);
+    SendDlgItemMessageW(dialog, IDC_ALARM1_TIME + i, EM_LIMITTEXT, 5, 0);
+    // Counted in characters, each at least a byte; KeepStorable refuses the rest.
+    SendDlgItemMessageW(dialog, IDC_ALARM1_MSG + i, EM_LIMITTEXT, kMessageBytes, 0);
   }
   // Shown as stored, even outside 1 to 60: OK then insists on a correction.
   SetDlgItemInt(dialog, IDC_ALARM_COUNT, settings.AlarmCount, FALSE);
   Check(dialog, IDC_AUTO_DELETE, settings.OnAutoDelete);
   Check(dialog, IDC_USE_WAVE, settings.OnUseWave);
-  SetDlgItemTextA(dialog, IDC_WAVE_FILE, settings.WaveFile);
+  SetDlgItemTextW(dialog, IDC_WAVE_FILE, settings.WaveFile);
 }
 
 HWND ValidateTimerDialog(HWND dialog) {
@@ -107,13 +126,13 @@ HWND ValidateTimerDialog(HWND dialog) {
   // stored. The buffer is larger than a valid time: a longer text is refused,
   // never cut down to one that passes.
   for (int i = 0; i < kAlarmCount; ++i) {
-    char time[16];
-    GetDlgItemTextA(dialog, IDC_ALARM1_TIME + i, time, sizeof time);
+    wchar_t time[16];
+    GetDlgItemTextW(dialog, IDC_ALARM1_TIME + i, time, 16);
     if (!TimerInput::IsValidTimeText(time)) return GetDlgItem(dialog, IDC_ALARM1_TIME + i);
   }
-  char count[64];
+  wchar_t count[64];
   uint32_t value = 0;
-  ReadCountText(dialog, count, sizeof count);
+  ReadCountText(dialog, count, 64);
   if (!TimerInput::ReadCount(count, &value)) return GetDlgItem(dialog, IDC_ALARM_COUNT);
   return nullptr;
 }
@@ -124,27 +143,31 @@ void ReadTimerDialog(HWND dialog) {
   for (int i = 0; i < kAlarmCount; ++i) {
     AlarmEntry& alarm = settings.Alarms[i];
     alarm.On = IsChecked(dialog, IDC_ALARM1_ON + i) ? 1 : 0;
-    char time[6];
-    GetDlgItemTextA(dialog, IDC_ALARM1_TIME + i, time, sizeof time);
+    wchar_t time[6];
+    GetDlgItemTextW(dialog, IDC_ALARM1_TIME + i, time, 6);
     alarm.SetTime(time);
     // Read whole; SetMessage cuts to 30 bytes without splitting a character.
-    char message[64];
-    GetDlgItemTextA(dialog, IDC_ALARM1_MSG + i, message, sizeof message);
+    wchar_t message[64];
+    GetDlgItemTextW(dialog, IDC_ALARM1_MSG + i, message, 64);
     alarm.SetMessage(message);
   }
-  char count[64];
-  ReadCountText(dialog, count, sizeof count);
+  wchar_t count[64];
+  ReadCountText(dialog, count, 64);
   TimerInput::ReadCount(count, &settings.AlarmCount);
   settings.OnAutoDelete = IsChecked(dialog, IDC_AUTO_DELETE);
   settings.OnUseWave = IsChecked(dialog, IDC_USE_WAVE);
-  GetDlgItemTextA(dialog, IDC_WAVE_FILE, settings.WaveFile, sizeof settings.WaveFile);
+  wchar_t path[kPathBytes];
+  GetDlgItemTextW(dialog, IDC_WAVE_FILE, path, kPathBytes);
+  CopyTextCut(settings.WaveFile, path, kPathBytes - 1);
   if (BoundAlarms.Store) BoundAlarms.Store();
 }
 
 INT_PTR CALLBACK TimerSettingsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG: FillTimerDialog(dialog); return TRUE;
-    case WM_COMMAND: return OnCommand(dialog, LOWORD(wParam));
+    case WM_COMMAND:
+      if (HIWORD(wParam) == EN_CHANGE) KeepStorable(dialog, LOWORD(wParam));
+      return OnCommand(dialog, LOWORD(wParam));
   }
   return FALSE;
 }

@@ -13,4 +13,4 @@ HWND ValidateTimerDialog(HWND dialog);
 void ReadTimerDialog(HWND dialog);
 // Turns every byte of text equal to character into a terminator, the final
 // terminator included, so "a|b|" becomes the list "a\0b\0\0".
-void ReplaceSeparators(char* text, char character);
+void ReplaceSeparators(wchar_t* text, wchar_t character);

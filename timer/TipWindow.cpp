@@ -10,12 +10,12 @@ TipWindow::~TipWindow() { DestroyTip(); }
 // messages itself and asks the window for the text each time it comes up.
 void TipWindow::FillTool() {
   ZeroMemory(&Tool, sizeof Tool);
-  Tool.cbSize = TTTOOLINFOA_V2_SIZE;
+  Tool.cbSize = TTTOOLINFOW_V2_SIZE;
   Tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
   Tool.hwnd = Owner;
   Tool.uId = reinterpret_cast<UINT_PTR>(Owner);
   Tool.hinst = Instance;
-  Tool.lpszText = LPSTR_TEXTCALLBACKA;
+  Tool.lpszText = LPSTR_TEXTCALLBACKW;
   Tool.lParam = 0;
 }
 
@@ -24,12 +24,12 @@ HWND TipWindow::CreateTip(bool toolWanted) {
   // The tooltip class comes with the common controls, loaded on this first use.
   InitCommonControls();
   // Always-tip: the date shows even while the clock is not the active window.
-  HWND tip = CreateWindowExA(WS_EX_TOOLWINDOW, TOOLTIPS_CLASSA, nullptr,
+  HWND tip = CreateWindowExW(WS_EX_TOOLWINDOW, TOOLTIPS_CLASSW, nullptr,
                              WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                              CW_USEDEFAULT, CW_USEDEFAULT, Owner, nullptr, Instance, nullptr);
   FillTool();
   if (tip && toolWanted) {
-    SendMessageA(tip, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&Tool));
+    SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
     ToolActive = true;
   }
   return tip;
@@ -51,11 +51,11 @@ void TipWindow::SyncTip(bool onToolTip, bool captionShown) {
     case TipStep::CreateWindow: *HandleSlot = CreateTip(onToolTip && !captionShown); break;
     case TipStep::AddTool:
       FillTool();
-      SendMessageA(*HandleSlot, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&Tool));
+      SendMessageW(*HandleSlot, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
       ToolActive = true;
       break;
     case TipStep::RemoveTool:
-      if (*HandleSlot) SendMessageA(*HandleSlot, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&Tool));
+      if (*HandleSlot) SendMessageW(*HandleSlot, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
       ToolActive = false;
       break;
   }

@@ -24,6 +24,6 @@ public:
   void SyncTip(bool onToolTip, bool captionShown);
 
 private:
-  TOOLINFOA Tool;
+  TOOLINFOW Tool;
   void FillTool();
 };

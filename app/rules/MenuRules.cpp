@@ -4,7 +4,7 @@
 namespace {
 
 struct RowText {
-  const char* Text;
+  const wchar_t* Text;
   uint16_t Id;
 };
 
@@ -15,32 +15,32 @@ constexpr RowText kSeparator = {nullptr, 0};
 // The background row changes its text with the picture switch; its entry
 // here is the colour text.
 constexpr RowText kRows[MenuRules::kRowCount] = {
-    {"ﾌｫﾝﾄ(&F)...", IDM_FONT},
-    {"背景色(&K)...", IDM_BACKGROUND},
-    {"背景に絵を使用(&P)", IDM_USEBITMAP},
+    {L"ﾌｫﾝﾄ(&F)...", IDM_FONT},
+    {L"背景色(&K)...", IDM_BACKGROUND},
+    {L"背景に絵を使用(&P)", IDM_USEBITMAP},
     kSeparator,
-    {"ｷｬﾌﾟｼｮﾝ表示(&C)", IDM_CAPTION},
-    {"枠(&B)", IDM_BORDER},
-    {"秒の表示(&S)", IDM_SECOND},
-    {"常に手前表示(&T)", IDM_ONTOP},
-    {"透明表示(&I)", IDM_TRANSPARENT},
+    {L"ｷｬﾌﾟｼｮﾝ表示(&C)", IDM_CAPTION},
+    {L"枠(&B)", IDM_BORDER},
+    {L"秒の表示(&S)", IDM_SECOND},
+    {L"常に手前表示(&T)", IDM_ONTOP},
+    {L"透明表示(&I)", IDM_TRANSPARENT},
     kSeparator,
-    {"ｱﾅﾛｸﾞ表示(&G)", IDM_ANALOG},
+    {L"ｱﾅﾛｸﾞ表示(&G)", IDM_ANALOG},
     kSeparator,
-    {"ﾀｲﾏの設定(&R)...", IDM_TIMER},
-    {"ﾊﾞｰｼﾞｮﾝ情報(&A)...", IDM_ABOUT},
-    {"ﾂｰﾙﾁｯﾌﾟ表示(&O)", IDM_TOOLTIP},
+    {L"ﾀｲﾏの設定(&R)...", IDM_TIMER},
+    {L"ﾊﾞｰｼﾞｮﾝ情報(&A)...", IDM_ABOUT},
+    {L"ﾂｰﾙﾁｯﾌﾟ表示(&O)", IDM_TOOLTIP},
     kSeparator,
-    {"終了(&X)", IDM_EXIT},
+    {L"終了(&X)", IDM_EXIT},
 };
 
-constexpr char kPictureText[] = "背景絵(&K)...";
+constexpr wchar_t kPictureText[] = L"背景絵(&K)...";
 
 MenuRow MenuRules::Row(int index) const {
   if (index < 0 || index >= kRowCount) return {nullptr, 0, false, false};
   RowText row = kRows[index];
   if (row.Text == nullptr) return {nullptr, 0, false, false};
-  const char* text = row.Id == IDM_BACKGROUND && Flags.Has(OnBitmap) ? kPictureText : row.Text;
+  const wchar_t* text = row.Id == IDM_BACKGROUND && Flags.Has(OnBitmap) ? kPictureText : row.Text;
   return {text, row.Id, Checked(row.Id), Grey(row.Id)};
 }
 

@@ -4,7 +4,7 @@
 
 // One row of the pop-up menu as it is to be appended.
 struct MenuRow {
-  const char* Text;   // null for a separator
+  const wchar_t* Text;   // null for a separator
   uint16_t Id;        // 0 for a separator
   bool Checked;
   bool Grey;

@@ -26,8 +26,8 @@ enum Call {
   kPaintMessage, kEraseMessage, kSetWindowPos, kCallKinds
 };
 const char* const kCallNames[kCallKinds] = {
-  "LineTo", "LineTo(xor)", "PaintRgn", "Rectangle", "FillRect", "DrawTextA", "TextOutA",
-  "StretchDIBits", "BitBlt", "UpdateLayeredWindow", "CreateSolidBrush", "CreateFontIndirectA", "CreatePen",
+  "LineTo", "LineTo(xor)", "PaintRgn", "Rectangle", "FillRect", "DrawTextW", "TextOutW",
+  "StretchDIBits", "BitBlt", "UpdateLayeredWindow", "CreateSolidBrush", "CreateFontIndirectW", "CreatePen",
   "CreateRegion", "GetDC", "BeginPaint", "WM_PAINT", "WM_ERASEBKGND", "SetWindowPos"};
 
 // Calls that put pixels on the face.
@@ -57,9 +57,9 @@ HOOK(SetROP2, int, (HDC dc, int rop), (dc, rop), CurrentRop = rop)
 HOOK(PaintRgn, BOOL, (HDC dc, HRGN r), (dc, r), ++Counts[kPaintRgn])
 HOOK(Rectangle, BOOL, (HDC dc, int a, int b, int c, int d), (dc, a, b, c, d), ++Counts[kRectangle])
 HOOK(FillRect, int, (HDC dc, const RECT* r, HBRUSH b), (dc, r, b), ++Counts[kFillRect])
-HOOK(DrawTextA, int, (HDC dc, LPCSTR t, int n, LPRECT r, UINT f), (dc, t, n, r, f),
+HOOK(DrawTextW, int, (HDC dc, LPCWSTR t, int n, LPRECT r, UINT f), (dc, t, n, r, f),
      if (!(f & DT_CALCRECT)) ++Counts[kDrawText])
-HOOK(TextOutA, BOOL, (HDC dc, int x, int y, LPCSTR t, int n), (dc, x, y, t, n), ++Counts[kTextOut])
+HOOK(TextOutW, BOOL, (HDC dc, int x, int y, LPCWSTR t, int n), (dc, x, y, t, n), ++Counts[kTextOut])
 HOOK(StretchDIBits, int,
      (HDC dc, int a, int b, int c, int d, int e, int f, int g, int h, const void* bits,
       const BITMAPINFO* info, UINT use, DWORD rop),
@@ -67,7 +67,7 @@ HOOK(StretchDIBits, int,
 HOOK(BitBlt, BOOL, (HDC dc, int a, int b, int c, int d, HDC s, int e, int f, DWORD rop),
      (dc, a, b, c, d, s, e, f, rop), ++Counts[kBitBlt])
 HOOK(CreateSolidBrush, HBRUSH, (COLORREF c), (c), ++Counts[kCreateBrush])
-HOOK(CreateFontIndirectA, HFONT, (const LOGFONTA* f), (f), ++Counts[kCreateFont])
+HOOK(CreateFontIndirectW, HFONT, (const LOGFONTW* f), (f), ++Counts[kCreateFont])
 HOOK(CreatePen, HPEN, (int s, int w, COLORREF c), (s, w, c), ++Counts[kCreatePen])
 HOOK(CreatePolygonRgn, HRGN, (const POINT* p, int n, int m), (p, n, m), ++Counts[kCreateRegion])
 HOOK(CreateEllipticRgn, HRGN, (int a, int b, int c, int d), (a, b, c, d), ++Counts[kCreateRegion])
@@ -88,13 +88,13 @@ void InstallHooks() {
   INSTALL(PaintRgn);
   INSTALL(Rectangle);
   INSTALL(FillRect);
-  INSTALL(DrawTextA);
-  INSTALL(TextOutA);
+  INSTALL(DrawTextW);
+  INSTALL(TextOutW);
   INSTALL(StretchDIBits);
   INSTALL(BitBlt);
   INSTALL(UpdateLayeredWindow);
   INSTALL(CreateSolidBrush);
-  INSTALL(CreateFontIndirectA);
+  INSTALL(CreateFontIndirectW);
   INSTALL(CreatePen);
   INSTALL(CreatePolygonRgn);
   INSTALL(CreateEllipticRgn);
@@ -108,7 +108,7 @@ WNDPROC ClockProc = nullptr;
 LRESULT CALLBACK CountMessages(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_PAINT) ++Counts[kPaintMessage];
   if (message == WM_ERASEBKGND) ++Counts[kEraseMessage];
-  return CallWindowProcA(ClockProc, hwnd, message, wParam, lParam);
+  return CallWindowProcW(ClockProc, hwnd, message, wParam, lParam);
 }
 
 // --- the clock ------------------------------------------------------------------------
@@ -143,7 +143,7 @@ HWND OpenClock(uint32_t flags) {
   // The window's own timer would tick in real time between the counted ones.
   if (Tick.TimerId) KillTimer(App->Window, Tick.TimerId);
   Tick.TimerId = 0;
-  ClockProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+  ClockProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
       App->Window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CountMessages)));
   Pump();
   return App->Window;
@@ -153,7 +153,7 @@ void CloseClock() {
   if (App && App->Window) DestroyWindow(App->Window);
   Pump();
   DeleteSingleInstances();
-  UnregisterClassA(kWindowClass, GetModuleHandleA(nullptr));
+  UnregisterClassW(kWindowClass, GetModuleHandleW(nullptr));
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
   }

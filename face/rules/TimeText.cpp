@@ -1,31 +1,31 @@
 #include "face/rules/TimeText.h"
 
 // msvcrt has no stpcpy.
-static char* Append(char* out, const char* text) {
+static wchar_t* Append(wchar_t* out, const wchar_t* text) {
   while (*text) *out++ = *text++;
-  *out = '\0';
+  *out = 0;
   return out;
 }
 
-char* AppendNumber(char* out, unsigned value, int minDigits) {
-  char digits[12];
+wchar_t* AppendNumber(wchar_t* out, unsigned value, int minDigits) {
+  wchar_t digits[12];
   int n = 0;
   do {
-    digits[n++] = char('0' + value % 10);
+    digits[n++] = wchar_t(L'0' + value % 10);
     value /= 10;
   } while (value != 0);
-  while (n < minDigits) digits[n++] = '0';
+  while (n < minDigits) digits[n++] = L'0';
   while (n > 0) *out++ = digits[--n];
-  *out = '\0';
+  *out = 0;
   return out;
 }
 
-size_t FormatClockText(const ClockTime& t, bool withSeconds, char* out) {
-  char* p = AppendNumber(out, t.Hour);
-  *p++ = ':';
+size_t FormatClockText(const ClockTime& t, bool withSeconds, wchar_t* out) {
+  wchar_t* p = AppendNumber(out, t.Hour);
+  *p++ = L':';
   p = AppendNumber(p, t.Minute, 2);
   if (withSeconds) {
-    *p++ = ':';
+    *p++ = L':';
     p = AppendNumber(p, t.Second, 2);
   }
   return size_t(p - out);
@@ -55,24 +55,24 @@ ClockTime WidestClockTime(const int digitWidths[10]) {
   return t;
 }
 
-constexpr const char* kWeekdays[7] = {"日", "月", "火", "水", "木", "金", "土"};
+constexpr const wchar_t* kWeekdays[7] = {L"日", L"月", L"火", L"水", L"木", L"金", L"土"};
 
-size_t FormatDateTextOf(const ClockTime& t, char* out) {
-  char* p = AppendNumber(out, t.Year);
-  p = Append(p, "年");
+size_t FormatDateTextOf(const ClockTime& t, wchar_t* out) {
+  wchar_t* p = AppendNumber(out, t.Year);
+  p = Append(p, L"年");
   p = AppendNumber(p, t.Month);
-  p = Append(p, "月");
+  p = Append(p, L"月");
   p = AppendNumber(p, t.Day);
-  p = Append(p, "日(");
+  p = Append(p, L"日(");
   // A day of the week outside 0..6 cannot come from the system; show "?"
   // rather than read past the table.
-  p = Append(p, t.DayOfWeek < 7 ? kWeekdays[t.DayOfWeek] : "?");
-  p = Append(p, ")");
+  p = Append(p, t.DayOfWeek < 7 ? kWeekdays[t.DayOfWeek] : L"?");
+  p = Append(p, L")");
   return size_t(p - out);
 }
 
-void FormatAlarmTime(unsigned hour, unsigned minute, char* out) {
-  char* p = AppendNumber(out, hour % 100, 2);
-  *p++ = ':';
+void FormatAlarmTime(unsigned hour, unsigned minute, wchar_t* out) {
+  wchar_t* p = AppendNumber(out, hour % 100, 2);
+  *p++ = L':';
   AppendNumber(p, minute % 100, 2);
 }

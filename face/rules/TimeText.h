@@ -3,8 +3,8 @@
 #include "face/rules/ClockTime.h"
 
 // Writes "H:MM" or "H:MM:SS" (hour without a leading zero) and returns its
-// length. The buffer holds at least 9 bytes.
-size_t FormatClockText(const ClockTime& t, bool withSeconds, char* out);
+// length. The buffer holds at least 9 units.
+size_t FormatClockText(const ClockTime& t, bool withSeconds, wchar_t* out);
 
 // The time of day whose clock text is the widest, given the advance widths
 // of the digits '0' to '9' in the face's font (the colons are the same in
@@ -12,12 +12,12 @@ size_t FormatClockText(const ClockTime& t, bool withSeconds, char* out);
 // fitted to 9:59, it would cut the 10:00 that follows.
 ClockTime WidestClockTime(const int digitWidths[10]);
 
-// Writes the date text "2002年3月14日(木)" in code page 932 and returns its
-// length. The buffer holds at least 100 bytes.
-size_t FormatDateTextOf(const ClockTime& t, char* out);
+// Writes the date text "2002年3月14日(木)" and returns its length. The
+// buffer holds at least 100 units.
+size_t FormatDateTextOf(const ClockTime& t, wchar_t* out);
 
-// Writes "HH:MM" with two digits each; the buffer holds at least 6 bytes.
-void FormatAlarmTime(unsigned hour, unsigned minute, char* out);
+// Writes "HH:MM" with two digits each; the buffer holds at least 6 units.
+void FormatAlarmTime(unsigned hour, unsigned minute, wchar_t* out);
 
 // Appends the decimal digits of value at out, returns the new end.
-char* AppendNumber(char* out, unsigned value, int minDigits = 1);
+wchar_t* AppendNumber(wchar_t* out, unsigned value, int minDigits = 1);

@@ -13,7 +13,7 @@ using S = StoredSettings;
 #define SWITCH(id, where, def) \
   {SettingId::id, #id, Subkey::where, ValueKind::Switch, def, nullptr, &S::id, nullptr}
 #define TEXT(id, where, def) \
-  {SettingId::id, #id, Subkey::where, ValueKind::Text, 0, def, nullptr, &S::id}
+  {SettingId::id, #id, Subkey::where, ValueKind::Text, 0, L"" def, nullptr, &S::id}
 
 constexpr SettingRow kTable[] = {
   NUMBER(Left, Settings, 100),
@@ -69,7 +69,9 @@ StoredSettings DefaultSettings() {
   std::memset(&s, 0, sizeof s);
   for (const SettingRow& row : kTable) {
     if (row.Kind == ValueKind::Text) {
-      std::strncpy(s.*row.Text, row.DefaultText, kTextCapacity - 1);
+      wchar_t* text = s.*row.Text;
+      for (size_t n = 0; n + 1 < kTextCapacity && row.DefaultText[n] != 0; ++n)
+        text[n] = row.DefaultText[n];
     } else {
       s.*row.Number = row.DefaultNumber;
     }

@@ -11,16 +11,18 @@ extern const char kSettingsKeyPath[];   // Software\ZEPH\Tivora
 extern const char kSettingsSubkey[];    // Settings
 extern const char kTimerSubkey[];       // Timer
 
-constexpr size_t kTextCapacity = 260;   // every text is read through 260 bytes
+// Every text is read through 260 UTF-16 units, and may take at most 259
+// bytes in the system's ANSI code page (settings/rules/TextCut.h).
+constexpr size_t kTextCapacity = 260;
 
-// All stored values in one plain record, texts as read (at most 259 bytes).
+// All stored values in one plain record, texts as read (at most 259 ANSI bytes).
 struct StoredSettings {
   uint32_t Left, Top, Width, Height;   // signed values, stored as their 32 bits
   uint32_t OnCaption, OnAnalog, OnSecond, OnTop, OnBorder, OnTransparent;
-  char FontName[kTextCapacity];
+  wchar_t FontName[kTextCapacity];
   uint32_t FontSize;                   // signed, as the font dialog leaves it
   uint32_t FontColor, FontBold, FontItalic, BkColor, OnToolTip, OnBitmap;
-  char Bitmap[kTextCapacity];
+  wchar_t Bitmap[kTextCapacity];
   // The font's height in pixels and the DPI it was chosen at, beside
   // FontSize, which cannot carry every height at every scale. Read only
   // while they still agree with FontSize; unknown to older forms.
@@ -28,12 +30,12 @@ struct StoredSettings {
   uint32_t FontDpi;
 
   uint32_t OnTimer, OnAutoDelete, AlarmCount;
-  uint32_t On1; char Alarm1[kTextCapacity]; char Msg1[kTextCapacity];
-  uint32_t On2; char Alarm2[kTextCapacity]; char Msg2[kTextCapacity];
-  uint32_t On3; char Alarm3[kTextCapacity]; char Msg3[kTextCapacity];
-  uint32_t On4; char Alarm4[kTextCapacity]; char Msg4[kTextCapacity];
+  uint32_t On1; wchar_t Alarm1[kTextCapacity]; wchar_t Msg1[kTextCapacity];
+  uint32_t On2; wchar_t Alarm2[kTextCapacity]; wchar_t Msg2[kTextCapacity];
+  uint32_t On3; wchar_t Alarm3[kTextCapacity]; wchar_t Msg3[kTextCapacity];
+  uint32_t On4; wchar_t Alarm4[kTextCapacity]; wchar_t Msg4[kTextCapacity];
   uint32_t OnUseWave;
-  char WaveFile[kTextCapacity];
+  wchar_t WaveFile[kTextCapacity];
 };
 
 enum class ValueKind {
@@ -61,9 +63,9 @@ struct SettingRow {
   Subkey Where;
   ValueKind Kind;
   uint32_t DefaultNumber;
-  const char* DefaultText;
+  const wchar_t* DefaultText;
   uint32_t StoredSettings::*Number;   // for Number and Switch
-  char (StoredSettings::*Text)[kTextCapacity];  // for Text
+  wchar_t (StoredSettings::*Text)[kTextCapacity];  // for Text
 };
 
 // Every value in load order.

@@ -48,7 +48,7 @@ reg_set_sz Timer WaveFile "$(winepath -w "$wave" 2>/dev/null)"
 reg_set Timer UseWave 1
 # Wine's relay trace of the one call, to see the system's winmm play.
 relay_key='HKCU\Software\Wine\Debug'
-reg_add "$relay_key" RelayInclude REG_SZ "winmm.sndPlaySoundA"
+reg_add "$relay_key" RelayInclude REG_SZ "winmm.sndPlaySoundW"
 trap 'stop_clock; wine_cmd reg delete "$relay_key" /v RelayInclude /f >/dev/null 2>&1 || true' EXIT
 trace="$folder/relay.txt"
 
@@ -62,10 +62,10 @@ choose r
 probe press "$IDC_WAVE_TEST" >/dev/null || fail "the timer dialog's wav test button was not found"
 # The trace shows the call into Wine's own winmm and its result: TRUE, the
 # file played. A stand-in loaded instead leaves its marker and no call.
-played_or_planted() { grep -q 'Ret  winmm.sndPlaySoundA() retval=' "$trace" || [ -e "$marker" ]; }
+played_or_planted() { grep -q 'Ret  winmm.sndPlaySoundW() retval=' "$trace" || [ -e "$marker" ]; }
 eventually played_or_planted || true
 [ ! -e "$marker" ] || fail "the winmm.dll beside the exe was loaded"
 pass "the winmm.dll beside the exe was not loaded"
-grep -q 'Ret  winmm.sndPlaySoundA() retval=00000001' "$trace" ||
+grep -q 'Ret  winmm.sndPlaySoundW() retval=00000001' "$trace" ||
   fail "the wav test did not play through the system's sound DLL"
 pass "the wav test plays through the system's winmm"

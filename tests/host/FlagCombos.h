@@ -84,13 +84,13 @@ constexpr MenuSwitch kMenuSwitches[] = {
 // The pop-up menu as the user sees it with the default options, top to
 // bottom: its texts and command ids (a null text is a separator).
 struct ShownMenuRow {
-  const char* Text;
+  const wchar_t* Text;
   uint16_t Id;
 };
 constexpr ShownMenuRow kDefaultMenu[] = {
-    {"ﾌｫﾝﾄ(&F)...", 2003},       {"背景色(&K)...", 2004},     {"背景に絵を使用(&P)", 2013},
-    {nullptr, 0},                {"ｷｬﾌﾟｼｮﾝ表示(&C)", 2011},  {"枠(&B)", 2005},
-    {"秒の表示(&S)", 2007},      {"常に手前表示(&T)", 2006},  {"透明表示(&I)", 2002},
-    {nullptr, 0},                {"ｱﾅﾛｸﾞ表示(&G)", 2010},     {nullptr, 0},
-    {"ﾀｲﾏの設定(&R)...", 2008},  {"ﾊﾞｰｼﾞｮﾝ情報(&A)...", 2009}, {"ﾂｰﾙﾁｯﾌﾟ表示(&O)", 2012},
-    {nullptr, 0},                {"終了(&X)", 2001}};
+    {L"ﾌｫﾝﾄ(&F)...", 2003},       {L"背景色(&K)...", 2004},     {L"背景に絵を使用(&P)", 2013},
+    {nullptr, 0},                {L"ｷｬﾌﾟｼｮﾝ表示(&C)", 2011},  {L"枠(&B)", 2005},
+    {L"秒の表示(&S)", 2007},      {L"常に手前表示(&T)", 2006},  {L"透明表示(&I)", 2002},
+    {nullptr, 0},                {L"ｱﾅﾛｸﾞ表示(&G)", 2010},     {nullptr, 0},
+    {L"ﾀｲﾏの設定(&R)...", 2008},  {L"ﾊﾞｰｼﾞｮﾝ情報(&A)...", 2009}, {L"ﾂｰﾙﾁｯﾌﾟ表示(&O)", 2012},
+    {nullptr, 0},                {L"終了(&X)", 2001}};

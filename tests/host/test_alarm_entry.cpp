@@ -1,19 +1,20 @@
 #include <gtest/gtest.h>
-#include <cstring>
+#include <cwchar>
 #include <string>
+#include "tests/host/AnsiCodePageModel.h"
 #include "timer/rules/AlarmSettings.h"
 
 struct TimeCase {
-  const char* text;
+  const wchar_t* text;
   int hour, minute;
   bool keepsSwitch;
 };
 
 TEST(AlarmEntry, SetTimeReadsHourAndMinuteOrClearsTheEntry) {
   const TimeCase cases[] = {
-      {"07:30", 7, 30, true}, {"7:30", 7, 0, true},  {"24:00", 0, 0, false},
-      {"-1:00", 0, 0, false}, {"ab:cd", 0, 0, true}, {"12:60", 0, 0, false},
-      {"23:59", 23, 59, true}, {"", 0, 0, true},     {"07 30", 7, 30, true},
+      {L"07:30", 7, 30, true}, {L"7:30", 7, 0, true},  {L"24:00", 0, 0, false},
+      {L"-1:00", 0, 0, false}, {L"ab:cd", 0, 0, true}, {L"12:60", 0, 0, false},
+      {L"23:59", 23, 59, true}, {L"", 0, 0, true},     {L"07 30", 7, 30, true},
   };
   for (const TimeCase& c : cases) {
     AlarmEntry e;
@@ -27,26 +28,47 @@ TEST(AlarmEntry, SetTimeReadsHourAndMinuteOrClearsTheEntry) {
 
 TEST(AlarmEntry, FormatTimeAlwaysGivesTwoDigitsEach) {
   AlarmEntry e;
-  e.SetTime("07:05");
-  EXPECT_STREQ(e.FormatTime(), "07:05");
-  e.SetTime("7:30");
-  EXPECT_STREQ(e.FormatTime(), "07:00");
-  e.SetTime("25:00");
-  EXPECT_STREQ(e.FormatTime(), "00:00");
+  e.SetTime(L"07:05");
+  EXPECT_STREQ(e.FormatTime(), L"07:05");
+  e.SetTime(L"7:30");
+  EXPECT_STREQ(e.FormatTime(), L"07:00");
+  e.SetTime(L"25:00");
+  EXPECT_STREQ(e.FormatTime(), L"00:00");
 }
 
 TEST(AlarmEntry, MessageIsCutTo30BytesWithoutSplittingACharacter) {
   AlarmEntry e;
-  std::string longText(40, 'x');
+  std::wstring longText(40, L'x');
   e.SetMessage(longText.c_str());
-  EXPECT_EQ(std::strlen(e.Msg), 30u);
+  EXPECT_EQ(std::wcslen(e.Msg), 30u);
   // 29 single bytes then a double-byte character: the cut may not leave
-  // its lead byte dangling.
-  std::string mixed = std::string(29, 'a') + "時間";
+  // half of it.
+  std::wstring mixed = std::wstring(29, L'a') + L"時間";
   e.SetMessage(mixed.c_str());
-  EXPECT_EQ(std::string(e.Msg), std::string(29, 'a'));
+  EXPECT_EQ(std::wstring(e.Msg), std::wstring(29, L'a'));
   e.SetMessage(nullptr);
-  EXPECT_STREQ(e.Msg, "");
+  EXPECT_STREQ(e.Msg, L"");
+}
+
+// The byte limit is counted in the system's code page, whichever it is: no
+// other code page's rules are applied to the text.
+TEST(AlarmEntry, MessageLimitIsCountedInTheSystemCodePage) {
+  const wchar_t* cafe = L"Réunion Café";   // 12 characters, 12 bytes in 932 and 1252 alike
+  const wchar_t* japanese = L"あいうえおかきくけこさしすせそたち";   // 17 characters
+  for (unsigned codePage : {932u, 1252u}) {
+    AnsiCodePageScope scope(codePage);
+    AlarmEntry e;
+    e.SetMessage(cafe);
+    EXPECT_STREQ(e.Msg, cafe) << codePage;
+    e.SetMessage(japanese);
+    // Fifteen double-byte characters are 30 bytes; on 1252 all 17 fit.
+    EXPECT_EQ(std::wcslen(e.Msg), codePage == 932 ? 15u : 17u) << codePage;
+  }
+  // A surrogate pair is one character: cut whole or kept whole.
+  std::wstring emoji = std::wstring(29, L'a') + L"\xD83D\xDE00";
+  AlarmEntry e;
+  e.SetMessage(emoji.c_str());
+  EXPECT_EQ(std::wstring(e.Msg), std::wstring(29, L'a'));
 }
 
 TEST(AlarmSettings, FreshRecordIsOffWithFiveBeeps) {
@@ -55,6 +77,26 @@ TEST(AlarmSettings, FreshRecordIsOffWithFiveBeeps) {
   EXPECT_EQ(s.AlarmCount, 5u);
   for (const AlarmEntry& a : s.Alarms) {
     EXPECT_EQ(a.On, 0u);
-    EXPECT_STREQ(a.Alarm, "00:00");
+    EXPECT_STREQ(a.Alarm, L"00:00");
+  }
+}
+
+// The message field refuses what was typed beyond the limit where it was
+// typed, a whole character at a time, and keeps the caret there.
+TEST(TextCut, RefusedTypingLeavesTheStoredTextAndTheCaret) {
+  AnsiCodePageScope scope(932);
+  std::wstring full(15, L'あ');   // 30 bytes
+  struct Case { std::wstring text; unsigned caret; std::wstring kept; unsigned keptCaret; };
+  const Case cases[] = {
+      {full + L"い", 16, full, 15},                            // typed at the end
+      {L"あx" + full.substr(1), 2, full, 1},                   // typed in the middle
+      {L"a\xD83D\xDE00" + full.substr(1), 3, L"a" + full.substr(1), 1},  // a pair, whole
+      {full + L"い", 0, full, 0},                              // caret at the start: the end is cut
+  };
+  for (const Case& c : cases) {
+    wchar_t text[64];
+    std::wcscpy(text, c.text.c_str());
+    EXPECT_EQ(RefuseExcess(text, c.caret, 30), c.keptCaret);
+    EXPECT_EQ(std::wstring(text), c.kept);
   }
 }

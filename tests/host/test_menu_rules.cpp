@@ -56,20 +56,20 @@ TEST(MenuRows, SeventeenRowsInTheirOrderWithTheirTexts) {
   EXPECT_TRUE(rules.Row(MenuRules::kRowCount).IsSeparator());
 }
 
-TEST(MenuRows, TextsAreCodePage932) {
+TEST(MenuRows, TextsAreUtf16) {
   MenuRules rules(FlagsOf(0), false);
-  // Half-width katakana are single bytes in code page 932: "ﾌｫﾝﾄ" is CC AB DD C4.
-  const unsigned char font[] = {0xCC, 0xAB, 0xDD, 0xC4, '(', '&', 'F', ')', '.', '.', '.', 0};
-  EXPECT_STREQ(rules.Row(0).Text, reinterpret_cast<const char*>(font));
-  // "枠" is 98 67.
-  const unsigned char border[] = {0x98, 0x67, '(', '&', 'B', ')', 0};
-  EXPECT_STREQ(rules.Row(5).Text, reinterpret_cast<const char*>(border));
+  // Half-width katakana: "ﾌｫﾝﾄ" is FF8C FF6B FF9D FF84.
+  const wchar_t font[] = {0xFF8C, 0xFF6B, 0xFF9D, 0xFF84, '(', '&', 'F', ')', '.', '.', '.', 0};
+  EXPECT_STREQ(rules.Row(0).Text, font);
+  // "枠" is 67A0.
+  const wchar_t border[] = {0x67A0, '(', '&', 'B', ')', 0};
+  EXPECT_STREQ(rules.Row(5).Text, border);
 }
 
 TEST(MenuRows, BackgroundRowNamesThePictureWhileOnePictureIsUsed) {
   for (DisplayFlags f : AllFlagCombinations()) {
     MenuRules rules(f, false);
-    EXPECT_STREQ(rules.Row(1).Text, f.Has(OnBitmap) ? "背景絵(&K)..." : "背景色(&K)...")
+    EXPECT_STREQ(rules.Row(1).Text, f.Has(OnBitmap) ? L"背景絵(&K)..." : L"背景色(&K)...")
         << Describe(f);
     EXPECT_EQ(rules.Row(1).Id, IDM_BACKGROUND);
   }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <cstring>
+#include "settings/rules/TextCut.h"
 #include "timer/rules/NotificationPlan.h"
 
 namespace {
@@ -11,8 +12,8 @@ AlarmSettings Settings(uint32_t count, bool autoDelete, bool useWave) {
   s.AlarmCount = count;
   s.OnAutoDelete = autoDelete;
   s.OnUseWave = useWave;
-  s.Alarms[0].SetMessage("起きる");
-  s.Alarms[2].SetMessage("会議");
+  s.Alarms[0].SetMessage(L"起きる");
+  s.Alarms[2].SetMessage(L"会議");
   return s;
 }
 
@@ -60,9 +61,9 @@ TEST(NotificationPlan, TheWaveIsStartedOnceWhateverTheCount) {
 
 TEST(NotificationPlan, ShowsTheAlarmsMessageOrTheDefault) {
   AlarmSettings s = Settings(3, false, false);
-  EXPECT_STREQ(NotificationPlan(1, s).Message, "起きる");
-  EXPECT_STREQ(NotificationPlan(3, s).Message, "会議");
-  EXPECT_STREQ(NotificationPlan(2, s).Message, "時間です");
+  EXPECT_STREQ(NotificationPlan(1, s).Message, L"起きる");
+  EXPECT_STREQ(NotificationPlan(3, s).Message, L"会議");
+  EXPECT_STREQ(NotificationPlan(2, s).Message, L"時間です");
   EXPECT_STREQ(NotificationPlan(4, s).Message, NotificationPlan::DefaultMessage());
 }
 
@@ -70,7 +71,7 @@ TEST(NotificationPlan, ANumberOutsideOneToFourKeepsTheDefaults) {
   AlarmSettings s = Settings(3, false, true);
   for (int n : {0, 5, -1, 100}) {
     NotificationPlan plan(n, s);
-    EXPECT_STREQ(plan.Message, "時間です") << n;
+    EXPECT_STREQ(plan.Message, L"時間です") << n;
     EXPECT_FALSE(plan.UseWave) << n;
     EXPECT_TRUE(plan.AutoClose) << n;
     After last;
@@ -81,8 +82,8 @@ TEST(NotificationPlan, ANumberOutsideOneToFourKeepsTheDefaults) {
 
 TEST(NotificationPlan, AThirtyByteMessageIsShownWhole) {
   AlarmSettings s;
-  const char* thirty = "あいうえおかきくけこさしすせそ";  // fifteen double-byte characters
-  ASSERT_EQ(std::strlen(thirty), 30u);
+  const wchar_t* thirty = L"あいうえおかきくけこさしすせそ";  // fifteen double-byte characters
+  ASSERT_EQ(AnsiLength(thirty), 30u);
   s.Alarms[1].SetMessage(thirty);
   EXPECT_STREQ(NotificationPlan(2, s).Message, thirty);
 }

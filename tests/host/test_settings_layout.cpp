@@ -29,16 +29,16 @@ TEST(SettingsLayout, DefaultsAreThoseOfAFirstStart) {
   EXPECT_EQ(int32_t(s.Height), 45);
   EXPECT_EQ(s.OnBorder, 1u);
   EXPECT_EQ(s.OnCaption + s.OnAnalog + s.OnSecond + s.OnTop + s.OnTransparent + s.OnBitmap, 0u);
-  EXPECT_STREQ(s.FontName, "Arial");
+  EXPECT_STREQ(s.FontName, L"Arial");
   EXPECT_EQ(int32_t(s.FontSize), 37);
   EXPECT_EQ(s.FontColor, 0x000000FFu);
   EXPECT_EQ(s.BkColor, 0x00C0C0C0u);
   EXPECT_EQ(s.OnTimer, 0u);
   EXPECT_EQ(s.OnAutoDelete, 1u);
   EXPECT_EQ(s.AlarmCount, 15u);
-  EXPECT_STREQ(s.Alarm3, "00:00");
-  EXPECT_STREQ(s.Msg2, "");
-  EXPECT_STREQ(s.WaveFile, "");
+  EXPECT_STREQ(s.Alarm3, L"00:00");
+  EXPECT_STREQ(s.Msg2, L"");
+  EXPECT_STREQ(s.WaveFile, L"");
 }
 
 static std::string Names(SettingGroup g) {

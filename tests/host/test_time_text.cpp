@@ -5,13 +5,13 @@
 #include "tests/host/ClockTimes.h"
 
 TEST(TimeText, HourWithoutLeadingZeroMinutesAndSecondsWithTwo) {
-  char buf[16];
+  wchar_t buf[16];
   EXPECT_EQ(FormatClockText(TimeOf(9, 5, 7), false, buf), 4u);
-  EXPECT_STREQ(buf, "9:05");
+  EXPECT_STREQ(buf, L"9:05");
   FormatClockText(TimeOf(9, 5, 7), true, buf);
-  EXPECT_STREQ(buf, "9:05:07");
+  EXPECT_STREQ(buf, L"9:05:07");
   FormatClockText(TimeOf(0, 0, 0), false, buf);
-  EXPECT_STREQ(buf, "0:00");
+  EXPECT_STREQ(buf, L"0:00");
   EXPECT_EQ(FormatClockText(TimeOf(23, 59, 59), true, buf), 8u);
 }
 
@@ -27,10 +27,10 @@ TEST(TimeText, TheWidestTimeIsAtLeastAsWideAsEveryTimeOfTheDay) {
   };
   for (const auto& widths : fonts) {
     auto textWidth = [&widths](const ClockTime& t) {
-      char text[16];
+      wchar_t text[16];
       int w = 0;
       for (size_t i = 0, n = FormatClockText(t, true, text); i < n; ++i)
-        w += text[i] == ':' ? 3 : widths[text[i] - '0'];
+        w += text[i] == L':' ? 3 : widths[text[i] - L'0'];
       return w;
     };
     const int widest = textWidth(WidestClockTime(widths));
@@ -43,13 +43,13 @@ TEST(TimeText, TheWidestTimeIsAtLeastAsWideAsEveryTimeOfTheDay) {
 
 TEST(TimeText, DateTextInJapaneseWithWeekday) {
   ClockTime t = TimeOf(2002, 3, 14, 0, 0, 0, 4);
-  char buf[100];
+  wchar_t buf[100];
   FormatDateTextOf(t, buf);
-  EXPECT_EQ(std::string(buf), std::string("2002年3月14日(木)"));
+  EXPECT_EQ(std::wstring(buf), std::wstring(L"2002年3月14日(木)"));
   t.DayOfWeek = 0;
   FormatDateTextOf(t, buf);
-  EXPECT_EQ(std::string(buf), std::string("2002年3月14日(日)"));
+  EXPECT_EQ(std::wstring(buf), std::wstring(L"2002年3月14日(日)"));
   t.DayOfWeek = 9;   // never from the system, but must not read past the table
   FormatDateTextOf(t, buf);
-  EXPECT_EQ(std::string(buf), std::string("2002年3月14日(?)"));
+  EXPECT_EQ(std::wstring(buf), std::wstring(L"2002年3月14日(?)"));
 }

@@ -4,32 +4,33 @@
 #include "timer/rules/TimerInput.h"
 
 TEST(TimerInput, TimesWithAnySeparatorAreAcceptedWithinTheDay) {
-  for (const char* text : {"07:30", "07.30", "07 30", "00:00", "23:59", "12x05"})
+  for (const wchar_t* text : {L"07:30", L"07.30", L"07 30", L"00:00", L"23:59", L"12x05"})
     EXPECT_TRUE(TimerInput::IsValidTimeText(text)) << text;
 }
 
 TEST(TimerInput, TimesOfTheWrongShapeOrOutOfRangeAreRefused) {
-  const char* refused[] = {
-      "7:30",     // four bytes
-      "007:30",   // six bytes
-      "",        "07:3", "24:00", "07:60", "99:99",
-      "a7:30",   "07:3b", "-1:00", " 7:30", "07:+3",
-      "０７:３０",  // full-width digits: double-byte characters of code page 932
+  const wchar_t* refused[] = {
+      L"7:30",     // four bytes
+      L"007:30",   // six bytes
+      L"",        L"07:3", L"24:00", L"07:60", L"99:99",
+      L"a7:30",   L"07:3b", L"-1:00", L" 7:30", L"07:+3",
+      L"０７:３０",  // full-width digits
+      L"07あ30",  // a double-byte separator: six bytes in code page 932
   };
-  for (const char* text : refused) EXPECT_FALSE(TimerInput::IsValidTimeText(text)) << text;
+  for (const wchar_t* text : refused) EXPECT_FALSE(TimerInput::IsValidTimeText(text)) << text;
   EXPECT_FALSE(TimerInput::IsValidTimeText(nullptr));
 }
 
 namespace {
 
 struct Reading {
-  const char* Text;
+  const wchar_t* Text;
   uint32_t Value;
 };
 
 // Each text is accepted by `read`, in turn into the same *value, and gives
 // the value beside it.
-void ExpectReadAs(bool (*read)(const char*, uint32_t*), uint32_t* value,
+void ExpectReadAs(bool (*read)(const wchar_t*, uint32_t*), uint32_t* value,
                   std::initializer_list<Reading> readings) {
   for (const Reading& r : readings) {
     EXPECT_TRUE(read(r.Text, value)) << r.Text;
@@ -42,9 +43,9 @@ void ExpectReadAs(bool (*read)(const char*, uint32_t*), uint32_t* value,
 TEST(TimerInput, CountIsReadLikeAnUnsignedDialogNumber) {
   uint32_t value = 99;
   ExpectReadAs(TimerInput::ReadNumber, &value,
-               {{"007", 7u}, {"  12  ", 12u}, {"4294967295", 4294967295u}});
-  for (const char* text : {"", "   ", "abc", "-1", "+5", "5a", "1 2", "4294967296",
-                           "99999999999999999999"}) {
+               {{L"007", 7u}, {L"  12  ", 12u}, {L"4294967295", 4294967295u}});
+  for (const wchar_t* text : {L"", L"   ", L"abc", L"-1", L"+5", L"5a", L"1 2", L"4294967296",
+                           L"99999999999999999999"}) {
     EXPECT_FALSE(TimerInput::ReadNumber(text, &value)) << text;
     EXPECT_EQ(value, 0u) << text;
   }
@@ -52,7 +53,7 @@ TEST(TimerInput, CountIsReadLikeAnUnsignedDialogNumber) {
 
 TEST(TimerInput, CountMustLieBetweenOneAndSixty) {
   uint32_t count = 0;
-  ExpectReadAs(TimerInput::ReadCount, &count, {{"1", 1u}, {"60", 60u}, {"007", 7u}});
-  for (const char* text : {"0", "61", "-1", "", "abc", "100"})
+  ExpectReadAs(TimerInput::ReadCount, &count, {{L"1", 1u}, {L"60", 60u}, {L"007", 7u}});
+  for (const wchar_t* text : {L"0", L"61", L"-1", L"", L"abc", L"100"})
     EXPECT_FALSE(TimerInput::ReadCount(text, &count)) << text;
 }

@@ -3,6 +3,8 @@
 // region, activation) and a few messages a user's system would send.
 //   probe styles | rect | client | region | zorder | active | title
 //   probe close | endsession 0|1 | command ID | timechange | press ID
+//   probe popup: the caption of the window the clock owns (a dialog or a
+//   message box) and the texts of its controls, one a line, in UTF-8
 #include <windows.h>
 #include <cstdio>
 #include <cstdlib>
@@ -25,15 +27,23 @@ static int VisibleWindowsBelow(HWND clock) {
   return n;
 }
 
-// The dialog that the clock shows: a shown top-level window that it owns.
-static HWND FindOwnedDialog(HWND clock) {
+static void PutUtf8(HWND window) {
+  wchar_t text[512];
+  char bytes[1536];
+  // Asked of the window itself: GetWindowText would not ask an edit of
+  // another process for its text.
+  DWORD_PTR got = 0;
+  text[0] = 0;
+  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG,
+                      2000, &got);
+  int n = WideCharToMultiByte(CP_UTF8, 0, text, -1, bytes, sizeof bytes, nullptr, nullptr);
+  std::puts(n > 0 ? bytes : "");
+}
+
+static HWND OwnedPopup(HWND clock) {
   for (int i = 0; i < 50; ++i) {
-    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT)) {
-      char kind[16] = "";
-      GetClassNameA(w, kind, sizeof kind);
-      if (GetWindow(w, GW_OWNER) == clock && IsWindowVisible(w) && !std::strcmp(kind, "#32770"))
-        return w;
-    }
+    for (HWND w = GetTopWindow(nullptr); w; w = GetWindow(w, GW_HWNDNEXT))
+      if (IsWindowVisible(w) && GetWindow(w, GW_OWNER) == clock) return w;
     Sleep(100);
   }
   return nullptr;
@@ -85,13 +95,19 @@ int main(int argc, char** argv) {
   } else if (!std::strcmp(what, "command") && argc > 2) {
     PostMessageA(clock, WM_COMMAND, std::atoi(argv[2]), 0);
   } else if (!std::strcmp(what, "press") && argc > 2) {
-    HWND dialog = FindOwnedDialog(clock);
+    // Presses a button of the dialog that the clock shows.
+    HWND dialog = OwnedPopup(clock);
     HWND button = dialog ? GetDlgItem(dialog, std::atoi(argv[2])) : nullptr;
     if (!button) {
       std::puts("no such button in a dialog of the clock");
       return 1;
     }
     PostMessageA(button, BM_CLICK, 0, 0);
+  } else if (!std::strcmp(what, "popup")) {
+    HWND popup = OwnedPopup(clock);
+    if (!popup) return 1;
+    PutUtf8(popup);
+    for (HWND c = GetWindow(popup, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) PutUtf8(c);
   } else if (!std::strcmp(what, "timechange")) {
     SendMessageA(clock, WM_TIMECHANGE, 0, 0);
   } else {

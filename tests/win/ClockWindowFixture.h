@@ -59,7 +59,7 @@ protected:
     Clock = nullptr;
     DrainQuit();
     DeleteSingleInstances();
-    UnregisterClassA(kWindowClass, GetModuleHandleA(nullptr));
+    UnregisterClassW(kWindowClass, GetModuleHandleW(nullptr));
   }
 
   // The window's destruction posts the quit message; it must not end the

@@ -21,7 +21,7 @@
 
 struct TracedCall {
   double Time = 0;         // seconds, Wine's time stamp
-  std::string Function;    // without the module: "Beep", "sndPlaySoundA"
+  std::string Function;    // without the module: "Beep", "sndPlaySoundW"
   std::string Arguments;   // as traced: numbers in hex, texts quoted
   bool IsReturn = false;   // the "Ret" line of a call
   std::string Result;      // the returned value (hex), on a "Ret" line
@@ -135,14 +135,13 @@ inline std::vector<TracedCall> Parse(const std::string& output) {
 
 }  // namespace relay_detail
 
-// Runs the current test again in a child process with the relay trace on for
-// `functions` ("KERNEL32.Beep;WINMM.sndPlaySoundA"; OutputDebugStringA is
-// always added for markers). The child's own checks must pass.
-inline std::vector<TracedCall> TraceCurrentTest(const char* functions) {
+// Runs the current test again in a child process, a Wine started by a Unix
+// shell with `unixEnvironment` ("WINEDEBUG=+relay", "LANG=en_US.UTF-8 ...")
+// in front of it; InTracedChild() is true there. The child's own checks
+// must pass. Returns what the child wrote to its standard output and error.
+inline std::string RunCurrentTestInChild(const std::string& unixEnvironment) {
   const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
   std::string name = std::string(info->test_suite_name()) + "." + info->name();
-  std::string include = std::string(functions) + ";KERNEL32.OutputDebugStringA";
-  relay_detail::SetRelayInclude(include.c_str());
 
   char exe[MAX_PATH];
   GetModuleFileNameA(nullptr, exe, sizeof exe);
@@ -156,7 +155,7 @@ inline std::vector<TracedCall> TraceCurrentTest(const char* functions) {
   // output, so the shell writes the trace into a file; and Wine cannot wait
   // for a Unix process, so the shell leaves a second file when it is done.
   std::string command =
-      "Z:\\bin\\sh -c \"WINEDEBUG=+timestamp,+relay \\\"${TIVORA_WINE:-wine}\\\" "
+      "Z:\\bin\\sh -c \"" + unixEnvironment + " \\\"${TIVORA_WINE:-wine}\\\" "
       "\\\"$TIVORA_TRACED_EXE\\\" --gtest_filter=" + name +
       " >\\\"$TIVORA_TRACE_FILE\\\" 2>&1; echo $? >\\\"$TIVORA_TRACE_FILE.done\\\"\"";
   std::vector<char> line(command.begin(), command.end());
@@ -188,7 +187,17 @@ inline std::vector<TracedCall> TraceCurrentTest(const char* functions) {
   }
   DeleteFileA(traceFile);
   DeleteFileA(doneFile.c_str());
+  EXPECT_TRUE(started) << "could not start the child run";
+  return output;
+}
+
+// Runs the current test again in a child process with the relay trace on for
+// `functions` ("KERNEL32.Beep;WINMM.sndPlaySoundW"; OutputDebugStringA is
+// always added for markers). The child's own checks must pass.
+inline std::vector<TracedCall> TraceCurrentTest(const char* functions) {
+  std::string include = std::string(functions) + ";KERNEL32.OutputDebugStringA";
+  relay_detail::SetRelayInclude(include.c_str());
+  std::string output = RunCurrentTestInChild("WINEDEBUG=+timestamp,+relay");
   relay_detail::SetRelayInclude(nullptr);
-  EXPECT_TRUE(started) << "could not start the traced child run";
   return relay_detail::Parse(output);
 }

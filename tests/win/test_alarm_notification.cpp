@@ -4,16 +4,18 @@
 #include <vector>
 #include "tests/win/DialogTemplate.h"
 #include "tests/win/FaceTestSupport.h"
+#include "tests/win/ImportHook.h"
 #include "tests/win/RelayTrace.h"
 #include "tests/win/TestSupport.h"
 #include "tests/win/TestWave.h"
+#include "tests/win/WideText.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 
 namespace {
 
 const char kSoundCalls[] =
-    "KERNEL32.Beep;USER32.MessageBeep;WINMM.sndPlaySoundA;KERNEL32.SearchPathA;"
+    "KERNEL32.Beep;USER32.MessageBeep;WINMM.sndPlaySoundW;KERNEL32.SearchPathA;"
     "USER32.SetTimer;USER32.KillTimer";
 
 class AlarmNotice : public testing::Test {
@@ -24,9 +26,9 @@ protected:
     s.OnTimer = true;
     s.AlarmCount = 3;
     s.OnAutoDelete = false;
-    s.Alarms[0].SetTime("07:30");
+    s.Alarms[0].SetTime(L"07:30");
     s.Alarms[0].On = 1;
-    s.Alarms[0].SetMessage("起きる");
+    s.Alarms[0].SetMessage(L"起きる");
   }
   void TearDown() override { Close(); }
 
@@ -77,17 +79,17 @@ size_t FailedBeeps(const std::vector<TracedCall>& calls) {
 
 // A text as Wine's trace quotes it: code page 932 bytes outside plain ASCII
 // as \x escapes.
-std::string AsTraced(const char* text) {
-  std::string quoted = "\"";
-  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p; ++p) {
-    if (*p == '\\' || *p == '"') {
+std::string AsTraced(const wchar_t* text) {
+  std::string quoted = "L\"";
+  for (const wchar_t* p = text; *p; ++p) {
+    if (*p == L'\\' || *p == L'"') {
       quoted += '\\';
       quoted += char(*p);
     } else if (*p >= 0x20 && *p < 0x7F) {
       quoted += char(*p);
     } else {
       char hex[8];
-      wsprintfA(hex, "\\x%02x", *p);
+      wsprintfA(hex, "\\%04x", unsigned(*p));
       quoted += hex;
     }
   }
@@ -136,7 +138,7 @@ TEST_F(AlarmNotice, ThreeBeepsOneATimerMessageThenSilenceUntilOk) {
   for (const TracedCall& beep : CallsOf(calls, "Beep"))
     EXPECT_EQ(beep.Arguments, "00000384,00000258") << "900 Hz for 600 ms";
   EXPECT_EQ(CallsOf(calls, "MessageBeep").size(), FailedBeeps(calls));
-  EXPECT_TRUE(CallsOf(calls, "sndPlaySoundA").empty());
+  EXPECT_TRUE(CallsOf(calls, "sndPlaySoundW").empty());
 }
 
 TEST_F(AlarmNotice, WithAutoDeleteItEndsRightAfterTheLastBeep) {
@@ -198,7 +200,7 @@ TEST_F(AlarmNotice, TheWaveIsStartedOnceAndOkStopsIt) {
     std::string wave = WriteTestWave("tivora-alarm.wav", 8000);
     app->Alarms.OnUseWave = true;
     app->Alarms.AlarmCount = 20;
-    lstrcpyA(app->Alarms.WaveFile, wave.c_str());
+    lstrcpyW(app->Alarms.WaveFile, Wide(wave).c_str());
     Open(1);
     Ticks("timer ", 5);
     // No wait: the stop that OK makes waits for the sound's own thread to end.
@@ -210,12 +212,12 @@ TEST_F(AlarmNotice, TheWaveIsStartedOnceAndOkStopsIt) {
     return;
   }
   std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
-  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundA");
+  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundW");
   ASSERT_EQ(plays.size(), 2u);
-  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundA", "timer 1", "timer 2"), 1u);
+  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundW", "timer 1", "timer 2"), 1u);
   EXPECT_NE(plays[0].Arguments.substr(0, 8), "00000000");
   EXPECT_EQ(plays[0].Arguments.substr(plays[0].Arguments.size() - 9), ",00000001") << "SND_ASYNC";
-  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundA", "ok", "end"), 1u);
+  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundW", "ok", "end"), 1u);
   EXPECT_EQ(plays[1].Arguments, "00000000,00000000") << "OK stops the wave";
   bool playedTheWave = false;
   for (const TracedCall& c : CallsOf(calls, "SearchPathA"))
@@ -228,7 +230,7 @@ TEST_F(AlarmNotice, AWaveWithAutoDeleteEndsAtOnceAndPlaysOn) {
   if (InTracedChild()) {
     app->Alarms.OnUseWave = true;
     app->Alarms.OnAutoDelete = true;
-    lstrcpyA(app->Alarms.WaveFile, "C:\\nowhere\\ring.wav");
+    lstrcpyW(app->Alarms.WaveFile, L"C:\\nowhere\\ring.wav");
     Open(1);
     Tick("timer 1");
     EXPECT_FALSE(IsOpen());
@@ -237,7 +239,7 @@ TEST_F(AlarmNotice, AWaveWithAutoDeleteEndsAtOnceAndPlaysOn) {
     return;
   }
   std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
-  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundA");
+  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundW");
   ASSERT_EQ(plays.size(), 1u) << "started once, never stopped";
   EXPECT_NE(plays[0].Arguments.substr(0, 8), "00000000");
 }
@@ -260,7 +262,7 @@ TEST_F(AlarmNotice, AClickSilencesItAndLeavesItOpen) {
     EXPECT_TRUE(IsOpen());
     OutputDebugStringA("wave");
     app->Alarms.OnUseWave = true;
-    lstrcpyA(app->Alarms.WaveFile, "C:\\nowhere\\ring.wav");
+    lstrcpyW(app->Alarms.WaveFile, L"C:\\nowhere\\ring.wav");
     Open(1);
     Tick("wave 1");
     OutputDebugStringA("wave click");
@@ -275,9 +277,9 @@ TEST_F(AlarmNotice, AClickSilencesItAndLeavesItOpen) {
   EXPECT_EQ(CallsBetween(calls, "Beep", "left click", "right"), 0u);
   EXPECT_EQ(CallsBetween(calls, "Beep", "right 1", "right click"), 1u);
   EXPECT_EQ(CallsBetween(calls, "Beep", "right click", "wave"), 0u);
-  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundA", "wave 1", "wave click"), 1u);
-  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundA");
-  ASSERT_EQ(CallsBetween(calls, "sndPlaySoundA", "wave click", "end"), 1u);
+  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundW", "wave 1", "wave click"), 1u);
+  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundW");
+  ASSERT_EQ(CallsBetween(calls, "sndPlaySoundW", "wave click", "end"), 1u);
   EXPECT_EQ(plays.back().Arguments, "00000000,00000000") << "a click stops the wave";
 }
 
@@ -311,7 +313,7 @@ TEST_F(AlarmNotice, ShowsTheTimeAndTheMessageOrTheDefaultText) {
   if (InTracedChild()) {
     ::Tick.TickTime.wHour = 7;
     ::Tick.TickTime.wMinute = 5;
-    app->Alarms.Alarms[1].SetMessage("");
+    app->Alarms.Alarms[1].SetMessage(L"");
     OutputDebugStringA("with message");
     Open(1);
     UpdateWindow(notice);
@@ -325,26 +327,31 @@ TEST_F(AlarmNotice, ShowsTheTimeAndTheMessageOrTheDefaultText) {
     return;
   }
   std::vector<TracedCall> calls =
-      TraceCurrentTest("USER32.DrawTextA;GDI32.TextOutA;GDI32.SetTextColor");
+      TraceCurrentTest("USER32.DrawTextW;GDI32.TextOutW;GDI32.SetTextColor");
   auto textsBetween = [&](const char* function, const char* from, const char* to) {
     std::vector<std::string> texts;
     size_t begin = IndexOfMarker(calls, from), end = IndexOfMarker(calls, to);
     for (size_t i = begin; i < end && i < calls.size(); ++i)
-      if (!calls[i].IsReturn && calls[i].Function == function) texts.push_back(calls[i].Arguments);
+      if (!calls[i].IsReturn && calls[i].Function == function &&
+          calls[i].Arguments.find(",00000411") == std::string::npos)   // measuring, not drawing
+        texts.push_back(calls[i].Arguments);
     return texts;
   };
-  const std::string wake = AsTraced("起きる");
-  const std::string itsTime = AsTraced("時間です");
+  const std::string wake = AsTraced(L"起きる");
+  const std::string itsTime = AsTraced(L"時間です");
   struct Case { const char* from; const char* to; std::string message; };
   for (const Case& c : {Case{"with message", "empty message", wake},
                         Case{"empty message", "no alarm", itsTime},
                         Case{"no alarm", "end", itsTime}}) {
-    std::vector<std::string> drawn = textsBetween("DrawTextA", c.from, c.to);
+    // The buttons of the common controls draw their texts through DrawTextW
+    // as well: the notification's own call is the one with its message.
+    std::vector<std::string> drawn;
+    for (const std::string& call : textsBetween("DrawTextW", c.from, c.to))
+      if (call.find(c.message) != std::string::npos) drawn.push_back(call);
     ASSERT_EQ(drawn.size(), 1u) << c.from;
-    EXPECT_NE(drawn[0].find(c.message), std::string::npos) << c.from << ": " << drawn[0];
     EXPECT_NE(drawn[0].find(",ffffffff,"), std::string::npos) << "whole text";
     EXPECT_EQ(drawn[0].substr(drawn[0].size() - 9), ",00000011") << "centred, broken at words";
-    std::vector<std::string> times = textsBetween("TextOutA", c.from, c.to);
+    std::vector<std::string> times = textsBetween("TextOutW", c.from, c.to);
     ASSERT_EQ(times.size(), 1u) << c.from;
     EXPECT_NE(times[0].find("\"7:05\""), std::string::npos) << c.from << ": " << times[0];
     std::vector<std::string> colours = textsBetween("SetTextColor", c.from, c.to);
@@ -379,18 +386,27 @@ std::vector<RedInk> FindRed(const MemorySurface& capture) {
   return bands;
 }
 
+// The notification's client area as it shows now.
+RECT ClientOf(HWND notice) {
+  RECT client;
+  GetClientRect(notice, &client);
+  return client;
+}
+void CaptureClient(HWND notice, MemorySurface& capture) {
+  HDC window = GetDC(notice);
+  BitBlt(capture.dc(), 0, 0, capture.width(), capture.height(), window, 0, 0, SRCCOPY);
+  ReleaseDC(notice, window);
+}
+
 TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
   ::Tick.TickTime.wHour = 12;
   ::Tick.TickTime.wMinute = 34;
   Open(1);
   UpdateWindow(notice);
-  RECT client;
-  GetClientRect(notice, &client);
-  const int width = client.right, height = client.bottom;
-  MemorySurface capture(width, height, RGB(0, 0, 0));
-  HDC window = GetDC(notice);
-  BitBlt(capture.dc(), 0, 0, width, height, window, 0, 0, SRCCOPY);
-  ReleaseDC(notice, window);
+  const RECT client = ClientOf(notice);
+  MemorySurface capture(client.right, client.bottom, RGB(0, 0, 0));
+  CaptureClient(notice, capture);
+  const int height = capture.height();
 
   // The time, then the message in a band of its own below it.
   std::vector<RedInk> bands = FindRed(capture);
@@ -404,6 +420,47 @@ TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
   // Digits of a 50-pixel font stand well over 25 pixels tall; the dialog's
   // own 9-point font could never reach that.
   EXPECT_GE(time.LastRow - time.FirstRow, 25);
+}
+
+// Every text that the program draws with DrawTextW, with whether it fits the
+// rectangle it is drawn into in the font it is drawn in: whole, or cut.
+struct DrawnText {
+  std::wstring Text;
+  bool Whole;
+};
+std::vector<DrawnText>& DrawnTexts() {
+  static std::vector<DrawnText> drawn;
+  return drawn;
+}
+using DrawTextWType = int(WINAPI*)(HDC, LPCWSTR, int, LPRECT, UINT);
+DrawTextWType RealDrawTextW = nullptr;
+int WINAPI RecordDrawTextW(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT flags) {
+  if (!(flags & DT_CALCRECT)) {
+    RECT need = *rect;
+    RealDrawTextW(dc, text, length, &need, flags | DT_CALCRECT);
+    bool whole = need.bottom <= rect->bottom && need.right - need.left <= rect->right - rect->left;
+    DrawnTexts().push_back({length < 0 ? std::wstring(text) : std::wstring(text, length), whole});
+  }
+  return RealDrawTextW(dc, text, length, rect, flags);
+}
+
+// The longest messages, fifteen double-byte characters or thirty wide
+// letters, do not all fit below the time in the large font: such a message
+// is drawn smaller, whole, never cut by the window's edge.
+TEST_F(AlarmNotice, TheLongestMessagesShowWhole) {
+  for (const wchar_t* longest : {L"あいうえおかきくけこさしすせそ", L"WWWWWWWWWW WWWWWWWWWW WWWWWWWW"}) {
+    app->Alarms.Alarms[0].SetMessage(longest);
+    ASSERT_STREQ(app->Alarms.Alarms[0].Msg, longest);
+    RealDrawTextW = PatchImport("DrawTextW", &RecordDrawTextW);
+    ASSERT_NE(RealDrawTextW, nullptr);
+    DrawnTexts().clear();
+    Open(1);
+    UpdateWindow(notice);
+    PatchImport("DrawTextW", RealDrawTextW);
+    ASSERT_EQ(DrawnTexts().size(), 1u);
+    EXPECT_EQ(DrawnTexts()[0].Text, longest);
+    EXPECT_TRUE(DrawnTexts()[0].Whole) << "the message is cut by the window's edge";
+  }
 }
 
 }  // namespace

@@ -209,7 +209,7 @@ TEST_F(AnalogPainting, APictureSwitchWithoutAPathStillDrawsTheDisc) {
   Cycle(*painter, s.dc(), true);
   EXPECT_EQ(s.At(30, 30), kGrey);
   // A path whose picture could not be read: no disc, no marks, only hands.
-  lstrcpyA(app->Bitmap, "C:\\nowhere\\missing.bmp");
+  lstrcpyW(app->Bitmap, L"C:\\nowhere\\missing.bmp");
   BackgroundImage* saved = Background;
   Background = nullptr;
   s.Fill(kUntouched);

@@ -7,6 +7,7 @@
 #include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/FaceTestSupport.h"
 #include "tests/win/TestSupport.h"
+#include "tests/win/WideText.h"
 
 using samples::Bytes;
 using samples::Picture;
@@ -143,7 +144,7 @@ TEST_F(BackgroundImageTest, EverySoundPictureLoadsSilentlyAndDrawsUprightOverThe
     SCOPED_TRACE(c.Name);
     MessageBoxCatcher boxes;
     BackgroundImage image(Owner);
-    ASSERT_TRUE(image.Load(File("sound.bmp", c.Pic.Build()).c_str()));
+    ASSERT_TRUE(image.Load(Wide(File("sound.bmp", c.Pic.Build())).c_str()));
     EXPECT_TRUE(boxes.Shown.empty());
     EXPECT_NE(image.Block, nullptr);
     EXPECT_EQ(image.Locked, nullptr);  // held unlocked between operations
@@ -159,7 +160,7 @@ TEST_F(BackgroundImageTest, AHundredByFiftyPictureFillsTwoHundredByTwoHundredDis
   Picture p = Quarters(100, 50);
   p.Pixel = [](int x, int) { return x < 33 ? 0xFF0000u : 0x0000FFu; };
   BackgroundImage image(Owner);
-  ASSERT_TRUE(image.Load(File("wide.bmp", p.Build()).c_str()));
+  ASSERT_TRUE(image.Load(Wide(File("wide.bmp", p.Build())).c_str()));
   Surface surface;
   image.DrawStretched(surface.dc(), RECT{0, 0, 200, 200});
   EXPECT_EQ(surface.At(62, 199), 0xFF0000u);
@@ -176,7 +177,7 @@ TEST_F(BackgroundImageTest, AHundredByFiftyPictureFillsTwoHundredByTwoHundredDis
 
 TEST_F(BackgroundImageTest, ColourCountAndImageSizeAreFilledInWhileParsed) {
   BackgroundImage image(Owner);
-  ASSERT_TRUE(image.Load(File("eight.bmp", Quarters(10, 6, 8).Build()).c_str()));
+  ASSERT_TRUE(image.Load(Wide(File("eight.bmp", Quarters(10, 6, 8).Build())).c_str()));
   ASSERT_TRUE(image.LockAndParse());
   EXPECT_EQ(image.ColorCount, 256u);
   EXPECT_EQ(image.Info->bmiHeader.biClrUsed, 256u);
@@ -190,7 +191,7 @@ TEST_F(BackgroundImageTest, ColourCountAndImageSizeAreFilledInWhileParsed) {
   EXPECT_EQ(image.Bits, nullptr);
   image.Release();
 
-  ASSERT_TRUE(image.Load(File("true.bmp", Quarters(10, -6, 24).Build()).c_str()));
+  ASSERT_TRUE(image.Load(Wide(File("true.bmp", Quarters(10, -6, 24).Build())).c_str()));
   ASSERT_TRUE(image.LockAndParse());
   EXPECT_EQ(image.ColorCount, 0u);
   EXPECT_EQ(image.Info->bmiHeader.biSizeImage, 32u * 6);
@@ -201,7 +202,7 @@ TEST_F(BackgroundImageTest, ColourCountAndImageSizeAreFilledInWhileParsed) {
   Picture four = Quarters(10, 6, 4);
   four.Palette.resize(6);
   four.ClrUsed = 6;
-  ASSERT_TRUE(image.Load(File("four.bmp", four.Build()).c_str()));
+  ASSERT_TRUE(image.Load(Wide(File("four.bmp", four.Build())).c_str()));
   ASSERT_TRUE(image.LockAndParse());
   EXPECT_EQ(image.ColorCount, 6u);
   image.Unlock();
@@ -212,7 +213,7 @@ TEST_F(BackgroundImageTest, EverySampleIsTakenSilentlyOrRefusedWithItsOwnBox) {
     SCOPED_TRACE(s.Name);
     MessageBoxCatcher boxes;
     BackgroundImage image(Owner);
-    bool held = image.Load(File(s.Name + ".bmp", s.File).c_str());
+    bool held = image.Load(Wide(File(s.Name + ".bmp", s.File)).c_str());
     if (s.Expected == BitmapFault::None) {
       EXPECT_TRUE(held && boxes.Shown.empty()) << "a sound picture is taken silently";
       continue;
@@ -237,7 +238,7 @@ TEST_F(BackgroundImageTest, AMissingFileNamesItsPathAndAnEmptyPathIsIgnored) {
   MessageBoxCatcher boxes;
   BackgroundImage image(Owner);
   std::string path = TempFilePath(OwnName("no-such-picture.bmp"));
-  EXPECT_FALSE(image.Load(path.c_str()));
+  EXPECT_FALSE(image.Load(Wide(path).c_str()));
   ASSERT_EQ(boxes.Shown.size(), 1u);
   EXPECT_EQ(boxes.Shown[0].Text, "ファイルを開くのに失敗しました\n " + path);
   EXPECT_EQ(boxes.Shown[0].Title, "エラー");
@@ -245,12 +246,12 @@ TEST_F(BackgroundImageTest, AMissingFileNamesItsPathAndAnEmptyPathIsIgnored) {
 
   // A path too long for the message's buffer is cut, not written past it.
   std::string longPath = "C:\\" + std::string(400, 'x') + ".bmp";
-  EXPECT_FALSE(image.Load(longPath.c_str()));
+  EXPECT_FALSE(image.Load(Wide(longPath).c_str()));
   ASSERT_EQ(boxes.Shown.size(), 2u);
   EXPECT_EQ(boxes.Shown[1].Text.rfind("ファイルを開くのに失敗しました\n C:\\xxx", 0), 0u);
   EXPECT_LT(boxes.Shown[1].Text.size(), 360u);
 
-  EXPECT_FALSE(image.Load(""));
+  EXPECT_FALSE(image.Load(L""));
   EXPECT_FALSE(image.Load(nullptr));
   EXPECT_EQ(boxes.Shown.size(), 2u);
 }
@@ -258,10 +259,10 @@ TEST_F(BackgroundImageTest, AMissingFileNamesItsPathAndAnEmptyPathIsIgnored) {
 TEST_F(BackgroundImageTest, APictureChosenAfterAFailedOneLeavesTheBackgroundEmpty) {
   MessageBoxCatcher boxes;
   BackgroundImage image(Owner);
-  ASSERT_TRUE(image.Load(File("first.bmp", Quarters(100, 50).Build()).c_str()));
+  ASSERT_TRUE(image.Load(Wide(File("first.bmp", Quarters(100, 50).Build())).c_str()));
 
   Bytes damaged = samples::Truncated(Quarters(100, 50).Build(), 200);
-  EXPECT_FALSE(image.Load(File("second.bmp", damaged).c_str()));
+  EXPECT_FALSE(image.Load(Wide(File("second.bmp", damaged)).c_str()));
   EXPECT_EQ(boxes.Shown.size(), 1u);
   EXPECT_TRUE(HoldsNothing(image));
   Surface surface;
@@ -269,7 +270,7 @@ TEST_F(BackgroundImageTest, APictureChosenAfterAFailedOneLeavesTheBackgroundEmpt
   EXPECT_TRUE(surface.Untouched());
 
   // And a good one after that is shown again.
-  ASSERT_TRUE(image.Load(File("third.bmp", Quarters(100, 50).Build()).c_str()));
+  ASSERT_TRUE(image.Load(Wide(File("third.bmp", Quarters(100, 50).Build())).c_str()));
   image.DrawStretched(surface.dc(), RECT{0, 0, 200, 200});
   EXPECT_TRUE(ShowsQuarters(surface, kQuarters));
 }
@@ -278,7 +279,7 @@ TEST_F(BackgroundImageTest, RepeatedDrawingsFindTheBlockAsTheFirstParseLeftIt) {
   Picture p = Quarters(40, 20);
   p.SizeImage = 0xFFFFFF00;  // claims more than the file holds: replaced on the first parse
   BackgroundImage image(Owner);
-  ASSERT_TRUE(image.Load(File("claims.bmp", p.Build()).c_str()));
+  ASSERT_TRUE(image.Load(Wide(File("claims.bmp", p.Build())).c_str()));
   for (int i = 0; i < 3; ++i) {
     Surface surface;
     image.DrawStretched(surface.dc(), RECT{0, 0, 200, 200});
@@ -294,7 +295,7 @@ TEST_F(BackgroundImageTest, RepeatedDrawingsFindTheBlockAsTheFirstParseLeftIt) {
 // at a new size. A picture read anew is shown at once, at the same size too.
 TEST_F(BackgroundImageTest, APictureIsStretchedOncePerSizeAndAgainWhenReadAnew) {
   BackgroundImage image(Owner);
-  ASSERT_TRUE(image.Load(File("once.bmp", Quarters(100, 50).Build()).c_str()));
+  ASSERT_TRUE(image.Load(Wide(File("once.bmp", Quarters(100, 50).Build())).c_str()));
   Surface first;
   image.DrawStretched(first.dc(), RECT{0, 0, 200, 200});
   ASSERT_TRUE(ShowsQuarters(first, kQuarters));
@@ -309,7 +310,7 @@ TEST_F(BackgroundImageTest, APictureIsStretchedOncePerSizeAndAgainWhenReadAnew) 
   image.DrawStretched(smaller.dc(), RECT{0, 0, 100, 100});
   EXPECT_EQ(smaller.At(50, 50), 0u) << "stretched anew for a new size";
 
-  ASSERT_TRUE(image.Load(File("anew.bmp", Quarters(100, 50).Build()).c_str()));
+  ASSERT_TRUE(image.Load(Wide(File("anew.bmp", Quarters(100, 50).Build())).c_str()));
   Surface reread;
   image.DrawStretched(reread.dc(), RECT{0, 0, 100, 100});
   EXPECT_TRUE(Near(reread.At(25, 25), samples::kTopLeft)) << "the picture read anew";

@@ -154,7 +154,7 @@ TEST_F(ClockTickTest, TitleCarriesTheTicksDateAndFollowsItOverMidnight) {
   // ...and the first processed tick after it brings the new date.
   TickAt(SystemTimeOf(2002, 3, 15, 0, 0, 6, 5));
   EXPECT_EQ(Title(), "Tivora - 2002年3月15日(金)");
-  EXPECT_STREQ(FormatDateText(), "2002年3月15日(金)");
+  EXPECT_STREQ(FormatDateText(), L"2002年3月15日(金)");
 
   // The system date set to another day at noon.
   TickAt(SystemTimeOf(2002, 3, 15, 12, 0, 0, 5));

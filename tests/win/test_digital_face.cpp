@@ -28,7 +28,7 @@ struct Look {
 void DrawReference(MemorySurface& s, const Look& look) {
   s.Fill(look.background);
   HFONT font = CreateFontA(37, 0, 0, 0, look.bold ? FW_BOLD : FW_NORMAL, 0, 0, 0,
-                           SHIFTJIS_CHARSET, 0, 0, look.quality, 0, "Arial");
+                           DEFAULT_CHARSET, 0, 0, look.quality, 0, "Arial");
   HGDIOBJ previous = SelectObject(s.dc(), font);
   SetBkMode(s.dc(), TRANSPARENT);
   SetTextColor(s.dc(), kRed);
@@ -92,7 +92,7 @@ TEST_F(DigitalFaceTest, FloatingDigitsTakeTheirAlphaFromTheAntiAliasedTextOverAn
   app->Flags.SetFlag(OnTransparent, true);
   // Neither the colour nor a picture goes under the digits.
   app->Flags.SetFlag(OnBitmap, true);
-  lstrcpyA(app->Bitmap, "C:\\pictures\\sky.bmp");
+  lstrcpyW(app->Bitmap, L"C:\\pictures\\sky.bmp");
   time.Set(18, 48, 0);
   LayeredSurface s(kWidth, kHeight);
   ASSERT_TRUE(s.Ready());
@@ -168,7 +168,7 @@ TEST_F(DigitalFaceTest, OnlyFaceHeightWeightAndItalicsReachTheClocksFont) {
   time.Set(10, 10, 0);
   app->Font.LogFont.lfUnderline = 1;
   app->Font.LogFont.lfStrikeOut = 1;
-  app->Font.LogFont.lfCharSet = ANSI_CHARSET;
+  app->Font.LogFont.lfCharSet = SHIFTJIS_CHARSET;   // it would take another face
   ExpectShows({"10:10", kGrey});
 
   app->Font.FontBold = true;
@@ -187,7 +187,7 @@ TEST_F(DigitalFaceTest, MeasuringGivesTheWidestTextExtentAndDrawsNoText) {
   EXPECT_EQ(s.Colours(), std::set<COLORREF>{kGrey});
 
   MemorySurface ref(kWidth, kHeight, 0);
-  HFONT font = CreateFontA(37, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0, 0, 0, "Arial");
+  HFONT font = CreateFontA(37, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
   HGDIOBJ previous = SelectObject(ref.dc(), font);
   SIZE widest = {};
   for (int minute = 0; minute < 24 * 60; ++minute) {

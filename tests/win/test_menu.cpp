@@ -7,28 +7,30 @@
 #include "res/resource.h"
 #include "tests/host/FlagCombos.h"
 #include "tests/win/ClockWindowFixture.h"
+#include "tests/win/RelayTrace.h"
 #include "timer/TickState.h"
 
 namespace {
 
 struct ReadRow {
-  std::string Text;
+  std::wstring Text;
   UINT Id;
   bool Separator, Checked, Grey;
 };
 
-// Reads a menu back the way the system shows it.
+// Reads a menu back the way the system shows it, in UTF-16: what the user
+// sees whatever the system's code page.
 std::vector<ReadRow> ReadMenu(HMENU menu) {
   std::vector<ReadRow> rows;
   int count = GetMenuItemCount(menu);
   for (int i = 0; i < count; ++i) {
-    char text[64] = "";
-    MENUITEMINFOA info = {};
+    wchar_t text[64] = L"";
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_STATE | MIIM_STRING;
     info.dwTypeData = text;
-    info.cch = sizeof text;
-    GetMenuItemInfoA(menu, i, TRUE, &info);
+    info.cch = 64;
+    GetMenuItemInfoW(menu, i, TRUE, &info);
     UINT state = GetMenuState(menu, i, MF_BYPOSITION);
     rows.push_back({text, info.wID, (info.fType & MFT_SEPARATOR) != 0,
                     (state & MF_CHECKED) != 0, (state & MF_GRAYED) != 0});
@@ -50,12 +52,40 @@ std::vector<ReadRow> MenuFor(uint32_t flags, bool toolTip) {
 const ReadRow& RowWithId(const std::vector<ReadRow>& rows, UINT id) {
   for (const ReadRow& r : rows)
     if (r.Id == id && !r.Separator) return r;
-  static ReadRow none{"", 0, false, false, false};
+  static ReadRow none{L"", 0, false, false, false};
   ADD_FAILURE() << "no item " << id;
   return none;
 }
 
 }  // namespace
+
+// The default menu, read as UTF-16: seventeen rows, only the border checked.
+static void ExpectDefaultMenu() {
+  ScopedApp app;
+  std::vector<ReadRow> rows = MenuFor(OnBorder, false);
+  ASSERT_EQ(rows.size(), 17u);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    const ShownMenuRow& want = kDefaultMenu[i];
+    SCOPED_TRACE(i + 1);
+    EXPECT_EQ(rows[i].Separator, want.Text == nullptr);
+    if (!want.Text) continue;   // the system may show a separator as disabled
+    EXPECT_EQ(rows[i].Text, want.Text);
+    EXPECT_EQ(rows[i].Id, want.Id);
+    EXPECT_EQ(rows[i].Checked, want.Id == IDM_BORDER);
+    EXPECT_FALSE(rows[i].Grey);
+  }
+}
+
+// A Western system (code page 1252) shows the same Japanese items: they
+// reach the system as UTF-16, never through the code page.
+TEST(ContextMenu, AWesternSystemShowsTheSameItems) {
+  if (!InTracedChild()) {
+    RunCurrentTestInChild("LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8");
+    return;
+  }
+  ASSERT_EQ(GetACP(), 1252u) << "the child runs under code page 1252";
+  ExpectDefaultMenu();
+}
 
 // The menu that the system holds is the one the rules describe, for every
 // combination of the options and the tooltip switch.

@@ -11,6 +11,7 @@
 #include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
+#include "tests/win/WideText.h"
 #include "timer/Dialogs.h"
 
 namespace {
@@ -45,7 +46,7 @@ TEST_F(ClockWindowTest, FontConfirmedIsSavedAtOnceAndTheWindowFitsTheText) {
   for (const char* name : kFontValues) EXPECT_TRUE(ValueExists("Settings", name)) << name;
   char face[64] = "";
   ASSERT_TRUE(GetText("Settings", "FontName", face, sizeof face));
-  EXPECT_STREQ(face, App->Font.LogFont.lfFaceName);
+  EXPECT_STREQ(face, Narrow(App->Font.LogFont.lfFaceName).c_str());
   EXPECT_EQ(Stored("FontBold"), App->Font.LogFont.lfWeight != FW_NORMAL ? 1 : 0);
   EXPECT_EQ(Stored("BkColor"), static_cast<long long>(App->Font.BkColor()));
 
@@ -125,7 +126,7 @@ TEST_F(ClockWindowTest, ANewTextColourIsDrawnIntoTheFloatingDigitsAtOnce) {
 
 TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
   OpenClock(OnBorder);
-  LOGFONTA before = App->Font.LogFont;
+  LOGFONTW before = App->Font.LogFont;
   COLORREF colour = App->Font.FontColor();
   RECT was;
   GetWindowRect(Clock, &was);
@@ -188,16 +189,16 @@ TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenP
   char stored[MAX_PATH] = "";
   ASSERT_TRUE(GetText("Settings", "Bitmap", stored, sizeof stored));
   EXPECT_STREQ(stored, path.c_str());
-  EXPECT_STREQ(App->Bitmap, path.c_str());
+  EXPECT_STREQ(App->Bitmap, Wide(path).c_str());
   DeleteFileA(path.c_str());
 }
 
 TEST_F(ClockWindowTest, PictureDialogCancelledKeepsThePicture) {
   OpenClock(OnBitmap);
-  lstrcpyA(App->Bitmap, "C:\\kept.bmp");
+  lstrcpyW(App->Bitmap, L"C:\\kept.bmp");
   ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDCANCEL)), "");
   EXPECT_TRUE(NothingStoredIn("Settings"));
-  EXPECT_STREQ(App->Bitmap, "C:\\kept.bmp");
+  EXPECT_STREQ(App->Bitmap, L"C:\\kept.bmp");
 }
 
 // A stored picture that has gone since is not read while the picture is

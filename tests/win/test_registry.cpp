@@ -28,9 +28,9 @@ TEST_F(RegistryKeys, MissingKeyStaysClosedAndEveryReadGivesItsDefault) {
   RegistrySubKey sub(key, "Nothing");
   EXPECT_FALSE(sub.OpenForRead());
   EXPECT_EQ(sub.ReadDword("Any", 99), 99u);
-  char buf[8] = "garbage";
-  sub.ReadString("Any", buf, sizeof buf, "a default longer than the buffer");
-  EXPECT_STREQ(buf, "a defau");
+  wchar_t buf[8] = L"garbage";
+  sub.ReadString("Any", buf, 8, L"a default longer than the buffer");
+  EXPECT_STREQ(buf, L"a defau");
   // Nothing was created by reading.
   EXPECT_FALSE(KeyExists(kScratch));
 }
@@ -40,20 +40,20 @@ TEST_F(RegistryKeys, TextsOfCapacityMinusOneFitOneMoreDoesNot) {
     RegistryKey key(kScratch);
     RegistrySubKey sub(key, "S");
     ASSERT_TRUE(sub.CreateForWrite());
-    EXPECT_TRUE(sub.WriteString("Fits", std::string(15, 'x').c_str()));
-    EXPECT_TRUE(sub.WriteString("TooLong", std::string(16, 'y').c_str()));
-    EXPECT_TRUE(sub.WriteString("Empty", ""));
+    EXPECT_TRUE(sub.WriteString("Fits", std::wstring(15, L'x').c_str()));
+    EXPECT_TRUE(sub.WriteString("TooLong", std::wstring(16, L'y').c_str()));
+    EXPECT_TRUE(sub.WriteString("Empty", L""));
   }
   RegistryKey key(kScratch);
   RegistrySubKey sub(key, "S");
   ASSERT_TRUE(sub.OpenForRead());
-  char buf[16];
-  EXPECT_EQ(sub.ReadString("Fits", buf, sizeof buf, "d"), 15u);
-  EXPECT_EQ(std::string(buf), std::string(15, 'x'));
-  sub.ReadString("TooLong", buf, sizeof buf, "d");
-  EXPECT_STREQ(buf, "d");
-  sub.ReadString("Empty", buf, sizeof buf, "d");
-  EXPECT_STREQ(buf, "") << "an empty text is a text, not a missing one";
+  wchar_t buf[16];
+  EXPECT_EQ(sub.ReadString("Fits", buf, 16, L"d"), 15u);
+  EXPECT_EQ(std::wstring(buf), std::wstring(15, L'x'));
+  sub.ReadString("TooLong", buf, 16, L"d");
+  EXPECT_STREQ(buf, L"d");
+  sub.ReadString("Empty", buf, 16, L"d");
+  EXPECT_STREQ(buf, L"") << "an empty text is a text, not a missing one";
 }
 
 TEST_F(RegistryKeys, ANumberReadAsTextAndBinaryDataStayTerminated) {
@@ -70,15 +70,15 @@ TEST_F(RegistryKeys, ANumberReadAsTextAndBinaryDataStayTerminated) {
   RegistryKey key(kScratch);
   RegistrySubKey sub(key, "S");
   ASSERT_TRUE(sub.OpenForRead());
-  char buf[8];
-  sub.ReadString("Number", buf, sizeof buf, "n");
-  EXPECT_STREQ(buf, "n");
-  sub.ReadString("Binary", buf, sizeof buf, "b");
-  EXPECT_STREQ(buf, "b");
-  // Eight bytes of text without a terminator do not fit eight bytes.
-  buf[7] = 'z';
-  sub.ReadString("NoNul", buf, sizeof buf, "t");
-  EXPECT_LT(lstrlenA(buf), 8);
+  wchar_t buf[8];
+  sub.ReadString("Number", buf, 8, L"n");
+  EXPECT_STREQ(buf, L"n");
+  sub.ReadString("Binary", buf, 8, L"b");
+  EXPECT_STREQ(buf, L"b");
+  // Eight characters of text without a terminator do not fit eight.
+  buf[7] = L'z';
+  sub.ReadString("NoNul", buf, 8, L"t");
+  EXPECT_LT(lstrlenW(buf), 8);
   EXPECT_EQ(sub.ReadDword("Short", 5), 5u);
   EXPECT_EQ(sub.ReadDword("Binary", 6), 6u);
 }

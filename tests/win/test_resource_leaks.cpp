@@ -15,6 +15,7 @@
 #include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/GdiCount.h"
+#include "tests/win/WideText.h"
 
 namespace {
 
@@ -295,7 +296,7 @@ TEST_F(ResourceLeaks, PictureCommandConfirmedLeavesNothingBehind) {
   DialogAnswerer answerer([&](HWND dialog) { TypeFileName(dialog, path.c_str()); });
   ExpectNoGrowth(DialogRounds(), [&]() { Command(IDM_BACKGROUND); });
   EXPECT_EQ(answerer.Answered, DialogRounds() + 1);
-  EXPECT_STREQ(App->Bitmap, path.c_str());
+  EXPECT_STREQ(App->Bitmap, Wide(path).c_str());
 }
 
 }  // namespace

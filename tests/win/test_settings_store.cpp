@@ -20,20 +20,20 @@ TEST_F(SettingsStore, EmptyRegistryGivesTheDefaultsAndCreatesNothing) {
   EXPECT_EQ(app->Width, 116);
   EXPECT_EQ(app->Height, 45);
   EXPECT_EQ(app->Flags.Bits, uint32_t(OnBorder));
-  EXPECT_STREQ(app->Font.LogFont.lfFaceName, "Arial");
+  EXPECT_STREQ(app->Font.LogFont.lfFaceName, L"Arial");
   EXPECT_EQ(app->Font.LogFont.lfHeight, 37);
   EXPECT_EQ(app->Font.LogFont.lfWeight, FW_NORMAL);
   EXPECT_EQ(app->Font.FontColor(), 0x000000FFu);
   EXPECT_EQ(app->Font.BkColor(), 0x00C0C0C0u);
   EXPECT_FALSE(app->OnToolTip);
-  EXPECT_STREQ(app->Bitmap, "");
+  EXPECT_STREQ(app->Bitmap, L"");
   EXPECT_FALSE(app->Alarms.OnTimer);
   EXPECT_TRUE(app->Alarms.OnAutoDelete);
   EXPECT_EQ(app->Alarms.AlarmCount, 15u);
   for (AlarmEntry& a : app->Alarms.Alarms) {
     EXPECT_EQ(a.On, 0u);
-    EXPECT_STREQ(a.FormatTime(), "00:00");
-    EXPECT_STREQ(a.Msg, "");
+    EXPECT_STREQ(a.FormatTime(), L"00:00");
+    EXPECT_STREQ(a.Msg, L"");
   }
   EXPECT_FALSE(app->Alarms.OnUseWave);
   EXPECT_FALSE(ClockKeyExists(nullptr));
@@ -45,7 +45,7 @@ TEST_F(SettingsStore, EverySavedValueComesBackAtTheNextStart) {
                             "OnTransparent", "OnBitmap"};
   const bool states[] = {true, true, true, true, false, true, true};
   for (int i = 0; i < 7; ++i) EXPECT_TRUE(SaveDisplaySwitch(switches[i], states[i]));
-  app->Font.SetFaceName("ＭＳ ゴシック");
+  app->Font.SetFaceName(L"ＭＳ ゴシック");
   app->Font.LogFont.lfHeight = -48;
   app->Font.SetFontColor(0x00123456);
   app->Font.FontBold = true;
@@ -54,16 +54,16 @@ TEST_F(SettingsStore, EverySavedValueComesBackAtTheNextStart) {
   SaveFontSettings();
   app->OnToolTip = true;
   EXPECT_TRUE(SaveToolTipSwitch());
-  lstrcpyA(app->Bitmap, "C:\\絵\\背景.bmp");
+  lstrcpyW(app->Bitmap, L"C:\\絵\\背景.bmp");
   SaveBitmapPath();
   AlarmSettings& al = app->Alarms;
   al.OnTimer = true;
   al.OnAutoDelete = false;
   al.AlarmCount = 42;
   al.OnUseWave = true;
-  lstrcpyA(al.WaveFile, "C:\\sounds\\ring.wav");
-  const char* times[] = {"07:30", "12:05", "23:59", "00:01"};
-  const char* msgs[] = {"起きる", "", "寝る時間です", "x"};
+  lstrcpyW(al.WaveFile, L"C:\\sounds\\ring.wav");
+  const wchar_t* times[] = {L"07:30", L"12:05", L"23:59", L"00:01"};
+  const wchar_t* msgs[] = {L"起きる", L"", L"寝る時間です", L"x"};
   for (int n = 0; n < 4; ++n) {
     al.Alarms[n].SetTime(times[n]);
     al.Alarms[n].SetMessage(msgs[n]);
@@ -75,7 +75,7 @@ TEST_F(SettingsStore, EverySavedValueComesBackAtTheNextStart) {
   LoadSettings();
   EXPECT_EQ(next->Flags.Bits, uint32_t(OnCaption | OnAnalog | OnSecond | OnTop | OnTransparent |
                                        OnBitmap));
-  EXPECT_STREQ(next->Font.LogFont.lfFaceName, "ＭＳ ゴシック");
+  EXPECT_STREQ(next->Font.LogFont.lfFaceName, L"ＭＳ ゴシック");
   EXPECT_EQ(next->Font.LogFont.lfHeight, -48);
   EXPECT_EQ(next->Font.FontColor(), 0x00123456u);
   EXPECT_TRUE(next->Font.FontBold);
@@ -83,18 +83,50 @@ TEST_F(SettingsStore, EverySavedValueComesBackAtTheNextStart) {
   EXPECT_EQ(next->Font.LogFont.lfItalic, 1);
   EXPECT_EQ(next->Font.BkColor(), 0x00654321u);
   EXPECT_TRUE(next->OnToolTip);
-  EXPECT_STREQ(next->Bitmap, "C:\\絵\\背景.bmp");
+  EXPECT_STREQ(next->Bitmap, L"C:\\絵\\背景.bmp");
   AlarmSettings& back = next->Alarms;
   EXPECT_TRUE(back.OnTimer);
   EXPECT_FALSE(back.OnAutoDelete);
   EXPECT_EQ(back.AlarmCount, 42u);
   EXPECT_TRUE(back.OnUseWave);
-  EXPECT_STREQ(back.WaveFile, "C:\\sounds\\ring.wav");
+  EXPECT_STREQ(back.WaveFile, L"C:\\sounds\\ring.wav");
   for (int n = 0; n < 4; ++n) {
     EXPECT_STREQ(back.Alarms[n].FormatTime(), times[n]);
     EXPECT_STREQ(back.Alarms[n].Msg, msgs[n]);
     EXPECT_EQ(back.Alarms[n].On, uint32_t(n % 2));
   }
+}
+
+// The hive's UTF-16 of a value, byte for byte as stored.
+std::string StoredUtf16(const char* subkey, const wchar_t* name) {
+  HKEY key = OpenClockSubkey(subkey);
+  BYTE data[600];
+  DWORD type = 0, size = sizeof data;
+  LONG rc = RegQueryValueExW(key, name, nullptr, &type, data, &size);
+  RegCloseKey(key);
+  return rc == ERROR_SUCCESS && type == REG_SZ ? std::string(reinterpret_cast<char*>(data), size)
+                                               : std::string();
+}
+
+// A Japanese message and a path of Japanese folders are stored as the ANSI
+// form of the program stored them on this code page 932 system: the same
+// UTF-16 in the hive, the same bytes to an ANSI reader.
+TEST_F(SettingsStore, JapaneseTextsAreStoredAsTheAnsiFormStoredThem) {
+  const char* message = "寝る時間です";        // code page 932 bytes
+  const char* path = "C:\\絵\\背景.bmp";
+  PutText("Timer", "AnsiMsg", message);
+  PutText("Settings", "AnsiBitmap", path);
+  lstrcpyW(app->Bitmap, L"C:\\絵\\背景.bmp");
+  SaveBitmapPath();
+  app->Alarms.Alarms[2].SetMessage(L"寝る時間です");
+  SaveTimerSettings();
+  EXPECT_EQ(StoredUtf16("Timer", L"Msg3"), StoredUtf16("Timer", L"AnsiMsg"));
+  EXPECT_EQ(StoredUtf16("Settings", L"Bitmap"), StoredUtf16("Settings", L"AnsiBitmap"));
+  char stored[64];
+  ASSERT_TRUE(GetText("Timer", "Msg3", stored, sizeof stored));
+  EXPECT_STREQ(stored, message);
+  ASSERT_TRUE(GetText("Settings", "Bitmap", stored, sizeof stored));
+  EXPECT_STREQ(stored, path);
 }
 
 TEST_F(SettingsStore, PlacementIsWrittenOnlyWhenTheWindowMovedOrResized) {
@@ -152,13 +184,17 @@ TEST_F(SettingsStore, WrongTypedShortAndOverlongValuesGiveDefaults) {
   PutText("Settings", "Bitmap", tooLong.c_str());            // more than 259 bytes
   const char raw[5] = {'a', 'b', 'c', 'd', 'e'};
   PutRaw("Timer", "WaveFile", REG_BINARY, raw, 5);           // binary, unterminated
+  std::string wide;
+  for (int i = 0; i < 130; ++i) wide += "絵";
+  PutText("Timer", "Msg2", wide.c_str());                     // 130 characters, 260 bytes
   LoadSettings();
   EXPECT_EQ(app->Left, 100);
   EXPECT_EQ(app->Width, 116);
   EXPECT_EQ(app->Height, 45);
-  EXPECT_STREQ(app->Font.LogFont.lfFaceName, "Arial");
-  EXPECT_STREQ(app->Bitmap, "");
-  EXPECT_STREQ(app->Alarms.WaveFile, "");
+  EXPECT_STREQ(app->Font.LogFont.lfFaceName, L"Arial");
+  EXPECT_STREQ(app->Bitmap, L"");
+  EXPECT_STREQ(app->Alarms.WaveFile, L"");
+  EXPECT_STREQ(app->Alarms.Alarms[1].Msg, L"") << "too long in bytes, though not in characters";
 }
 
 TEST_F(SettingsStore, UnterminatedAndLongTextsStayTerminatedAndAreCut) {
@@ -168,9 +204,9 @@ TEST_F(SettingsStore, UnterminatedAndLongTextsStayTerminatedAndAreCut) {
   PutText("Settings", "FontName", std::string(40, 'f').c_str());
   PutText("Timer", "Msg3", std::string(40, 'm').c_str());
   LoadSettings();
-  EXPECT_EQ(lstrlenA(app->Alarms.WaveFile), 259);
-  EXPECT_EQ(std::string(app->Font.LogFont.lfFaceName), std::string(31, 'f'));
-  EXPECT_EQ(std::string(app->Alarms.Alarms[2].Msg), std::string(30, 'm'));
+  EXPECT_EQ(lstrlenW(app->Alarms.WaveFile), 259);
+  EXPECT_EQ(std::wstring(app->Font.LogFont.lfFaceName), std::wstring(31, L'f'));
+  EXPECT_EQ(std::wstring(app->Alarms.Alarms[2].Msg), std::wstring(30, L'm'));
 }
 
 TEST_F(SettingsStore, InvalidStoredAlarmTimeLeavesTheAlarmOffAndSavesAsMidnight) {

@@ -37,7 +37,7 @@ protected:
   // WM_INITDIALOG fills it from App's settings.
   void Open() {
     Close();
-    dialog = CreateDialogParamA(GetModuleHandleA(nullptr), "SETTIMERDLG", nullptr,
+    dialog = CreateDialogParamW(GetModuleHandleW(nullptr), L"SETTIMERDLG", nullptr,
                                 TimerSettingsDialog, 0);
     ASSERT_NE(dialog, nullptr);
   }
@@ -144,11 +144,11 @@ TEST_F(TimerSettings, OpensShowingTheStoredSettings) {
   s.AlarmCount = 12;
   s.OnAutoDelete = true;
   s.OnUseWave = true;
-  lstrcpyA(s.WaveFile, "C:\\音\\ring.wav");
-  s.Alarms[0].SetTime("07:05");
+  lstrcpyW(s.WaveFile, L"C:\\音\\ring.wav");
+  s.Alarms[0].SetTime(L"07:05");
   s.Alarms[0].On = 1;
-  s.Alarms[0].SetMessage("起きる");
-  s.Alarms[2].SetTime("23:59");
+  s.Alarms[0].SetMessage(L"起きる");
+  s.Alarms[2].SetTime(L"23:59");
   s.Alarms[3].On = 1;
   Open();
   EXPECT_TRUE(Checked(IDC_TIMER_ON));
@@ -315,7 +315,7 @@ TEST_F(TimerSettings, OkStoresAndSavesEveryTimerValueAsTheDialogShowsThem) {
   }
   EXPECT_TRUE(app->Alarms.OnTimer);
   EXPECT_EQ(app->Alarms.Alarms[2].Hour, 23);
-  EXPECT_STREQ(app->Alarms.Alarms[2].Msg, "昼ごはんの時間ですよ");
+  EXPECT_STREQ(app->Alarms.Alarms[2].Msg, L"昼ごはんの時間ですよ");
   EXPECT_FALSE(ValueExists("Settings", "Left")) << "only the Timer group is written";
 }
 
@@ -327,9 +327,26 @@ TEST_F(TimerSettings, ALongMessageIsCutToThirtyBytesWithoutSplittingACharacter) 
   EXPECT_EQ(StoredText("Msg1"), "xあいうえおかきくけこさしすせ");
 }
 
+// The field takes exactly what is stored: typed beyond 30 bytes, a character
+// is refused where it was typed, and what the field shows is what OK stores.
+TEST_F(TimerSettings, TheMessageFieldTakesNoMoreThanIsStored) {
+  Open();
+  HWND edit = GetDlgItem(dialog, IDC_ALARM1_MSG);
+  for (const wchar_t* c = L"あいうえおかきくけこさしすせそた"; *c; ++c) SendMessageW(edit, WM_CHAR, *c, 0);
+  EXPECT_EQ(Shown(IDC_ALARM1_MSG), "あいうえおかきくけこさしすせそ");
+  SendMessageW(edit, EM_SETSEL, 1, 1);
+  SendMessageW(edit, WM_CHAR, L'x', 0);
+  EXPECT_EQ(Shown(IDC_ALARM1_MSG), "あいうえおかきくけこさしすせそ") << "typed in the middle";
+  DWORD caret = 0;
+  SendMessageW(edit, EM_GETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+  EXPECT_EQ(caret, 1u);
+  EXPECT_TRUE(PressOk());
+  EXPECT_EQ(StoredText("Msg1"), "あいうえおかきくけこさしすせそ");
+}
+
 TEST_F(TimerSettings, CancelAndTheCloseBoxStoreNothing) {
   app->Alarms.AlarmCount = 7;
-  app->Alarms.Alarms[0].SetMessage("元のまま");
+  app->Alarms.Alarms[0].SetMessage(L"元のまま");
   for (UINT how : {UINT(WM_COMMAND), UINT(WM_CLOSE)}) {
     Open();
     CheckRadioButton(dialog, IDC_TIMER_ON, IDC_TIMER_OFF, IDC_TIMER_ON);
@@ -349,7 +366,7 @@ TEST_F(TimerSettings, CancelAndTheCloseBoxStoreNothing) {
     EXPECT_FALSE(app->Alarms.OnTimer);
     EXPECT_EQ(app->Alarms.AlarmCount, 7u);
     EXPECT_EQ(app->Alarms.Alarms[0].Hour, 0);
-    EXPECT_STREQ(app->Alarms.Alarms[0].Msg, "元のまま");
+    EXPECT_STREQ(app->Alarms.Alarms[0].Msg, L"元のまま");
     EXPECT_FALSE(app->Alarms.OnUseWave);
   }
 }
@@ -429,7 +446,7 @@ TEST_F(TimerSettings, TheChooserOffersWaveFilesAndPutsTheChoiceIntoThePath) {
 TEST_F(TimerSettings, TheTestButtonPlaysThePathAsTypedAndStopEndsIt) {
   if (InTracedChild()) {
     std::string typed = WriteTestWave("tivora-typed.wav", 400);
-    lstrcpyA(app->Alarms.WaveFile, "C:\\saved\\other.wav");
+    lstrcpyW(app->Alarms.WaveFile, L"C:\\saved\\other.wav");
     Open();
     Type(IDC_WAVE_FILE, typed.c_str());
     OutputDebugStringA("test");
@@ -441,8 +458,8 @@ TEST_F(TimerSettings, TheTestButtonPlaysThePathAsTypedAndStopEndsIt) {
     DeleteFileA(typed.c_str());
     return;
   }
-  std::vector<TracedCall> calls = TraceCurrentTest("WINMM.sndPlaySoundA;KERNEL32.SearchPathA");
-  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundA");
+  std::vector<TracedCall> calls = TraceCurrentTest("WINMM.sndPlaySoundW;KERNEL32.SearchPathA");
+  std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundW");
   ASSERT_EQ(plays.size(), 2u);
   EXPECT_NE(plays[0].Arguments.substr(0, 8), "00000000") << "a path is played";
   EXPECT_EQ(plays[0].Arguments.substr(plays[0].Arguments.size() - 8), "00000001") << "SND_ASYNC";
@@ -455,25 +472,25 @@ TEST_F(TimerSettings, TheTestButtonPlaysThePathAsTypedAndStopEndsIt) {
   size_t test = IndexOfMarker(calls, "test"), stop = IndexOfMarker(calls, "stop");
   std::vector<size_t> at;
   for (size_t i = 0; i < calls.size(); ++i)
-    if (!calls[i].IsReturn && calls[i].Function == "sndPlaySoundA") at.push_back(i);
+    if (!calls[i].IsReturn && calls[i].Function == "sndPlaySoundW") at.push_back(i);
   ASSERT_EQ(at.size(), 2u);
   EXPECT_TRUE(test < at[0] && at[0] < stop) << "the test button plays";
   EXPECT_GT(at[1], stop) << "the stop button stops";
 }
 
 TEST(TimerSettingsFilter, SeparatorsBecomeTerminatorsUpToTheEnd) {
-  char text[] = "wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|";
-  const size_t length = sizeof text - 1;
-  ReplaceSeparators(text, '|');
-  EXPECT_STREQ(text, "wav file(*.wav)");
-  const char* second = text + lstrlenA(text) + 1;
-  EXPECT_STREQ(second, "*.wav");
-  const char* third = second + lstrlenA(second) + 1;
-  EXPECT_STREQ(third, "すべてのﾌｧｲﾙ(*.*)");
-  const char* fourth = third + lstrlenA(third) + 1;
-  EXPECT_STREQ(fourth, "*.*");
+  wchar_t text[] = L"wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|";
+  const size_t length = sizeof text / sizeof text[0] - 1;
+  ReplaceSeparators(text, L'|');
+  EXPECT_STREQ(text, L"wav file(*.wav)");
+  const wchar_t* second = text + lstrlenW(text) + 1;
+  EXPECT_STREQ(second, L"*.wav");
+  const wchar_t* third = second + lstrlenW(second) + 1;
+  EXPECT_STREQ(third, L"すべてのﾌｧｲﾙ(*.*)");
+  const wchar_t* fourth = third + lstrlenW(third) + 1;
+  EXPECT_STREQ(fourth, L"*.*");
   EXPECT_EQ(fourth + 4, text + length) << "the list ends in two terminators";
-  EXPECT_EQ(text[length - 1], '\0');
+  EXPECT_EQ(text[length - 1], L'\0');
 }
 
 }  // namespace

@@ -82,15 +82,16 @@ TEST_F(ClockWindowTest, TooltipSwitchedOnUnderACaptionWaitsForTheCaptionToGo) {
 TEST_F(ClockWindowTest, TooltipAsksTheClockForTheDateText) {
   OpenClock(OnBorder, true);
   Tick.TickTime = SystemTimeOf(2002, 3, 14, 23, 59, 58, 4);
-  NMTTDISPINFOA info = {};
+  // The clock is a Unicode window: the tooltip asks it in UTF-16.
+  NMTTDISPINFOW info = {};
   info.hdr.hwndFrom = TipHandle;
   info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Clock);
-  info.hdr.code = TTN_NEEDTEXTA;
+  info.hdr.code = TTN_NEEDTEXTW;
   info.hinst = GetModuleHandleA(nullptr);
-  SendMessageA(Clock, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+  SendMessageW(Clock, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
   ASSERT_NE(info.lpszText, nullptr);
   EXPECT_EQ(info.hinst, nullptr);
-  EXPECT_STREQ(info.lpszText, "2002年3月14日(木)") << "the date of the tick, no time";
+  EXPECT_STREQ(info.lpszText, L"2002年3月14日(木)") << "the date of the tick, no time";
 }
 
 TEST_F(ClockWindowTest, DestroyingTheTooltipClearsItsHandleOnce) {

@@ -1,27 +1,27 @@
 #pragma once
 #include <cstdint>
-#include "face/rules/TextCut.h"
+#include "settings/rules/TextCut.h"
 
 // The daily alarms, numbered 1 to kAlarmCount.
 constexpr int kAlarmCount = 4;
-// An alarm's message: at most this many bytes of code page 932 text.
+// An alarm's message: at most this many bytes in the ANSI code page.
 constexpr unsigned kMessageBytes = 30;
 
 // One daily alarm.
 struct AlarmEntry {
-  char Alarm[7];     // work buffer for "HH:MM"; SetTime cuts it, FormatTime rewrites it
-  char Msg[kMessageBytes + 1];
+  wchar_t Alarm[7];     // work buffer for "HH:MM"; SetTime cuts it, FormatTime rewrites it
+  wchar_t Msg[kMessageBytes + 1];
   uint16_t Hour;
   uint16_t Minute;
   uint32_t On;       // 0 or 1
 
   AlarmEntry();
   // Canonical "HH:MM" of Hour and Minute, also left in Alarm.
-  const char* FormatTime();
-  // Reads "HH?MM": hour from the first two bytes, minute from the fourth on;
+  const wchar_t* FormatTime();
+  // Reads "HH?MM": hour from the first two characters, minute from the fourth on;
   // a time out of range clears the entry and disarms it.
-  void SetTime(const char* text);
-  void SetMessage(const char* text);
+  void SetTime(const wchar_t* text);
+  void SetMessage(const wchar_t* text);
 };
 
 struct AlarmSettings {
@@ -30,7 +30,7 @@ struct AlarmSettings {
   bool OnAutoDelete;
   AlarmEntry Alarms[kAlarmCount];
   bool OnUseWave;
-  char WaveFile[260];
+  wchar_t WaveFile[260];
 
   AlarmSettings();
 };

@@ -1,6 +1,6 @@
 #include "timer/rules/NotificationPlan.h"
 
-const char* NotificationPlan::DefaultMessage() { return "時間です"; }
+const wchar_t* NotificationPlan::DefaultMessage() { return L"時間です"; }
 
 NotificationPlan::NotificationPlan()
     : SoundsWanted(kDefaultSounds), SoundsGiven(0), AutoClose(true), UseWave(false) {
@@ -13,7 +13,7 @@ NotificationPlan::NotificationPlan(int number, const AlarmSettings& settings) : 
     SoundsWanted = settings.AlarmCount;
     UseWave = settings.OnUseWave;
     CopyTextCut(Message, settings.Alarms[number - 1].Msg, kMessageBytes);
-    if (Message[0] == '\0') CopyTextCut(Message, DefaultMessage(), kMessageBytes);
+    if (Message[0] == 0) CopyTextCut(Message, DefaultMessage(), kMessageBytes);
   }
   // A count loaded unchecked from the registry may be anything; a minute of
   // beeping is the most a notification gives.

@@ -10,7 +10,7 @@ public:
   static constexpr uint32_t kDefaultSounds = 5;
   static constexpr uint32_t kMaxSounds = 60;
 
-  char Message[kMessageBytes + 1];   // never empty
+  wchar_t Message[kMessageBytes + 1];   // never empty
   uint32_t SoundsWanted;
   uint32_t SoundsGiven;
   bool AutoClose;
@@ -29,5 +29,5 @@ public:
   After SoundGiven();
 
   // Shown when the alarm carries no message: "時間です" (it's time).
-  static const char* DefaultMessage();
+  static const wchar_t* DefaultMessage();
 };

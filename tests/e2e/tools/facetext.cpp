@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
   FillRect(dc, &all, grey);
   DeleteObject(grey);
 
-  HFONT font = CreateFontA(37, 0, 0, 0, FW_NORMAL, 0, 0, 0, SHIFTJIS_CHARSET, 0, 0,
+  HFONT font = CreateFontA(37, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
                            DEFAULT_QUALITY, 0, "Arial");
   HGDIOBJ oldFont = SelectObject(dc, font);
   SetBkMode(dc, TRANSPARENT);
