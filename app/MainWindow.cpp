@@ -120,7 +120,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       // FALSE: the session goes on after all, and so does the clock.
       if (wParam) OnClose(window);
       break;
-    case WM_TIMECHANGE: RefreshWindow(window); break;
+    case WM_TIMECHANGE:
+      RefreshWindow(window);
+      ClockTick(window);   // the new time at once, with any alarm it passed
+      break;
+    case WM_POWERBROADCAST:
+      // Back from sleep: the time and the alarms slept through, now.
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) ClockTick(window);
+      break;
     case WM_DPICHANGED: OnDpiChanged(window, wParam, lParam); return 0;
     case WM_NOTIFY: OnToolTipText(lParam); break;
     case WM_CONTEXTMENU:

@@ -14,6 +14,7 @@
 static NotificationPlan Plan;
 static UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
 static bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
+static char Lateness[32];          // how late the alarm came; empty when on time
 
 constexpr UINT_PTR kPaceTimer = 2;   // the main window's tick is timer 1
 constexpr UINT kPacePeriod = 1000;
@@ -23,6 +24,7 @@ constexpr DWORD kBeepMs = 600;
 // message begins a third of the way down.
 constexpr int kTextHeight = 50;
 constexpr int kTimeTop = 7;
+constexpr int kLatenessHeight = 18;
 
 static void StopPacing(HWND dialog) {
   if (PaceTimerId == 0) return;
@@ -47,6 +49,8 @@ static void GiveSound() {
 static INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
   int alarm = number >= 1 && number <= kAlarmCount ? int(number) : 0;
   Plan = BoundAlarms.Alarms ? NotificationPlan(alarm, *BoundAlarms.Alarms) : NotificationPlan();
+  Lateness[0] = '\0';
+  if (alarm > 0 && Tick.Announced.Number == alarm) FormatLateness(Tick.AnnouncedLate, Lateness);
   InSound = false;
   SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
   // The first sound comes with the first timer message, a second from now.
@@ -86,14 +90,24 @@ static void OnPaint(HWND dialog) {
   RECT client;
   GetClientRect(dialog, &client);
 
-  // The time of the tick that found the alarm, which stands still meanwhile.
+  // The alarm's own time, however late it is announced; the tick's time
+  // for a notification that no tick announced.
   ClockTime shown;
-  shown.Hour = Tick.TickTime.wHour;
-  shown.Minute = Tick.TickTime.wMinute;
+  const bool announced = Tick.Announced.Number != 0;
+  shown.Hour = announced ? Tick.Announced.Hour : Tick.TickTime.wHour;
+  shown.Minute = announced ? Tick.Announced.Minute : Tick.TickTime.wMinute;
   char time[16];
   size_t length = FormatClockText(shown, false, time);
   TextOutA(dc, client.right / 6, scale.ToPixels(kTimeTop), time, int(length));
   client.top = client.bottom / 3;
+  if (Lateness[0]) {
+    // The lateness on the bottom line, in smaller letters; the message above it.
+    logFont.lfHeight = scale.ToPixels(kLatenessHeight);
+    GdiObject<HFONT> small(CreateFontIndirectA(&logFont));
+    Selection useSmall(dc, small.get());
+    DrawTextA(dc, Lateness, -1, &client, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
+    client.bottom -= scale.ToPixels(kLatenessHeight);
+  }
   DrawTextA(dc, Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);
 }
 

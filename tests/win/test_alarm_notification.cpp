@@ -396,4 +396,43 @@ TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
   EXPECT_GE(message.FirstRow, height / 3);
 }
 
+// --- what a late alarm shows ---------------------------------------
+
+TEST_F(AlarmNotice, ALateAlarmShowsItsOwnTimeAndHowLateItIs) {
+  if (InTracedChild()) {
+    ::Tick.TickTime = SystemTimeOf(2020, 1, 2, 9, 42, 10);
+    ::Tick.Announced.Number = 1;
+    ::Tick.Announced.Hour = 7;
+    ::Tick.Announced.Minute = 30;
+    ::Tick.AnnouncedLate = 2 * 3600 + 12 * 60 + 10;
+    OutputDebugStringA("late");
+    Open(1);
+    UpdateWindow(notice);
+    ::Tick.AnnouncedLate = 40;
+    OutputDebugStringA("on time");
+    Open(1);
+    UpdateWindow(notice);
+    OutputDebugStringA("end");
+    ::Tick.Announced = DueAlarm();
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest("USER32.DrawTextA;GDI32.TextOutA");
+  size_t late = IndexOfMarker(calls, "late"), onTime = IndexOfMarker(calls, "on time"),
+         end = IndexOfMarker(calls, "end");
+  std::vector<std::string> lateTexts, onTimeTexts;
+  for (size_t i = late; i < end && i < calls.size(); ++i)
+    if (!calls[i].IsReturn) (i < onTime ? lateTexts : onTimeTexts).push_back(calls[i].Arguments);
+  auto anyHolds = [](const std::vector<std::string>& texts, const std::string& text) {
+    for (const std::string& t : texts)
+      if (t.find(text) != std::string::npos) return true;
+    return false;
+  };
+  EXPECT_TRUE(anyHolds(lateTexts, "\"7:30\"")) << "the alarm's time, not the clock's";
+  const std::string lateness = AsTraced("2時間12分遅れ");
+  EXPECT_TRUE(anyHolds(lateTexts, lateness.substr(1, lateness.size() - 2)));
+  EXPECT_TRUE(anyHolds(onTimeTexts, "\"7:30\""));
+  const std::string lateWord = AsTraced("遅れ");
+  EXPECT_FALSE(anyHolds(onTimeTexts, lateWord.substr(1, lateWord.size() - 2))) << "on time";
+}
+
 }  // namespace
