@@ -2,6 +2,7 @@
 #include <mmsystem.h>
 #include "face/DisplayDpi.h"
 #include "face/GdiScope.h"
+#include "face/KernelScope.h"
 #include "face/rules/ClockTime.h"
 #include "face/rules/DpiScale.h"
 #include "face/rules/TimeText.h"
@@ -9,6 +10,7 @@
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 #include "timer/rules/NotificationPlan.h"
+#include "timer/rules/WaveLength.h"
 
 // Only one notification is ever open: the tick waits inside it.
 static NotificationPlan Plan;
@@ -17,6 +19,7 @@ static bool InSound = false;       // a sound is being given; a timer message me
 static char Lateness[32];          // how late the alarm came; empty when on time
 
 constexpr UINT_PTR kPaceTimer = 2;   // the main window's tick is timer 1
+constexpr UINT_PTR kWaveEndTimer = 3;
 constexpr UINT kPacePeriod = 1000;
 constexpr DWORD kBeepHz = 900;
 constexpr DWORD kBeepMs = 600;
@@ -34,7 +37,10 @@ static void StopPacing(HWND dialog) {
 
 static void Silence(HWND dialog) {
   StopPacing(dialog);
-  if (Plan.UseWave) sndPlaySoundA(nullptr, 0);
+  if (Plan.UseWave) {
+    KillTimer(dialog, kWaveEndTimer);   // silenced, it stays until it is closed
+    sndPlaySoundA(nullptr, 0);
+  }
 }
 
 static void GiveSound() {
@@ -44,6 +50,24 @@ static void GiveSound() {
     // No speaker to drive: the standard simple beep still tells the user.
     MessageBeep(0xFFFFFFFF);
   }
+}
+
+// The playing time of the wave file from its header; 0 when it cannot be read.
+static UINT WaveLength(const char* path) {
+  unsigned char head[512];
+  LegacyFile file(path);
+  if (!file.IsOpen()) return 0;
+  long got = _hread(file.get(), head, sizeof head);
+  return got > 0 ? WaveLengthMs(head, size_t(got)) : 0;
+}
+
+// With the wave's length known, the window that closes itself waits for its
+// end; a file that cannot be read plays the system's default sound, and the
+// window goes at once.
+static bool CloseAfterWave(HWND dialog) {
+  if (!Plan.UseWave) return false;
+  UINT length = WaveLength(BoundAlarms.Alarms->WaveFile);
+  return length > 0 && SetTimer(dialog, kWaveEndTimer, length, nullptr) != 0;
 }
 
 static INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
@@ -59,6 +83,10 @@ static INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
 }
 
 static INT_PTR OnTimer(HWND dialog, WPARAM id) {
+  if (id == kWaveEndTimer) {
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
   // A silenced notification has no timer; a stray message must not wake it.
   if (PaceTimerId == 0 || id != PaceTimerId || InSound) return FALSE;
   InSound = true;
@@ -66,8 +94,7 @@ static INT_PTR OnTimer(HWND dialog, WPARAM id) {
   NotificationPlan::After next = Plan.SoundGiven();
   if (next != NotificationPlan::After::KeepSounding) StopPacing(dialog);
   InSound = false;
-  if (next == NotificationPlan::After::Close) {
-    // A wave goes on playing after the window has gone.
+  if (next == NotificationPlan::After::Close && !CloseAfterWave(dialog)) {
     EndDialog(dialog, 1);
     return TRUE;
   }

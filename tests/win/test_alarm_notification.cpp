@@ -396,7 +396,26 @@ TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
   EXPECT_GE(message.FirstRow, height / 3);
 }
 
-// --- what a late alarm shows ---------------------------------------
+// --- the wave's length, and what a late alarm shows ---------------------------------------
+
+TEST_F(AlarmNotice, AWaveWithAutoDeleteClosesWhenItHasPlayedToItsEnd) {
+  // 12000 samples at 8000 a second: a second and a half.
+  std::string wave = WriteTestWave("tivora-length.wav", 12000);
+  app->Alarms.OnUseWave = true;
+  app->Alarms.OnAutoDelete = true;
+  lstrcpyA(app->Alarms.WaveFile, wave.c_str());
+  Open(1);
+  Tick("timer 1");
+  const DWORD started = GetTickCount();
+  EXPECT_TRUE(IsOpen()) << "the wave has only begun";
+  while (IsOpen() && GetTickCount() - started < 5000) PumpMessages();
+  const DWORD open = GetTickCount() - started;
+  EXPECT_FALSE(IsOpen());
+  EXPECT_GE(open, 1400u) << "closed before the wave's end";
+  EXPECT_LT(open, 2500u) << "kept open long after it";
+  sndPlaySoundA(nullptr, 0);
+  DeleteFileA(wave.c_str());
+}
 
 TEST_F(AlarmNotice, ALateAlarmShowsItsOwnTimeAndHowLateItIs) {
   if (InTracedChild()) {
