@@ -7,6 +7,7 @@
 #include "app/DisplaySwitches.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
+#include "app/SessionClaim.h"
 #include "app/WindowDpi.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
@@ -67,6 +68,33 @@ static void OnSize(HWND window, LPARAM lParam) {
     if (App->Flags.IsLayered()) DrawLayeredDigits(window);   // the picture has the window's size
     PushToBottom(window);
   }
+}
+
+// The clock kept at the bottom comes up this long when it is called.
+constexpr UINT_PTR kCalledTimer = 2;
+constexpr UINT kCalledPeriod = 3000;
+
+// Another start of the clock called this one forward: shown again if it was
+// hidden or minimised, without taking the focus, and flashed; the one kept
+// at the bottom comes to the top for a moment instead.
+static void OnCalled(HWND window) {
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  if (App->Flags.IsTransparentDigital()) {
+    SetTimer(window, kCalledTimer, kCalledPeriod, nullptr);
+  } else {
+    FLASHWINFO flash = {sizeof flash, window, FLASHW_ALL, 3, 0};
+    FlashWindowEx(&flash);
+  }
+}
+
+static void OnTimer(HWND window, WPARAM id) {
+  if (id == kCalledTimer) {
+    KillTimer(window, kCalledTimer);
+    RefreshWindow(window);   // back to the bottom
+    return;
+  }
+  ClockTick(window);
 }
 
 static void OnClose(HWND window) {
@@ -134,7 +162,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (ShowContextMenu(window, lParam)) return 0;
       break;
     case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
-    case WM_TIMER: ClockTick(window); break;
+    case WM_TIMER: OnTimer(window, wParam); break;
+    case WM_CLOCK_CALLED: OnCalled(window); return 0;
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON) App->Drag.TrackDrag(window, wParam, ScreenPointOf(window, lParam));
       break;
