@@ -146,4 +146,5 @@ void OnCommand(HWND window, WORD id) {
     case IDM_USEBITMAP: ToggleBitmap(window); break;
   }
   RefreshWindow(window);
+  ReportUnsaved(window);
 }

@@ -91,9 +91,7 @@ void ToggleCaption(HWND window) {
 
   if (plan.After.IsShaped() && App->Analog) {
     App->ReshapeAnalog();
-    return;
-  }
-  if (plan.After.IsTransparentDigital()) {
+  } else if (plan.After.IsTransparentDigital()) {
     if (restyled && !plan.After.IsLayered()) InvalidateRect(window, nullptr, TRUE);
     PushToBottom(window);
   } else {
@@ -101,6 +99,7 @@ void ToggleCaption(HWND window) {
     // that follows fits the analog face (and its region) to it.
     FrameRefresh(window);
   }
+  ReportUnsaved(window);
 }
 
 void ToggleBorder(HWND window) {

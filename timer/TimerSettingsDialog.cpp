@@ -60,7 +60,11 @@ static INT_PTR OnOk(HWND dialog) {
     SetFocus(bad);
     return FALSE;
   }
-  ReadTimerDialog(dialog);
+  // Nothing may look saved that is not: the dialog stays, with the input.
+  if (!ReadTimerDialog(dialog)) {
+    MessageBoxA(dialog, "設定を保存できませんでした", kAppName, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+  }
   EndDialog(dialog, 1);
   return TRUE;
 }
@@ -118,8 +122,9 @@ HWND ValidateTimerDialog(HWND dialog) {
   return nullptr;
 }
 
-void ReadTimerDialog(HWND dialog) {
+bool ReadTimerDialog(HWND dialog) {
   AlarmSettings& settings = *BoundAlarms.Alarms;
+  const AlarmSettings kept = settings;
   settings.OnTimer = IsChecked(dialog, IDC_TIMER_ON);
   for (int i = 0; i < kAlarmCount; ++i) {
     AlarmEntry& alarm = settings.Alarms[i];
@@ -138,7 +143,9 @@ void ReadTimerDialog(HWND dialog) {
   settings.OnAutoDelete = IsChecked(dialog, IDC_AUTO_DELETE);
   settings.OnUseWave = IsChecked(dialog, IDC_USE_WAVE);
   GetDlgItemTextA(dialog, IDC_WAVE_FILE, settings.WaveFile, sizeof settings.WaveFile);
-  if (BoundAlarms.Store) BoundAlarms.Store();
+  if (!BoundAlarms.Store || BoundAlarms.Store()) return true;
+  settings = kept;
+  return false;
 }
 
 INT_PTR CALLBACK TimerSettingsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -8,6 +8,7 @@
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
+#include "tests/win/UnwritableKey.h"
 
 namespace {
 
@@ -300,4 +301,26 @@ TEST_F(ClockWindowTest, ExitDestroysTheWindowAndEndsTheLoop) {
   EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(Stored("Left"), 130);
   EXPECT_EQ(Stored("Top"), 140);
+}
+
+// --- a save that fails ----------------------------------------------------------
+
+TEST_F(ClockWindowTest, ASwitchThatCannotBeSavedStaysOnScreenAndSaysSoOnce) {
+  OpenClock(OnBorder | OnTop);
+  UnwritableClockKey unwritable;
+  ASSERT_TRUE(unwritable.Made);
+  MessageBoxCatcher catcher;
+  Command(IDM_TRANSPARENT);   // two values: transparency on, always-on-top off
+  EXPECT_TRUE(App->Flags.Has(OnTransparent)) << "the change holds for this run";
+  EXPECT_FALSE(App->Flags.Has(OnTop));
+  EXPECT_EQ(Stored("OnTransparent"), -1);
+  ASSERT_EQ(catcher.Shown.size(), 1u) << "one message for one command";
+  EXPECT_EQ(catcher.Shown[0].Text, "設定を保存できませんでした。この変更は次の起動では元に戻ります");
+  EXPECT_EQ(catcher.Shown[0].Owner, Clock);
+
+  // Writable again: the next switch is stored and says nothing.
+  ResetClockRegistry();
+  Command(IDM_BORDER);
+  EXPECT_EQ(catcher.Shown.size(), 1u);
+  EXPECT_EQ(Stored("OnBorder"), 0);
 }
