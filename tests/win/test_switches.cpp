@@ -269,6 +269,13 @@ TEST_F(ClockWindowTest, EveryCommandEndsWithAFullRedrawAndTheTickResumed) {
   SendMessageA(Clock, WM_TIMECHANGE, 0, 0);
   EXPECT_NE(Tick.TickTime.wYear, 2000);
   EXPECT_FALSE(Tick.FullRedrawPending) << "the full redraw is done";
+
+  // Back from sleep, the clock ticks at once; other power news does not.
+  Tick.TickTime = SystemTimeOf(2000, 1, 1, 0, 0, 0);
+  SendMessageA(Clock, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+  EXPECT_EQ(Tick.TickTime.wYear, 2000);
+  SendMessageA(Clock, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  EXPECT_NE(Tick.TickTime.wYear, 2000);
 }
 
 TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
