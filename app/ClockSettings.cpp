@@ -4,6 +4,7 @@
 #include "app/rules/WindowLayout.h"
 #include "face/DisplayDpi.h"
 #include "face/rules/DpiScale.h"
+#include "res/ProgramName.h"
 #include "settings/SettingsStore.h"
 
 static void CopyText(wchar_t (&to)[kTextCapacity], const wchar_t* from) {
@@ -117,17 +118,32 @@ bool SaveWindowPlacement(HWND window) {
   return WriteStoredGroup(PlacementGroup(), s);
 }
 
+// A change that the registry refused, not yet reported.
+static bool Unsaved = false;
+
+static bool Noted(bool saved) {
+  if (!saved) Unsaved = true;
+  return saved;
+}
+
+void ReportUnsaved(HWND owner) {
+  if (!Unsaved) return;
+  Unsaved = false;
+  MessageBoxW(owner, L"設定を保存できませんでした。この変更は次の起動では元に戻ります", kAppName,
+              MB_OK | MB_ICONEXCLAMATION);
+}
+
 bool SaveDisplaySwitch(const char* name, bool on) {
   const SettingRow* row = name ? FindSetting(name) : nullptr;
   if (!row || row->Kind != ValueKind::Switch || row->Where != Subkey::Settings) return false;
   StoredSettings s = DefaultSettings();
   s.*row->Number = Bit(on);
-  return WriteStoredValues(&row->Id, 1, s);
+  return Noted(WriteStoredValues(&row->Id, 1, s));
 }
 
-static bool SaveOne(SettingId id) { return WriteStoredValues(&id, 1, Capture()); }
+static bool SaveOne(SettingId id) { return Noted(WriteStoredValues(&id, 1, Capture())); }
 
-bool SaveFontSettings() { return WriteStoredGroup(FontGroup(), Capture()); }
+bool SaveFontSettings() { return Noted(WriteStoredGroup(FontGroup(), Capture())); }
 bool SaveBkColor() { return SaveOne(SettingId::BkColor); }
 bool SaveBitmapPath() { return SaveOne(SettingId::Bitmap); }
 bool SaveToolTipSwitch() { return SaveOne(SettingId::OnToolTip); }

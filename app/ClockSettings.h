@@ -15,3 +15,8 @@ bool SaveBkColor();
 bool SaveBitmapPath();
 bool SaveToolTipSwitch();
 bool SaveTimerSettings();
+
+// After a command: when a switch, the font, a colour, the picture or the
+// tooltip switch could not be written since the last call, a message owned
+// by `owner` says so. The change stays on screen for this run.
+void ReportUnsaved(HWND owner);

@@ -29,14 +29,15 @@ static void Redraw(HWND window, TickRedraw what) {
 }
 
 // The notification runs modally inside this tick; the ticks that its message
-// loop delivers meanwhile find the tick held and leave TickTime at the
-// alarm's minute, which is what the notification shows. MinuteChanged stays
-// set afterwards: the next tick redraws everything.
+// loop delivers meanwhile find the tick held: the face keeps time behind it,
+// and the next alarm waits until it has ended. MinuteChanged stays set
+// afterwards: the next tick redraws everything.
 static void NotifyAlarm(HWND window, int n) {
   {
     TickHold hold(Tick.Holds);
     AlarmHandOver(window, n);
   }
+  Tick.Announced = DueAlarm();
   Tick.MinuteChanged = true;
   if (App->Flags.IsTransparentDigital()) {
     PushToBottom(window);
@@ -55,12 +56,9 @@ void ClockTickAt(HWND window, const SYSTEMTIME& now) {
   TickOutcome t = Tick.Process(now, CurrentFace(), App->Flags.Has(OnSecond), App->Alarms);
   if (!t.Processed) return;
   if (t.RenewTitle) UpdateCaption(window);
-  if (t.DueAlarm > 0) {
-    NotifyAlarm(window, t.DueAlarm);
-    return;
-  }
   Redraw(window, t.Redraw);
   Tick.Finish();
+  if (t.DueAlarm > 0) NotifyAlarm(window, t.DueAlarm);
 }
 
 void OpenAlarmNotification(HWND owner, int n) {

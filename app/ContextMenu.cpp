@@ -147,4 +147,5 @@ void OnCommand(HWND window, WORD id) {
     case IDM_USEBITMAP: ToggleBitmap(window); break;
   }
   RefreshWindow(window);
+  ReportUnsaved(window);
 }

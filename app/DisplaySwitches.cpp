@@ -94,9 +94,7 @@ void ToggleCaption(HWND window) {
 
   if (plan.After.IsShaped() && App->Analog) {
     App->ReshapeAnalog();
-    return;
-  }
-  if (plan.After.IsTransparentDigital()) {
+  } else if (plan.After.IsTransparentDigital()) {
     if (restyled && plan.After.IsColorKeyed()) InvalidateRect(window, nullptr, TRUE);
     PushToBottom(window);
   } else {
@@ -104,6 +102,7 @@ void ToggleCaption(HWND window) {
     // that follows fits the analog face (and its region) to it.
     FrameRefresh(window);
   }
+  ReportUnsaved(window);
 }
 
 void ToggleBorder(HWND window) {

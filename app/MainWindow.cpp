@@ -8,6 +8,7 @@
 #include "app/FacePainting.h"
 #include "app/Globals.h"
 #include "app/MonitorList.h"
+#include "app/SessionClaim.h"
 #include "app/WindowDpi.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
@@ -100,6 +101,33 @@ static void OnDesktopChange(HWND window) {
                SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// The clock kept at the bottom comes up this long when it is called.
+constexpr UINT_PTR kCalledTimer = 2;
+constexpr UINT kCalledPeriod = 3000;
+
+// Another start of the clock called this one forward: shown again if it was
+// hidden or minimised, without taking the focus, and flashed; the one kept
+// at the bottom comes to the top for a moment instead.
+static void OnCalled(HWND window) {
+  ShowWindow(window, SW_SHOWNOACTIVATE);
+  SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+  if (App->Flags.IsTransparentDigital()) {
+    SetTimer(window, kCalledTimer, kCalledPeriod, nullptr);
+  } else {
+    FLASHWINFO flash = {sizeof flash, window, FLASHW_ALL, 3, 0};
+    FlashWindowEx(&flash);
+  }
+}
+
+static void OnTimer(HWND window, WPARAM id) {
+  if (id == kCalledTimer) {
+    KillTimer(window, kCalledTimer);
+    RefreshWindow(window);   // back to the bottom
+    return;
+  }
+  ClockTick(window);
+}
+
 static void OnClose(HWND window) {
   TickHold hold(Tick.Holds);
   DestroyWindow(window);
@@ -151,7 +179,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       // FALSE: the session goes on after all, and so does the clock.
       if (wParam) OnClose(window);
       break;
-    case WM_TIMECHANGE: RefreshWindow(window); break;
+    case WM_TIMECHANGE:
+      RefreshWindow(window);
+      ClockTick(window);   // the new time at once, with any alarm it passed
+      break;
+    case WM_POWERBROADCAST:
+      // Back from sleep: the time and the alarms slept through, now.
+      if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) ClockTick(window);
+      break;
     case WM_DISPLAYCHANGE: OnDesktopChange(window); break;
     case WM_SETTINGCHANGE:
       if (wParam == SPI_SETWORKAREA) OnDesktopChange(window);
@@ -162,7 +197,8 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
       if (ShowContextMenu(window, lParam)) return 0;
       break;
     case WM_COMMAND: OnCommand(window, LOWORD(wParam)); break;
-    case WM_TIMER: ClockTick(window); break;
+    case WM_TIMER: OnTimer(window, wParam); break;
+    case WM_CLOCK_CALLED: OnCalled(window); return 0;
     case WM_MOUSEMOVE:
       if (wParam & MK_LBUTTON) App->Drag.TrackDrag(window, wParam, ScreenPointOf(window, lParam));
       break;

@@ -12,7 +12,7 @@ bool MouseDrag::BeginDrag(HWND window, WPARAM keys, POINT cursor) {
   ReleaseDrag();
   if (!(keys & MK_LBUTTON)) return false;
   Owner = window;
-  Hold.emplace(Tick.Holds);
+  Hold.emplace(Tick.Pauses);
   GetWindowRect(Owner, &StartRect);
   StartCursor = cursor;
   MoveKeys = 0;

@@ -46,5 +46,5 @@ private:
   void Clear();
 
   bool Dragging = false;          // the cursor has left the dead zone
-  std::optional<TickHold> Hold;   // present exactly while a press is in progress
+  std::optional<TickHold> Hold;   // pauses the tick exactly while a press is in progress
 };

@@ -20,14 +20,16 @@ static HMODULE LoadFromSystemFolder(const char* name) {
   // Named alone, a DLL that the manifest redirects (the common controls of
   // version 6) still comes from the side-by-side store.
   if (SearchRestricted) return LoadLibraryExA(name, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
-  char path[MAX_PATH];
-  const UINT folder = GetSystemDirectoryA(path, MAX_PATH);
+  // The folder's name in UTF-16, whatever the code page; the DLL's name is
+  // ASCII.
+  wchar_t path[MAX_PATH];
+  const UINT folder = GetSystemDirectoryW(path, MAX_PATH);
   const int length = lstrlenA(name);
   if (folder == 0 || folder + 1 + length >= MAX_PATH) return nullptr;
-  path[folder] = '\\';
-  CopyMemory(path + folder + 1, name, length + 1);
+  path[folder] = L'\\';
+  for (int i = 0; i <= length; ++i) path[folder + 1 + i] = static_cast<unsigned char>(name[i]);
   // The DLL's own imports are then looked for in the system folder too.
-  return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  return LoadLibraryExW(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 
 // Asked by the runtime's loader of the delay-loaded DLLs before it loads

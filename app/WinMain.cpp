@@ -1,10 +1,15 @@
 #include <windows.h>
 #include "app/Globals.h"
+#include "app/SessionClaim.h"
 #include "app/SystemDlls.h"
 #include "timer/TickState.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCommand) {
   RestrictDllSearch();
+  if (!ClaimSession()) {
+    CallRunningClock();
+    return 0;
+  }
   Tick.TickTime.wDay = 0;
   const StartResult started = StartClock(instance, prevInstance, showCommand);
   if (started == StartResult::NoMemory) return -1;

@@ -93,25 +93,23 @@ for round in $(seq 0 "$starts"); do
   done
 done
 
-# --- side by side: memory and CPU --------------------------------------------
-echo "memory and CPU: all side by side for $seconds s" >&2
-declare -A pids cpu0 cpu1 rss anon
+# --- one after another: memory and CPU --------------------------------------
+# One clock runs per Wine session: each program is measured alone.
+echo "memory and CPU: each program for $seconds s" >&2
+declare -A cpu0 cpu1 rss anon
 for p in "${programs[@]}"; do
   name="$(field "$p" 1)"
   read -r pid ms cpu < <(start_program "$p")
   [[ "$ms" =~ ^[0-9]+$ ]] || echo "warning: $name did not paint its first frame ($ms)" >&2
-  pids[$name]="$pid"
   BENCH_PIDS+=("$pid")
+  sleep 2
+  cpu0[$name]="$(proc_cpu_ticks "$pid")"
+  sleep "$seconds"
+  cpu1[$name]="$(proc_cpu_ticks "$pid")"
+  rss[$name]="$(proc_rss_kib "$pid")"
+  anon[$name]="$(proc_status_kib "$pid" RssAnon)"
+  bench_stop "$pid"
 done
-sleep 2
-for name in "${!pids[@]}"; do cpu0[$name]="$(proc_cpu_ticks "${pids[$name]}")"; done
-sleep "$seconds"
-for name in "${!pids[@]}"; do
-  cpu1[$name]="$(proc_cpu_ticks "${pids[$name]}")"
-  rss[$name]="$(proc_rss_kib "${pids[$name]}")"
-  anon[$name]="$(proc_status_kib "${pids[$name]}" RssAnon)"
-done
-for name in "${!pids[@]}"; do bench_stop "${pids[$name]}"; done
 
 # --- table and file ----------------------------------------------------------
 hz="$(getconf CLK_TCK)"
@@ -145,7 +143,7 @@ table="$out/footprint.txt"
 {
   echo "Tivora footprint: $TIVORA_WINE_ARCH build under $("$TIVORA_WINE" --version)."
   echo "The i686 product is also measured for size and imports."
-  echo "First frame: median of $starts starts. Memory and CPU: all side by side for $seconds s."
+  echo "First frame: median of $starts starts. Memory and CPU: each program alone for $seconds s."
   echo "(ratio to the reference in brackets)"
   echo
   printf '%-20s %14s %16s %16s %16s %14s\n' program "exe KiB" "first frame ms" "start CPU ms" \

@@ -2,6 +2,7 @@
 #include <mmsystem.h>
 #include "face/DisplayDpi.h"
 #include "face/GdiScope.h"
+#include "face/KernelScope.h"
 #include "face/rules/ClockTime.h"
 #include "face/rules/DpiScale.h"
 #include "face/rules/TimeText.h"
@@ -9,13 +10,16 @@
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 #include "timer/rules/NotificationPlan.h"
+#include "timer/rules/WaveLength.h"
 
 // Only one notification is ever open: the tick waits inside it.
 static NotificationPlan Plan;
 static UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
 static bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
+static wchar_t Lateness[32];          // how late the alarm came; empty when on time
 
 constexpr UINT_PTR kPaceTimer = 2;   // the main window's tick is timer 1
+constexpr UINT_PTR kWaveEndTimer = 3;
 constexpr UINT kPacePeriod = 1000;
 constexpr DWORD kBeepHz = 900;
 constexpr DWORD kBeepMs = 600;
@@ -24,6 +28,7 @@ constexpr DWORD kBeepMs = 600;
 constexpr int kTextHeight = 50;
 constexpr int kTimeTop = 7;
 constexpr LONG kSmallestHeight = 8;   // pixels: below it no message is read
+constexpr int kLatenessHeight = 18;
 
 static void StopPacing(HWND dialog) {
   if (PaceTimerId == 0) return;
@@ -33,7 +38,10 @@ static void StopPacing(HWND dialog) {
 
 static void Silence(HWND dialog) {
   StopPacing(dialog);
-  if (Plan.UseWave) sndPlaySoundW(nullptr, 0);
+  if (Plan.UseWave) {
+    KillTimer(dialog, kWaveEndTimer);   // silenced, it stays until it is closed
+    sndPlaySoundW(nullptr, 0);
+  }
 }
 
 static void GiveSound() {
@@ -45,9 +53,29 @@ static void GiveSound() {
   }
 }
 
+// The playing time of the wave file from its header; 0 when it cannot be read.
+static UINT WaveLength(const wchar_t* path) {
+  unsigned char head[512];
+  ReadFileScope file(path);
+  DWORD got = 0;
+  if (!file.IsOpen() || !ReadFile(file.get(), head, sizeof head, &got, nullptr)) return 0;
+  return got > 0 ? WaveLengthMs(head, size_t(got)) : 0;
+}
+
+// With the wave's length known, the window that closes itself waits for its
+// end; a file that cannot be read plays the system's default sound, and the
+// window goes at once.
+static bool CloseAfterWave(HWND dialog) {
+  if (!Plan.UseWave) return false;
+  UINT length = WaveLength(BoundAlarms.Alarms->WaveFile);
+  return length > 0 && SetTimer(dialog, kWaveEndTimer, length, nullptr) != 0;
+}
+
 static INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
   int alarm = number >= 1 && number <= kAlarmCount ? int(number) : 0;
   Plan = BoundAlarms.Alarms ? NotificationPlan(alarm, *BoundAlarms.Alarms) : NotificationPlan();
+  Lateness[0] = L'\0';
+  if (alarm > 0 && Tick.Announced.Number == alarm) FormatLateness(Tick.AnnouncedLate, Lateness);
   InSound = false;
   SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
   // The first sound comes with the first timer message, a second from now.
@@ -56,6 +84,10 @@ static INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
 }
 
 static INT_PTR OnTimer(HWND dialog, WPARAM id) {
+  if (id == kWaveEndTimer) {
+    EndDialog(dialog, 1);
+    return TRUE;
+  }
   // A silenced notification has no timer; a stray message must not wake it.
   if (PaceTimerId == 0 || id != PaceTimerId || InSound) return FALSE;
   InSound = true;
@@ -63,8 +95,7 @@ static INT_PTR OnTimer(HWND dialog, WPARAM id) {
   NotificationPlan::After next = Plan.SoundGiven();
   if (next != NotificationPlan::After::KeepSounding) StopPacing(dialog);
   InSound = false;
-  if (next == NotificationPlan::After::Close) {
-    // A wave goes on playing after the window has gone.
+  if (next == NotificationPlan::After::Close && !CloseAfterWave(dialog)) {
     EndDialog(dialog, 1);
     return TRUE;
   }
@@ -108,14 +139,25 @@ static void OnPaint(HWND dialog) {
   RECT client;
   GetClientRect(dialog, &client);
 
-  // The time of the tick that found the alarm, which stands still meanwhile.
+  // The alarm's own time, however late it is announced; the tick's time
+  // for a notification that no tick announced.
   ClockTime shown;
-  shown.Hour = Tick.TickTime.wHour;
-  shown.Minute = Tick.TickTime.wMinute;
+  const bool announced = Tick.Announced.Number != 0;
+  shown.Hour = announced ? Tick.Announced.Hour : Tick.TickTime.wHour;
+  shown.Minute = announced ? Tick.Announced.Minute : Tick.TickTime.wMinute;
   wchar_t time[16];
   size_t length = FormatClockText(shown, false, time);
   TextOutW(dc, client.right / 6, scale.ToPixels(kTimeTop), time, int(length));
   client.top = client.bottom / 3;
+  if (Lateness[0]) {
+    // The lateness on the bottom line, in smaller letters; the message above it.
+    LOGFONTW smallFont = logFont;
+    smallFont.lfHeight = scale.ToPixels(kLatenessHeight);
+    GdiObject<HFONT> small(CreateFontIndirectW(&smallFont));
+    Selection useSmall(dc, small.get());
+    DrawTextW(dc, Lateness, -1, &client, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
+    client.bottom -= scale.ToPixels(kLatenessHeight);
+  }
   GdiObject<HFONT> fitted(FontToFit(dc, logFont, client));
   Selection useFitted(dc, fitted.get());
   DrawTextW(dc, Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);

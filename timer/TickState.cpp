@@ -5,9 +5,9 @@ TickState Tick;
 TickOutcome TickState::Process(const SYSTEMTIME& now, TickFace face, bool showSeconds,
                                const AlarmSettings& alarms) {
   TickOutcome out;
-  // A held tick leaves everything to the first processed one after it,
+  // A paused tick leaves everything to the first processed one after it,
   // which compares whole minutes and dates and so misses nothing.
-  if (Held()) return out;
+  if (Pauses.Taken()) return out;
 
   TickInput in;
   in.Now = ClockTimeOf(now);
@@ -17,21 +17,21 @@ TickOutcome TickState::Process(const SYSTEMTIME& now, TickFace face, bool showSe
   in.FullRedrawPending = FullRedrawPending;
   in.Face = face;
   in.ShowSeconds = showSeconds;
+  in.Interacting = Held();
   TickDecision d = DecideTick(in);
 
   out.Processed = true;
   if (d.NewMinute) MinuteChanged = true;
   TickTime = now;
   out.RenewTitle = d.RenewTitle;
-  if (d.CheckAlarms) out.DueAlarm = FindDueAlarm(alarms);
-  if (out.DueAlarm > 0) {
-    LastNotified.Any = true;
-    LastNotified.At = ClockTimeOf(TickTime);
+  if (d.LookForAlarms) {
+    Watch.Look(alarms, in.Now);
+    if (Watch.Waiting()) {
+      Announced = Watch.TakeNext();
+      AnnouncedLate = SecondsLate(Announced.At, in.Now);
+      out.DueAlarm = Announced.Number;
+    }
   }
   out.Redraw = d.Redraw;
   return out;
-}
-
-int TickState::FindDueAlarm(const AlarmSettings& alarms) const {
-  return FirstDueAlarm(alarms, ClockTimeOf(TickTime), LastNotified);
 }

@@ -2,14 +2,15 @@
 #include <windows.h>
 #include "face/rules/ClockTime.h"
 #include "timer/rules/AlarmSettings.h"
+#include "timer/rules/AlarmWatch.h"
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
 
 // What one timer message asks of the window, once the tick has noted it.
 struct TickOutcome {
-  bool Processed = false;   // false while an interaction holds the tick
+  bool Processed = false;   // false while a drag pauses the tick
   bool RenewTitle = false;  // the date differs from the one the title shows
-  int DueAlarm = 0;         // 1 to 4: notify this alarm instead of redrawing
+  int DueAlarm = 0;         // 1 to 4: notify this alarm after the redraw
   TickRedraw Redraw = TickRedraw::Nothing;
 };
 
@@ -27,27 +28,33 @@ struct TickState {
   // A style, shape or layout change happened: the next tick redraws or
   // re-stacks completely. Set at start, so that the first tick draws everything.
   bool FullRedrawPending = true;
-  // The interactions running now; while any holds it, the tick only notes the time.
+  // The interactions running now; while any holds it, the face keeps time
+  // but alarms wait to be announced.
   TickHolds Holds;
+  // The drag's band lies over the window on the screen: nothing is drawn
+  // and nothing noted until the press ends.
+  TickHolds Pauses;
   // The date that the title shows: the title is renewed as soon as a
   // processed tick has another date, whether midnight passed, the machine
   // slept over it or the system date was changed.
   ClockTime TitleDate = {};
-  // The alarm minute last notified: none is announced twice.
-  NotifiedMinute LastNotified;
+  // The alarms due since the last look, and when each last rang.
+  AlarmWatch Watch;
+  // The alarm being announced now (Number 0 while none is): its own time,
+  // and how late it came.
+  DueAlarm Announced;
+  uint32_t AnnouncedLate = 0;    // seconds
 
-  bool Held() const { return Holds.Taken(); }
+  bool Held() const { return Holds.Taken() || Pauses.Taken(); }
 
-  // Takes the local time `now` unless the tick is held: notes a new minute,
-  // stores the time and looks for an alarm due in it (which then counts as
-  // notified). The caller carries out the outcome, then calls Finish unless
-  // it notified an alarm.
+  // Takes the local time `now` unless a drag pauses the tick: notes a new
+  // minute and stores the time; without an interaction, looks for due
+  // alarms and hands out the earliest waiting. The caller draws, calls
+  // Finish, then announces the alarm.
   TickOutcome Process(const SYSTEMTIME& now, TickFace face, bool showSeconds,
                       const AlarmSettings& alarms);
   // The end of a tick that drew: the redraw requests are met.
   void Finish() { MinuteChanged = FullRedrawPending = false; }
-  // The number 1 to 4 of the alarm due at TickTime, or 0.
-  int FindDueAlarm(const AlarmSettings& alarms) const;
 };
 
 extern TickState Tick;

@@ -61,7 +61,11 @@ static INT_PTR OnOk(HWND dialog) {
     SetFocus(bad);
     return FALSE;
   }
-  ReadTimerDialog(dialog);
+  // Nothing may look saved that is not: the dialog stays, with the input.
+  if (!ReadTimerDialog(dialog)) {
+    MessageBoxW(dialog, L"設定を保存できませんでした", kAppName, MB_OK | MB_ICONEXCLAMATION);
+    return FALSE;
+  }
   EndDialog(dialog, 1);
   return TRUE;
 }
@@ -137,8 +141,9 @@ HWND ValidateTimerDialog(HWND dialog) {
   return nullptr;
 }
 
-void ReadTimerDialog(HWND dialog) {
+bool ReadTimerDialog(HWND dialog) {
   AlarmSettings& settings = *BoundAlarms.Alarms;
+  const AlarmSettings kept = settings;
   settings.OnTimer = IsChecked(dialog, IDC_TIMER_ON);
   for (int i = 0; i < kAlarmCount; ++i) {
     AlarmEntry& alarm = settings.Alarms[i];
@@ -159,7 +164,9 @@ void ReadTimerDialog(HWND dialog) {
   wchar_t path[kPathBytes];
   GetDlgItemTextW(dialog, IDC_WAVE_FILE, path, kPathBytes);
   CopyTextCut(settings.WaveFile, path, kPathBytes - 1);
-  if (BoundAlarms.Store) BoundAlarms.Store();
+  if (!BoundAlarms.Store || BoundAlarms.Store()) return true;
+  settings = kept;
+  return false;
 }
 
 INT_PTR CALLBACK TimerSettingsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -9,8 +9,9 @@ void FillTimerDialog(HWND dialog);
 // The first control whose input would be refused (time edits in order, then
 // the count), or null when everything may be stored.
 HWND ValidateTimerDialog(HWND dialog);
-// Copies the controls into the bound AlarmSettings and stores them.
-void ReadTimerDialog(HWND dialog);
+// Copies the controls into the bound AlarmSettings and stores them; false
+// when they could not be stored, and the record is then as it was.
+bool ReadTimerDialog(HWND dialog);
 // Turns every byte of text equal to character into a terminator, the final
 // terminator included, so "a|b|" becomes the list "a\0b\0\0".
 void ReplaceSeparators(wchar_t* text, wchar_t character);

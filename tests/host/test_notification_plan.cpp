@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <cstring>
+#include <vector>
 #include "settings/rules/TextCut.h"
 #include "timer/rules/NotificationPlan.h"
+#include "timer/rules/WaveLength.h"
 
 namespace {
 
@@ -86,4 +88,53 @@ TEST(NotificationPlan, AThirtyByteMessageIsShownWhole) {
   ASSERT_EQ(AnsiLength(thirty), 30u);
   s.Alarms[1].SetMessage(thirty);
   EXPECT_STREQ(NotificationPlan(2, s).Message, thirty);
+}
+
+// --- the wave's length, from its header ----------------------------------------------
+
+// A wave file's first bytes: RIFF header, the given chunks in order.
+static std::vector<unsigned char> WaveHead(std::initializer_list<std::pair<const char*, std::vector<unsigned char>>> chunks) {
+  std::vector<unsigned char> b = {'R', 'I', 'F', 'F', 0, 0, 0, 0, 'W', 'A', 'V', 'E'};
+  for (const auto& c : chunks) {
+    b.insert(b.end(), c.first, c.first + 4);
+    b.insert(b.end(), c.second.begin(), c.second.end());
+  }
+  return b;
+}
+static std::vector<unsigned char> Le32(uint32_t v) {
+  return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
+}
+static std::vector<unsigned char> Fmt(uint32_t byteRate) {
+  std::vector<unsigned char> f = Le32(16);
+  std::vector<unsigned char> body = {1, 0, 2, 0, 0x44, 0xAC, 0, 0};   // PCM, stereo, 44.1 kHz
+  f.insert(f.end(), body.begin(), body.end());
+  std::vector<unsigned char> rate = Le32(byteRate);
+  f.insert(f.end(), rate.begin(), rate.end());
+  f.insert(f.end(), {4, 0, 16, 0});
+  return f;
+}
+
+TEST(WaveLength, ComesFromTheByteRateAndTheDataSize) {
+  std::vector<unsigned char> wave = WaveHead({{"fmt ", Fmt(176400)}, {"data", Le32(176400 * 3 + 88200)}});
+  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size()), 3500u);
+  // Another chunk (of odd size, padded) before the data is stepped over.
+  std::vector<unsigned char> list = Le32(3);
+  list.insert(list.end(), {'a', 'b', 'c', 0});
+  wave = WaveHead({{"fmt ", Fmt(8000)}, {"LIST", list}, {"data", Le32(12000)}});
+  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size()), 1500u);
+}
+
+TEST(WaveLength, IsUnknownForWhatIsNoWaveOrIsCutShort) {
+  std::vector<unsigned char> wave = WaveHead({{"fmt ", Fmt(8000)}, {"data", Le32(8000)}});
+  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size() - 1), 0u) << "the data header cut";
+  EXPECT_EQ(WaveLengthMs(wave.data(), 20), 0u) << "the format cut";
+  std::vector<unsigned char> noFormat = WaveHead({{"data", Le32(8000)}});
+  EXPECT_EQ(WaveLengthMs(noFormat.data(), noFormat.size()), 0u);
+  std::vector<unsigned char> zeroRate = WaveHead({{"fmt ", Fmt(0)}, {"data", Le32(8000)}});
+  EXPECT_EQ(WaveLengthMs(zeroRate.data(), zeroRate.size()), 0u);
+  std::vector<unsigned char> huge = WaveHead({{"fmt ", Fmt(8000)}, {"junk", Le32(0xFFFFFFF0u)}, {"data", Le32(8000)}});
+  EXPECT_EQ(WaveLengthMs(huge.data(), huge.size()), 0u) << "a chunk longer than the file";
+  std::vector<unsigned char> riff = wave;
+  riff[8] = 'A';
+  EXPECT_EQ(WaveLengthMs(riff.data(), riff.size()), 0u);
 }

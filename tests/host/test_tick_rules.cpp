@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
+#include <vector>
+#include "timer/rules/AlarmWatch.h"
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
 #include "tests/host/ClockTimes.h"
@@ -15,6 +18,7 @@ static TickInput Tick(ClockTime previous, ClockTime now) {
   in.FullRedrawPending = false;
   in.Face = TickFace::Digital;
   in.ShowSeconds = false;
+  in.Interacting = false;
   return in;
 }
 
@@ -35,14 +39,21 @@ TEST(TickRules, NewMinuteComparesDateAndHourNotOnlyTheMinuteNumber) {
   EXPECT_TRUE(DecideTick(Tick(TimeOf(2001, 3, 14, 9, 5, 10), Today(9, 5, 12))).NewMinute);
 }
 
-TEST(TickRules, AlarmsAreLookedForOnlyOnTheFirstProcessedTickOfAMinute) {
-  EXPECT_TRUE(DecideTick(Tick(Today(7, 29, 59), Today(7, 30, 0))).CheckAlarms);
-  EXPECT_TRUE(DecideTick(Tick(Today(7, 29, 50), Today(7, 30, 25))).CheckAlarms);
-  EXPECT_FALSE(DecideTick(Tick(Today(7, 30, 0), Today(7, 30, 1))).CheckAlarms);
-  // A change of display sets MinuteChanged; it is no new minute for alarms.
-  TickInput in = Tick(Today(7, 30, 20), Today(7, 30, 21));
-  in.MinuteChanged = true;
-  EXPECT_FALSE(DecideTick(in).CheckAlarms);
+TEST(TickRules, AlarmsWaitWhileAnInteractionHoldsTheTickButTheFaceKeepsTime) {
+  TickInput free = Tick(Today(7, 29, 59), Today(7, 30, 0));
+  EXPECT_TRUE(DecideTick(free).LookForAlarms);
+  TickInput held = free;
+  held.Interacting = true;
+  TickDecision d = DecideTick(held);
+  EXPECT_FALSE(d.LookForAlarms);
+  EXPECT_TRUE(d.NewMinute);
+  EXPECT_EQ(d.Redraw, TickRedraw::Repaint) << "the face is drawn behind the dialog";
+  // The transparent digits are drawn where they stand; re-stacking waits
+  // for the interaction's end.
+  held.Face = TickFace::TransparentDigital;
+  EXPECT_EQ(DecideTick(held).Redraw, TickRedraw::RedrawInPlace);
+  free.Face = TickFace::TransparentDigital;
+  EXPECT_EQ(DecideTick(free).Redraw, TickRedraw::PushToBottom);
 }
 
 // --- title -------------------------------------------------------------------
@@ -168,79 +179,6 @@ TEST(TickRules, OverAMinuteOnlyTheSecondsDisplaysDrawEveryTick) {
   EXPECT_EQ(CountOverAMinute(TickFace::TransparentDigital, true).drawing, 60);
 }
 
-// --- alarms -------------------------------------------------------------------------
-
-static AlarmSettings Armed(int n, int h, int m) {
-  AlarmSettings s;
-  s.OnTimer = true;
-  s.Alarms[n - 1].Hour = uint16_t(h);
-  s.Alarms[n - 1].Minute = uint16_t(m);
-  s.Alarms[n - 1].On = 1;
-  return s;
-}
-
-TEST(TickRules, AnArmedAlarmIsDueThroughoutItsMinuteNotOnlyAtItsFirstSeconds) {
-  AlarmSettings s = Armed(1, 7, 30);
-  NotifiedMinute none;
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 30, 0), none), 1);
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 30, 2), none), 1);
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 30, 59), none), 1);
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 31, 0), none), 0);
-  EXPECT_EQ(FirstDueAlarm(s, Today(19, 30, 0), none), 0);
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 29, 59), none), 0);
-}
-
-TEST(TickRules, NoAlarmIsDueWithTheTimerOrItsOwnSwitchOff) {
-  NotifiedMinute none;
-  AlarmSettings timerOff = Armed(2, 7, 30);
-  timerOff.OnTimer = false;
-  EXPECT_EQ(FirstDueAlarm(timerOff, Today(7, 30, 0), none), 0);
-  AlarmSettings alarmOff = Armed(2, 7, 30);
-  alarmOff.Alarms[1].On = 0;
-  EXPECT_EQ(FirstDueAlarm(alarmOff, Today(7, 30, 0), none), 0);
-  // The default record: every alarm at 00:00 but none armed.
-  AlarmSettings defaults;
-  defaults.OnTimer = true;
-  EXPECT_EQ(FirstDueAlarm(defaults, Today(0, 0, 0), none), 0);
-}
-
-TEST(TickRules, OfSeveralAlarmsInOneMinuteOnlyTheLowestNumberedIsNotified) {
-  AlarmSettings s = Armed(2, 7, 30);
-  s.Alarms[2].Hour = 7;
-  s.Alarms[2].Minute = 30;
-  s.Alarms[2].On = 1;
-  s.Alarms[3].Hour = 7;
-  s.Alarms[3].Minute = 31;
-  s.Alarms[3].On = 1;
-  NotifiedMinute none;
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 30, 0), none), 2);
-  // Alarm 2 notified: alarm 3 of the same minute does not follow.
-  NotifiedMinute afterTwo{true, Today(7, 30, 0)};
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 30, 6), afterTwo), 0);
-  // Alarm 4 has a minute of its own.
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 31, 0), afterTwo), 4);
-}
-
-TEST(TickRules, AnAlarmMinuteIsNotifiedOnceButTheSameTimeTomorrowAgain) {
-  AlarmSettings s = Armed(1, 7, 30);
-  NotifiedMinute notified{true, Today(7, 30, 0)};
-  // A notification closed within its minute, with either face, or the
-  // system clock put back over the alarm's minute.
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 30, 1), notified), 0);
-  EXPECT_EQ(FirstDueAlarm(s, Today(7, 30, 45), notified), 0);
-  EXPECT_EQ(FirstDueAlarm(s, TimeOf(2002, 3, 15, 7, 30, 0), notified), 1);
-  EXPECT_EQ(FirstDueAlarm(s, TimeOf(2003, 3, 14, 7, 30, 0), notified), 1);
-}
-
-TEST(TickRules, AnAlarmWhoseMinuteBeganDuringASuspensionIsCaughtUpWithinIt) {
-  // The menu was open from 7:29:50 to 7:30:40: the first processed tick
-  // after it is the first of the alarm's minute.
-  TickInput in = Tick(Today(7, 29, 50), Today(7, 30, 41));
-  TickDecision d = DecideTick(in);
-  ASSERT_TRUE(d.CheckAlarms);
-  EXPECT_EQ(FirstDueAlarm(Armed(3, 7, 30), in.Now, NotifiedMinute()), 3);
-}
-
 // --- holds -------------------------------------------------------------------
 
 TEST(TickHolds, TheTickIsHeldUntilTheLastInteractionEndsInWhateverOrderTheyEnd) {
@@ -272,4 +210,150 @@ TEST(TickHolds, TheTickIsHeldUntilTheLastInteractionEndsInWhateverOrderTheyEnd) 
     EXPECT_TRUE(holds.Taken());
   }
   EXPECT_FALSE(holds.Taken());
+}
+
+// --- the alarms due over sequences of ticks ------------------------------------
+
+// Alarms armed at the given times ("HH:MM"), numbered 1 upwards; "" leaves one off.
+static AlarmSettings ArmedAt(std::initializer_list<const wchar_t*> times) {
+  AlarmSettings s;
+  s.OnTimer = true;
+  int n = 0;
+  for (const wchar_t* t : times) {
+    AlarmEntry& a = s.Alarms[n++];
+    if (!*t) continue;
+    a.SetTime(t);
+    a.On = 1;
+  }
+  return s;
+}
+
+// Each alarm announced over the ticks that look, in the order announced:
+// "n@HH:MM", with " late S" when it came more than a minute late (S seconds).
+static std::vector<std::string> Announced(const AlarmSettings& alarms,
+                                          std::initializer_list<ClockTime> ticks) {
+  AlarmWatch watch;
+  std::vector<std::string> rung;
+  for (const ClockTime& now : ticks) {
+    watch.Look(alarms, now);
+    while (watch.Waiting()) {
+      DueAlarm due = watch.TakeNext();
+      char text[32];
+      snprintf(text, sizeof text, "%d@%02u:%02u", due.Number, unsigned(due.Hour),
+               unsigned(due.Minute));
+      std::string entry = text;
+      uint32_t late = SecondsLate(due.At, now);
+      if (late > 60) entry += " late " + std::to_string(late);
+      rung.push_back(entry);
+    }
+  }
+  return rung;
+}
+
+using Rung = std::vector<std::string>;
+
+TEST(AlarmWatch, AMinuteHeldByADialogIsCaughtUpWithEveryAlarmInTimeOrder) {
+  // The timer dialog open from 07:29:50 to 07:31:03: no look in between.
+  AlarmSettings s = ArmedAt({L"07:31", L"07:30", L"07:31"});
+  EXPECT_EQ(Announced(s, {Today(7, 29, 50), Today(7, 31, 3)}),
+            (Rung{"2@07:30 late 63", "1@07:31", "3@07:31"}));
+  // Looked at every second, the same alarms come each in its own minute.
+  EXPECT_EQ(Announced(s, {Today(7, 29, 59), Today(7, 30, 0), Today(7, 30, 1), Today(7, 31, 0)}),
+            (Rung{"2@07:30", "1@07:31", "3@07:31"}));
+}
+
+TEST(AlarmWatch, AGapOfHoursAnnouncesWhatFellIntoItLate) {
+  // A stopped process or a sleep from 07:32:50 to 10:33:03.
+  AlarmSettings s = ArmedAt({L"10:33", L"09:00", L"07:33", L"12:00"});
+  EXPECT_EQ(Announced(s, {Today(7, 32, 50), Today(10, 33, 3)}),
+            (Rung{"3@07:33 late 10803", "2@09:00 late 5583", "1@10:33"}));
+}
+
+TEST(AlarmWatch, TwoAlarmsOfOneMinuteAreBothAnnouncedOnce) {
+  AlarmSettings s = ArmedAt({L"10:00", L"", L"10:00"});
+  EXPECT_EQ(Announced(s, {Today(9, 59, 59), Today(10, 0, 0), Today(10, 0, 1), Today(10, 0, 59)}),
+            (Rung{"1@10:00", "3@10:00"}));
+}
+
+TEST(AlarmWatch, AClockPutBackAnnouncesNothingTwiceButTheNextDayAgain) {
+  AlarmSettings s = ArmedAt({L"07:30", L"07:40"});
+  EXPECT_EQ(Announced(s, {Today(7, 29, 0), Today(7, 30, 0), Today(7, 41, 0),
+                          Today(7, 20, 0),   // set back over both
+                          Today(7, 30, 0), Today(7, 35, 0), Today(7, 40, 0), Today(7, 45, 0),
+                          TimeOf(2002, 3, 15, 7, 30, 0), TimeOf(2002, 3, 15, 7, 40, 0)}),
+            (Rung{"1@07:30", "2@07:40", "1@07:30", "2@07:40"}));
+  // Put back into an alarm's minute that has not rung yet: it rings.
+  EXPECT_EQ(Announced(s, {Today(7, 45, 0), Today(7, 30, 20)}), (Rung{"1@07:30"}));
+}
+
+TEST(AlarmWatch, ChangesOfDaylightSavingTimeRingEachAlarmOnce) {
+  // Spring forward: 02:00 becomes 03:00, and the alarm in the skipped hour rings.
+  AlarmSettings spring = ArmedAt({L"02:30", L"03:00"});
+  EXPECT_EQ(Announced(spring, {Today(1, 59, 59), Today(3, 0, 0)}),
+            (Rung{"1@02:30 late 1800", "2@03:00"}));
+  // Fall back: 02:00 becomes 01:00 again, and the hour's alarms rang the first time.
+  AlarmSettings fall = ArmedAt({L"01:30", L"01:59"});
+  EXPECT_EQ(Announced(fall, {Today(1, 29, 59), Today(1, 30, 0), Today(1, 59, 0), Today(1, 59, 59),
+                             Today(1, 0, 0), Today(1, 30, 0), Today(1, 59, 0), Today(2, 0, 0)}),
+            (Rung{"1@01:30", "2@01:59"}));
+}
+
+TEST(AlarmWatch, AStartInsideTheMinuteRingsButNotTheMinuteBefore) {
+  AlarmSettings s = ArmedAt({L"07:30", L"07:29"});
+  EXPECT_EQ(Announced(s, {Today(7, 30, 40), Today(7, 30, 41)}), (Rung{"1@07:30"}));
+  // Over midnight, into the next day's first minute.
+  AlarmSettings midnight = ArmedAt({L"00:00"});
+  EXPECT_EQ(Announced(midnight, {Today(23, 59, 30), TimeOf(2002, 3, 15, 0, 0, 30)}),
+            (Rung{"1@00:00"}));
+}
+
+TEST(AlarmWatch, TheCatchUpReachesBackTwelveHoursAndNoFurther) {
+  AlarmSettings s = ArmedAt({L"06:30", L"06:31", L"18:29"});
+  EXPECT_EQ(Announced(s, {Today(6, 0, 0), Today(18, 30, 0)}),
+            (Rung{"2@06:31 late 43140", "3@18:29"}));
+  // A day away: the last twelve hours' alarms come, each once.
+  EXPECT_EQ(Announced(s, {Today(6, 0, 0), TimeOf(2002, 3, 15, 6, 0, 0)}), (Rung{"3@18:29 late 41460"}));
+}
+
+TEST(AlarmWatch, NothingIsDueWithTheTimerOrTheAlarmOff) {
+  AlarmSettings off = ArmedAt({L"07:30"});
+  off.OnTimer = false;
+  EXPECT_TRUE(Announced(off, {Today(7, 29, 0), Today(7, 31, 0)}).empty());
+  AlarmSettings alarmOff = ArmedAt({L"07:30"});
+  alarmOff.Alarms[0].On = 0;
+  EXPECT_TRUE(Announced(alarmOff, {Today(7, 29, 0), Today(7, 31, 0)}).empty());
+  // The default record: every alarm at 00:00 but none armed.
+  AlarmSettings defaults;
+  defaults.OnTimer = true;
+  EXPECT_TRUE(Announced(defaults, {Today(23, 59, 0), TimeOf(2002, 3, 15, 0, 0, 0)}).empty());
+}
+
+TEST(AlarmWatch, MinutesCountStraightOverTheEndsOfMonthsAndYears) {
+  EXPECT_EQ(MinuteNumber(TimeOf(2002, 3, 1, 0, 0, 0)) - MinuteNumber(TimeOf(2002, 2, 28, 23, 59, 0)), 1);
+  EXPECT_EQ(MinuteNumber(TimeOf(2004, 3, 1, 0, 0, 0)) - MinuteNumber(TimeOf(2004, 2, 28, 0, 0, 0)), 2 * 1440);
+  EXPECT_EQ(MinuteNumber(TimeOf(2002, 1, 1, 0, 0, 0)) - MinuteNumber(TimeOf(2001, 12, 31, 23, 59, 0)), 1);
+  EXPECT_EQ(MinuteNumber(TimeOf(2001, 1, 1, 0, 0, 0)) - MinuteNumber(TimeOf(2000, 1, 1, 0, 0, 0)), 366 * 1440);
+}
+
+TEST(AlarmWatch, TheLatenessIsToldFromMoreThanAMinuteOn) {
+  struct Case { uint32_t seconds; const wchar_t* text; };
+  for (const Case& c : {Case{0, L""}, Case{60, L""}, Case{61, L"1分遅れ"}, Case{3 * 60 + 59, L"3分遅れ"},
+                        Case{7200, L"2時間遅れ"}, Case{3 * 3600 + 5 * 60 + 9, L"3時間5分遅れ"}}) {
+    wchar_t text[32];
+    FormatLateness(c.seconds, text);
+    EXPECT_STREQ(text, c.text) << c.seconds;
+  }
+}
+
+TEST(AlarmWatch, WhatWaitsBehindANotificationLeftOpenForADayMakesWayForTheNewDay) {
+  AlarmSettings s = ArmedAt({L"07:00", L"07:01", L"07:02", L"07:03"});
+  AlarmWatch watch;
+  watch.Look(s, Today(6, 59, 59));
+  watch.Look(s, Today(7, 3, 30));
+  EXPECT_EQ(watch.TakeNext().Number, 1);   // announced, and left open a day
+  watch.Look(s, TimeOf(2002, 3, 15, 7, 10, 0));
+  std::vector<int32_t> waiting;
+  while (watch.Waiting()) waiting.push_back(watch.TakeNext().At);
+  const int32_t day = MinuteNumber(TimeOf(2002, 3, 15, 0, 0, 0));
+  EXPECT_EQ(waiting, (std::vector<int32_t>{day + 420, day + 421, day + 422, day + 423}));
 }

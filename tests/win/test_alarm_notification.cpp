@@ -463,4 +463,62 @@ TEST_F(AlarmNotice, TheLongestMessagesShowWhole) {
   }
 }
 
+// --- the wave's length, and what a late alarm shows ---------------------------------------
+
+TEST_F(AlarmNotice, AWaveWithAutoDeleteClosesWhenItHasPlayedToItsEnd) {
+  // 12000 samples at 8000 a second: a second and a half.
+  std::string wave = WriteTestWave("tivora-length.wav", 12000);
+  app->Alarms.OnUseWave = true;
+  app->Alarms.OnAutoDelete = true;
+  lstrcpyW(app->Alarms.WaveFile, Wide(wave).c_str());
+  Open(1);
+  Tick("timer 1");
+  const DWORD started = GetTickCount();
+  EXPECT_TRUE(IsOpen()) << "the wave has only begun";
+  while (IsOpen() && GetTickCount() - started < 5000) PumpMessages();
+  const DWORD open = GetTickCount() - started;
+  EXPECT_FALSE(IsOpen());
+  EXPECT_GE(open, 1400u) << "closed before the wave's end";
+  EXPECT_LT(open, 2500u) << "kept open long after it";
+  sndPlaySoundW(nullptr, 0);
+  DeleteFileA(wave.c_str());
+}
+
+TEST_F(AlarmNotice, ALateAlarmShowsItsOwnTimeAndHowLateItIs) {
+  if (InTracedChild()) {
+    ::Tick.TickTime = SystemTimeOf(2020, 1, 2, 9, 42, 10);
+    ::Tick.Announced.Number = 1;
+    ::Tick.Announced.Hour = 7;
+    ::Tick.Announced.Minute = 30;
+    ::Tick.AnnouncedLate = 2 * 3600 + 12 * 60 + 10;
+    OutputDebugStringA("late");
+    Open(1);
+    UpdateWindow(notice);
+    ::Tick.AnnouncedLate = 40;
+    OutputDebugStringA("on time");
+    Open(1);
+    UpdateWindow(notice);
+    OutputDebugStringA("end");
+    ::Tick.Announced = DueAlarm();
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest("USER32.DrawTextW;GDI32.TextOutW");
+  size_t late = IndexOfMarker(calls, "late"), onTime = IndexOfMarker(calls, "on time"),
+         end = IndexOfMarker(calls, "end");
+  std::vector<std::string> lateTexts, onTimeTexts;
+  for (size_t i = late; i < end && i < calls.size(); ++i)
+    if (!calls[i].IsReturn) (i < onTime ? lateTexts : onTimeTexts).push_back(calls[i].Arguments);
+  auto anyHolds = [](const std::vector<std::string>& texts, const std::string& text) {
+    for (const std::string& t : texts)
+      if (t.find(text) != std::string::npos) return true;
+    return false;
+  };
+  // Traced wide texts read L"...": the quotes are left off to find a part.
+  auto inner = [](const std::string& traced) { return traced.substr(2, traced.size() - 3); };
+  EXPECT_TRUE(anyHolds(lateTexts, AsTraced(L"7:30"))) << "the alarm's time, not the clock's";
+  EXPECT_TRUE(anyHolds(lateTexts, inner(AsTraced(L"2時間12分遅れ"))));
+  EXPECT_TRUE(anyHolds(onTimeTexts, AsTraced(L"7:30")));
+  EXPECT_FALSE(anyHolds(onTimeTexts, inner(AsTraced(L"遅れ")))) << "on time";
+}
+
 }  // namespace

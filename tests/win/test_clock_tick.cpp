@@ -19,6 +19,8 @@ struct HandOver {
   int alarm;
   bool held;
   SYSTEMTIME tickTime;
+  DueAlarm announced;   // as it stands when the notification ends
+  uint32_t late;        // seconds
 };
 std::vector<HandOver> handOvers;
 // What happens to the window while the notification is open, and the ticks
@@ -27,9 +29,10 @@ std::function<void(HWND)> insideNotification;
 std::vector<SYSTEMTIME> ticksDuringNotification;
 
 void RecordHandOver(HWND owner, int n) {
-  handOvers.push_back({n, Tick.Held(), Tick.TickTime});
+  handOvers.push_back({n, Tick.Held(), Tick.TickTime, DueAlarm(), Tick.AnnouncedLate});
   if (insideNotification) insideNotification(owner);
   for (const SYSTEMTIME& t : ticksDuringNotification) ClockTickAt(owner, t);
+  handOvers.back().announced = Tick.Announced;
 }
 
 class ClockTickTest : public testing::Test {
@@ -68,7 +71,7 @@ private:
   void (*saved_)(HWND, int) = nullptr;
 };
 
-TEST_F(ClockTickTest, AnAlarmIsHandedOverOnceAtTheFirstTickOfItsMinute) {
+TEST_F(ClockTickTest, EachAlarmOfAMinuteIsHandedOverOnceOneTickAfterAnother) {
   Arm(2, 7, 30);
   Arm(3, 7, 30);
   Tick.TickTime = SystemTimeOf(2010, 6, 1, 7, 29, 58, 2);
@@ -77,30 +80,35 @@ TEST_F(ClockTickTest, AnAlarmIsHandedOverOnceAtTheFirstTickOfItsMinute) {
   // Seconds 0 to 2 were lost (a menu, merged ticks): caught up at second 3.
   TickAt(SystemTimeOf(2010, 6, 1, 7, 30, 3, 2));
   ASSERT_EQ(handOvers.size(), 1u);
-  EXPECT_EQ(handOvers[0].alarm, 2);   // the lower-numbered of the two
+  EXPECT_EQ(handOvers[0].alarm, 2);   // the lower-numbered of the two first
   EXPECT_TRUE(handOvers[0].held);
   EXPECT_EQ(handOvers[0].tickTime.wSecond, 3);
   EXPECT_FALSE(Tick.Held());
   EXPECT_TRUE(Tick.MinuteChanged);   // the next tick redraws everything
 
-  for (int s : {4, 5, 30, 59}) TickAt(SystemTimeOf(2010, 6, 1, 7, 30, s, 2));
+  TickAt(SystemTimeOf(2010, 6, 1, 7, 30, 4, 2));
+  ASSERT_EQ(handOvers.size(), 2u);
+  EXPECT_EQ(handOvers[1].alarm, 3);
+  for (int s : {5, 30, 59}) TickAt(SystemTimeOf(2010, 6, 1, 7, 30, s, 2));
   TickAt(SystemTimeOf(2010, 6, 1, 7, 31, 0, 2));
-  EXPECT_EQ(handOvers.size(), 1u);
+  EXPECT_EQ(handOvers.size(), 2u);
 
   TickAt(SystemTimeOf(2010, 6, 2, 7, 30, 0, 3));   // the same time the next day
-  ASSERT_EQ(handOvers.size(), 2u);
-  EXPECT_EQ(handOvers[1].alarm, 2);
+  ASSERT_EQ(handOvers.size(), 3u);
+  EXPECT_EQ(handOvers[2].alarm, 2);
 }
 
-TEST_F(ClockTickTest, TicksDuringTheNotificationLeaveTheTimeAtTheAlarmsMinute) {
+TEST_F(ClockTickTest, TicksDuringTheNotificationKeepTheFacesTimeAndTheAlarmsOwnMinute) {
   Arm(1, 8, 0);
   Tick.TickTime = SystemTimeOf(2011, 2, 3, 7, 59, 59, 4);
   ticksDuringNotification = {SystemTimeOf(2011, 2, 3, 8, 0, 1, 4),
                              SystemTimeOf(2011, 2, 3, 8, 1, 0, 4)};
   TickAt(SystemTimeOf(2011, 2, 3, 8, 0, 0, 4));
   ASSERT_EQ(handOvers.size(), 1u);
-  EXPECT_EQ(Tick.TickTime.wMinute, 0);
-  EXPECT_EQ(Tick.TickTime.wSecond, 0);
+  EXPECT_EQ(Tick.TickTime.wMinute, 1) << "the face went on behind the notification";
+  EXPECT_EQ(handOvers[0].announced.Number, 1);
+  EXPECT_EQ(handOvers[0].announced.Minute, 0) << "the notification shows its alarm's time";
+  EXPECT_EQ(Tick.Announced.Number, 0) << "nothing is announced once it has ended";
 }
 
 TEST_F(ClockTickTest, ANotificationClosedWithinItsMinuteIsNotRepeatedWithEitherFace) {
@@ -143,9 +151,9 @@ TEST_F(ClockTickTest, TitleCarriesTheTicksDateAndFollowsItOverMidnight) {
   UpdateCaption(window.get());
   EXPECT_EQ(Title(), "Tivora - 2002年3月14日(木)");
 
-  // Midnight passes while a menu is open: nothing changes meanwhile...
+  // Midnight passes while a drag pauses the tick: nothing changes meanwhile...
   {
-    TickHold menu(Tick.Holds);
+    TickHold press(Tick.Pauses);
     TickAt(SystemTimeOf(2002, 3, 15, 0, 0, 0, 5));
     TickAt(SystemTimeOf(2002, 3, 15, 0, 0, 1, 5));
     EXPECT_EQ(Title(), "Tivora - 2002年3月14日(木)");
@@ -156,18 +164,25 @@ TEST_F(ClockTickTest, TitleCarriesTheTicksDateAndFollowsItOverMidnight) {
   EXPECT_EQ(Title(), "Tivora - 2002年3月15日(金)");
   EXPECT_STREQ(FormatDateText(), L"2002年3月15日(金)");
 
+  // Behind a menu the date follows at once.
+  {
+    TickHold menu(Tick.Holds);
+    TickAt(SystemTimeOf(2002, 3, 16, 0, 0, 0, 6));
+    EXPECT_EQ(Title(), "Tivora - 2002年3月16日(土)");
+  }
+
   // The system date set to another day at noon.
   TickAt(SystemTimeOf(2002, 3, 15, 12, 0, 0, 5));
   TickAt(SystemTimeOf(2002, 5, 1, 12, 0, 1, 3));
   EXPECT_EQ(Title(), "Tivora - 2002年5月1日(水)");
 }
 
-TEST_F(ClockTickTest, AHeldTickKeepsTheTimeAndTheRepaintFlags) {
+TEST_F(ClockTickTest, APausedTickKeepsTheTimeAndTheRepaintFlagsAHeldOneKeepsTime) {
   Tick.TickTime = SystemTimeOf(2014, 7, 8, 10, 0, 0, 2);
   Tick.MinuteChanged = true;
   Tick.FullRedrawPending = true;
   {
-    TickHold dialog(Tick.Holds);
+    TickHold press(Tick.Pauses);
     TickAt(SystemTimeOf(2014, 7, 8, 10, 1, 0, 2));
     EXPECT_EQ(Tick.TickTime.wMinute, 0);
     EXPECT_TRUE(Tick.MinuteChanged);
@@ -177,6 +192,19 @@ TEST_F(ClockTickTest, AHeldTickKeepsTheTimeAndTheRepaintFlags) {
   EXPECT_EQ(Tick.TickTime.wMinute, 1);
   EXPECT_FALSE(Tick.MinuteChanged);
   EXPECT_FALSE(Tick.FullRedrawPending);
+
+  // A dialog open: the time goes on, and the alarm of its minute waits.
+  Arm(1, 10, 2);
+  {
+    TickHold dialog(Tick.Holds);
+    TickAt(SystemTimeOf(2014, 7, 8, 10, 2, 0, 2));
+    EXPECT_EQ(Tick.TickTime.wMinute, 2);
+    EXPECT_TRUE(handOvers.empty());
+  }
+  TickAt(SystemTimeOf(2014, 7, 8, 10, 3, 5, 2));
+  ASSERT_EQ(handOvers.size(), 1u);
+  EXPECT_EQ(handOvers[0].announced.Minute, 2);
+  EXPECT_EQ(handOvers[0].late, 65u) << "announced as late";
 }
 
 TEST_F(ClockTickTest, ATimeChangeASizeOrARestyleInsideTheNotificationOpensNoSecondOne) {
@@ -194,7 +222,7 @@ TEST_F(ClockTickTest, ATimeChangeASizeOrARestyleInsideTheNotificationOpensNoSeco
                              SystemTimeOf(2015, 5, 6, 8, 1, 1, 3)};
   TickAt(SystemTimeOf(2015, 5, 6, 8, 0, 0, 3));
   ASSERT_EQ(handOvers.size(), 1u);
-  EXPECT_EQ(Tick.TickTime.wMinute, 0) << "the notification keeps showing its own minute";
+  EXPECT_EQ(handOvers[0].announced.Minute, 0) << "the notification keeps showing its own minute";
   EXPECT_FALSE(Tick.Held());
 
   // The alarm of the minute that began inside it comes once, after it.

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 #include "app/FacePainting.h"
+#include "app/MainWindow.h"
 #include "face/DigitalFace.h"
 #include "res/resource.h"
 #include "tests/fuzz/BitmapSamples.h"
@@ -286,4 +287,38 @@ TEST(DialogTemplates, TextsReachTheProgramInCodePage932) {
       if (ch >= 0x81 && ch <= 0x9F) kanji = true;
   EXPECT_TRUE(kanji);
   DestroyWindow(about);
+}
+
+// --- the face behind the dialogs -----------------------------------------------------------
+
+TEST_F(ClockWindowTest, TheFaceKeepsTimeBehindTheTimerDialogAndTheAboutBox) {
+  for (WORD command : {WORD(IDM_TIMER), WORD(IDM_ABOUT)}) {
+    SCOPED_TRACE(command);
+    OpenClock(OnBorder | OnSecond);
+    static int paints;
+    paints = 0;
+    ScopedWindowProc counter(Clock, [](HWND w, UINT m, WPARAM wp, LPARAM lp) [[gnu::stdcall]] -> LRESULT {
+      if (m == WM_PAINT) ++paints;
+      return CallWindowProcA(MainWindowProc, w, m, wp, lp);
+    });
+    SYSTEMTIME opened = {}, closed = {};
+    int paintsAtOpen = 0;
+    // Held open for 2.5 s, as a user reading it would.
+    std::string title = CommandAnsweredBy(command, [&](HWND dialog) {
+      opened = Tick.TickTime;
+      paintsAtOpen = paints;
+      static HWND held;
+      held = dialog;
+      SetTimer(nullptr, 0, 2500, [](HWND, UINT, UINT_PTR id, DWORD) [[gnu::stdcall]] {
+        KillTimer(nullptr, id);
+        PressButton(held, IDCANCEL);
+      });
+    });
+    closed = Tick.TickTime;
+    EXPECT_FALSE(title.empty()) << "the dialog showed";
+    const int seconds = (closed.wMinute * 60 + closed.wSecond) - (opened.wMinute * 60 + opened.wSecond);
+    EXPECT_GE((seconds + 3600) % 3600, 2) << "the time went on behind the dialog";
+    EXPECT_GE(paints - paintsAtOpen, 2) << "and the seconds were drawn";
+    CloseClock();
+  }
 }

@@ -9,6 +9,7 @@
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
+#include "tests/win/UnwritableKey.h"
 
 namespace {
 
@@ -277,9 +278,19 @@ TEST_F(ClockWindowTest, EveryCommandEndsWithAFullRedrawAndTheTickResumed) {
   EXPECT_TRUE(Tick.FullRedrawPending);
   EXPECT_FALSE(Tick.Held());
 
+  // A change of the system time is drawn at once, in full, at the new time.
   Tick.FullRedrawPending = false;
+  Tick.TickTime = SystemTimeOf(2000, 1, 1, 0, 0, 0);
   SendMessageA(Clock, WM_TIMECHANGE, 0, 0);
-  EXPECT_TRUE(Tick.FullRedrawPending);
+  EXPECT_NE(Tick.TickTime.wYear, 2000);
+  EXPECT_FALSE(Tick.FullRedrawPending) << "the full redraw is done";
+
+  // Back from sleep, the clock ticks at once; other power news does not.
+  Tick.TickTime = SystemTimeOf(2000, 1, 1, 0, 0, 0);
+  SendMessageA(Clock, WM_POWERBROADCAST, PBT_APMSUSPEND, 0);
+  EXPECT_EQ(Tick.TickTime.wYear, 2000);
+  SendMessageA(Clock, WM_POWERBROADCAST, PBT_APMRESUMEAUTOMATIC, 0);
+  EXPECT_NE(Tick.TickTime.wYear, 2000);
 }
 
 TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
@@ -312,4 +323,26 @@ TEST_F(ClockWindowTest, ExitDestroysTheWindowAndEndsTheLoop) {
   EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(Stored("Left"), 130);
   EXPECT_EQ(Stored("Top"), 140);
+}
+
+// --- a save that fails ----------------------------------------------------------
+
+TEST_F(ClockWindowTest, ASwitchThatCannotBeSavedStaysOnScreenAndSaysSoOnce) {
+  OpenClock(OnBorder | OnTop);
+  UnwritableClockKey unwritable;
+  ASSERT_TRUE(unwritable.Made);
+  MessageBoxCatcher catcher;
+  Command(IDM_TRANSPARENT);   // two values: transparency on, always-on-top off
+  EXPECT_TRUE(App->Flags.Has(OnTransparent)) << "the change holds for this run";
+  EXPECT_FALSE(App->Flags.Has(OnTop));
+  EXPECT_EQ(Stored("OnTransparent"), -1);
+  ASSERT_EQ(catcher.Shown.size(), 1u) << "one message for one command";
+  EXPECT_EQ(catcher.Shown[0].Text, "設定を保存できませんでした。この変更は次の起動では元に戻ります");
+  EXPECT_EQ(catcher.Shown[0].Owner, Clock);
+
+  // Writable again: the next switch is stored and says nothing.
+  ResetClockRegistry();
+  Command(IDM_BORDER);
+  EXPECT_EQ(catcher.Shown.size(), 1u);
+  EXPECT_EQ(Stored("OnBorder"), 0);
 }

@@ -7,6 +7,7 @@
 #include "tests/win/RelayTrace.h"
 #include "tests/win/TestSupport.h"
 #include "tests/win/TestWave.h"
+#include "tests/win/UnwritableKey.h"
 #include "timer/Dialogs.h"
 #include "timer/TimerSettingsDialog.h"
 
@@ -494,3 +495,20 @@ TEST(TimerSettingsFilter, SeparatorsBecomeTerminatorsUpToTheEnd) {
 }
 
 }  // namespace
+
+// --- a save that fails --------------------------------------------------------------
+
+TEST_F(TimerSettings, ASaveThatFailsKeepsTheDialogOpenWithItsMessageAndTheOldAlarms) {
+  UnwritableClockKey unwritable;
+  ASSERT_TRUE(unwritable.Made);
+  app->Alarms.Alarms[0].SetTime(L"06:00");
+  Open();
+  Type(IDC_ALARM1_TIME, "07:45");
+  EXPECT_FALSE(PressOk()) << "nothing may look saved that is not";
+  ASSERT_EQ(Boxes.size(), 1u);
+  EXPECT_EQ(Boxes[0].Text, "設定を保存できませんでした");
+  EXPECT_EQ(Boxes[0].Owner, dialog);
+  EXPECT_FALSE(ClockKeyExists("Timer"));
+  EXPECT_EQ(Shown(IDC_ALARM1_TIME), "07:45") << "the input stays for another try";
+  EXPECT_EQ(app->Alarms.Alarms[0].Hour, 6) << "the alarms run on what is stored";
+}

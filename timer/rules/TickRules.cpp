@@ -27,19 +27,13 @@ TickDecision DecideTick(const TickInput& in) {
   // into a suspension or between two merged ticks is caught up at once.
   d.NewMinute = !SameMinute(in.Now, in.TickTime);
   d.RenewTitle = !SameDate(in.Now, in.TitleDate);
-  d.CheckAlarms = d.NewMinute;
+  d.LookForAlarms = !in.Interacting;
   d.Redraw = RedrawFor(in.Face, in.ShowSeconds, in.MinuteChanged || d.NewMinute,
                        in.FullRedrawPending);
+  // Re-stacking would undo what the interaction does with the window (the
+  // font dialog lifts the transparent clock to the top): the digits are
+  // drawn in place, and the end of every interaction asks for the whole
+  // face again.
+  if (in.Interacting && d.Redraw == TickRedraw::PushToBottom) d.Redraw = TickRedraw::RedrawInPlace;
   return d;
-}
-
-int FirstDueAlarm(const AlarmSettings& alarms, const ClockTime& tickTime,
-                  const NotifiedMinute& last) {
-  if (!alarms.OnTimer) return 0;
-  if (last.Any && SameMinute(last.At, tickTime)) return 0;
-  for (int n = 1; n <= kAlarmCount; ++n) {
-    const AlarmEntry& a = alarms.Alarms[n - 1];
-    if (a.On != 0 && a.Hour == tickTime.Hour && a.Minute == tickTime.Minute) return n;
-  }
-  return 0;
 }

@@ -29,6 +29,9 @@ struct TickInput {
   bool FullRedrawPending;
   TickFace Face;
   bool ShowSeconds;
+  // An interaction is in progress (a menu, a dialog, the notification): the
+  // face keeps time, but alarms wait and the window is not re-stacked.
+  bool Interacting;
 };
 
 struct TickDecision {
@@ -37,8 +40,8 @@ struct TickDecision {
   bool NewMinute;
   // The date of Now differs from the date the title shows.
   bool RenewTitle;
-  // This is the first processed tick of its minute: look for a due alarm.
-  bool CheckAlarms;
+  // No interaction is in progress: look for due alarms and announce one.
+  bool LookForAlarms;
   // What to draw when no alarm is notified.
   TickRedraw Redraw;
 };
@@ -49,17 +52,3 @@ TickDecision DecideTick(const TickInput& in);
 // minute was noted.
 TickRedraw RedrawFor(TickFace face, bool showSeconds, bool minuteChanged,
                      bool fullRedrawPending);
-
-// The calendar minute of the last alarm notification, so that no alarm
-// minute is announced twice (a notification closed within its minute, or the
-// system clock put back over it).
-struct NotifiedMinute {
-  bool Any = false;
-  ClockTime At;
-};
-
-// The number 1 to 4 of the lowest-numbered armed alarm set to the hour and
-// minute of tickTime, or 0; always 0 when the timer is off or that minute
-// was already notified.
-int FirstDueAlarm(const AlarmSettings& alarms, const ClockTime& tickTime,
-                  const NotifiedMinute& last);

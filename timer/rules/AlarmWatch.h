@@ -1,0 +1,54 @@
+#pragma once
+#include <cstdint>
+#include "face/rules/ClockTime.h"
+#include "timer/rules/AlarmSettings.h"
+
+// A calendar minute of the local time as one number, counted from a fixed
+// day: two times compare and subtract as minutes whatever lies between them
+// (midnight, the end of a month or a year).
+int32_t MinuteNumber(const ClockTime& t);
+
+// An alarm that has come due: its number and the minute it was set for, on
+// the day it fell.
+struct DueAlarm {
+  int Number = 0;        // 1 to kAlarmCount; 0 for none
+  uint16_t Hour = 0;
+  uint16_t Minute = 0;
+  int32_t At = 0;        // MinuteNumber of that day's alarm time
+};
+
+// How late an alarm due at minute `at` is at the time `now`, in seconds.
+uint32_t SecondsLate(int32_t at, const ClockTime& now);
+
+// Writes the notice of lateness, "12分遅れ" or "2時間5分遅れ", for more
+// than a minute late; an empty text otherwise. The buffer holds at least 32
+// units.
+void FormatLateness(uint32_t secondsLate, wchar_t* out);
+
+// Watches the alarms over the ticks that look for them. Each look covers
+// every minute since the last one looked at, so a minute that fell into an
+// interaction, a stopped process, a sleep or a jump forward of the clock is
+// not lost; the alarms found due wait in time order to be announced one
+// after another.
+class AlarmWatch {
+public:
+  // How far back a look reaches: an alarm older than this is gone by.
+  static constexpr int kCatchUpMinutes = 12 * 60;
+
+  // Looks at the minutes after the last one looked at up to now's. The first
+  // look, and the first after the clock was put back, looks at now's minute
+  // alone: a start inside an alarm's minute rings it. An alarm that already
+  // rang for its day and minute is not due again.
+  void Look(const AlarmSettings& alarms, const ClockTime& now);
+
+  bool Waiting() const { return Count > 0; }
+  // The earliest alarm waiting, taken out of the queue; Number 0 when none.
+  DueAlarm TakeNext();
+
+private:
+  // Minute numbers of real times are far above 0, which stands for none.
+  int32_t LookedTo = 0;                   // the last minute looked at
+  int32_t RungAt[kAlarmCount] = {};       // each alarm's last rung minute
+  uint8_t Queue[kAlarmCount] = {};        // the numbers waiting, earliest first
+  int Count = 0;
+};
