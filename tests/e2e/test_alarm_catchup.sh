@@ -18,16 +18,16 @@ local_seconds() { seconds_of "$(local_time)"; }
 wait_until() { while [ "$(local_seconds)" -lt "$(seconds_of "$1")" ]; do sleep 0.05; done; }
 notice() { xdotool search --onlyvisible --name '^Tivora$' 2>/dev/null | head -1 || true; }
 
-# A text as Wine's relay trace quotes it: code page 932 bytes outside
-# printable ASCII as \x escapes.
+# A text as Wine's relay trace quotes a UTF-16 one: units outside printable
+# ASCII as \ and four hex digits.
 as_traced() {
-  printf '%s' "$1" | iconv -f UTF-8 -t CP932 | od -An -v -tu1 | tr -s ' ' '\n' |
-    awk 'NF { if ($1 >= 32 && $1 < 127 && $1 != 92 && $1 != 34) printf "%c", $1; else printf "\\x%02x", $1 }'
+  printf '%s' "$1" | iconv -f UTF-8 -t UTF-16LE | od -An -v -tu2 | tr -s ' ' '\n' |
+    awk 'NF { if ($1 >= 32 && $1 < 127 && $1 != 92 && $1 != 34) printf "%c", $1; else printf "\\%04x", $1 }'
 }
 # The messages drawn by notifications so far, each once, in the order first drawn.
 drawn_messages() {
   # Through the environment: awk -v would read the backslashes as escapes.
-  grep -a 'Call user32.DrawTextA' "$TRACE" 2>/dev/null |
+  grep -a 'Call user32.DrawTextW' "$TRACE" 2>/dev/null |
     WAKE="$(as_traced 起きる)" PILLS="$(as_traced 薬)" MEETING="$(as_traced 会議)" \
     STOPPED="$(as_traced 止まった)" awk '
       index($0, ENVIRON["WAKE"]) { m = "wake" } index($0, ENVIRON["PILLS"]) { m = "pills" }
@@ -36,13 +36,13 @@ drawn_messages() {
 }
 # late_told TEXT [LINE]: a notification drew TEXT (from trace line LINE on).
 late_told() {
-  tail -n +"${2:-1}" "$TRACE" 2>/dev/null | grep -a 'Call user32.DrawTextA' | grep -qF "$(as_traced "$1")"
+  tail -n +"${2:-1}" "$TRACE" 2>/dev/null | grep -a 'Call user32.DrawTextW' | grep -qF "$(as_traced "$1")"
 }
 no_notice() { [ -z "$(notice)" ]; }
 
 relay_off() { wine_cmd reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true; }
 trap 'stop_clock; relay_off' EXIT
-reg_add 'HKCU\Software\Wine\Debug' RelayInclude REG_SZ 'USER32.DrawTextA'
+reg_add 'HKCU\Software\Wine\Debug' RelayInclude REG_SZ 'USER32.DrawTextW'
 
 face_shot() {  # face_shot NAME: the clock window's pixels as a PNG
   window_geometry "$CLOCK_WIN"
