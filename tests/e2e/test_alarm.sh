@@ -106,11 +106,15 @@ face_shot() {  # face_shot NAME: the clock window's pixels as a PNG
 }
 # True once the face differs from the picture $1, asked for up to 2 s.
 face_changes_from() {
-  local now
+  local now diff
   for _ in $(seq 20); do
     sleep 0.1
     now="$(face_shot face-after-release)"
-    [ "$(compare -metric AE "$1" "$now" null: 2>&1 || true)" != 0 ] && return 0
+    # compare prints the count of differing pixels, or why it could not
+    # compare: that must fail the test, not count as a change.
+    diff="$(compare -metric AE "$1" "$now" null: 2>&1 || true)"
+    [[ "$diff" =~ ^[0-9.e+]+$ ]] || fail "could not compare the face's screenshots: $diff"
+    [ "$diff" != 0 ] && return 0
   done
   return 1
 }
