@@ -30,3 +30,8 @@
 #define IDC_WAVE_BROWSE 1022
 #define IDC_WAVE_TEST 1023
 #define IDC_WAVE_STOP 1024
+#define IDC_SNOOZE_MINUTES 1026
+#define IDC_ALARM1_DAYS 1030  // 1030..1057: alarm n's Sunday to Saturday at 1030 + 7 * (n - 1)
+
+// Alarm notification.
+#define IDC_SNOOZE 1025
