@@ -15,6 +15,7 @@
 #define IDM_CAPTION 2011
 #define IDM_TOOLTIP 2012
 #define IDM_USEBITMAP 2013
+#define IDM_STARTUP 2014
 
 // Timer settings dialog.
 #define IDC_TIMER_ON 1000
