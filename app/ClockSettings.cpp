@@ -56,11 +56,14 @@ static StoredSettings Capture() {
   uint32_t* on[kAlarmCount] = {&s.On1, &s.On2, &s.On3, &s.On4};
   wchar_t (*time[kAlarmCount])[kTextCapacity] = {&s.Alarm1, &s.Alarm2, &s.Alarm3, &s.Alarm4};
   wchar_t (*msg[kAlarmCount])[kTextCapacity] = {&s.Msg1, &s.Msg2, &s.Msg3, &s.Msg4};
+  uint32_t* days[kAlarmCount] = {&s.Days1, &s.Days2, &s.Days3, &s.Days4};
   for (int n = 0; n < kAlarmCount; ++n) {
     *on[n] = Bit(al.Alarms[n].On != 0);
     CopyText(*time[n], al.Alarms[n].FormatTime());
     CopyText(*msg[n], al.Alarms[n].Msg);
+    *days[n] = al.Alarms[n].Days;
   }
+  s.SnoozeMinutes = al.SnoozeMinutes;
   s.OnUseWave = Bit(al.OnUseWave);
   CopyText(s.WaveFile, al.WaveFile);
   return s;
@@ -94,12 +97,15 @@ static void Apply(const StoredSettings& s) {
   const uint32_t on[kAlarmCount] = {s.On1, s.On2, s.On3, s.On4};
   const wchar_t* time[kAlarmCount] = {s.Alarm1, s.Alarm2, s.Alarm3, s.Alarm4};
   const wchar_t* msg[kAlarmCount] = {s.Msg1, s.Msg2, s.Msg3, s.Msg4};
+  const uint32_t days[kAlarmCount] = {s.Days1, s.Days2, s.Days3, s.Days4};
   for (int n = 0; n < kAlarmCount; ++n) {
     // The switch first: an invalid time then leaves the alarm off.
     al.Alarms[n].On = on[n] != 0 ? 1 : 0;
     al.Alarms[n].SetTime(time[n]);
     al.Alarms[n].SetMessage(msg[n]);
+    al.Alarms[n].SetDays(days[n]);
   }
+  al.SetSnoozeMinutes(s.SnoozeMinutes);
   al.OnUseWave = s.OnUseWave != 0;
   lstrcpynW(al.WaveFile, s.WaveFile, kTextCapacity);
 }
@@ -147,4 +153,8 @@ bool SaveFontSettings() { return Noted(WriteStoredGroup(FontGroup(), Capture()))
 bool SaveBkColor() { return SaveOne(SettingId::BkColor); }
 bool SaveBitmapPath() { return SaveOne(SettingId::Bitmap); }
 bool SaveToolTipSwitch() { return SaveOne(SettingId::OnToolTip); }
-bool SaveTimerSettings() { return WriteStoredGroup(TimerGroup(), Capture()); }
+bool SaveTimerSettings() {
+  const StoredSettings s = Capture();
+  const bool timer = WriteStoredGroup(TimerGroup(), s);
+  return WriteStoredGroup(WeekGroup(), s) && timer;
+}

@@ -10,7 +10,9 @@
 #include "app/rules/MenuRules.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
+#include "res/ProgramName.h"
 #include "res/resource.h"
+#include "settings/StartWithWindows.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
@@ -18,7 +20,7 @@
 HMENU BuildContextMenu() {
   HMENU menu = CreatePopupMenu();
   if (!menu) return nullptr;
-  MenuRules rules(App->Flags, App->OnToolTip);
+  MenuRules rules(App->Flags, App->OnToolTip, StartsWithWindows());
   for (int i = 0; i < MenuRules::kRowCount; ++i) {
     MenuRow row = rules.Row(i);
     if (row.IsSeparator()) {
@@ -114,6 +116,13 @@ static void ToggleToolTip() {
   App->SyncTip();
 }
 
+// Checked, the item starts this exe at sign-in and choosing it stops that;
+// unchecked (never started, or the exe moved since), it writes this path.
+static void ToggleStartWithWindows(HWND window) {
+  if (!SetStartWithWindows(!StartsWithWindows()))
+    MessageBoxW(window, L"Windows 起動時の設定を変更できませんでした", kAppName, MB_OK | MB_ICONEXCLAMATION);
+}
+
 // --- the command table -------------------------------------------------------
 
 void OnCommand(HWND window, WORD id) {
@@ -145,6 +154,7 @@ void OnCommand(HWND window, WORD id) {
       return;
     case IDM_TOOLTIP: ToggleToolTip(); break;
     case IDM_USEBITMAP: ToggleBitmap(window); break;
+    case IDM_STARTUP: ToggleStartWithWindows(window); break;
   }
   RefreshWindow(window);
   ReportUnsaved(window);

@@ -15,6 +15,7 @@
 #define IDM_CAPTION 2011
 #define IDM_TOOLTIP 2012
 #define IDM_USEBITMAP 2013
+#define IDM_STARTUP 2014
 
 // Timer settings dialog.
 #define IDC_TIMER_ON 1000
@@ -30,3 +31,8 @@
 #define IDC_WAVE_BROWSE 1022
 #define IDC_WAVE_TEST 1023
 #define IDC_WAVE_STOP 1024
+#define IDC_SNOOZE_MINUTES 1026
+#define IDC_ALARM1_DAYS 1030  // 1030..1057: alarm n's Sunday to Saturday at 1030 + 7 * (n - 1)
+
+// Alarm notification.
+#define IDC_SNOOZE 1025

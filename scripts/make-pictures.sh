@@ -61,7 +61,7 @@ clock_with() {
   for kv in "$@"; do
     name="${kv%%=*}"
     group=Settings
-    case "$name" in OnTimer | On1 | Alarm1 | Msg1 | AlarmCount | OnAutoDelete | OnUseWave) group=Timer ;; esac
+    case "$name" in OnTimer | On1 | Alarm1 | Msg1 | AlarmCount | OnAutoDelete | OnUseWave | Days1 | SnoozeMinutes) group=Timer ;; esac
     case "$name" in
       Bitmap | Alarm1 | Msg1) reg_set_sz "$group" "$name" "${kv#*=}" ;;
       *) reg_set "$group" "$name" "${kv#*=}" ;;
@@ -113,8 +113,8 @@ snap menu $((WIN_X - 12)) $((WIN_Y - 12)) $((MENU_X - WIN_X + MENU_W + 24)) \
   $((MENU_Y - WIN_Y + MENU_H + 24))
 xdotool key Escape
 
-# The timer dialog with two alarms set.
-clock_with 10:08:30 OnTimer=1 On1=1 Alarm1=07:30 Msg1="起きる時間" AlarmCount=3
+# The timer dialog with an alarm set for the working days, and a snooze of 10 minutes.
+clock_with 10:08:30 OnTimer=1 On1=1 Alarm1=07:30 Msg1="起きる時間" AlarmCount=3 Days1=62 SnoozeMinutes=10
 choose r
 dialog="$(wait_window 'ﾀｲﾏの設定')"
 [ -n "$dialog" ] || fail "the timer dialog did not open"

@@ -6,6 +6,7 @@
 #include "face/rules/ClockTime.h"
 #include "face/rules/DpiScale.h"
 #include "face/rules/TimeText.h"
+#include "res/resource.h"
 #include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
@@ -17,6 +18,7 @@ static NotificationPlan Plan;
 static UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
 static bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
 static wchar_t Lateness[32];          // how late the alarm came; empty when on time
+static int Alarm = 0;                 // the alarm shown, 1 to 4; 0 for none
 
 constexpr UINT_PTR kPaceTimer = 2;   // the main window's tick is timer 1
 constexpr UINT_PTR kWaveEndTimer = 3;
@@ -73,6 +75,7 @@ static bool CloseAfterWave(HWND dialog) {
 
 static INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
   int alarm = number >= 1 && number <= kAlarmCount ? int(number) : 0;
+  Alarm = alarm;
   Plan = BoundAlarms.Alarms ? NotificationPlan(alarm, *BoundAlarms.Alarms) : NotificationPlan();
   Lateness[0] = L'\0';
   if (alarm > 0 && Tick.Announced.Number == alarm) FormatLateness(Tick.AnnouncedLate, Lateness);
@@ -169,8 +172,15 @@ INT_PTR CALLBACK AlarmNotification(HWND dialog, UINT message, WPARAM wParam, LPA
     case WM_PAINT: OnPaint(dialog); return FALSE;
     case WM_TIMER: return OnTimer(dialog, wParam);
     case WM_COMMAND:
-      if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL) return FALSE;
+      if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL && LOWORD(wParam) != IDC_SNOOZE)
+        return FALSE;
       Silence(dialog);
+      if (LOWORD(wParam) == IDC_SNOOZE && BoundAlarms.Alarms) {
+        // The same alarm again, its snooze after the minute it was put off in.
+        SYSTEMTIME now;
+        GetLocalTime(&now);
+        Tick.Watch.Snooze(Alarm, ClockTimeOf(now), BoundAlarms.Alarms->SnoozeMinutes);
+      }
       EndDialog(dialog, 1);
       return TRUE;
     // A click into the window silences it; it stays until it is closed.

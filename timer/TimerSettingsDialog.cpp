@@ -27,6 +27,16 @@ static void ReadCountText(HWND dialog, wchar_t* text, int capacity) {
   GetDlgItemTextW(dialog, IDC_ALARM_COUNT, text, capacity);
 }
 
+// The snooze in minutes as typed, when it is a number from 1 to 60.
+static bool ReadSnooze(HWND dialog, uint32_t* minutes) {
+  wchar_t text[64];
+  GetDlgItemTextW(dialog, IDC_SNOOZE_MINUTES, text, 64);
+  return TimerInput::ReadNumber(text, minutes) && *minutes >= 1 && *minutes <= kMaxSnoozeMinutes;
+}
+
+// Alarm `alarm`'s toggle of weekday `day` (0 Sunday).
+static int DayToggle(int alarm, int day) { return IDC_ALARM1_DAYS + 7 * alarm + day; }
+
 static void ChooseWaveFile(HWND dialog) {
   lstrcpynW(WaveFilter, L"wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|", kFilterUnits);
   ReplaceSeparators(WaveFilter, L'|');
@@ -117,7 +127,9 @@ void FillTimerDialog(HWND dialog) {
     SendDlgItemMessageW(dialog, IDC_ALARM1_TIME + i, EM_LIMITTEXT, 5, 0);
     // Counted in characters, each at least a byte; KeepStorable refuses the rest.
     SendDlgItemMessageW(dialog, IDC_ALARM1_MSG + i, EM_LIMITTEXT, kMessageBytes, 0);
+    for (int day = 0; day < 7; ++day) Check(dialog, DayToggle(i, day), alarm.RingsOn(day));
   }
+  SetDlgItemInt(dialog, IDC_SNOOZE_MINUTES, settings.SnoozeMinutes, FALSE);
   // Shown as stored, even outside 1 to 60: OK then insists on a correction.
   SetDlgItemInt(dialog, IDC_ALARM_COUNT, settings.AlarmCount, FALSE);
   Check(dialog, IDC_AUTO_DELETE, settings.OnAutoDelete);
@@ -138,6 +150,7 @@ HWND ValidateTimerDialog(HWND dialog) {
   uint32_t value = 0;
   ReadCountText(dialog, count, 64);
   if (!TimerInput::ReadCount(count, &value)) return GetDlgItem(dialog, IDC_ALARM_COUNT);
+  if (!ReadSnooze(dialog, &value)) return GetDlgItem(dialog, IDC_SNOOZE_MINUTES);
   return nullptr;
 }
 
@@ -155,7 +168,12 @@ bool ReadTimerDialog(HWND dialog) {
     wchar_t message[64];
     GetDlgItemTextW(dialog, IDC_ALARM1_MSG + i, message, 64);
     alarm.SetMessage(message);
+    uint32_t days = 0;
+    for (int day = 0; day < 7; ++day)
+      if (IsChecked(dialog, DayToggle(i, day))) days |= 1u << day;
+    alarm.Days = days;
   }
+  ReadSnooze(dialog, &settings.SnoozeMinutes);
   wchar_t count[64];
   ReadCountText(dialog, count, 64);
   TimerInput::ReadCount(count, &settings.AlarmCount);

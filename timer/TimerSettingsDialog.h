@@ -6,8 +6,8 @@
 
 // Copies the bound AlarmSettings into the controls.
 void FillTimerDialog(HWND dialog);
-// The first control whose input would be refused (time edits in order, then
-// the count), or null when everything may be stored.
+// The first control whose input would be refused (time edits in order, the
+// count, then the snooze minutes), or null when everything may be stored.
 HWND ValidateTimerDialog(HWND dialog);
 // Copies the controls into the bound AlarmSettings and stores them; false
 // when they could not be stored, and the record is then as it was.

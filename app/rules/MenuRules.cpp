@@ -30,6 +30,7 @@ constexpr RowText kRows[MenuRules::kRowCount] = {
     {L"ﾀｲﾏの設定(&R)...", IDM_TIMER},
     {L"ﾊﾞｰｼﾞｮﾝ情報(&A)...", IDM_ABOUT},
     {L"ﾂｰﾙﾁｯﾌﾟ表示(&O)", IDM_TOOLTIP},
+    {L"Windows 起動時に開始(&W)", IDM_STARTUP},
     kSeparator,
     {L"終了(&X)", IDM_EXIT},
 };
@@ -46,6 +47,7 @@ MenuRow MenuRules::Row(int index) const {
 
 bool MenuRules::Checked(uint16_t id) const {
   if (id == IDM_TOOLTIP) return OnToolTip;
+  if (id == IDM_STARTUP) return StartsWithWindows;
   for (const DisplayFlagRow& row : kDisplayFlagRows)
     if (row.MenuId == id) return Flags.Has(row.Bit);
   return false;

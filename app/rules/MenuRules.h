@@ -22,9 +22,11 @@ struct MenuRow {
 // transparent.
 class MenuRules {
 public:
-  static constexpr int kRowCount = 17;
+  static constexpr int kRowCount = 18;
 
-  MenuRules(DisplayFlags flags, bool onToolTip) : Flags(flags), OnToolTip(onToolTip) {}
+  // startsWithWindows: the Run key starts this exe as it is placed now.
+  MenuRules(DisplayFlags flags, bool onToolTip, bool startsWithWindows = false)
+      : Flags(flags), OnToolTip(onToolTip), StartsWithWindows(startsWithWindows) {}
 
   // Row 0 is the top of the menu.
   MenuRow Row(int index) const;
@@ -32,6 +34,7 @@ public:
 private:
   DisplayFlags Flags;
   bool OnToolTip;
+  bool StartsWithWindows;
 
   bool Checked(uint16_t id) const;
   bool Grey(uint16_t id) const;

@@ -44,6 +44,9 @@ constexpr SettingRow kTable[] = {
   SWITCH(On2, Timer, 0), TEXT(Alarm2, Timer, "00:00"), TEXT(Msg2, Timer, ""),
   SWITCH(On3, Timer, 0), TEXT(Alarm3, Timer, "00:00"), TEXT(Msg3, Timer, ""),
   SWITCH(On4, Timer, 0), TEXT(Alarm4, Timer, "00:00"), TEXT(Msg4, Timer, ""),
+  // Bit 0 Sunday to bit 6 Saturday; an absent value rings every day.
+  NUMBER(Days1, Timer, 0x7F), NUMBER(Days2, Timer, 0x7F), NUMBER(Days3, Timer, 0x7F),
+  NUMBER(Days4, Timer, 0x7F), NUMBER(SnoozeMinutes, Timer, 5),
   SWITCH(OnUseWave, Timer, 0),
   TEXT(WaveFile, Timer, ""),
 };
@@ -92,8 +95,11 @@ constexpr SettingId kTimer[] = {
     SettingId::On2, SettingId::Alarm2, SettingId::Msg2,
     SettingId::On3, SettingId::Alarm3, SettingId::Msg3,
     SettingId::On4, SettingId::Alarm4, SettingId::Msg4};
+constexpr SettingId kWeek[] = {SettingId::Days1, SettingId::Days2, SettingId::Days3,
+                               SettingId::Days4, SettingId::SnoozeMinutes};
 
 #define GROUP(a) SettingGroup{a, sizeof(a) / sizeof(a[0])}
 SettingGroup PlacementGroup() { return GROUP(kPlacement); }
 SettingGroup FontGroup() { return GROUP(kFont); }
 SettingGroup TimerGroup() { return GROUP(kTimer); }
+SettingGroup WeekGroup() { return GROUP(kWeek); }

@@ -34,6 +34,8 @@ struct StoredSettings {
   uint32_t On2; wchar_t Alarm2[kTextCapacity]; wchar_t Msg2[kTextCapacity];
   uint32_t On3; wchar_t Alarm3[kTextCapacity]; wchar_t Msg3[kTextCapacity];
   uint32_t On4; wchar_t Alarm4[kTextCapacity]; wchar_t Msg4[kTextCapacity];
+  // Each alarm's weekdays and the snooze, unknown to older forms.
+  uint32_t Days1, Days2, Days3, Days4, SnoozeMinutes;
   uint32_t OnUseWave;
   wchar_t WaveFile[kTextCapacity];
 };
@@ -53,6 +55,7 @@ enum class SettingId {
   Bitmap, FontHeight, FontDpi,
   OnTimer, OnAutoDelete, AlarmCount,
   On1, Alarm1, Msg1, On2, Alarm2, Msg2, On3, Alarm3, Msg3, On4, Alarm4, Msg4,
+  Days1, Days2, Days3, Days4, SnoozeMinutes,
   OnUseWave, WaveFile,
   Count
 };
@@ -85,6 +88,7 @@ struct SettingGroup {
 SettingGroup PlacementGroup();   // Left, Top, Width, Height
 SettingGroup FontGroup();        // FontName, FontSize, FontColor, FontBold, FontItalic, BkColor, FontHeight, FontDpi
 SettingGroup TimerGroup();       // OnTimer, OnAutoDelete, OnUseWave, WaveFile, AlarmCount, On1, Alarm1, Msg1, ...
+SettingGroup WeekGroup();        // Days1 to Days4, SnoozeMinutes: saved right after the timer group
 
 // A switch read from the registry: any non-zero value is on.
 inline uint32_t NormalizeSwitch(uint32_t v) { return v != 0 ? 1u : 0u; }

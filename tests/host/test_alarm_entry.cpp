@@ -78,6 +78,24 @@ TEST(AlarmSettings, FreshRecordIsOffWithFiveBeeps) {
   for (const AlarmEntry& a : s.Alarms) {
     EXPECT_EQ(a.On, 0u);
     EXPECT_STREQ(a.Alarm, L"00:00");
+    EXPECT_EQ(a.Days, kEveryDay);
+  }
+  EXPECT_EQ(s.SnoozeMinutes, 5u);
+}
+
+// Values that another form of the program, or a hand, may have stored.
+TEST(AlarmSettings, StoredDaysKeepTheWeekAndSnoozeMinutesOutsideTheRangeGiveFive) {
+  AlarmEntry e;
+  const uint32_t days[][2] = {{0x7F, 0x7F}, {0x3E, 0x3E}, {0, 0}, {0xFFFFFF80, 0}, {0xFFFFFFC1, 0x41}};
+  for (const auto& d : days) {
+    e.SetDays(d[0]);
+    EXPECT_EQ(e.Days, d[1]) << d[0];
+  }
+  AlarmSettings s;
+  const uint32_t minutes[][2] = {{1, 1}, {60, 60}, {17, 17}, {0, 5}, {61, 5}, {0xFFFFFFFF, 5}};
+  for (const auto& m : minutes) {
+    s.SetSnoozeMinutes(m[0]);
+    EXPECT_EQ(s.SnoozeMinutes, m[1]) << m[0];
   }
 }
 

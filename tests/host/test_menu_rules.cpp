@@ -2,6 +2,7 @@
 #include <cstring>
 #include "app/rules/MenuRules.h"
 #include "res/resource.h"
+#include "settings/rules/RunCommand.h"
 #include "tests/host/FlagCombos.h"
 
 namespace {
@@ -36,7 +37,7 @@ bool SwitchRowIsGrey(const MenuSwitch& row, DisplayFlags f) {
 
 }  // namespace
 
-TEST(MenuRows, SeventeenRowsInTheirOrderWithTheirTexts) {
+TEST(MenuRows, EighteenRowsInTheirOrderWithTheirTexts) {
   MenuRules rules(FlagsOf(OnBorder), false);
   const ShownMenuRow* rows = kDefaultMenu;
   ASSERT_EQ(std::size(kDefaultMenu), size_t(MenuRules::kRowCount));
@@ -82,6 +83,26 @@ TEST(MenuChecks, DefaultsShowOnlyTheBorderCheckedAndNothingGrey) {
     EXPECT_EQ(row.Checked, row.Id == IDM_BORDER) << i + 1;
     EXPECT_FALSE(row.Grey) << i + 1;
   }
+  // The start at sign-in shows what the Run key holds, and nothing else does.
+  MenuRules starting(FlagsOf(OnBorder), false, true);
+  for (int i = 0; i < MenuRules::kRowCount; ++i)
+    EXPECT_EQ(starting.Row(i).Checked, starting.Row(i).Id == IDM_BORDER || starting.Row(i).Id == IDM_STARTUP)
+        << i + 1;
+}
+
+TEST(RunCommand, TheQuotedPathOfThisExeAndNoOtherStartsIt) {
+  wchar_t command[32];
+  ASSERT_TRUE(QuoteCommand(L"C:\\時計\\tivora.exe", command, 32));
+  EXPECT_STREQ(command, L"\"C:\\時計\\tivora.exe\"");
+  EXPECT_TRUE(QuoteCommand(L"C:\\a.exe", command, 11));   // 8 units, quotes and terminator
+  EXPECT_FALSE(QuoteCommand(L"C:\\a.exe", command, 10));
+  const wchar_t* exe = L"C:\\Tools\\tivora.exe";
+  EXPECT_TRUE(IsCommandFor(L"\"C:\\Tools\\tivora.exe\"", exe));
+  EXPECT_TRUE(IsCommandFor(L"\"c:\\TOOLS\\Tivora.EXE\"", exe)) << "paths ignore case";
+  for (const wchar_t* other : {L"C:\\Tools\\tivora.exe", L"\"C:\\Old\\tivora.exe\"",
+                               L"\"C:\\Tools\\tivora.exe\" /min", L"\"C:\\Tools\\tivora.ex\"",
+                               L"\"C:\\Tools\\tivora.exe", L"", L"\"\""})
+    EXPECT_FALSE(IsCommandFor(other, exe)) << other;
 }
 
 TEST(MenuChecks, EachSwitchRowShowsItsOwnOptionInEveryCombination) {

@@ -54,6 +54,13 @@ TEST(SettingsLayout, SaveGroupsWriteTheirValuesInOrder) {
   EXPECT_EQ(Names(TimerGroup()),
             "OnTimer OnAutoDelete OnUseWave WaveFile AlarmCount On1 Alarm1 Msg1 On2 Alarm2 Msg2 "
             "On3 Alarm3 Msg3 On4 Alarm4 Msg4 ");
+  EXPECT_EQ(Names(WeekGroup()), "Days1 Days2 Days3 Days4 SnoozeMinutes ");
+  for (size_t i = 0; i < WeekGroup().Count; ++i) {
+    const SettingRow& row = RowOf(WeekGroup().Ids[i]);
+    EXPECT_EQ(row.Where, Subkey::Timer) << row.Name;
+    EXPECT_EQ(row.Kind, ValueKind::Number) << row.Name;
+    EXPECT_EQ(row.DefaultNumber, i < 4 ? 0x7Fu : 5u) << row.Name;
+  }
 }
 
 TEST(SettingsLayout, DisplaySwitchesAreFoundByName) {

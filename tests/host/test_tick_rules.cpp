@@ -357,3 +357,111 @@ TEST(AlarmWatch, WhatWaitsBehindANotificationLeftOpenForADayMakesWayForTheNewDay
   const int32_t day = MinuteNumber(TimeOf(2002, 3, 15, 0, 0, 0));
   EXPECT_EQ(waiting, (std::vector<int32_t>{day + 420, day + 421, day + 422, day + 423}));
 }
+
+// --- weekdays and the snooze ---------------------------------------------------
+
+// 10 March 2002 was a Sunday.
+static ClockTime WeekDay(int day, int h, int m, int s) { return TimeOf(2002, 3, 10 + day, h, m, s); }
+static const char* const kDayNames[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+
+TEST(AlarmWatch, AnAlarmRingsOnlyOnItsWeekdaysAndMidnightBelongsToTheDayThatBegins) {
+  for (int only = 0; only < 7; ++only) {
+    AlarmSettings s = ArmedAt({L"00:00", L"23:59"});
+    s.Alarms[0].SetDays(1u << only);
+    s.Alarms[1].SetDays(1u << only);
+    std::vector<std::string> rung, expected;
+    AlarmWatch watch;
+    // Every minute around each midnight of eight days, looked at in turn.
+    for (int day = 0; day < 8; ++day) {
+      for (ClockTime now : {WeekDay(day, 23, 58, 59), WeekDay(day, 23, 59, 0), WeekDay(day + 1, 0, 0, 0),
+                            WeekDay(day + 1, 0, 0, 1)}) {
+        watch.Look(s, now);
+        while (watch.Waiting())
+          rung.push_back(std::to_string(watch.TakeNext().Number) + " " + kDayNames[(now.Day - 10) % 7]);
+      }
+      if (day % 7 == only) expected.push_back(std::string("2 ") + kDayNames[only]);
+      if ((day + 1) % 7 == only) expected.push_back(std::string("1 ") + kDayNames[only]);
+    }
+    EXPECT_EQ(rung, expected) << kDayNames[only];
+  }
+  // Over a held midnight, each alarm is caught up for the day of its own minute.
+  AlarmSettings s = ArmedAt({L"23:55", L"00:05"});
+  s.Alarms[0].SetDays(0x3E);   // Monday to Friday
+  s.Alarms[1].SetDays(0x01);   // Sunday
+  EXPECT_EQ(Announced(s, {WeekDay(6, 23, 50, 0), WeekDay(7, 0, 10, 0)}), (Rung{"2@00:05 late 300"}));
+  EXPECT_EQ(Announced(s, {WeekDay(5, 23, 50, 0), WeekDay(6, 0, 10, 0)}), (Rung{"1@23:55 late 900"}));
+  // No day at all: it never rings.
+  s.Alarms[0].SetDays(0);
+  s.Alarms[1].SetDays(0x80);
+  EXPECT_TRUE(Announced(s, {WeekDay(0, 0, 0, 0), WeekDay(0, 11, 0, 0), WeekDay(0, 23, 0, 0),
+                            WeekDay(1, 10, 0, 0), WeekDay(1, 23, 59, 0)}).empty());
+}
+
+// The alarms announced when alarm 1, rung at 07:30, is snoozed at `pressed`
+// for `minutes`; `change` alters the settings after the snooze.
+static Rung AfterSnooze(ClockTime pressed, uint32_t minutes, std::initializer_list<ClockTime> ticks,
+                        void (*change)(AlarmSettings&) = nullptr) {
+  AlarmSettings s = ArmedAt({L"07:30"});
+  AlarmWatch watch;
+  watch.Look(s, Today(7, 30, 0));
+  EXPECT_EQ(watch.TakeNext().Number, 1);
+  watch.Snooze(1, pressed, minutes);
+  if (change) change(s);
+  Rung rung;
+  for (const ClockTime& now : ticks) {
+    watch.Look(s, now);
+    while (watch.Waiting()) {
+      DueAlarm due = watch.TakeNext();
+      char text[48];
+      snprintf(text, sizeof text, "%d@%02u:%02u seen %02u:%02u:%02u", due.Number, unsigned(due.Hour),
+               unsigned(due.Minute), unsigned(now.Hour), unsigned(now.Minute), unsigned(now.Second));
+      rung.push_back(text);
+    }
+  }
+  return rung;
+}
+
+TEST(AlarmWatch, ASnoozedAlarmComesOnceAtTheFirstTickOfItsMinuteOrLateAfterAHold) {
+  // Snoozed at 07:30:40 for five minutes: due at 07:35, once.
+  EXPECT_EQ(AfterSnooze(Today(7, 30, 40), 5,
+                        {Today(7, 30, 41), Today(7, 34, 59), Today(7, 35, 0), Today(7, 35, 1), Today(7, 36, 0)}),
+            (Rung{"1@07:35 seen 07:35:00"}));
+  // Its minute held by a dialog: caught up at the first look after it.
+  EXPECT_EQ(AfterSnooze(Today(7, 30, 40), 1, {Today(7, 30, 50), Today(7, 40, 3), Today(7, 41, 0)}),
+            (Rung{"1@07:31 seen 07:40:03"}));
+  // The clock put back before it: it waits for its minute.
+  EXPECT_EQ(AfterSnooze(Today(7, 31, 0), 60, {Today(7, 20, 0), Today(8, 30, 59), Today(8, 31, 0), Today(8, 32, 0)}),
+            (Rung{"1@08:31 seen 08:31:00"}));
+  // The latest snooze of an alarm is the one that comes.
+  AlarmSettings s = ArmedAt({L"07:30"});
+  AlarmWatch watch;
+  watch.Snooze(1, Today(7, 30, 10), 5);
+  watch.Snooze(1, Today(7, 30, 20), 10);
+  watch.Look(s, Today(7, 30, 30));
+  EXPECT_EQ(watch.TakeNext().Number, 1) << "the alarm's own minute";
+  watch.Look(s, Today(7, 35, 0));
+  EXPECT_FALSE(watch.Waiting());
+  watch.Look(s, Today(7, 40, 0));
+  EXPECT_EQ(watch.TakeNext().At, MinuteNumber(Today(7, 40, 0)));
+}
+
+TEST(AlarmWatch, SwitchingTheAlarmOrTheTimerOffCancelsItsSnooze) {
+  const auto ticks = {Today(7, 31, 0), Today(7, 32, 0)};
+  EXPECT_TRUE(AfterSnooze(Today(7, 30, 40), 1, ticks, [](AlarmSettings& s) { s.Alarms[0].On = 0; }).empty());
+  EXPECT_TRUE(AfterSnooze(Today(7, 30, 40), 1, ticks, [](AlarmSettings& s) { s.OnTimer = false; }).empty());
+  // Off for one look and on again: the snooze stays cancelled.
+  AlarmSettings s = ArmedAt({L"07:30"});
+  AlarmWatch watch;
+  watch.Snooze(1, Today(7, 20, 0), 5);
+  s.Alarms[0].On = 0;
+  watch.Look(s, Today(7, 21, 0));
+  s.Alarms[0].On = 1;
+  watch.Look(s, Today(7, 25, 0));
+  watch.Look(s, Today(7, 26, 0));
+  EXPECT_FALSE(watch.Waiting());
+  // Its weekdays do not hold back a snooze taken on a day the alarm rang.
+  s.Alarms[0].SetDays(0);
+  watch.Snooze(1, Today(7, 27, 0), 1);
+  watch.Look(s, Today(7, 28, 0));
+  EXPECT_EQ(watch.TakeNext().Number, 1);
+}

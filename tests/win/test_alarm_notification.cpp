@@ -10,6 +10,7 @@
 #include "tests/win/TestWave.h"
 #include "tests/win/WideText.h"
 #include "timer/Dialogs.h"
+#include "res/resource.h"
 #include "timer/TickState.h"
 
 namespace {
@@ -98,7 +99,7 @@ std::string AsTraced(const wchar_t* text) {
 
 // --- the template -------------------------------------------------------------------
 
-TEST(AlarmNoticeTemplate, IsASmallCaptionedBoxWithOneVisibleButton) {
+TEST(AlarmNoticeTemplate, IsASmallCaptionedBoxWithOkAndSnooze) {
   DialogTemplate t = ReadDialogTemplate("ALARMDLG");
   ASSERT_TRUE(t.Found);
   ExpectDialog(t, {false, 0x90C808C0u, 0, 0, 187, 96, L"Tivora", 9, L"ＭＳ Ｐゴシック"});
@@ -106,6 +107,8 @@ TEST(AlarmNoticeTemplate, IsASmallCaptionedBoxWithOneVisibleButton) {
       {IDOK, L"Button", WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 130, 7, 50, 14, L"OK"},
       // Present but hidden.
       {IDCANCEL, L"Button", WS_TABSTOP | BS_PUSHBUTTON, 0, 130, 24, 50, 14, L"ｷｬﾝｾﾙ"},
+      // Under OK, where the hidden Cancel lies.
+      {IDC_SNOOZE, L"Button", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 130, 24, 50, 14, L"スヌーズ"},
   }, WS_CHILD);
 }
 
@@ -281,6 +284,49 @@ TEST_F(AlarmNotice, AClickSilencesItAndLeavesItOpen) {
   std::vector<TracedCall> plays = CallsOf(calls, "sndPlaySoundW");
   ASSERT_EQ(CallsBetween(calls, "sndPlaySoundW", "wave click", "end"), 1u);
   EXPECT_EQ(plays.back().Arguments, "00000000,00000000") << "a click stops the wave";
+}
+
+// The local time `minutes` from now.
+static ClockTime MinutesFromNow(int minutes) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  FILETIME f;
+  SystemTimeToFileTime(&now, &f);
+  ULARGE_INTEGER t = {{f.dwLowDateTime, f.dwHighDateTime}};
+  t.QuadPart += ULONGLONG(minutes) * 60 * 10000000;
+  f = {t.LowPart, t.HighPart};
+  FileTimeToSystemTime(&f, &now);
+  return ClockTimeOf(now);
+}
+
+// Only スヌーズ brings the alarm back, one snooze after it was pressed; OK,
+// Esc and the close after the last sound end it for good.
+TEST_F(AlarmNotice, SnoozeBringsTheSameAlarmBackOnceItsMinutesAreOver) {
+  AlarmSettings& s = app->Alarms;
+  s.SnoozeMinutes = 3;
+  const ClockTime now = MinutesFromNow(0);
+  wchar_t time[6] = {wchar_t(L'0' + (now.Hour + 12) % 24 / 10), wchar_t(L'0' + (now.Hour + 12) % 24 % 10), L':', L'0', L'0', 0};
+  s.Alarms[0].SetTime(time);   // half a day away: only a snooze can be due
+  struct Case { int button; bool autoClose; bool snoozed; };
+  for (const Case& c : {Case{IDC_SNOOZE, false, true}, Case{IDOK, false, false}, Case{IDCANCEL, false, false},
+                        Case{0, true, false}}) {
+    SCOPED_TRACE(c.button);
+    ::Tick.Watch = AlarmWatch();
+    ::Tick.Watch.Look(s, now);
+    s.AlarmCount = 1;
+    s.OnAutoDelete = c.autoClose;
+    Open(1);
+    if (c.button) {
+      SendMessageA(notice, WM_COMMAND, MAKEWPARAM(c.button, BN_CLICKED), 0);
+    } else {
+      SendMessageA(notice, WM_TIMER, 2, 0);
+    }
+    EXPECT_FALSE(IsOpen());
+    ::Tick.Watch.Look(s, MinutesFromNow(2));
+    EXPECT_FALSE(::Tick.Watch.Waiting()) << "not before its minute";
+    ::Tick.Watch.Look(s, MinutesFromNow(3));
+    EXPECT_EQ(::Tick.Watch.TakeNext().Number, c.snoozed ? 1 : 0);
+  }
 }
 
 // Run modally with its own timer, as the tick runs it: the first beep a

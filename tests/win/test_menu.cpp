@@ -59,11 +59,11 @@ const ReadRow& RowWithId(const std::vector<ReadRow>& rows, UINT id) {
 
 }  // namespace
 
-// The default menu, read as UTF-16: seventeen rows, only the border checked.
+// The default menu, read as UTF-16: eighteen rows, only the border checked.
 static void ExpectDefaultMenu() {
   ScopedApp app;
   std::vector<ReadRow> rows = MenuFor(OnBorder, false);
-  ASSERT_EQ(rows.size(), 17u);
+  ASSERT_EQ(rows.size(), 18u);
   for (size_t i = 0; i < rows.size(); ++i) {
     const ShownMenuRow& want = kDefaultMenu[i];
     SCOPED_TRACE(i + 1);
@@ -124,7 +124,7 @@ TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRe
   KillTimer(nullptr, watchdog);
 
   EXPECT_EQ(result, 0);
-  ASSERT_EQ(tracked.size(), 17u);
+  ASSERT_EQ(tracked.size(), 18u);
   EXPECT_TRUE(RowWithId(tracked, IDM_ANALOG).Checked);
   EXPECT_TRUE(RowWithId(tracked, IDM_SECOND).Checked);
   EXPECT_TRUE(RowWithId(tracked, IDM_ONTOP).Checked);
@@ -133,4 +133,58 @@ TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRe
   EXPECT_TRUE(heldWhileTracked);
   EXPECT_FALSE(Tick.Held());
   EXPECT_TRUE(Tick.MinuteChanged);
+}
+
+// --- the start at sign-in -------------------------------------------------------
+
+static const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+// The value "Tivora" of the user's Run key, or "<none>".
+static std::wstring RunValue() {
+  wchar_t text[600] = L"";
+  DWORD size = sizeof text - sizeof(wchar_t), type = 0;
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return L"<none>";
+  LONG rc = RegQueryValueExW(key, L"Tivora", nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
+  RegCloseKey(key);
+  return rc == ERROR_SUCCESS && type == REG_SZ ? text : L"<none>";
+}
+
+static void PutRunValue(const wchar_t* command) {
+  HKEY key = nullptr;
+  RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+  if (command) {
+    RegSetValueExW(key, L"Tivora", 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
+                   DWORD(wcslen(command) + 1) * sizeof(wchar_t));
+  } else {
+    RegDeleteValueW(key, L"Tivora");
+  }
+  RegCloseKey(key);
+}
+
+TEST_F(ClockWindowTest, StartAtSignInShowsAndWritesTheRunValueOfThisExeWhereItIsNow) {
+  wchar_t exe[MAX_PATH];
+  GetModuleFileNameW(nullptr, exe, MAX_PATH);
+  const std::wstring thisExe = std::wstring(L"\"") + exe + L"\"";
+  PutRunValue(nullptr);
+  OpenClock(OnBorder);
+  auto shownChecked = [] {
+    return RowWithId(MenuFor(App->Flags.Bits, App->OnToolTip), IDM_STARTUP).Checked;
+  };
+  EXPECT_EQ(RowWithId(MenuFor(OnBorder, false), IDM_STARTUP).Text, L"Windows 起動時に開始(&W)");
+  EXPECT_FALSE(shownChecked());
+  Command(IDM_STARTUP);
+  EXPECT_EQ(RunValue(), thisExe);
+  EXPECT_TRUE(shownChecked());
+  Command(IDM_STARTUP);
+  EXPECT_EQ(RunValue(), L"<none>");
+  EXPECT_FALSE(shownChecked());
+  // Written by this exe in another place: not this exe's start, and
+  // choosing the item writes where it is now.
+  PutRunValue(L"\"C:\\old place\\tivora.exe\"");
+  EXPECT_FALSE(shownChecked());
+  Command(IDM_STARTUP);
+  EXPECT_EQ(RunValue(), thisExe);
+  EXPECT_TRUE(shownChecked());
+  PutRunValue(nullptr);
 }

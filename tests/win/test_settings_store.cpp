@@ -195,6 +195,22 @@ TEST_F(SettingsStore, WrongTypedShortAndOverlongValuesGiveDefaults) {
   EXPECT_STREQ(app->Bitmap, L"");
   EXPECT_STREQ(app->Alarms.WaveFile, L"");
   EXPECT_STREQ(app->Alarms.Alarms[1].Msg, L"") << "too long in bytes, though not in characters";
+
+  PutText("Timer", "Days1", "1");                            // the weekdays as a text
+  PutRaw("Timer", "Days2", REG_DWORD, two, 2);               // a short DWORD
+  const BYTE eight[8] = {1, 0, 0, 0, 0, 0, 0, 0};
+  PutRaw("Timer", "Days3", REG_QWORD, eight, 8);             // a QWORD
+  PutDword("Timer", "Days4", 0xFFFFFF81);                    // Sunday, and bits of no day
+  PutRaw("Timer", "SnoozeMinutes", REG_BINARY, two, 2);
+  LoadSettings();
+  for (int n = 0; n < 3; ++n) EXPECT_EQ(app->Alarms.Alarms[n].Days, 0x7Fu) << n;
+  EXPECT_EQ(app->Alarms.Alarms[3].Days, 0x01u);
+  EXPECT_EQ(app->Alarms.SnoozeMinutes, 5u);
+  for (DWORD minutes : {DWORD(0), DWORD(61), DWORD(0xFFFFFFFF), DWORD(60)}) {
+    PutDword("Timer", "SnoozeMinutes", minutes);
+    LoadSettings();
+    EXPECT_EQ(app->Alarms.SnoozeMinutes, minutes == 60 ? 60u : 5u) << minutes;
+  }
 }
 
 TEST_F(SettingsStore, UnterminatedAndLongTextsStayTerminatedAndAreCut) {

@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 #include "res/resource.h"
@@ -95,10 +96,15 @@ protected:
 constexpr DWORD kEdit = ES_LEFT | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
 constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
 
+constexpr size_t kDesignControls = 31;
+
 TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
   DialogTemplate t = ReadDialogTemplate("SETTIMERDLG");
   ASSERT_TRUE(t.Found);
-  ExpectDialog(t, {true, 0x90C808C0u, 0, 0, 195, 193, L"ﾀｲﾏの設定", 9, L"ＭＳ Ｐゴシック"});
+  // Wider by the weekdays' column alone.
+  ExpectDialog(t, {true, 0x90C808C0u, 0, 0, 268, 193, L"ﾀｲﾏの設定", 9, L"ＭＳ Ｐゴシック"});
+  const std::vector<TemplateItem> added(t.Items.begin() + kDesignControls, t.Items.end());
+  t.Items.resize(kDesignControls);
   EXPECT_EQ(t.Weight, 0);
   EXPECT_EQ(t.Italic, 0);
   EXPECT_EQ(t.Charset, 1);
@@ -135,6 +141,36 @@ TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
       {1023, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 87, 123, 44, 14, L"wav ﾃｽﾄ"},
       {1024, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 132, 123, 44, 14, L"ﾃｽﾄ 中止"},
   }, WS_CHILD | WS_VISIBLE);
+
+  // After them in tab order: a heading, each alarm's seven weekday toggles
+  // beside its row, then the snooze beside the count; all inside the
+  // dialog, none over another control, the widest reaching its edge.
+  ASSERT_EQ(added.size(), 1u + 28u + 3u);
+  const wchar_t* days[7] = {L"日", L"月", L"火", L"水", L"木", L"金", L"土"};
+  const short rowTops[4] = {53, 70, 87, 103};
+  for (int i = 0; i < 28; ++i) {
+    const TemplateItem& toggle = added[1 + i];
+    SCOPED_TRACE(i);
+    EXPECT_EQ(toggle.Id, IDC_ALARM1_DAYS + i);
+    EXPECT_EQ(toggle.Text, days[i % 7]);
+    EXPECT_EQ(toggle.Style, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE);
+    EXPECT_EQ(toggle.Y, rowTops[i / 7]);
+  }
+  EXPECT_EQ(added[30].Id, IDC_SNOOZE_MINUTES);
+  EXPECT_EQ(added[30].Style, ES_LEFT | WS_BORDER | WS_TABSTOP | WS_CHILD | WS_VISIBLE);
+  EXPECT_EQ(added[30].Y, 159) << "on the count's line";
+  short right = 0;
+  for (size_t i = 0; i < added.size(); ++i) {
+    const TemplateItem& a = added[i];
+    right = std::max<short>(right, short(a.X + a.Cx));
+    for (size_t j = 0; j < t.Items.size() + i; ++j) {
+      const TemplateItem& b = j < t.Items.size() ? t.Items[j] : added[j - t.Items.size()];
+      const bool overlap = a.X < b.X + b.Cx && b.X < a.X + a.Cx && a.Y < b.Y + b.Cy && b.Y < a.Y + a.Cy;
+      EXPECT_FALSE(overlap) << "added " << i << " over control " << j;
+    }
+  }
+  EXPECT_LE(right, 268);
+  EXPECT_GE(right, 268 - 8) << "the dialog grows no further than its new controls need";
 }
 
 // --- filling -----------------------------------------------------------------------
@@ -151,8 +187,15 @@ TEST_F(TimerSettings, OpensShowingTheStoredSettings) {
   s.Alarms[0].SetMessage(L"起きる");
   s.Alarms[2].SetTime(L"23:59");
   s.Alarms[3].On = 1;
+  s.Alarms[0].SetDays(0x3E);   // Monday to Friday
+  s.Alarms[2].SetDays(0x41);   // the weekend
+  s.SnoozeMinutes = 9;
   Open();
   EXPECT_TRUE(Checked(IDC_TIMER_ON));
+  const uint32_t days[4] = {0x3E, 0x7F, 0x41, 0x7F};
+  for (int i = 0; i < 28; ++i)
+    EXPECT_EQ(Checked(IDC_ALARM1_DAYS + i), (days[i / 7] >> (i % 7) & 1) != 0) << i;
+  EXPECT_EQ(Shown(IDC_SNOOZE_MINUTES), "9");
   EXPECT_FALSE(Checked(IDC_TIMER_OFF));
   const bool on[4] = {true, false, false, true};
   const char* times[4] = {"07:05", "00:00", "23:59", "00:00"};
@@ -249,6 +292,16 @@ TEST_F(TimerSettings, CountsThatAreNoNumberOrOutsideOneToSixtyAreRefused) {
   }
 }
 
+TEST_F(TimerSettings, SnoozeMinutesThatAreNoNumberOrOutsideOneToSixtyAreRefused) {
+  for (const char* text : {"0", "61", "", "x"}) {
+    Boxes.clear();
+    Open();
+    Type(IDC_SNOOZE_MINUTES, text);
+    EXPECT_FALSE(PressOk()) << text;
+    ExpectRefusedAt(IDC_SNOOZE_MINUTES, text);
+  }
+}
+
 TEST_F(TimerSettings, CountsFromOneToSixtyAreStoredAsNumbers) {
   struct Case { const char* text; DWORD count; };
   for (const Case& c : {Case{"1", 1}, Case{"60", 60}, Case{"007", 7}}) {
@@ -299,8 +352,21 @@ TEST_F(TimerSettings, OkStoresAndSavesEveryTimerValueAsTheDialogShowsThem) {
   CheckDlgButton(dialog, IDC_AUTO_DELETE, BST_CHECKED);
   CheckDlgButton(dialog, IDC_USE_WAVE, BST_CHECKED);
   Type(IDC_WAVE_FILE, "C:\\音\\ベル.wav");
+  // Alarm 2 on no day, alarm 4 on Sundays only; 1 and 3 as they were.
+  for (int day = 0; day < 7; ++day) {
+    CheckDlgButton(dialog, IDC_ALARM1_DAYS + 7 + day, BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_ALARM1_DAYS + 21 + day, day == 0 ? BST_CHECKED : BST_UNCHECKED);
+  }
+  Type(IDC_SNOOZE_MINUTES, "60");
   EXPECT_TRUE(PressOk());
   EXPECT_TRUE(Boxes.empty());
+  const DWORD days[4] = {0x7F, 0, 0x7F, 0x01};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(StoredDword(("Days" + std::to_string(i + 1)).c_str()), days[i]) << i;
+    EXPECT_EQ(app->Alarms.Alarms[i].Days, days[i]) << i;
+  }
+  EXPECT_EQ(StoredDword("SnoozeMinutes"), 60u);
+  EXPECT_EQ(app->Alarms.SnoozeMinutes, 60u);
 
   EXPECT_EQ(StoredDword("OnTimer"), 1u);
   EXPECT_EQ(StoredDword("OnAutoDelete"), 1u);
@@ -355,6 +421,8 @@ TEST_F(TimerSettings, CancelAndTheCloseBoxStoreNothing) {
     Type(IDC_ALARM1_MSG, "変えた");
     Type(IDC_ALARM_COUNT, "30");
     CheckDlgButton(dialog, IDC_USE_WAVE, BST_CHECKED);
+    CheckDlgButton(dialog, IDC_ALARM1_DAYS + 3, BST_UNCHECKED);
+    Type(IDC_SNOOZE_MINUTES, "12");
     if (how == WM_COMMAND) {
       Click(IDCANCEL);
     } else {
@@ -369,6 +437,8 @@ TEST_F(TimerSettings, CancelAndTheCloseBoxStoreNothing) {
     EXPECT_EQ(app->Alarms.Alarms[0].Hour, 0);
     EXPECT_STREQ(app->Alarms.Alarms[0].Msg, L"元のまま");
     EXPECT_FALSE(app->Alarms.OnUseWave);
+    EXPECT_EQ(app->Alarms.Alarms[0].Days, kEveryDay);
+    EXPECT_EQ(app->Alarms.SnoozeMinutes, 5u);
   }
 }
 

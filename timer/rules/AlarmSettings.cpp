@@ -2,7 +2,7 @@
 #include "settings/rules/TextCut.h"
 #include "face/rules/TimeText.h"
 
-AlarmEntry::AlarmEntry() : Hour(0), Minute(0), On(0) {
+AlarmEntry::AlarmEntry() : Hour(0), Minute(0), On(0), Days(kEveryDay) {
   CopyTextCut(Alarm, L"00:00", 5);
   Msg[0] = 0;
 }
@@ -51,6 +51,7 @@ void AlarmEntry::SetMessage(const wchar_t* text) {
 // A fresh record's values; the start-up load replaces every one of them,
 // with the stored value or the settings layout's default (15 beeps).
 AlarmSettings::AlarmSettings()
-    : OnTimer(false), AlarmCount(5), OnAutoDelete(false), OnUseWave(false) {
+    : OnTimer(false), AlarmCount(5), OnAutoDelete(false), OnUseWave(false),
+      SnoozeMinutes(kDefaultSnoozeMinutes) {
   WaveFile[0] = 0;
 }

@@ -6,6 +6,11 @@
 constexpr int kAlarmCount = 4;
 // An alarm's message: at most this many bytes in the ANSI code page.
 constexpr unsigned kMessageBytes = 30;
+// The weekdays an alarm rings on: bit 0 Sunday to bit 6 Saturday.
+constexpr uint32_t kEveryDay = 0x7F;
+// The snooze, in minutes: its default and its range.
+constexpr uint32_t kDefaultSnoozeMinutes = 5;
+constexpr uint32_t kMaxSnoozeMinutes = 60;
 
 // One daily alarm.
 struct AlarmEntry {
@@ -14,6 +19,7 @@ struct AlarmEntry {
   uint16_t Hour;
   uint16_t Minute;
   uint32_t On;       // 0 or 1
+  uint32_t Days;     // kEveryDay's bits; none set rings on no day
 
   AlarmEntry();
   // Canonical "HH:MM" of Hour and Minute, also left in Alarm.
@@ -22,6 +28,9 @@ struct AlarmEntry {
   // a time out of range clears the entry and disarms it.
   void SetTime(const wchar_t* text);
   void SetMessage(const wchar_t* text);
+  // Keeps the weekday bits; bits above Saturday's are no day.
+  void SetDays(uint32_t days) { Days = days & kEveryDay; }
+  bool RingsOn(int dayOfWeek) const { return (Days >> dayOfWeek & 1) != 0; }
 };
 
 struct AlarmSettings {
@@ -31,6 +40,11 @@ struct AlarmSettings {
   AlarmEntry Alarms[kAlarmCount];
   bool OnUseWave;
   wchar_t WaveFile[260];
+  uint32_t SnoozeMinutes;   // 1 to kMaxSnoozeMinutes
 
   AlarmSettings();
+  // A number outside 1 to kMaxSnoozeMinutes gives the default.
+  void SetSnoozeMinutes(uint32_t minutes) {
+    SnoozeMinutes = minutes >= 1 && minutes <= kMaxSnoozeMinutes ? minutes : kDefaultSnoozeMinutes;
+  }
 };

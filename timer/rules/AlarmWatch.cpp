@@ -41,6 +41,22 @@ void FormatLateness(uint32_t secondsLate, wchar_t* out) {
   *p = L'\0';
 }
 
+int WeekdayOf(int32_t minute) {
+  // Day 0, 1 March 1600, was a Wednesday.
+  const int32_t day = minute >= 0 ? minute / 1440 : (minute - 1439) / 1440;
+  return int(((day + 3) % 7 + 7) % 7);
+}
+
+void AlarmWatch::Enqueue(int number, int32_t at) {
+  // In time order, and by number within a minute.
+  int i = Count++;
+  for (; i > 0 && (Queue[i - 1].At > at || (Queue[i - 1].At == at && Queue[i - 1].Number > number));
+       --i)
+    Queue[i] = Queue[i - 1];
+  Queue[i].Number = number;
+  Queue[i].At = at;
+}
+
 void AlarmWatch::Look(const AlarmSettings& alarms, const ClockTime& now) {
   const int32_t nowMinute = MinuteNumber(now);
   const int32_t oldest = nowMinute - kCatchUpMinutes + 1;
@@ -48,34 +64,41 @@ void AlarmWatch::Look(const AlarmSettings& alarms, const ClockTime& now) {
   if (from < oldest) from = oldest;
   // What still waits from before a notification that stayed open for half
   // a day is gone by as well.
-  while (Count > 0 && RungAt[Queue[0] - 1] < oldest) TakeNext();
+  while (Count > 0 && Queue[0].At < oldest) TakeNext();
   LookedTo = nowMinute;
-  if (!alarms.OnTimer) return;
 
   const int32_t today = nowMinute - (now.Hour * 60 + now.Minute);
   for (int n = 1; n <= kAlarmCount; ++n) {
     const AlarmEntry& alarm = alarms.Alarms[n - 1];
-    if (alarm.On == 0 || alarm.Hour > 23 || alarm.Minute > 59) continue;
+    const bool armed = alarms.OnTimer && alarm.On != 0 && alarm.Hour <= 23 && alarm.Minute <= 59;
+    int32_t& snoozed = SnoozedTo[n - 1];
+    if (!armed || (snoozed != 0 && snoozed < oldest)) snoozed = 0;
+    if (!armed) continue;
+    if (snoozed != 0 && snoozed <= nowMinute && Count < 2 * kAlarmCount) {
+      Enqueue(n, snoozed);
+      snoozed = 0;
+    }
     // The span looked at is shorter than a day: it holds at most the latest
-    // time of this alarm at or before now.
+    // time of this alarm at or before now, on the weekday of its own minute.
     int32_t at = today + alarm.Hour * 60 + alarm.Minute;
     if (at > nowMinute) at -= 1440;
     // Everything waiting lies within the same half day as the span looked
-    // at, so the queue never holds one alarm twice.
-    if (at < from || RungAt[n - 1] == at) continue;
+    // at, so the queue never holds one alarm's day twice.
+    if (at < from || RungAt[n - 1] == at || !alarm.RingsOn(WeekdayOf(at))) continue;
     RungAt[n - 1] = at;
-    // In time order, and by number within a minute.
-    int i = Count++;
-    for (; i > 0 && RungAt[Queue[i - 1] - 1] > at; --i) Queue[i] = Queue[i - 1];
-    Queue[i] = uint8_t(n);
+    Enqueue(n, at);
   }
+}
+
+void AlarmWatch::Snooze(int number, const ClockTime& now, uint32_t minutes) {
+  if (number < 1 || number > kAlarmCount) return;
+  SnoozedTo[number - 1] = MinuteNumber(now) + int32_t(minutes);
 }
 
 DueAlarm AlarmWatch::TakeNext() {
   DueAlarm next;
   if (Count == 0) return next;
-  next.Number = Queue[0];
-  next.At = RungAt[next.Number - 1];
+  next = Queue[0];
   const int32_t ofDay = (next.At % 1440 + 1440) % 1440;
   next.Hour = uint16_t(ofDay / 60);
   next.Minute = uint16_t(ofDay % 60);

@@ -14,8 +14,11 @@ struct DueAlarm {
   int Number = 0;        // 1 to kAlarmCount; 0 for none
   uint16_t Hour = 0;
   uint16_t Minute = 0;
-  int32_t At = 0;        // MinuteNumber of that day's alarm time
+  int32_t At = 0;        // MinuteNumber of that day's alarm time, or of its snooze
 };
+
+// The weekday of a minute number, 0 for Sunday to 6 for Saturday.
+int WeekdayOf(int32_t minute);
 
 // How late an alarm due at minute `at` is at the time `now`, in seconds.
 uint32_t SecondsLate(int32_t at, const ClockTime& now);
@@ -38,8 +41,13 @@ public:
   // Looks at the minutes after the last one looked at up to now's. The first
   // look, and the first after the clock was put back, looks at now's minute
   // alone: a start inside an alarm's minute rings it. An alarm that already
-  // rang for its day and minute is not due again.
+  // rang for its day and minute is not due again, nor one on a weekday it
+  // is not set for. A snooze of an alarm or a timer switched off is dropped.
   void Look(const AlarmSettings& alarms, const ClockTime& now);
+
+  // Alarm `number` comes again `minutes` after now's minute, due like any
+  // alarm at that minute; one snooze per alarm, the latest wins.
+  void Snooze(int number, const ClockTime& now, uint32_t minutes);
 
   bool Waiting() const { return Count > 0; }
   // The earliest alarm waiting, taken out of the queue; Number 0 when none.
@@ -49,6 +57,10 @@ private:
   // Minute numbers of real times are far above 0, which stands for none.
   int32_t LookedTo = 0;                   // the last minute looked at
   int32_t RungAt[kAlarmCount] = {};       // each alarm's last rung minute
-  uint8_t Queue[kAlarmCount] = {};        // the numbers waiting, earliest first
+  int32_t SnoozedTo[kAlarmCount] = {};    // each alarm's snooze minute; 0 for none
+  // Waiting, earliest first: an alarm's day and its snooze may both wait.
+  DueAlarm Queue[2 * kAlarmCount] = {};
   int Count = 0;
+
+  void Enqueue(int number, int32_t at);
 };
