@@ -8,7 +8,7 @@
 #include "timer/Dialogs.h"
 #include "timer/rules/TimerInput.h"
 
-constexpr int kPathBytes = 260;
+constexpr int kPathBytes = kTextCapacity;
 constexpr int kFilterUnits = 64;
 
 // The wave chooser's record and buffers live as long as the program, so the

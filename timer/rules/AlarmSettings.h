@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include "settings/rules/SettingsLayout.h"
 #include "settings/rules/TextCut.h"
 
 // The daily alarms, numbered 1 to kAlarmCount.
@@ -30,7 +31,7 @@ struct AlarmSettings {
   bool OnAutoDelete;
   AlarmEntry Alarms[kAlarmCount];
   bool OnUseWave;
-  wchar_t WaveFile[260];
+  wchar_t WaveFile[kTextCapacity];
 
   AlarmSettings();
 };
