@@ -2,7 +2,7 @@
 #include "app/ClockApp.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
-#include "app/MainWindow.h"
+#include "app/WindowStyling.h"
 #include "timer/DateTitle.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
