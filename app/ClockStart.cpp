@@ -9,7 +9,6 @@
 #include "app/WindowStyling.h"
 #include "app/rules/WindowLayout.h"
 #include "face/BackgroundImage.h"
-#include "timer/AlarmBinding.h"
 #include "timer/TipWindow.h"
 
 static bool RegisterMainClass(HINSTANCE instance) {
@@ -80,12 +79,9 @@ static bool CreateMainWindow(ClockApp& app) {
 }
 
 StartResult StartClock(HINSTANCE instance, HINSTANCE prevInstance, int showCommand) {
-  TipHandle = nullptr;
   App = new (std::nothrow) ClockApp(instance, prevInstance, showCommand);
   if (!App) return StartResult::NoMemory;
-  BoundAlarms.Alarms = &App->Alarms;
-  BoundAlarms.Store = SaveTimerSettings;
-  Tip = new (std::nothrow) TipWindow(instance, &TipHandle);
+  Tip = new (std::nothrow) TipWindow(instance);
   if (!Tip) {
     DeleteSingleInstances();
     return StartResult::NoMemory;
@@ -97,7 +93,7 @@ StartResult StartClock(HINSTANCE instance, HINSTANCE prevInstance, int showComma
 
   if (!CreateMainWindow(*App)) return StartResult::NoWindow;
   Tip->Owner = App->Window;
-  if (App->OnToolTip) TipHandle = Tip->CreateTip(App->TipToolWanted());
+  if (App->OnToolTip) Tip->CreateTip(App->TipToolWanted());
   return StartResult::Running;
 }
 
@@ -106,7 +102,6 @@ void DeleteSingleInstances() {
   Background = nullptr;
   delete Tip;
   Tip = nullptr;
-  BoundAlarms = AlarmBinding();
   delete App;
   App = nullptr;
 }

@@ -3,6 +3,7 @@
 #include "app/FacePainting.h"
 #include "app/Globals.h"
 #include "app/WindowStyling.h"
+#include "timer/AlarmBinding.h"
 #include "timer/DateTitle.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
@@ -62,5 +63,9 @@ void ClockTickAt(HWND window, const SYSTEMTIME& now) {
 }
 
 void OpenAlarmNotification(HWND owner, int n) {
-  DialogBoxParamW(App->Instance, L"ALARMDLG", owner, AlarmNotification, n);
+  AlarmCall call;
+  call.Number = n;
+  call.Alarms = &App->Alarms;
+  DialogBoxParamW(App->Instance, L"ALARMDLG", owner, AlarmNotification,
+                  reinterpret_cast<LPARAM>(&call));
 }

@@ -12,6 +12,7 @@
 #include "face/DigitalFace.h"
 #include "face/DisplayDpi.h"
 #include "res/resource.h"
+#include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 
@@ -135,9 +136,14 @@ void OnCommand(HWND window, WORD id) {
     case IDM_BORDER: SwitchDisplay(window, DisplaySwitch::Border); break;
     case IDM_ONTOP: SwitchDisplay(window, DisplaySwitch::OnTop); break;
     case IDM_SECOND: SwitchDisplay(window, DisplaySwitch::Seconds); break;
-    case IDM_TIMER:
-      DialogBoxParamW(App->Instance, L"SETTIMERDLG", window, TimerSettingsDialog, 0);
+    case IDM_TIMER: {
+      AlarmBinding alarms;
+      alarms.Alarms = &App->Alarms;
+      alarms.Store = SaveTimerSettings;
+      DialogBoxParamW(App->Instance, L"SETTIMERDLG", window, TimerSettingsDialog,
+                      reinterpret_cast<LPARAM>(&alarms));
       break;
+    }
     case IDM_ABOUT: DialogBoxParamW(App->Instance, L"ABOUTDLG", window, AboutDialog, 0); break;
     case IDM_ANALOG: SwitchDisplay(window, DisplaySwitch::Analog); break;
     case IDM_CAPTION: SwitchDisplay(window, DisplaySwitch::Caption); break;

@@ -2,7 +2,6 @@
 
 ClockApp* App = nullptr;
 TipWindow* Tip = nullptr;
-HWND TipHandle = nullptr;
 BackgroundImage* Background = nullptr;
 
 int ScreenWidth = 0;

@@ -9,7 +9,6 @@ class BackgroundImage;
 
 extern ClockApp* App;
 extern TipWindow* Tip;
-extern HWND TipHandle;
 extern BackgroundImage* Background;
 
 extern int ScreenWidth;

@@ -8,10 +8,8 @@
 #include <string>
 #include <vector>
 #include "app/ClockApp.h"
-#include "app/ClockSettings.h"
 #include "app/Globals.h"
 #include "tests/host/ClockTimes.h"
-#include "timer/AlarmBinding.h"
 
 // --- the registry ----------------------------------------------------------------
 
@@ -138,11 +136,8 @@ class ScopedApp {
 public:
   ScopedApp() : previous_(App) {
     App = new ClockApp(GetModuleHandleA(nullptr), nullptr, SW_SHOWNORMAL);
-    BoundAlarms.Alarms = &App->Alarms;
-    BoundAlarms.Store = SaveTimerSettings;
   }
   ~ScopedApp() {
-    BoundAlarms = AlarmBinding();
     delete App;
     App = previous_;
   }
