@@ -11,7 +11,7 @@ void CreateFace(HWND window) {
   if (App->Flags.Has(OnAnalog)) {
     RECT client;
     GetClientRect(window, &client);
-    Tick.MinuteChanged = Tick.FullRedrawPending = true;
+    Tick.AskWholeRedraw();
     App->Analog = new (std::nothrow) ClockPainter(window, client.right, client.bottom,
                                                   App->Font.BkColor(), App->Flags.Has(OnSecond),
                                                   App->Flags.IsShaped());
@@ -24,12 +24,12 @@ void CreateFace(HWND window) {
 // meets the minute's request at once, the pending full redraw stays.
 void ResizeAnalog(int clientWidth, int clientHeight) {
   if (!App->Analog) return;
-  Tick.MinuteChanged = Tick.FullRedrawPending = true;
+  Tick.AskWholeRedraw();
   App->Analog->Resize(clientWidth, clientHeight, App->Flags.IsShaped());
 }
 
 void ReshapeAnalog() {
   if (!App->Analog) return;
-  Tick.MinuteChanged = Tick.FullRedrawPending = true;
+  Tick.AskWholeRedraw();
   App->Analog->ApplyShape(App->Flags.IsShaped());
 }

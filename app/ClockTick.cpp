@@ -39,7 +39,7 @@ static void NotifyAlarm(HWND window, int n) {
     AlarmHandOver(window, n);
   }
   Tick.Announced = DueAlarm();
-  Tick.MinuteChanged = true;
+  Tick.AskFaceRedraw();
   if (App->Flags.IsTransparentDigital()) {
     PushToBottom(window);
   } else {

@@ -56,7 +56,7 @@ bool ShowContextMenu(HWND window, LPARAM lParam) {
     DestroyMenu(menu);
   }
   // A minute that began while the menu was open is caught up in full.
-  Tick.MinuteChanged = true;
+  Tick.AskFaceRedraw();
   return true;
 }
 

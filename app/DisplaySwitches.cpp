@@ -14,7 +14,7 @@
 
 void RefreshWindow(HWND window) {
   TickHold hold(Tick.Holds);
-  Tick.FullRedrawPending = true;
+  Tick.AskFullRedraw();
   const DisplayFlags flags = App->Flags;
   if (flags.IsShaped() && App->Analog) {
     ReshapeAnalog();
@@ -25,7 +25,7 @@ void RefreshWindow(HWND window) {
     PushToBottom(window);
     return;
   }
-  Tick.MinuteChanged = true;
+  Tick.AskFaceRedraw();
   RepaintNow(window);
 }
 

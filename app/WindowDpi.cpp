@@ -23,7 +23,6 @@ void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  Tick.MinuteChanged = true;
-  Tick.FullRedrawPending = true;
+  Tick.AskWholeRedraw();
   RedrawFace(window);
 }
