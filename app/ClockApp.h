@@ -5,15 +5,17 @@
 #include "face/FontSetup.h"
 #include "face/rules/DisplayFlags.h"
 #include "res/ProgramName.h"
+#include "settings/rules/SettingsLayout.h"
 #include "timer/rules/AlarmSettings.h"
 
 class ClockPainter;
 class DigitalFace;
 
-// The whole state of the clock, reached through the global App.
+// The whole state of the clock, reached through the global App. It holds
+// the state and owns its parts; the wiring lives in the files above it.
 class ClockApp {
 public:
-  wchar_t Bitmap[260];          // path of the background picture
+  wchar_t Bitmap[kTextCapacity];   // path of the background picture
   bool OnToolTip;
   HINSTANCE Instance;
   HWND Window;
@@ -33,8 +35,6 @@ public:
   ClockApp(const ClockApp&) = delete;
   ClockApp& operator=(const ClockApp&) = delete;
 
-  bool CreateMainWindow();
-
   // The tooltip's tool is wanted: the tooltip switched on, and no caption
   // that shows the date already.
   bool TipToolWanted() const { return OnToolTip && !Flags.Has(OnCaption); }
@@ -45,13 +45,7 @@ public:
   // font and colours, and the picture when one is to be shown.
   FaceScene Scene() const;
 
-  // The analog face fitted to a new client size, or given the shape that the
-  // options ask for; either asks the next tick for a whole new face.
-  void ResizeAnalog(int clientWidth, int clientHeight);
-  void ReshapeAnalog();
-
-  // Replaces whichever face exists by the one that OnAnalog asks for.
-  void CreateFace(HWND window);
+  // Deletes whichever face exists; the faces are made in ClockFaces.
   void DeleteFaces();
 };
 

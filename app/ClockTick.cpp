@@ -2,7 +2,8 @@
 #include "app/ClockApp.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
-#include "app/MainWindow.h"
+#include "app/WindowStyling.h"
+#include "timer/AlarmBinding.h"
 #include "timer/DateTitle.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
@@ -38,7 +39,7 @@ static void NotifyAlarm(HWND window, int n) {
     AlarmHandOver(window, n);
   }
   Tick.Announced = DueAlarm();
-  Tick.MinuteChanged = true;
+  Tick.AskFaceRedraw();
   if (App->Flags.IsTransparentDigital()) {
     PushToBottom(window);
   } else {
@@ -62,5 +63,9 @@ void ClockTickAt(HWND window, const SYSTEMTIME& now) {
 }
 
 void OpenAlarmNotification(HWND owner, int n) {
-  DialogBoxParamW(App->Instance, L"ALARMDLG", owner, AlarmNotification, n);
+  AlarmCall call;
+  call.Number = n;
+  call.Alarms = &App->Alarms;
+  DialogBoxParamW(App->Instance, L"ALARMDLG", owner, AlarmNotification,
+                  reinterpret_cast<LPARAM>(&call));
 }

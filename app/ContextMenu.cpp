@@ -1,21 +1,22 @@
 #include "app/ContextMenu.h"
 #include <commdlg.h>
 #include "app/ClockApp.h"
+#include "app/ClockScale.h"
 #include "app/ClockSettings.h"
 #include "app/DisplaySwitches.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
-#include "app/MainWindow.h"
-#include "app/WindowDpi.h"
+#include "app/WindowStyling.h"
 #include "app/rules/MenuRules.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
+#include "face/DisplayDpi.h"
 #include "res/ProgramName.h"
 #include "res/resource.h"
 #include "settings/StartWithWindows.h"
+#include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
-#include "timer/TipWindow.h"
 
 HMENU BuildContextMenu() {
   HMENU menu = CreatePopupMenu();
@@ -57,7 +58,7 @@ bool ShowContextMenu(HWND window, LPARAM lParam) {
     DestroyMenu(menu);
   }
   // A minute that began while the menu was open is caught up in full.
-  Tick.MinuteChanged = true;
+  Tick.AskFaceRedraw();
   return true;
 }
 
@@ -132,7 +133,7 @@ void OnCommand(HWND window, WORD id) {
     case IDM_EXIT:
       DestroyWindow(window);
       return;
-    case IDM_TRANSPARENT: ToggleTransparent(window); break;
+    case IDM_TRANSPARENT: SwitchDisplay(window, DisplaySwitch::Transparent); break;
     case IDM_FONT: ChooseClockFont(window); break;
     case IDM_BACKGROUND:
       if (App->Flags.Has(OnBitmap)) {
@@ -141,19 +142,22 @@ void OnCommand(HWND window, WORD id) {
         ChooseBackgroundColor();
       }
       break;
-    case IDM_BORDER: ToggleBorder(window); break;
-    case IDM_ONTOP: ToggleOnTop(window); break;
-    case IDM_SECOND: ToggleSeconds(window); break;
-    case IDM_TIMER:
-      DialogBoxParamW(App->Instance, L"SETTIMERDLG", window, TimerSettingsDialog, 0);
+    case IDM_BORDER: SwitchDisplay(window, DisplaySwitch::Border); break;
+    case IDM_ONTOP: SwitchDisplay(window, DisplaySwitch::OnTop); break;
+    case IDM_SECOND: SwitchDisplay(window, DisplaySwitch::Seconds); break;
+    case IDM_TIMER: {
+      AlarmBinding alarms;
+      alarms.Alarms = &App->Alarms;
+      alarms.Store = SaveTimerSettings;
+      DialogBoxParamW(App->Instance, L"SETTIMERDLG", window, TimerSettingsDialog,
+                      reinterpret_cast<LPARAM>(&alarms));
       break;
+    }
     case IDM_ABOUT: DialogBoxParamW(App->Instance, L"ABOUTDLG", window, AboutDialog, 0); break;
-    case IDM_ANALOG: ToggleAnalog(window); break;
-    case IDM_CAPTION:
-      ToggleCaption(window);   // it ends with its own refresh
-      return;
+    case IDM_ANALOG: SwitchDisplay(window, DisplaySwitch::Analog); break;
+    case IDM_CAPTION: SwitchDisplay(window, DisplaySwitch::Caption); break;
     case IDM_TOOLTIP: ToggleToolTip(); break;
-    case IDM_USEBITMAP: ToggleBitmap(window); break;
+    case IDM_USEBITMAP: SwitchDisplay(window, DisplaySwitch::Bitmap); break;
     case IDM_STARTUP: ToggleStartWithWindows(window); break;
   }
   RefreshWindow(window);

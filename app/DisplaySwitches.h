@@ -1,15 +1,15 @@
 #pragma once
 #include <windows.h>
+#include "app/rules/SwitchRules.h"
 
-// Each switch flips its option, saves it at once, restyles the window to
-// match and turns off an option that the new state does not allow.
+// The window redrawn in full and put back in its band, after every command
+// and whenever the system moved or re-timed it.
 void RefreshWindow(HWND window);
-void ToggleCaption(HWND window);
-void ToggleBorder(HWND window);
-void ToggleOnTop(HWND window);
-void ToggleTransparent(HWND window);
-void ToggleAnalog(HWND window);
-void ToggleSeconds(HWND window);
-void ToggleBitmap(HWND window);
+
+// One display switch: its option flipped, the options that the new state
+// does not allow turned off, each saved at once, and the window restyled to
+// match (ApplyDisplay). The command that runs one refreshes the window after.
+void SwitchDisplay(HWND window, DisplaySwitch which);
+
+// The picture chooser; a file that loads becomes the background and is saved.
 void ChooseBackgroundPicture(HWND window);
-void FitWindowToText(HWND window, const RECT& rect, bool fitWidth, bool fitHeight);

@@ -79,8 +79,7 @@ bool PaintFace(HWND window) {
   }
   if (!App->Analog) return false;
   DrawAnalog(true, true);
-  // The whole face is drawn: a new minute needs nothing more.
-  Tick.MinuteChanged = false;
+  Tick.FaceDrawn();
   return true;
 }
 

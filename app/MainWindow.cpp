@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include <commctrl.h>
 #include "app/ClockApp.h"
+#include "app/ClockFaces.h"
 #include "app/ClockSettings.h"
 #include "app/ClockTick.h"
 #include "app/ContextMenu.h"
@@ -10,45 +11,16 @@
 #include "app/MonitorList.h"
 #include "app/SessionClaim.h"
 #include "app/WindowDpi.h"
-#include "face/ClockPainter.h"
-#include "face/DigitalFace.h"
-#include "face/rules/LayeredPixels.h"
+#include "app/WindowStyling.h"
+#include "res/resource.h"
 #include "timer/DateTitle.h"
 #include "timer/TickState.h"
 #include "timer/TipWindow.h"
 
-void PushToBottom(HWND window) {
-  TickHold hold(Tick.Holds);
-  SetWindowPos(window, HWND_BOTTOM, 0, 0, 0, 0,
-               SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
-}
-
-bool ApplyLayering(HWND window) {
-  const DisplayFlags flags = App->Flags;
-  const bool layered = flags.IsLayered() || flags.IsColorKeyed();
-  const DWORD old = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
-  const DWORD now = layered ? (old | WS_EX_LAYERED) : (old & ~WS_EX_LAYERED);
-  // A layered window takes its look either from a picture of its own or
-  // from a colour key, and takes the other kind only once its layering has
-  // been switched off and on again.
-  if (layered && (old & WS_EX_LAYERED))
-    SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(old & ~WS_EX_LAYERED));
-  if (now != old || layered) SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(now));
-  // A layered window shows nothing until it is given its picture or its key.
-  if (flags.IsLayered()) DrawLayeredDigits(window);
-  if (flags.IsColorKeyed()) ApplyColorKey(window);
-  return now != old;
-}
-
-void ApplyColorKey(HWND window) {
-  SetLayeredWindowAttributes(window, KeyColorFor(App->Font.FontColor()), 0, LWA_COLORKEY);
-  InvalidateRect(window, nullptr, FALSE);
-}
-
 // --- one handler per message -------------------------------------------------
 
 static void OnCreate(HWND window) {
-  App->CreateFace(window);
+  CreateFace(window);
   Tick.TimerId = SetTimer(window, kTickTimer, kTickPeriod, nullptr);
   if (Tick.TimerId != 0) {
     GetLocalTime(&Tick.TickTime);
@@ -77,7 +49,7 @@ static void OnMove(HWND window) {
 
 static void OnSize(HWND window, LPARAM lParam) {
   TickHold hold(Tick.Holds);
-  App->ResizeAnalog(LOWORD(lParam), HIWORD(lParam));
+  ResizeAnalog(LOWORD(lParam), HIWORD(lParam));
   if (App->Flags.IsTransparentDigital()) {
     if (App->Flags.IsLayered()) DrawLayeredDigits(window);   // the picture has the window's size
     PushToBottom(window);
@@ -200,13 +172,14 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case WM_TIMER: OnTimer(window, wParam); break;
     case WM_CLOCK_CALLED: OnCalled(window); return 0;
     case WM_MOUSEMOVE:
-      if (wParam & MK_LBUTTON) App->Drag.TrackDrag(window, wParam, ScreenPointOf(window, lParam));
+      if (wParam & MK_LBUTTON)
+        App->Drag.TrackDrag(window, wParam, ScreenPointOf(window, lParam), ClockScale());
       break;
     case WM_LBUTTONDOWN:
       App->Drag.BeginDrag(window, wParam, ScreenPointOf(window, lParam));
       break;
-    case WM_LBUTTONUP: App->Drag.EndDrag(window); break;
-    case WM_LBUTTONDBLCLK: ToggleCaption(window); break;
+    case WM_LBUTTONUP: App->Drag.EndDrag(window, App->Flags); break;
+    case WM_LBUTTONDBLCLK: OnCommand(window, IDM_CAPTION); break;
     case WM_CAPTURECHANGED: OnCaptureChanged(window, lParam); break;
   }
   return DefWindowProcW(window, message, wParam, lParam);

@@ -1,7 +1,4 @@
 #include "app/MouseDrag.h"
-#include "app/ClockApp.h"
-#include "app/Globals.h"
-#include "app/WindowDpi.h"
 #include "app/rules/DragRules.h"
 #include "face/GdiScope.h"
 
@@ -27,7 +24,7 @@ bool MouseDrag::DrawBand() {
   return true;
 }
 
-bool MouseDrag::TrackDrag(HWND window, WPARAM keys, POINT cursor) {
+bool MouseDrag::TrackDrag(HWND window, WPARAM keys, POINT cursor, const DpiScale& scale) {
   if (!Pressed() || window != Owner) return false;
   HWND capture = GetCapture();
   if (!(keys & MK_LBUTTON)) return false;
@@ -36,7 +33,7 @@ bool MouseDrag::TrackDrag(HWND window, WPARAM keys, POINT cursor) {
   if (capture != Owner) return false;
   const bool firstStep = !Dragging;
   if (firstStep) {
-    const int deadZone = ClockScale().ToPixels(kDragDeadZone);
+    const int deadZone = scale.ToPixels(kDragDeadZone);
     if (!LeftDeadZone(StartCursor.x, StartCursor.y, cursor.x, cursor.y, deadZone)) return false;
     Dragging = true;
   }
@@ -53,7 +50,7 @@ bool MouseDrag::TrackDrag(HWND window, WPARAM keys, POINT cursor) {
 
 // Owner is cleared before the capture goes: releasing it tells the window,
 // and that message must find no press left to end a second time.
-void MouseDrag::EndDrag(HWND window) {
+void MouseDrag::EndDrag(HWND window, const DisplayFlags& flags) {
   if (!Pressed() || window != Owner) return;
   const HWND owner = Owner;
   const bool captured = GetCapture() == owner;
@@ -64,7 +61,7 @@ void MouseDrag::EndDrag(HWND window) {
     DrawBand();
     int width = Band.right - Band.left;
     int height = Band.bottom - Band.top;
-    if (App->Flags.Has(OnTransparent) && !App->Flags.IsShaped()) {
+    if (flags.Has(OnTransparent) && !flags.IsShaped()) {
       // Back to the bottom of the z-order at the new place; the system shows
       // what lies behind without the window being hidden first.
       SetWindowPos(owner, HWND_BOTTOM, Band.left, Band.top, width, height,

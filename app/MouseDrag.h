@@ -1,6 +1,8 @@
 #pragma once
 #include <windows.h>
 #include <optional>
+#include "face/rules/DisplayFlags.h"
+#include "face/rules/DpiScale.h"
 #include "timer/TickState.h"
 
 // The left-button press in the window and, once the cursor leaves a small
@@ -32,9 +34,11 @@ public:
   // for a moment handles its press and moves after the cursor has gone on,
   // and the cursor's position now would shift the whole drag.
   bool BeginDrag(HWND window, WPARAM keys, POINT cursor);
-  bool TrackDrag(HWND window, WPARAM keys, POINT cursor);
-  // The release: the window moves to where the band stands, and the press ends.
-  void EndDrag(HWND window);
+  // A move; the dead zone is measured at the window's `scale`.
+  bool TrackDrag(HWND window, WPARAM keys, POINT cursor, const DpiScale& scale);
+  // The release: the window moves to where the band stands, and the press
+  // ends. A window that `flags` keep at the bottom of the z-order stays there.
+  void EndDrag(HWND window, const DisplayFlags& flags);
   // Ends the press where it stands (the capture lost, a new press, the end
   // of the program): the band is erased and the window stays.
   void ReleaseDrag();

@@ -1,5 +1,5 @@
 #include <windows.h>
-#include "app/Globals.h"
+#include "app/ClockStart.h"
 #include "app/SessionClaim.h"
 #include "app/SystemDlls.h"
 #include "timer/TickState.h"

@@ -1,14 +1,9 @@
 #include "app/WindowDpi.h"
 #include "app/ClockApp.h"
+#include "app/ClockFaces.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
 #include "timer/TickState.h"
-
-DpiScale ClockScale() { return DpiScale(App ? App->Dpi : DpiScale::kDesignDpi); }
-
-int ClockCaptionHeight() {
-  return ClockScale().FromScale(CaptionHeight, DpiScale(WindowDpi(nullptr)));
-}
 
 void AdoptDpi(HWND window, int dpi) {
   DpiScale to(dpi);
@@ -16,7 +11,7 @@ void AdoptDpi(HWND window, int dpi) {
   LONG& height = App->Font.LogFont.lfHeight;
   height = to.FromScale(height, DpiScale(App->Dpi));
   App->Dpi = to.Dpi;
-  App->CreateFace(window);
+  CreateFace(window);
 }
 
 void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
@@ -28,7 +23,6 @@ void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
                  suggested->right - suggested->left, suggested->bottom - suggested->top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
   }
-  Tick.MinuteChanged = true;
-  Tick.FullRedrawPending = true;
+  Tick.AskWholeRedraw();
   RedrawFace(window);
 }

@@ -1,18 +1,20 @@
 #include "face/FontSetup.h"
+#include "settings/rules/SettingsLayout.h"
 #include "settings/rules/TextCut.h"
 
-// A fresh record's values; the start-up load replaces face, height and
-// colours with the stored ones or the settings layout's defaults (Arial 37,
-// red on light grey), scaled to the window's DPI. The height here is the
-// 96-DPI figure, unscaled: asking the screen for its DPI would be start-up
-// work that the load throws away.
+// A fresh record holds the settings layout's defaults (Arial 37, red on
+// light grey); the start-up load replaces face, height and colours with the
+// stored ones or those defaults, scaled to the window's DPI. The height here
+// is the 96-DPI figure, unscaled: asking the screen for its DPI would be
+// start-up work that the load throws away.
 FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   ZeroMemory(&LogFont, sizeof LogFont);
   StyleName[0] = 0;
   ZeroMemory(CustomColors, sizeof CustomColors);
+  const StoredSettings defaults = DefaultSettings();
 
-  LogFont.lfHeight = 22;
-  lstrcpyW(LogFont.lfFaceName, L"Arial");
+  LogFont.lfHeight = static_cast<LONG>(defaults.FontSize);
+  lstrcpynW(LogFont.lfFaceName, defaults.FontName, LF_FACESIZE);
   LogFont.lfCharSet = SHIFTJIS_CHARSET;
   ApplyStyleSwitches();
 
@@ -20,12 +22,12 @@ FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   FontDialog.lStructSize = sizeof FontDialog;
   FontDialog.lpLogFont = &LogFont;
   FontDialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_TTONLY;
-  FontDialog.rgbColors = 0;
+  FontDialog.rgbColors = defaults.FontColor;
   FontDialog.lpszStyle = StyleName;
 
   ZeroMemory(&ColorDialog, sizeof ColorDialog);
   ColorDialog.lStructSize = sizeof ColorDialog;
-  ColorDialog.rgbResult = 0x0000000F;
+  ColorDialog.rgbResult = defaults.BkColor;
   ColorDialog.lpCustColors = CustomColors;
   ColorDialog.Flags = CC_RGBINIT;
 }

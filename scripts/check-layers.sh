@@ -4,7 +4,10 @@
 # resource ids and the program's name) below them all. A file includes only
 # its own folder, the folders below it and res/. A rules/ file stays free of
 # the platform: it includes only rules/ files and res/, never <windows.h>.
-# Prints every include that points the other way and fails if there is one.
+# Inside each folder, rules/ folders included, no unit (a header and its
+# source) includes another that includes it back, however indirectly.
+# Prints every include that points the other way, and every loop, and fails
+# if there is one.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
 layers=(app timer face settings)
@@ -38,5 +41,27 @@ while IFS= read -r file; do
   report "$file: a rule includes <windows.h>"
 done < <(grep -rl --include='*.h' --include='*.cpp' '#include <windows.h>' ./*/rules || true)
 
-if [ "$bad" = 0 ]; then echo "every include points down: ${layers[*]}, then res"; fi
+# Inside a folder the units (a header and its source are one) form levels
+# too: none includes, however indirectly, a unit that includes it back.
+# tsort names the units of a loop and fails when it finds one.
+while IFS= read -r folder; do
+  edges=$(grep -Hn --include='*.h' --include='*.cpp' '^#include "' "$folder"/*.h "$folder"/*.cpp \
+            2>/dev/null | while IFS=: read -r file _ text; do
+    target="${text#*\"}"
+    target="${target%%\"*}"
+    [ "$(dirname "$target")" = "$folder" ] || continue
+    from="${file%.*}"
+    to="${target%.*}"
+    [ "$from" = "$to" ] || echo "$from $to"
+  done)
+  [ -n "$edges" ] || continue
+  if ! loop=$(tsort <<<"$edges" 2>&1 >/dev/null) || [ -n "$loop" ]; then
+    report "$folder/: units include one another in a loop, among them:"
+    grep -v 'input contains a loop' <<<"$loop" | sed 's/^tsort: /  /' | sort -u
+  fi
+done < <(find "${layers[@]}" -type d | sort)
+
+if [ "$bad" = 0 ]; then
+  echo "every include points down: ${layers[*]}, then res; no folder includes itself in a loop"
+fi
 exit "$bad"

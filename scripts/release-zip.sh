@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the release zip, build/tivora-<version>.zip: the shipped tivora.exe,
-# README.txt (the README's part for Windows users) and LICENSE.txt. The
-# version is the product version of the version resource (res/tivora.rc).
+# README.txt (the manual for Windows users, docs/windows-manual.txt) and
+# LICENSE.txt. The version is the product version of the version resource
+# (res/tivora.rc).
 #   bash scripts/release-zip.sh
 set -euo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
@@ -17,13 +18,12 @@ stage="$TIVORA_BUILD/release-zip"
 rm -rf "$stage"
 mkdir -p "$stage"
 cp "$TIVORA_BUILD/release/tivora.exe" "$stage/"
-# The section "On Windows" up to the next heading, as plain text with
-# Windows line ends.
+# The manual for Windows users, with Windows line ends.
 {
   echo "Tivora $version"
-  awk '/^## On Windows/ { on = 1; next } on && /^## / { exit } on' README.md
-} | sed -e 's/`//g' -e 's/$/\r/' > "$stage/README.txt"
-grep -q 'tivora.exe' "$stage/README.txt" || { echo "README.md has no part for Windows users" >&2; exit 1; }
+  echo
+  cat docs/windows-manual.txt
+} | sed -e 's/$/\r/' > "$stage/README.txt"
 sed 's/$/\r/' LICENSE > "$stage/LICENSE.txt"
 
 zip="$TIVORA_BUILD/tivora-$version.zip"

@@ -1,12 +1,16 @@
 #pragma once
 #include "timer/rules/AlarmSettings.h"
 
-// The alarm record that the timer settings dialog edits and the notification
-// reads, and what stores it once the dialog's OK has taken the user's input.
-// The application binds its own record when it is made.
+// The timer settings dialog's parameter (DialogBoxParam's last): the alarm
+// record that it edits, and what stores it once OK has taken the user's input.
 struct AlarmBinding {
   AlarmSettings* Alarms = nullptr;
   bool (*Store)() = nullptr;
 };
 
-extern AlarmBinding BoundAlarms;
+// The notification's parameter: the alarm that is due (1 to kAlarmCount) and
+// the record that it is read from.
+struct AlarmCall {
+  int Number = 0;
+  const AlarmSettings* Alarms = nullptr;
+};

@@ -17,6 +17,7 @@
 static NotificationPlan Plan;
 static UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
 static bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
+static const AlarmSettings* Alarms = nullptr;   // the record the notification was opened with
 static wchar_t Lateness[32];          // how late the alarm came; empty when on time
 static int Alarm = 0;                 // the alarm shown, 1 to 4; 0 for none
 
@@ -48,7 +49,7 @@ static void Silence(HWND dialog) {
 
 static void GiveSound() {
   if (Plan.UseWave) {
-    sndPlaySoundW(BoundAlarms.Alarms->WaveFile, SND_ASYNC);
+    sndPlaySoundW(Alarms->WaveFile, SND_ASYNC);
   } else if (!Beep(kBeepHz, kBeepMs)) {
     // No speaker to drive: the standard simple beep still tells the user.
     MessageBeep(0xFFFFFFFF);
@@ -69,14 +70,17 @@ static UINT WaveLength(const wchar_t* path) {
 // window goes at once.
 static bool CloseAfterWave(HWND dialog) {
   if (!Plan.UseWave) return false;
-  UINT length = WaveLength(BoundAlarms.Alarms->WaveFile);
+  UINT length = WaveLength(Alarms->WaveFile);
   return length > 0 && SetTimer(dialog, kWaveEndTimer, length, nullptr) != 0;
 }
 
-static INT_PTR OnInitDialog(HWND dialog, LPARAM number) {
-  int alarm = number >= 1 && number <= kAlarmCount ? int(number) : 0;
+static INT_PTR OnInitDialog(HWND dialog, LPARAM parameter) {
+  const AlarmCall* call = reinterpret_cast<const AlarmCall*>(parameter);
+  Alarms = call ? call->Alarms : nullptr;
+  const int number = call ? call->Number : 0;
+  int alarm = number >= 1 && number <= kAlarmCount ? number : 0;
   Alarm = alarm;
-  Plan = BoundAlarms.Alarms ? NotificationPlan(alarm, *BoundAlarms.Alarms) : NotificationPlan();
+  Plan = Alarms ? NotificationPlan(alarm, *Alarms) : NotificationPlan();
   Lateness[0] = L'\0';
   if (alarm > 0 && Tick.Announced.Number == alarm) FormatLateness(Tick.AnnouncedLate, Lateness);
   InSound = false;
@@ -175,11 +179,11 @@ INT_PTR CALLBACK AlarmNotification(HWND dialog, UINT message, WPARAM wParam, LPA
       if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL && LOWORD(wParam) != IDC_SNOOZE)
         return FALSE;
       Silence(dialog);
-      if (LOWORD(wParam) == IDC_SNOOZE && BoundAlarms.Alarms) {
+      if (LOWORD(wParam) == IDC_SNOOZE && Alarms) {
         // The same alarm again, its snooze after the minute it was put off in.
         SYSTEMTIME now;
         GetLocalTime(&now);
-        Tick.Watch.Snooze(Alarm, ClockTimeOf(now), BoundAlarms.Alarms->SnoozeMinutes);
+        Tick.Watch.Snooze(Alarm, ClockTimeOf(now), Alarms->SnoozeMinutes);
       }
       EndDialog(dialog, 1);
       return TRUE;

@@ -53,6 +53,14 @@ struct TickState {
   // Finish, then announces the alarm.
   TickOutcome Process(const SYSTEMTIME& now, TickFace face, bool showSeconds,
                       const AlarmSettings& alarms);
+  // The redraw requests, as the changes outside the tick make them: the
+  // whole face at the next tick; the face re-stacked or redrawn completely
+  // (a style, shape or layout change); both.
+  void AskFaceRedraw() { MinuteChanged = true; }
+  void AskFullRedraw() { FullRedrawPending = true; }
+  void AskWholeRedraw() { MinuteChanged = FullRedrawPending = true; }
+  // A paint drew the whole face: a new minute needs nothing more.
+  void FaceDrawn() { MinuteChanged = false; }
   // The end of a tick that drew: the redraw requests are met.
   void Finish() { MinuteChanged = FullRedrawPending = false; }
 };

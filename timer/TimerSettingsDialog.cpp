@@ -8,7 +8,7 @@
 #include "timer/Dialogs.h"
 #include "timer/rules/TimerInput.h"
 
-constexpr int kPathBytes = 260;
+constexpr int kPathBytes = kTextCapacity;
 constexpr int kFilterUnits = 64;
 
 // The wave chooser's record and buffers live as long as the program, so the
@@ -115,8 +115,13 @@ void ReplaceSeparators(wchar_t* text, wchar_t character) {
     if (text[i] == character) text[i] = 0;
 }
 
+// The record and its store that the dialog was opened with.
+static const AlarmBinding& BindingOf(HWND dialog) {
+  return *reinterpret_cast<const AlarmBinding*>(GetWindowLongPtrW(dialog, DWLP_USER));
+}
+
 void FillTimerDialog(HWND dialog) {
-  const AlarmSettings& settings = *BoundAlarms.Alarms;
+  const AlarmSettings& settings = *BindingOf(dialog).Alarms;
   CheckRadioButton(dialog, IDC_TIMER_ON, IDC_TIMER_OFF,
                    settings.OnTimer ? IDC_TIMER_ON : IDC_TIMER_OFF);
   for (int i = 0; i < kAlarmCount; ++i) {
@@ -155,7 +160,8 @@ HWND ValidateTimerDialog(HWND dialog) {
 }
 
 bool ReadTimerDialog(HWND dialog) {
-  AlarmSettings& settings = *BoundAlarms.Alarms;
+  const AlarmBinding& binding = BindingOf(dialog);
+  AlarmSettings& settings = *binding.Alarms;
   const AlarmSettings kept = settings;
   settings.OnTimer = IsChecked(dialog, IDC_TIMER_ON);
   for (int i = 0; i < kAlarmCount; ++i) {
@@ -182,14 +188,22 @@ bool ReadTimerDialog(HWND dialog) {
   wchar_t path[kPathBytes];
   GetDlgItemTextW(dialog, IDC_WAVE_FILE, path, kPathBytes);
   CopyTextCut(settings.WaveFile, path, kPathBytes - 1);
-  if (!BoundAlarms.Store || BoundAlarms.Store()) return true;
+  if (!binding.Store || binding.Store()) return true;
   settings = kept;
   return false;
 }
 
-INT_PTR CALLBACK TimerSettingsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK TimerSettingsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_INITDIALOG: FillTimerDialog(dialog); return TRUE;
+    case WM_INITDIALOG:
+      // Opened without a record to edit, it has nothing to show.
+      if (!lParam) {
+        EndDialog(dialog, 0);
+        return TRUE;
+      }
+      SetWindowLongPtrW(dialog, DWLP_USER, lParam);
+      FillTimerDialog(dialog);
+      return TRUE;
     case WM_COMMAND:
       if (HIWORD(wParam) == EN_CHANGE) KeepStorable(dialog, LOWORD(wParam));
       return OnCommand(dialog, LOWORD(wParam));

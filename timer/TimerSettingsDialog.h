@@ -4,12 +4,13 @@
 // The parts of the timer settings dialog ("SETTIMERDLG"); its dialog
 // procedure TimerSettingsDialog is declared with the others in Dialogs.h.
 
-// Copies the bound AlarmSettings into the controls.
+// Copies the AlarmSettings that the dialog was opened with (an AlarmBinding
+// as its parameter) into the controls.
 void FillTimerDialog(HWND dialog);
 // The first control whose input would be refused (time edits in order, the
 // count, then the snooze minutes), or null when everything may be stored.
 HWND ValidateTimerDialog(HWND dialog);
-// Copies the controls into the bound AlarmSettings and stores them; false
+// Copies the controls into that AlarmSettings and stores them; false
 // when they could not be stored, and the record is then as it was.
 bool ReadTimerDialog(HWND dialog);
 // Turns every byte of text equal to character into a terminator, the final

@@ -1,8 +1,8 @@
 #include "timer/TipWindow.h"
 #include "timer/rules/TipSync.h"
 
-TipWindow::TipWindow(HINSTANCE instance, HWND* handleSlot)
-    : HandleSlot(handleSlot), Instance(instance), Owner(nullptr), ToolActive(false), Tool() {}
+TipWindow::TipWindow(HINSTANCE instance)
+    : Handle(nullptr), Instance(instance), Owner(nullptr), ToolActive(false), Tool() {}
 
 TipWindow::~TipWindow() { DestroyTip(); }
 
@@ -20,7 +20,7 @@ void TipWindow::FillTool() {
 }
 
 HWND TipWindow::CreateTip(bool toolWanted) {
-  if (*HandleSlot) return *HandleSlot;
+  if (Handle) return Handle;
   // The tooltip class comes with the common controls, loaded on this first use.
   InitCommonControls();
   // Always-tip: the date shows even while the clock is not the active window.
@@ -32,30 +32,31 @@ HWND TipWindow::CreateTip(bool toolWanted) {
     SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
     ToolActive = true;
   }
+  Handle = tip;
   return tip;
 }
 
 BOOL TipWindow::DestroyTip() {
-  if (!*HandleSlot) return 0;
-  BOOL done = DestroyWindow(*HandleSlot);
-  *HandleSlot = nullptr;
+  if (!Handle) return 0;
+  BOOL done = DestroyWindow(Handle);
+  Handle = nullptr;
   // The tool went with the window.
   ToolActive = false;
   return done;
 }
 
 void TipWindow::SyncTip(bool onToolTip, bool captionShown) {
-  TipStep step = TipSyncStep(onToolTip, captionShown, *HandleSlot != nullptr, ToolActive);
+  TipStep step = TipSyncStep(onToolTip, captionShown, Handle != nullptr, ToolActive);
   switch (step) {
     case TipStep::Nothing: break;
-    case TipStep::CreateWindow: *HandleSlot = CreateTip(onToolTip && !captionShown); break;
+    case TipStep::CreateWindow: CreateTip(onToolTip && !captionShown); break;
     case TipStep::AddTool:
       FillTool();
-      SendMessageW(*HandleSlot, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
+      SendMessageW(Handle, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
       ToolActive = true;
       break;
     case TipStep::RemoveTool:
-      if (*HandleSlot) SendMessageW(*HandleSlot, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
+      if (Handle) SendMessageW(Handle, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&Tool));
       ToolActive = false;
       break;
   }

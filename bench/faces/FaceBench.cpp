@@ -103,8 +103,7 @@ int TicksThatDraw(TickFace face, bool seconds) {
     now.Second = uint16_t(total % 60);
     TickInput in;
     in.Now = now;
-    in.TickTime = last;
-    in.TitleDate = last;
+    in.TickTime = in.TitleDate = last;
     in.MinuteChanged = minuteChanged;
     in.FullRedrawPending = fullPending;
     in.Face = face;

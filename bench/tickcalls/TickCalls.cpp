@@ -9,6 +9,7 @@
 #include <cstring>
 #include <new>
 #include "app/ClockApp.h"
+#include "app/ClockStart.h"
 #include "app/ClockTick.h"
 #include "app/Globals.h"
 #include "face/BackgroundImage.h"

@@ -10,15 +10,9 @@
 static ClockTime Today(int h, int m, int s) { return TimeOf(2002, 3, 14, h, m, s); }
 
 static TickInput Tick(ClockTime previous, ClockTime now) {
-  TickInput in;
+  TickInput in;   // a digital face, nothing pending, no interaction
   in.Now = now;
-  in.TickTime = previous;
-  in.TitleDate = previous;
-  in.MinuteChanged = false;
-  in.FullRedrawPending = false;
-  in.Face = TickFace::Digital;
-  in.ShowSeconds = false;
-  in.Interacting = false;
+  in.TickTime = in.TitleDate = previous;
   return in;
 }
 

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include "app/ClockApp.h"
+#include "app/ClockStart.h"
 #include "app/Globals.h"
 #include "face/BackgroundImage.h"
 #include "face/rules/DisplayFlags.h"

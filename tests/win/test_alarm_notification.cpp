@@ -9,6 +9,7 @@
 #include "tests/win/TestSupport.h"
 #include "tests/win/TestWave.h"
 #include "tests/win/WideText.h"
+#include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "res/resource.h"
 #include "timer/TickState.h"
@@ -38,8 +39,15 @@ protected:
   // test can hand it its timer messages one by one.
   void Open(LPARAM n) {
     Close();
-    notice = CreateDialogParamA(GetModuleHandleA(nullptr), "ALARMDLG", nullptr, AlarmNotification, n);
+    notice = CreateDialogParamA(GetModuleHandleA(nullptr), "ALARMDLG", nullptr, AlarmNotification,
+                                Call(int(n)));
     ASSERT_NE(notice, nullptr);
+  }
+  // The notification's parameter, as the tick hands it over.
+  LPARAM Call(int n) {
+    call.Number = n;
+    call.Alarms = &app->Alarms;
+    return reinterpret_cast<LPARAM>(&call);
   }
   void Close() {
     if (notice && IsWindow(notice)) DestroyWindow(notice);
@@ -57,6 +65,7 @@ protected:
   }
 
   ScopedApp app;
+  AlarmCall call;
   ScopedTickTime time;
   HWND notice = nullptr;
 };
@@ -337,7 +346,7 @@ TEST_F(AlarmNotice, RunModallyItBeepsOnceASecondAndEndsWithTheLast) {
     app->Alarms.AlarmCount = 3;
     OutputDebugStringA("open");
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), "ALARMDLG", nullptr,
-                                     AlarmNotification, 1);
+                                     AlarmNotification, Call(1));
     OutputDebugStringA("end");
     EXPECT_EQ(result, 1);
     return;

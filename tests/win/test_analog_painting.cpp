@@ -1,6 +1,7 @@
 #include <windows.h>
 #include <gtest/gtest.h>
 #include <memory>
+#include "app/ClockFaces.h"
 #include "face/BackgroundImage.h"
 #include "face/ClockPainter.h"
 #include "face/rules/AnalogGeometry.h"
@@ -258,7 +259,7 @@ TEST_F(AnalogPainting, TheTransparentAnalogWindowTakesTheRoundShapeOfItsDisc) {
   Tick.MinuteChanged = Tick.FullRedrawPending = false;
   {
     TickHold sizing(Tick.Holds);
-    app->CreateFace(window.get());
+    CreateFace(window.get());
     EXPECT_TRUE(Tick.Held()) << "the shape update ends no interaction it is part of";
   }
   ClockPainter* painter = app->Analog;
@@ -273,7 +274,7 @@ TEST_F(AnalogPainting, TheTransparentAnalogWindowTakesTheRoundShapeOfItsDisc) {
   EXPECT_FALSE(PtInRegion(rgn, 10, 10));   // a click here reaches the window behind
   DeleteObject(rgn);
 
-  app->ResizeAnalog(200, 100);
+  ResizeAnalog(200, 100);
   EXPECT_EQ(painter->Radius, 46);
   EXPECT_EQ(painter->CenterX, 100);
   EXPECT_EQ(painter->CenterY, 50);

@@ -6,6 +6,7 @@
 #include "app/DisplaySwitches.h"
 #include "app/MonitorList.h"
 #include "app/WindowDpi.h"
+#include "app/WindowStyling.h"
 #include "face/DigitalFace.h"
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <functional>
 #include <vector>
+#include "app/ClockScale.h"
 #include "app/ClockTick.h"
 #include "app/MouseDrag.h"
 #include "tests/win/ClockWindowFixture.h"
@@ -44,26 +45,27 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
   EXPECT_FALSE(drag.Pressed()) << "a press without the left button is none";
   ASSERT_TRUE(drag.BeginDrag(Clock, MK_LBUTTON, press));
   EXPECT_TRUE(Tick.Held());
-  EXPECT_FALSE(drag.TrackDrag(GetDesktopWindow(), MK_LBUTTON, at(30, 0)))
+  EXPECT_FALSE(drag.TrackDrag(GetDesktopWindow(), MK_LBUTTON, at(30, 0), ClockScale()))
       << "only the pressed window drags";
-  drag.EndDrag(GetDesktopWindow());
+  drag.EndDrag(GetDesktopWindow(), App->Flags);
   EXPECT_TRUE(drag.Pressed()) << "only the pressed window's release ends the press";
 
   for (POINT d : {POINT{4, 4}, POINT{-4, 4}, POINT{-4, -4}, POINT{0, 4}}) {
-    EXPECT_FALSE(drag.TrackDrag(Clock, MK_LBUTTON, at(d.x, d.y))) << d.x << "," << d.y;
+    EXPECT_FALSE(drag.TrackDrag(Clock, MK_LBUTTON, at(d.x, d.y), ClockScale()))
+        << d.x << "," << d.y;
     EXPECT_EQ(GetCapture(), Clock) << "captured at the press, so the release always comes back";
     EXPECT_FALSE(drag.BandShown);
   }
 
-  ASSERT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, at(5, 0)));
+  ASSERT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, at(5, 0), ClockScale()));
   EXPECT_EQ(GetCapture(), Clock);
   EXPECT_TRUE(drag.BandShown);
   RECT band = start;
   OffsetRect(&band, 5, 0);
   EXPECT_TRUE(EqualRect(&drag.Band, &band));
 
-  EXPECT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, at(30, 30)));
-  drag.EndDrag(Clock);
+  EXPECT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, at(30, 30), ClockScale()));
+  drag.EndDrag(Clock, App->Flags);
   EXPECT_FALSE(drag.Pressed());
   EXPECT_FALSE(Tick.Held());
   EXPECT_EQ(GetCapture(), nullptr);
@@ -76,9 +78,9 @@ TEST_F(ClockWindowTest, DragStartsOnlyBeyondFourPixelsAndDrawsTheBandWhereTheWin
   // At 150 % the dead zone is 6 pixels.
   App->Dpi = 144;
   ASSERT_TRUE(drag.BeginDrag(Clock, MK_LBUTTON, press));
-  EXPECT_FALSE(drag.TrackDrag(Clock, MK_LBUTTON, at(0, -6)));
-  EXPECT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, at(0, -7)));
-  drag.EndDrag(Clock);
+  EXPECT_FALSE(drag.TrackDrag(Clock, MK_LBUTTON, at(0, -6), ClockScale()));
+  EXPECT_TRUE(drag.TrackDrag(Clock, MK_LBUTTON, at(0, -7), ClockScale()));
+  drag.EndDrag(Clock, App->Flags);
 }
 
 TEST_F(ClockWindowTest, PressWithSmallMovesThroughTheWindowMovesNothingAndResumesTheTick) {

@@ -3,6 +3,7 @@
 #include "app/ClockTick.h"
 #include "app/DisplaySwitches.h"
 #include "app/MainWindow.h"
+#include "app/WindowStyling.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "face/rules/LayeredPixels.h"

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <string>
 #include <vector>
+#include "app/ClockSettings.h"
 #include "res/resource.h"
 #include "tests/win/DialogTemplate.h"
 #include "tests/win/RelayTrace.h"
 #include "tests/win/TestSupport.h"
 #include "tests/win/TestWave.h"
 #include "tests/win/UnwritableKey.h"
+#include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"
 #include "timer/TimerSettingsDialog.h"
 
@@ -40,8 +42,14 @@ protected:
   void Open() {
     Close();
     dialog = CreateDialogParamW(GetModuleHandleW(nullptr), L"SETTIMERDLG", nullptr,
-                                TimerSettingsDialog, 0);
+                                TimerSettingsDialog, Alarms());
     ASSERT_NE(dialog, nullptr);
+  }
+  // The dialog's parameter, as the menu hands it over: App's record and its store.
+  LPARAM Alarms() {
+    binding.Alarms = &app->Alarms;
+    binding.Store = SaveTimerSettings;
+    return reinterpret_cast<LPARAM>(&binding);
   }
   void Close() {
     if (dialog && IsWindow(dialog)) DestroyWindow(dialog);
@@ -87,6 +95,7 @@ protected:
   }
 
   ScopedApp app;
+  AlarmBinding binding;
   HWND dialog = nullptr;
   std::vector<SeenBox> Boxes;
 };
@@ -452,7 +461,7 @@ TEST_F(TimerSettings, RunModallyEnterKeepsAndEscapeDiscards) {
       PostMessageA(focus ? focus : dialog, WM_KEYDOWN, c.key, 0);
     }, "ﾀｲﾏの設定");
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), "SETTIMERDLG", nullptr,
-                                     TimerSettingsDialog, 0);
+                                     TimerSettingsDialog, Alarms());
     EXPECT_TRUE(driver.Ran);
     EXPECT_EQ(result, c.result);
     EXPECT_EQ(ClockKeyExists("Timer"), c.result == 1);

@@ -10,19 +10,19 @@
 namespace {
 
 int ToolCount() {
-  return TipHandle ? static_cast<int>(SendMessageA(TipHandle, TTM_GETTOOLCOUNT, 0, 0)) : -1;
+  return Tip->Handle ? static_cast<int>(SendMessageA(Tip->Handle, TTM_GETTOOLCOUNT, 0, 0)) : -1;
 }
 
 }  // namespace
 
 TEST_F(ClockWindowTest, TooltipWithoutCaptionHasTheWholeClockAsItsOneTool) {
   OpenClock(OnBorder, true);
-  ASSERT_NE(TipHandle, nullptr);
+  ASSERT_NE(Tip->Handle, nullptr);
   char cls[32];
-  GetClassNameA(TipHandle, cls, sizeof cls);
+  GetClassNameA(Tip->Handle, cls, sizeof cls);
   EXPECT_STREQ(cls, TOOLTIPS_CLASSA);
-  EXPECT_NE(GetWindowLongA(TipHandle, GWL_STYLE) & TTS_ALWAYSTIP, 0);
-  EXPECT_NE(GetWindowLongA(TipHandle, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
+  EXPECT_NE(GetWindowLongA(Tip->Handle, GWL_STYLE) & TTS_ALWAYSTIP, 0);
+  EXPECT_NE(GetWindowLongA(Tip->Handle, GWL_EXSTYLE) & WS_EX_TOOLWINDOW, 0);
   ASSERT_EQ(ToolCount(), 1);
   EXPECT_TRUE(Tip->ToolActive);
 
@@ -30,7 +30,7 @@ TEST_F(ClockWindowTest, TooltipWithoutCaptionHasTheWholeClockAsItsOneTool) {
   TOOLINFOA info = {};
   info.cbSize = TTTOOLINFOA_V2_SIZE;
   info.lpszText = text;
-  ASSERT_TRUE(SendMessageA(TipHandle, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&info)));
+  ASSERT_TRUE(SendMessageA(Tip->Handle, TTM_ENUMTOOLSA, 0, reinterpret_cast<LPARAM>(&info)));
   EXPECT_EQ(info.uFlags & (TTF_IDISHWND | TTF_SUBCLASS), UINT(TTF_IDISHWND | TTF_SUBCLASS));
   EXPECT_EQ(info.hwnd, Clock);
   EXPECT_EQ(info.uId, reinterpret_cast<UINT_PTR>(Clock));
@@ -39,43 +39,43 @@ TEST_F(ClockWindowTest, TooltipWithoutCaptionHasTheWholeClockAsItsOneTool) {
 
 TEST_F(ClockWindowTest, CaptionTakesTheToolAwayAndGivesItBackOnTheSameWindow) {
   OpenClock(OnBorder, true);
-  HWND tip = TipHandle;
+  HWND tip = Tip->Handle;
   ASSERT_EQ(ToolCount(), 1);
   Command(IDM_CAPTION);
-  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(Tip->Handle, tip);
   EXPECT_EQ(ToolCount(), 0);
   SendMessageA(Clock, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(5, 5));
-  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(Tip->Handle, tip);
   EXPECT_EQ(ToolCount(), 1);
 }
 
 TEST_F(ClockWindowTest, TooltipSwitchKeepsTheWindowAndWritesOnToolTip) {
   OpenClock(OnBorder, true);
-  HWND tip = TipHandle;
+  HWND tip = Tip->Handle;
   Command(IDM_TOOLTIP);
   EXPECT_FALSE(App->OnToolTip);
   EXPECT_EQ(Stored("OnToolTip"), 0);
-  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(Tip->Handle, tip);
   EXPECT_EQ(ToolCount(), 0);
   Command(IDM_TOOLTIP);
   EXPECT_EQ(Stored("OnToolTip"), 1);
-  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(Tip->Handle, tip);
   EXPECT_EQ(ToolCount(), 1);
 }
 
 TEST_F(ClockWindowTest, TooltipSwitchedOnUnderACaptionWaitsForTheCaptionToGo) {
   OpenClock(OnCaption, false);
-  EXPECT_EQ(TipHandle, nullptr);
+  EXPECT_EQ(Tip->Handle, nullptr);
   Command(IDM_TOOLTIP);
   EXPECT_EQ(Stored("OnToolTip"), 1);
-  EXPECT_EQ(TipHandle, nullptr) << "the title shows the date while the caption is there";
+  EXPECT_EQ(Tip->Handle, nullptr) << "the title shows the date while the caption is there";
   Command(IDM_CAPTION);
-  ASSERT_NE(TipHandle, nullptr);
+  ASSERT_NE(Tip->Handle, nullptr);
   EXPECT_EQ(ToolCount(), 1);
-  HWND tip = TipHandle;
+  HWND tip = Tip->Handle;
   Command(IDM_CAPTION);
   Command(IDM_CAPTION);
-  EXPECT_EQ(TipHandle, tip);
+  EXPECT_EQ(Tip->Handle, tip);
   EXPECT_EQ(ToolCount(), 1);
 }
 
@@ -84,7 +84,7 @@ TEST_F(ClockWindowTest, TooltipAsksTheClockForTheDateText) {
   Tick.TickTime = SystemTimeOf(2002, 3, 14, 23, 59, 58, 4);
   // The clock is a Unicode window: the tooltip asks it in UTF-16.
   NMTTDISPINFOW info = {};
-  info.hdr.hwndFrom = TipHandle;
+  info.hdr.hwndFrom = Tip->Handle;
   info.hdr.idFrom = reinterpret_cast<UINT_PTR>(Clock);
   info.hdr.code = TTN_NEEDTEXTW;
   info.hinst = GetModuleHandleA(nullptr);
@@ -96,13 +96,13 @@ TEST_F(ClockWindowTest, TooltipAsksTheClockForTheDateText) {
 
 TEST_F(ClockWindowTest, DestroyingTheTooltipClearsItsHandleOnce) {
   OpenClock(OnBorder, true);
-  HWND tip = TipHandle;
+  HWND tip = Tip->Handle;
   EXPECT_NE(Tip->DestroyTip(), 0);
-  EXPECT_EQ(TipHandle, nullptr);
+  EXPECT_EQ(Tip->Handle, nullptr);
   EXPECT_FALSE(IsWindow(tip));
   EXPECT_EQ(Tip->DestroyTip(), 0);
   // A second creation makes a fresh window with its tool.
-  TipHandle = Tip->CreateTip(App->TipToolWanted());
-  EXPECT_NE(TipHandle, nullptr);
+  Tip->CreateTip(App->TipToolWanted());
+  EXPECT_NE(Tip->Handle, nullptr);
   EXPECT_EQ(ToolCount(), 1);
 }

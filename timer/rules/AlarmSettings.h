@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include "settings/rules/SettingsLayout.h"
 #include "settings/rules/TextCut.h"
 
 // The daily alarms, numbered 1 to kAlarmCount.
@@ -39,7 +40,7 @@ struct AlarmSettings {
   bool OnAutoDelete;
   AlarmEntry Alarms[kAlarmCount];
   bool OnUseWave;
-  wchar_t WaveFile[260];
+  wchar_t WaveFile[kTextCapacity];
   uint32_t SnoozeMinutes;   // 1 to kMaxSnoozeMinutes
 
   AlarmSettings();

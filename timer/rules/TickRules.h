@@ -25,13 +25,13 @@ struct TickInput {
   ClockTime Now;
   ClockTime TickTime;        // the last processed tick
   ClockTime TitleDate;       // the date that the title shows
-  bool MinuteChanged;
-  bool FullRedrawPending;
-  TickFace Face;
-  bool ShowSeconds;
+  bool MinuteChanged = false;
+  bool FullRedrawPending = false;
+  TickFace Face = TickFace::Digital;
+  bool ShowSeconds = false;
   // An interaction is in progress (a menu, a dialog, the notification): the
   // face keeps time, but alarms wait and the window is not re-stacked.
-  bool Interacting;
+  bool Interacting = false;
 };
 
 struct TickDecision {

@@ -1,0 +1,29 @@
+#pragma once
+#include <windows.h>
+#include "face/rules/DisplayFlags.h"
+
+// The main window's look and place in the z-order, as the options ask.
+
+// One display change, once App holds the options `after`: the window taken
+// from what StylesFor gives for `before` to what it gives for `after` (its
+// caption and sizing frame, its layering, the analog face and its round
+// region, the tooltip) and put in its band of the z-order: the bottom for
+// the transparent digits, the topmost band when that changed, else the top.
+void ApplyDisplay(HWND window, DisplayFlags before, DisplayFlags after);
+
+// Re-stacks the window at the bottom of the z-order (the transparent digital
+// window lives there) with the tick held off meanwhile.
+void PushToBottom(HWND window);
+
+// Makes the window layered exactly when the options ask for the transparent
+// digital display, and then gives it its look: the floating digits' picture
+// without a caption, the colour key with one; true when the style word
+// changed.
+bool ApplyLayering(HWND window);
+// The colour key of the transparent digits with a caption, which follows
+// the text colour; the window is repainted in it.
+void ApplyColorKey(HWND window);
+
+// Sizes the window around the measured time text `rect`, in the width, the
+// height or both, keeping its place.
+void FitWindowToText(HWND window, const RECT& rect, bool fitWidth, bool fitHeight);

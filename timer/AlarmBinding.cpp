@@ -1,3 +1,0 @@
-#include "timer/AlarmBinding.h"
-
-AlarmBinding BoundAlarms;
