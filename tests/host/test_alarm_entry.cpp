@@ -71,16 +71,20 @@ TEST(AlarmEntry, MessageLimitIsCountedInTheSystemCodePage) {
   EXPECT_EQ(std::wstring(e.Msg), std::wstring(29, L'a'));
 }
 
-TEST(AlarmSettings, FreshRecordIsOffWithFiveBeeps) {
+// A fresh record holds what a first start loads: the settings table's defaults.
+TEST(AlarmSettings, FreshRecordHoldsTheSettingsDefaults) {
   AlarmSettings s;
-  EXPECT_FALSE(s.OnTimer);
-  EXPECT_EQ(s.AlarmCount, 5u);
+  const StoredSettings stored = DefaultSettings();
+  EXPECT_EQ(s.OnTimer, stored.OnTimer != 0);
+  EXPECT_EQ(s.OnAutoDelete, stored.OnAutoDelete != 0);
+  EXPECT_EQ(s.OnUseWave, stored.OnUseWave != 0);
+  EXPECT_EQ(s.AlarmCount, stored.AlarmCount);
   for (const AlarmEntry& a : s.Alarms) {
     EXPECT_EQ(a.On, 0u);
     EXPECT_STREQ(a.Alarm, L"00:00");
     EXPECT_EQ(a.Days, kEveryDay);
   }
-  EXPECT_EQ(s.SnoozeMinutes, 5u);
+  EXPECT_EQ(s.SnoozeMinutes, stored.SnoozeMinutes);
 }
 
 // Values that another form of the program, or a hand, may have stored.

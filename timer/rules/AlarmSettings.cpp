@@ -50,8 +50,13 @@ void AlarmEntry::SetMessage(const wchar_t* text) {
 
 // A fresh record's values; the start-up load replaces every one of them,
 // with the stored value or the settings layout's default (15 beeps).
+// A fresh record holds the settings table's defaults, as a first start loads them.
+static uint32_t Default(SettingId id) { return RowOf(id).DefaultNumber; }
+
 AlarmSettings::AlarmSettings()
-    : OnTimer(false), AlarmCount(5), OnAutoDelete(false), OnUseWave(false),
-      SnoozeMinutes(kDefaultSnoozeMinutes) {
+    : OnTimer(Default(SettingId::OnTimer) != 0), AlarmCount(Default(SettingId::AlarmCount)),
+      OnAutoDelete(Default(SettingId::OnAutoDelete) != 0),
+      OnUseWave(Default(SettingId::OnUseWave) != 0),
+      SnoozeMinutes(Default(SettingId::SnoozeMinutes)) {
   WaveFile[0] = 0;
 }
