@@ -7,6 +7,7 @@
 #include "res/resource.h"
 #include "tests/host/FlagCombos.h"
 #include "tests/win/ClockWindowFixture.h"
+#include "tests/win/ImportHook.h"
 #include "tests/win/RelayTrace.h"
 #include "timer/TickState.h"
 
@@ -187,4 +188,21 @@ TEST_F(ClockWindowTest, StartAtSignInShowsAndWritesTheRunValueOfThisExeWhereItIs
   EXPECT_EQ(RunValue(), thisExe);
   EXPECT_TRUE(shownChecked());
   PutRunValue(nullptr);
+
+  // A write that the registry refuses is told, and never shown as checked.
+  using SetValue = LONG(WINAPI*)(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD);
+  const SetValue refuse = [](HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD)
+                              [[gnu::stdcall]] -> LONG { return ERROR_ACCESS_DENIED; };
+  size_t told = 0;
+  {
+    MessageBoxCatcher boxes;
+    const SetValue real = PatchImport("RegSetValueExW", refuse);
+    ASSERT_NE(real, nullptr);
+    Command(IDM_STARTUP);
+    PatchImport("RegSetValueExW", real);
+    told = boxes.Shown.size();
+  }
+  EXPECT_EQ(told, 1u) << "the refused write is told";
+  EXPECT_EQ(RunValue(), L"<none>");
+  EXPECT_FALSE(shownChecked());
 }
