@@ -208,6 +208,22 @@ tz_at() {
   printf 'XXX%s%02d:%02d:%02d\n' "$sign" $(( off / 3600 )) $(( off / 60 % 60 )) $(( off % 60 ))
 }
 
+# The local time in the zone $ZONE that an alarm test started the clock in
+# (a tz_at zone), and waits for it.
+ZONE=""
+local_time() { TZ="$ZONE" date +%H:%M:%S; }
+seconds_of() { echo $((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2})); }
+local_seconds() { seconds_of "$(local_time)"; }
+wait_until() { while [ "$(local_seconds)" -lt "$(seconds_of "$1")" ]; do sleep 0.05; done; }
+
+# The alarm notification's window (titled "Tivora", the clock's title has
+# the date), or nothing.
+notice() { xdotool search --onlyvisible --name '^Tivora$' 2>/dev/null | head -1 || true; }
+no_notice() { [ -z "$(notice)" ]; }
+
+# Ends Wine's relay trace that a test asked for in the prefix.
+relay_off() { wine_cmd reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true; }
+
 # screenshot NAME [window]: the whole screen, or one window, as a PNG.
 screenshot() {
   local out="$SHOTS/$1.png"

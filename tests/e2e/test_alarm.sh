@@ -7,23 +7,16 @@
 source "$(dirname "$0")/lib.sh"
 
 TRACE="$TIVORA_BUILD/alarm-trace.txt"
-ZONE=""
 BLUE=0000ff
 # The clock sits where the centred notification will cover it.
 CLOCK_LEFT=454
 CLOCK_TOP=362
 
-local_time() { TZ="$ZONE" date +%H:%M:%S; }
-seconds_of() { echo $((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2})); }
-local_seconds() { seconds_of "$(local_time)"; }
-
-notice() { xdotool search --onlyvisible --name '^Tivora$' 2>/dev/null | head -1 || true; }
 beeps() { grep -c 'Call KERNEL32.Beep(00000384,00000258)' "$TRACE" 2>/dev/null || true; }
 
 relay_beeps() {
   reg_add 'HKCU\Software\Wine\Debug' RelayInclude REG_SZ 'KERNEL32.Beep;USER32.MessageBeep'
 }
-relay_off() { wine_cmd reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true; }
 trap 'stop_clock; relay_off' EXIT
 
 # start_clock, with Wine's trace of the beeps written to $TRACE, in $ZONE.

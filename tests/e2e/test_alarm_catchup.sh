@@ -10,13 +10,6 @@ source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/menu_lib.sh"
 
 TRACE="$TIVORA_BUILD/alarm-catchup-trace.txt"
-ZONE=""
-
-local_time() { TZ="$ZONE" date +%H:%M:%S; }
-seconds_of() { echo $((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2})); }
-local_seconds() { seconds_of "$(local_time)"; }
-wait_until() { while [ "$(local_seconds)" -lt "$(seconds_of "$1")" ]; do sleep 0.05; done; }
-notice() { xdotool search --onlyvisible --name '^Tivora$' 2>/dev/null | head -1 || true; }
 
 # A text as Wine's relay trace quotes a UTF-16 one: units outside printable
 # ASCII as \ and four hex digits.
@@ -38,9 +31,7 @@ drawn_messages() {
 late_told() {
   tail -n +"${2:-1}" "$TRACE" 2>/dev/null | grep -a 'Call user32.DrawTextW' | grep -qF "$(as_traced "$1")"
 }
-no_notice() { [ -z "$(notice)" ]; }
 
-relay_off() { wine_cmd reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true; }
 trap 'stop_clock; relay_off' EXIT
 reg_add 'HKCU\Software\Wine\Debug' RelayInclude REG_SZ 'USER32.DrawTextW'
 

@@ -6,13 +6,7 @@
 source "$(dirname "$0")/lib.sh"
 
 TRACE="$TIVORA_BUILD/alarm-week-trace.txt"
-ZONE=""
 
-local_time() { TZ="$ZONE" date +%H:%M:%S; }
-seconds_of() { echo $((10#${1:0:2} * 3600 + 10#${1:3:2} * 60 + 10#${1:6:2})); }
-local_seconds() { seconds_of "$(local_time)"; }
-notice() { xdotool search --onlyvisible --name '^Tivora$' 2>/dev/null | head -1 || true; }
-no_notice() { [ -z "$(notice)" ]; }
 # The messages that notifications drew from trace line $1 on, each once
 # where it was drawn again and again.
 drawn() {
@@ -28,7 +22,6 @@ await_notice() {
   fail "no notice by $1 (screenshot $(screenshot week-no-notice))"
 }
 
-relay_off() { wine_cmd reg delete 'HKCU\Software\Wine\Debug' /v RelayInclude /f >/dev/null 2>&1 || true; }
 trap 'stop_clock; relay_off' EXIT
 reg_add 'HKCU\Software\Wine\Debug' RelayInclude REG_SZ 'USER32.DrawTextW'
 
