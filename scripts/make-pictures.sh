@@ -103,14 +103,17 @@ snap_clock picture
 
 # The menu, opened with the right button near the clock's lower right
 # corner, so that it leaves the digits free.
-clock_with 10:08:30 OnSecond=1 Width=150
-window_geometry
-open_menu $((WIN_X + WIN_W - 6)) $((WIN_Y + WIN_H - 6))
-sleep 1
-menu_size "$(screenshot picture_menu)"
-window_geometry
-snap menu $((WIN_X - 12)) $((WIN_Y - 12)) $((MENU_X - WIN_X + MENU_W + 24)) \
-  $((MENU_Y - WIN_Y + MENU_H + 24))
+snap_menu() {
+  clock_with 10:08:30 OnSecond=1 Width=150
+  window_geometry
+  open_menu $((WIN_X + WIN_W - 6)) $((WIN_Y + WIN_H - 6))
+  sleep 1
+  menu_size "$(screenshot "picture_$1")"
+  window_geometry
+  snap "$1" $((WIN_X - 12)) $((WIN_Y - 12)) $((MENU_X - WIN_X + MENU_W + 24)) \
+    $((MENU_Y - WIN_Y + MENU_H + 24))
+}
+snap_menu menu
 xdotool key Escape
 
 # The timer dialog with an alarm set for the working days, and a snooze of 10 minutes.
@@ -140,14 +143,7 @@ export TIVORA_LOCALE=en_US.UTF-8 LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
 export WINEPREFIX="$TIVORA_BUILD/wineprefix-pictures-western"
 bash scripts/prepare-prefix.sh "$WINEPREFIX" test
 "$WINESERVER" -p >/dev/null 2>&1 || true
-clock_with 10:08:30 OnSecond=1 Width=150
-window_geometry
-open_menu $((WIN_X + WIN_W - 6)) $((WIN_Y + WIN_H - 6))
-sleep 1
-menu_size "$(screenshot picture_menu_western)"
-window_geometry
-snap menu-western $((WIN_X - 12)) $((WIN_Y - 12)) $((MENU_X - WIN_X + MENU_W + 24)) \
-  $((MENU_Y - WIN_Y + MENU_H + 24))
+snap_menu menu-western
 xdotool key Escape
 stop_clock
 ls -l "$out"

@@ -222,29 +222,40 @@ static AlarmSettings ArmedAt(std::initializer_list<const wchar_t*> times) {
   return s;
 }
 
-// Each alarm announced over the ticks that look, in the order announced:
-// "n@HH:MM", with " late S" when it came more than a minute late (S seconds).
-static std::vector<std::string> Announced(const AlarmSettings& alarms,
-                                          std::initializer_list<ClockTime> ticks) {
-  AlarmWatch watch;
-  std::vector<std::string> rung;
+using Rung = std::vector<std::string>;
+
+// Each alarm the watch announces over the ticks, in the order announced:
+// "n@HH:MM", then " late S" when it came more than a minute late (S seconds),
+// or, with seen, " seen HH:MM:SS" for the tick that announced it.
+static Rung Announce(AlarmWatch& watch, const AlarmSettings& alarms,
+                     std::initializer_list<ClockTime> ticks, bool seen = false) {
+  Rung rung;
   for (const ClockTime& now : ticks) {
     watch.Look(alarms, now);
     while (watch.Waiting()) {
       DueAlarm due = watch.TakeNext();
-      char text[32];
+      char text[48];
       snprintf(text, sizeof text, "%d@%02u:%02u", due.Number, unsigned(due.Hour),
                unsigned(due.Minute));
       std::string entry = text;
       uint32_t late = SecondsLate(due.At, now);
-      if (late > 60) entry += " late " + std::to_string(late);
+      if (seen) {
+        snprintf(text, sizeof text, " seen %02u:%02u:%02u", unsigned(now.Hour),
+                 unsigned(now.Minute), unsigned(now.Second));
+        entry += text;
+      } else if (late > 60) {
+        entry += " late " + std::to_string(late);
+      }
       rung.push_back(entry);
     }
   }
   return rung;
 }
 
-using Rung = std::vector<std::string>;
+static Rung Announced(const AlarmSettings& alarms, std::initializer_list<ClockTime> ticks) {
+  AlarmWatch watch;
+  return Announce(watch, alarms, ticks);
+}
 
 TEST(AlarmWatch, AMinuteHeldByADialogIsCaughtUpWithEveryAlarmInTimeOrder) {
   // The timer dialog open from 07:29:50 to 07:31:03: no look in between.
@@ -401,18 +412,7 @@ static Rung AfterSnooze(ClockTime pressed, uint32_t minutes, std::initializer_li
   EXPECT_EQ(watch.TakeNext().Number, 1);
   watch.Snooze(1, pressed, minutes);
   if (change) change(s);
-  Rung rung;
-  for (const ClockTime& now : ticks) {
-    watch.Look(s, now);
-    while (watch.Waiting()) {
-      DueAlarm due = watch.TakeNext();
-      char text[48];
-      snprintf(text, sizeof text, "%d@%02u:%02u seen %02u:%02u:%02u", due.Number, unsigned(due.Hour),
-               unsigned(due.Minute), unsigned(now.Hour), unsigned(now.Minute), unsigned(now.Second));
-      rung.push_back(text);
-    }
-  }
-  return rung;
+  return Announce(watch, s, ticks, true);
 }
 
 TEST(AlarmWatch, ASnoozedAlarmComesOnceAtTheFirstTickOfItsMinuteOrLateAfterAHold) {
