@@ -75,32 +75,29 @@ private:
   HDC dc_;
 };
 
-// A memory device context like another one, made for one drawing.
-class MemoryDC {
+// A device context made for one drawing, deleted when it goes.
+class OwnedDC {
 public:
-  explicit MemoryDC(HDC like) : dc_(CreateCompatibleDC(like)) {}
-  ~MemoryDC() {
+  explicit OwnedDC(HDC dc) : dc_(dc) {}
+  ~OwnedDC() {
     if (dc_) DeleteDC(dc_);
   }
-  MemoryDC(const MemoryDC&) = delete;
-  MemoryDC& operator=(const MemoryDC&) = delete;
+  OwnedDC(const OwnedDC&) = delete;
+  OwnedDC& operator=(const OwnedDC&) = delete;
   HDC dc() const { return dc_; }
 
 private:
   HDC dc_;
 };
 
-// A device context for the whole screen, made for one drawing.
-class ScreenDC {
+// A memory device context like another one.
+class MemoryDC : public OwnedDC {
 public:
-  ScreenDC() : dc_(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
-  ~ScreenDC() {
-    if (dc_) DeleteDC(dc_);
-  }
-  ScreenDC(const ScreenDC&) = delete;
-  ScreenDC& operator=(const ScreenDC&) = delete;
-  HDC dc() const { return dc_; }
+  explicit MemoryDC(HDC like) : OwnedDC(CreateCompatibleDC(like)) {}
+};
 
-private:
-  HDC dc_;
+// A device context for the whole screen.
+class ScreenDC : public OwnedDC {
+public:
+  ScreenDC() : OwnedDC(CreateDCW(L"DISPLAY", nullptr, nullptr, nullptr)) {}
 };

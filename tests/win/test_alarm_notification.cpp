@@ -153,58 +153,45 @@ TEST_F(AlarmNotice, ThreeBeepsOneATimerMessageThenSilenceUntilOk) {
   EXPECT_TRUE(CallsOf(calls, "sndPlaySoundW").empty());
 }
 
-TEST_F(AlarmNotice, WithAutoDeleteItEndsRightAfterTheLastBeep) {
-  if (InTracedChild()) {
-    app->Alarms.OnAutoDelete = true;
-    Open(1);
-    Tick("timer 1");
-    Tick("timer 2");
-    EXPECT_TRUE(IsOpen());
-    Tick("timer 3");
-    EXPECT_FALSE(IsOpen()) << "ended with the third beep";
-    Tick("timer 4");
-    OutputDebugStringA("end");
-    return;
-  }
-  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
-  EXPECT_EQ(CallsBetween(calls, "Beep", "timer 1", "end"), 3u);
-  EXPECT_EQ(CallsBetween(calls, "Beep", "timer 4", "end"), 0u);
-}
+// The beeps that a count gives over `Ticks` of the pacing timer, and the
+// tick after which the notification closes itself (0: it stays open).
+struct BeepRun {
+  int Number;
+  uint32_t Count;
+  bool AutoDelete;
+  int Ticks;
+  size_t Beeps;
+  int ClosesAt;
+};
+const BeepRun kBeepRuns[] = {
+    {1, 3, true, 4, 3, 3},        // auto-close: right after the last beep
+    {1, 0, false, 5, 1, 0},       // a count of 0 gives one beep
+    {1, 100, false, 70, 60, 0},   // more than 60 gives 60
+    {7, 2, false, 6, 5, 5},       // a number outside 1 to 4: five, then it closes
+};
 
-TEST_F(AlarmNotice, CountZeroGivesOneBeepAndAHundredGivesSixty) {
+TEST_F(AlarmNotice, TheCountGivesItsBeepsAndAutoCloseEndsItAfterTheLast) {
+  const size_t runs = sizeof kBeepRuns / sizeof *kBeepRuns;
+  auto marker = [](size_t r) { return "run " + std::to_string(r); };
   if (InTracedChild()) {
-    app->Alarms.AlarmCount = 0;
-    Open(1);
-    Ticks("zero ", 5);
-    app->Alarms.AlarmCount = 100;
-    OutputDebugStringA("hundred");
-    Open(1);
-    Ticks("hundred ", 70);
-    EXPECT_TRUE(IsOpen());
-    OutputDebugStringA("end");
+    for (size_t r = 0; r < runs; ++r) {
+      const BeepRun& run = kBeepRuns[r];
+      app->Alarms.AlarmCount = run.Count;
+      app->Alarms.OnAutoDelete = run.AutoDelete;
+      OutputDebugStringA(marker(r).c_str());
+      Open(run.Number);
+      for (int t = 1; t <= run.Ticks; ++t) {
+        EXPECT_EQ(IsOpen(), run.ClosesAt == 0 || t <= run.ClosesAt) << marker(r) << ", tick " << t;
+        Tick("tick");
+      }
+      EXPECT_EQ(IsOpen(), run.ClosesAt == 0) << marker(r);
+    }
+    OutputDebugStringA(marker(runs).c_str());
     return;
   }
   std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
-  EXPECT_EQ(CallsBetween(calls, "Beep", "zero 1", "hundred"), 1u);
-  EXPECT_EQ(CallsBetween(calls, "Beep", "hundred", "end"), 60u);
-  EXPECT_EQ(CallsBetween(calls, "Beep", "hundred 61", "end"), 0u);
-}
-
-TEST_F(AlarmNotice, ANumberOutsideOneToFourGivesFiveBeepsAndClosesItself) {
-  if (InTracedChild()) {
-    app->Alarms.OnAutoDelete = false;
-    app->Alarms.AlarmCount = 2;
-    Open(7);
-    Ticks("timer ", 4);
-    EXPECT_TRUE(IsOpen());
-    Tick("timer 5");
-    EXPECT_FALSE(IsOpen());
-    Tick("timer 6");
-    OutputDebugStringA("end");
-    return;
-  }
-  std::vector<TracedCall> calls = TraceCurrentTest(kSoundCalls);
-  EXPECT_EQ(CallsBetween(calls, "Beep", "timer 1", "end"), 5u);
+  for (size_t r = 0; r < runs; ++r)
+    EXPECT_EQ(CallsBetween(calls, "Beep", marker(r), marker(r + 1)), kBeepRuns[r].Beeps) << marker(r);
 }
 
 TEST_F(AlarmNotice, TheWaveIsStartedOnceAndOkStopsIt) {
