@@ -260,54 +260,41 @@ TEST_F(TimerSettings, TimesWithAnySeparatorAreTakenAsThatTime) {
   }
 }
 
-TEST_F(TimerSettings, BadTimesAreRefusedWithTheFocusOnThatTime) {
+// Each field that OK checks refuses what is no valid value, whether its
+// alarm and the timer are on or off.
+TEST_F(TimerSettings, BadInputIsRefusedWithTheFocusOnItsField) {
   struct Case { int id; const char* text; };
   const Case cases[] = {
-      {IDC_ALARM1_TIME, "7:30"},
-      {IDC_ALARM1_TIME + 1, "24:00"},
-      {IDC_ALARM1_TIME + 2, "07:60"},
-      {IDC_ALARM1_TIME + 3, "０７:３０"},
-      {IDC_ALARM1_TIME, "ab:cd"},
+      {IDC_ALARM1_TIME, "7:30"},       {IDC_ALARM1_TIME + 1, "24:00"},
+      {IDC_ALARM1_TIME + 2, "07:60"},  {IDC_ALARM1_TIME + 3, "０７:３０"},
+      {IDC_ALARM1_TIME, "ab:cd"},      {IDC_ALARM1_TIME + 2, "1200"},
+      {IDC_ALARM_COUNT, "0"},          {IDC_ALARM_COUNT, "61"},
+      {IDC_ALARM_COUNT, "-1"},         {IDC_ALARM_COUNT, ""},
+      {IDC_ALARM_COUNT, "abc"},        {IDC_ALARM_COUNT, "5x"},
+      {IDC_SNOOZE_MINUTES, "0"},       {IDC_SNOOZE_MINUTES, "61"},
+      {IDC_SNOOZE_MINUTES, ""},        {IDC_SNOOZE_MINUTES, "x"},
   };
-  for (const Case& c : cases) {
-    Boxes.clear();
-    app->Alarms.Alarms[0].On = 1;
-    Open();
-    CheckDlgButton(dialog, IDC_ALARM1_ON + (c.id - IDC_ALARM1_TIME), BST_CHECKED);
-    Type(c.id, c.text);
-    EXPECT_FALSE(PressOk()) << c.text;
-    ExpectRefusedAt(c.id, c.text);
-    EXPECT_EQ(app->Alarms.Alarms[0].Hour, 0) << "nothing reaches the settings";
-    EXPECT_EQ(app->Alarms.Alarms[c.id - IDC_ALARM1_TIME].Minute, 0);
-  }
-}
-
-TEST_F(TimerSettings, ABadTimeInAnUncheckedAlarmStillBlocksOk) {
-  app->Alarms.OnTimer = false;
-  Open();
-  CheckDlgButton(dialog, IDC_ALARM1_ON + 2, BST_UNCHECKED);
-  Type(IDC_ALARM1_TIME + 2, "24:00");
-  EXPECT_FALSE(PressOk());
-  ExpectRefusedAt(IDC_ALARM1_TIME + 2, "24:00");
-}
-
-TEST_F(TimerSettings, CountsThatAreNoNumberOrOutsideOneToSixtyAreRefused) {
-  for (const char* text : {"0", "61", "-1", "", "abc", "5x"}) {
-    Boxes.clear();
-    Open();
-    Type(IDC_ALARM_COUNT, text);
-    EXPECT_FALSE(PressOk()) << text;
-    ExpectRefusedAt(IDC_ALARM_COUNT, text);
-  }
-}
-
-TEST_F(TimerSettings, SnoozeMinutesThatAreNoNumberOrOutsideOneToSixtyAreRefused) {
-  for (const char* text : {"0", "61", "", "x"}) {
-    Boxes.clear();
-    Open();
-    Type(IDC_SNOOZE_MINUTES, text);
-    EXPECT_FALSE(PressOk()) << text;
-    ExpectRefusedAt(IDC_SNOOZE_MINUTES, text);
+  const AlarmSettings before = app->Alarms;
+  for (bool on : {true, false}) {
+    for (const Case& c : cases) {
+      SCOPED_TRACE(on ? "alarms on" : "alarms off");
+      Boxes.clear();
+      Open();
+      CheckRadioButton(dialog, IDC_TIMER_ON, IDC_TIMER_OFF, on ? IDC_TIMER_ON : IDC_TIMER_OFF);
+      for (int i = 0; i < 4; ++i)
+        CheckDlgButton(dialog, IDC_ALARM1_ON + i, on ? BST_CHECKED : BST_UNCHECKED);
+      Type(c.id, c.text);
+      EXPECT_FALSE(PressOk()) << c.text;
+      ExpectRefusedAt(c.id, c.text);
+      for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(app->Alarms.Alarms[i].On, before.Alarms[i].On) << "nothing reaches the settings";
+        EXPECT_EQ(app->Alarms.Alarms[i].Hour, before.Alarms[i].Hour);
+        EXPECT_EQ(app->Alarms.Alarms[i].Minute, before.Alarms[i].Minute);
+      }
+      EXPECT_EQ(app->Alarms.OnTimer, before.OnTimer);
+      EXPECT_EQ(app->Alarms.AlarmCount, before.AlarmCount);
+      EXPECT_EQ(app->Alarms.SnoozeMinutes, before.SnoozeMinutes);
+    }
   }
 }
 
