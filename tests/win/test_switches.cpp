@@ -94,16 +94,30 @@ TEST_F(ClockWindowTest, CaptionOnATransparentDigitalClockKeepsItOverAColourKeyAt
 
 // --- border and on top ------------------------------------------------------------
 
-TEST_F(ClockWindowTest, BorderSwitchTakesAndGivesTheSizingFrame) {
-  OpenClock(OnBorder);
-  ASSERT_NE(Style() & WS_THICKFRAME, 0u);
-  Command(IDM_BORDER);
-  EXPECT_EQ(Style() & WS_THICKFRAME, 0u);
-  EXPECT_EQ(Stored("OnBorder"), 0);
-  Command(IDM_BORDER);
-  EXPECT_NE(Style() & WS_THICKFRAME, 0u);
-  EXPECT_EQ(Stored("OnBorder"), 1);
-  EXPECT_FALSE(Tick.Held());
+// The switches that change one thing: each is shown and written at once, both ways.
+TEST_F(ClockWindowTest, PlainSwitchesShowAndWriteTheirStateBothWays) {
+  struct Switch {
+    UINT Command;
+    const char* Value;
+    DWORD Opened;
+    std::function<bool()> Shown;
+  };
+  const Switch switches[] = {
+      {IDM_BORDER, "OnBorder", 0, [this] { return (Style() & WS_THICKFRAME) != 0; }},
+      {IDM_USEBITMAP, "OnBitmap", OnBorder, [] { return App->Flags.Has(OnBitmap); }},
+      {IDM_SECOND, "OnSecond", OnAnalog, [] { return App->Analog && App->Analog->ShowSecond; }},
+  };
+  for (const Switch& s : switches) {
+    SCOPED_TRACE(s.Value);
+    OpenClock(s.Opened);
+    for (int on : {1, 0}) {
+      Command(s.Command);
+      EXPECT_EQ(s.Shown(), on != 0);
+      EXPECT_EQ(Stored(s.Value), on);
+      EXPECT_FALSE(Tick.Held());
+    }
+    CloseClock();
+  }
 }
 
 TEST_F(ClockWindowTest, OnTopSwitchMakesTheClockTopmostAboveLaterWindowsAndBack) {
@@ -246,26 +260,6 @@ TEST_F(ClockWindowTest, TransparentDigitalClockRefusesToShowSecondsButDropsThem)
   Command(IDM_SECOND);
   EXPECT_FALSE(App->Flags.Has(OnSecond));
   EXPECT_EQ(Stored("OnSecond"), 0);
-}
-
-TEST_F(ClockWindowTest, SecondsSwitchReachesTheAnalogSecondHand) {
-  OpenClock(OnAnalog);
-  ASSERT_NE(App->Analog, nullptr);
-  Command(IDM_SECOND);
-  EXPECT_TRUE(App->Analog->ShowSecond);
-  EXPECT_EQ(Stored("OnSecond"), 1);
-  Command(IDM_SECOND);
-  EXPECT_FALSE(App->Analog->ShowSecond);
-  EXPECT_EQ(Stored("OnSecond"), 0);
-}
-
-TEST_F(ClockWindowTest, PictureSwitchIsWrittenAtOnce) {
-  OpenClock(OnBorder);
-  Command(IDM_USEBITMAP);
-  EXPECT_TRUE(App->Flags.Has(OnBitmap));
-  EXPECT_EQ(Stored("OnBitmap"), 1);
-  Command(IDM_USEBITMAP);
-  EXPECT_EQ(Stored("OnBitmap"), 0);
 }
 
 // --- refresh and fit --------------------------------------------------------------------
