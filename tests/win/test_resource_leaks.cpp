@@ -201,64 +201,43 @@ TEST(ResourceCounting, SeesABrushAWindowAMenuAndMemoryLeftBehind) {
 
 // --- the tick's drawing cycles ------------------------------------------------
 
-TEST_F(ResourceLeaks, TicksOfTheDigitalFaceLeaveNothingBehind) { RunTicks(OnBorder); }
-
-TEST_F(ResourceLeaks, TicksOfTheDigitalFaceWithSecondsLeaveNothingBehind) {
-  RunTicks(OnBorder | OnSecond);
-}
-
-TEST_F(ResourceLeaks, TicksOfTheTransparentDigitalFaceLeaveNothingBehind) {
-  RunTicks(OnTransparent | OnSecond);
-}
-
-TEST_F(ResourceLeaks, TicksOfTheDigitalFaceOverAPictureLeaveNothingBehind) {
-  RunTicks(OnBorder | OnSecond, true);
-}
-
-TEST_F(ResourceLeaks, TicksOfTheAnalogFaceWithSecondsLeaveNothingBehind) {
-  RunTicks(OnBorder | OnAnalog | OnSecond);
-}
-
-TEST_F(ResourceLeaks, TicksOfTheRoundAnalogFaceLeaveNothingBehind) {
-  RunTicks(OnTransparent | OnAnalog | OnSecond);
-}
-
-TEST_F(ResourceLeaks, TicksOfTheAnalogFaceOverAPictureLeaveNothingBehind) {
-  RunTicks(OnBorder | OnAnalog | OnSecond, true);
+TEST_F(ResourceLeaks, TicksOfEveryFaceLeaveNothingBehind) {
+  struct Face { uint32_t Flags; bool Picture; };
+  const Face faces[] = {
+      {OnBorder, false},           {OnBorder | OnSecond, false},
+      {OnTransparent | OnSecond, false},   {OnBorder | OnSecond, true},
+      {OnBorder | OnAnalog | OnSecond, false}, {OnTransparent | OnAnalog | OnSecond, false},
+      {OnBorder | OnAnalog | OnSecond, true},
+  };
+  for (const Face& face : faces) {
+    SCOPED_TRACE(testing::Message() << "flags " << face.Flags << (face.Picture ? " on a picture" : ""));
+    RunTicks(face.Flags, face.Picture);
+    CloseClock();
+  }
 }
 
 // --- the display switches -------------------------------------------------------
 
-TEST_F(ResourceLeaks, AnalogSwitchMakingAndDroppingFacesLeavesNothingBehind) {
-  RunSwitch(OnBorder | OnSecond, IDM_ANALOG);
-}
-
-TEST_F(ResourceLeaks, TransparentSwitchShapingTheAnalogFaceLeavesNothingBehind) {
-  RunSwitch(OnAnalog | OnSecond, IDM_TRANSPARENT);
-}
-
-TEST_F(ResourceLeaks, TransparentSwitchOfTheDigitalFaceLeavesNothingBehind) {
-  // Each round makes the window layered, draws its picture and makes it
-  // ordinary again.
-  RunSwitch(OnBorder, IDM_TRANSPARENT);
-}
-
-TEST_F(ResourceLeaks, CaptionSwitchOfTheRoundFaceLeavesNothingBehind) {
-  RunSwitch(OnTransparent | OnAnalog | OnSecond, IDM_CAPTION, true);
-}
-
-TEST_F(ResourceLeaks, BorderSwitchLeavesNothingBehind) {
-  RunSwitch(OnBorder | OnAnalog | OnSecond, IDM_BORDER);
-}
-
-TEST_F(ResourceLeaks, OnTopSwitchLeavesNothingBehind) { RunSwitch(OnBorder, IDM_ONTOP); }
-
-TEST_F(ResourceLeaks, SecondsSwitchLeavesNothingBehind) {
-  RunSwitch(OnBorder | OnAnalog, IDM_SECOND);
-}
-
-TEST_F(ResourceLeaks, ToolTipSwitchLeavesNothingBehind) {
-  RunSwitch(OnBorder, IDM_TOOLTIP, true);
+// A thousand rounds of each switch, on the faces where it does the most:
+// making and dropping faces, shaping the round face, making the digital
+// window layered with its picture and ordinary again.
+TEST_F(ResourceLeaks, EverySwitchLeavesNothingBehind) {
+  struct Switch { uint32_t Flags; WORD Command; bool ToolTip; };
+  const Switch switches[] = {
+      {OnBorder | OnSecond, IDM_ANALOG, false},
+      {OnAnalog | OnSecond, IDM_TRANSPARENT, false},
+      {OnBorder, IDM_TRANSPARENT, false},
+      {OnTransparent | OnAnalog | OnSecond, IDM_CAPTION, true},
+      {OnBorder | OnAnalog | OnSecond, IDM_BORDER, false},
+      {OnBorder, IDM_ONTOP, false},
+      {OnBorder | OnAnalog, IDM_SECOND, false},
+      {OnBorder, IDM_TOOLTIP, true},
+  };
+  for (const Switch& sw : switches) {
+    SCOPED_TRACE(testing::Message() << "command " << sw.Command << " on flags " << sw.Flags);
+    RunSwitch(sw.Flags, sw.Command, sw.ToolTip);
+    CloseClock();
+  }
 }
 
 TEST_F(ResourceLeaks, PictureSwitchLeavesNothingBehind) {
