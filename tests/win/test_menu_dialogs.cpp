@@ -125,22 +125,6 @@ TEST_F(ClockWindowTest, ANewTextColourIsDrawnIntoTheFloatingDigitsAtOnce) {
   EXPECT_GT(magenta, 60);
 }
 
-TEST_F(ClockWindowTest, FontCancelledChangesAndWritesNothing) {
-  OpenClock(OnBorder);
-  LOGFONTW before = App->Font.LogFont;
-  COLORREF colour = App->Font.FontColor();
-  RECT was;
-  GetWindowRect(Clock, &was);
-  ASSERT_NE(CommandAnsweredBy(IDM_FONT, Pressing(IDCANCEL)), "");
-  EXPECT_TRUE(NothingStoredIn("Settings"));
-  EXPECT_EQ(memcmp(&before, &App->Font.LogFont, sizeof before), 0);
-  EXPECT_EQ(App->Font.FontColor(), colour);
-  RECT now;
-  GetWindowRect(Clock, &now);
-  EXPECT_TRUE(EqualRect(&was, &now));
-  EXPECT_FALSE(Tick.Held());
-}
-
 // --- background colour and picture ---------------------------------------------------
 
 TEST_F(ClockWindowTest, BackgroundColourConfirmedWritesBkColorOnly) {
@@ -149,14 +133,6 @@ TEST_F(ClockWindowTest, BackgroundColourConfirmedWritesBkColorOnly) {
   ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDOK)), "");
   EXPECT_EQ(Stored("BkColor"), 0x00336699);
   EXPECT_EQ(Stored("FontColor"), -1);
-}
-
-TEST_F(ClockWindowTest, BackgroundColourCancelledWritesNothing) {
-  OpenClock(OnAnalog);
-  COLORREF before = App->Font.BkColor();
-  ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDCANCEL)), "");
-  EXPECT_TRUE(NothingStoredIn("Settings"));
-  EXPECT_EQ(App->Font.BkColor(), before);
 }
 
 TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenPath) {
@@ -194,12 +170,28 @@ TEST_F(ClockWindowTest, PictureDialogOffersBitmapsThenAllFilesAndSavesTheChosenP
   DeleteFileA(path.c_str());
 }
 
-TEST_F(ClockWindowTest, PictureDialogCancelledKeepsThePicture) {
-  OpenClock(OnBitmap);
-  lstrcpyW(App->Bitmap, L"C:\\kept.bmp");
-  ASSERT_NE(CommandAnsweredBy(IDM_BACKGROUND, Pressing(IDCANCEL)), "");
-  EXPECT_TRUE(NothingStoredIn("Settings"));
-  EXPECT_STREQ(App->Bitmap, L"C:\\kept.bmp");
+// Cancelled, the font, colour and picture dialogs change and write nothing.
+TEST_F(ClockWindowTest, EveryDialogCancelledChangesAndWritesNothing) {
+  struct Case { uint32_t Flags; WORD Command; };
+  for (const Case& c : {Case{OnBorder, IDM_FONT}, Case{OnAnalog, IDM_BACKGROUND},
+                        Case{OnBitmap, IDM_BACKGROUND}}) {
+    SCOPED_TRACE(testing::Message() << "command " << c.Command << " on flags " << c.Flags);
+    OpenClock(c.Flags);
+    lstrcpyW(App->Bitmap, L"C:\\kept.bmp");
+    const LOGFONTW font = App->Font.LogFont;
+    const COLORREF colour = App->Font.FontColor(), ground = App->Font.BkColor();
+    const RECT was = WindowRectOf(Clock);
+    ASSERT_NE(CommandAnsweredBy(c.Command, Pressing(IDCANCEL)), "");
+    EXPECT_TRUE(NothingStoredIn("Settings"));
+    EXPECT_EQ(memcmp(&font, &App->Font.LogFont, sizeof font), 0);
+    EXPECT_EQ(App->Font.FontColor(), colour);
+    EXPECT_EQ(App->Font.BkColor(), ground);
+    EXPECT_STREQ(App->Bitmap, L"C:\\kept.bmp");
+    const RECT now = WindowRectOf(Clock);
+    EXPECT_TRUE(EqualRect(&was, &now));
+    EXPECT_FALSE(Tick.Held());
+    CloseClock();
+  }
 }
 
 // A stored picture that has gone since is not read while the picture is
