@@ -24,11 +24,12 @@ static const wchar_t* FaultText(BitmapFault fault) {
   }
 }
 
-// Up to `count` bytes from the file's current place; the number read, or -1.
-static long ReadBytes(HANDLE file, void* into, long count) {
+// Up to `count` bytes from the file's current place; the number read, 0 when
+// the read fails.
+static DWORD ReadBytes(HANDLE file, void* into, DWORD count) {
   DWORD got = 0;
-  if (!ReadFile(file, into, static_cast<DWORD>(count), &got, nullptr)) return -1;
-  return static_cast<long>(got);
+  if (!ReadFile(file, into, count, &got, nullptr)) return 0;
+  return got;
 }
 
 BackgroundImage::BackgroundImage(HWND window)
@@ -69,28 +70,26 @@ bool BackgroundImage::Read(HANDLE file) {
   // What was held before goes: its block would be lost, and its scaled copy
   // would go on showing it.
   Release();
-  if (ReadBytes(file, &FileHeader, kFileHeaderSize) != static_cast<long>(kFileHeaderSize))
-    return Refuse(BitmapFault::HeaderShort);
-  BitmapFault header =
-      CheckFileHeader(reinterpret_cast<const uint8_t*>(&FileHeader), kFileHeaderSize);
-  if (header != BitmapFault::None) return Refuse(header);
+  DWORD count = ReadBytes(file, &FileHeader, kFileHeaderSize);
+  BitmapReadPlan plan = PlanBitmapRead(reinterpret_cast<const uint8_t*>(&FileHeader), count);
+  if (plan.Fault != BitmapFault::None) return Refuse(plan.Fault);
 
-  uint32_t blockSize = BlockSizeFor(FileHeader.bfSize);
   // Unlike the rest of the program's memory, which comes from new, the picture
   // is a packed DIB in a movable global block (the form the clipboard's CF_DIB
   // hands one around in), locked only while it is read, checked or drawn.
-  if (blockSize != 0) Block = GlobalAlloc(GMEM_MOVEABLE, blockSize);
+  Block = GlobalAlloc(GMEM_MOVEABLE, plan.BlockSize);
   if (!Block) return Refuse(BitmapFault::NoMemory);
 
   // Only the announced bytes are asked for: whatever follows them in the file,
   // or in a block the allocator rounded up, never becomes part of the picture.
-  long got = 0;
+  DWORD got = 0;
   {
     GlobalLockScope target(Block);
     if (!target.get()) return Refuse(BitmapFault::NoMemory);
-    got = ReadBytes(file, target.get(), static_cast<long>(blockSize));
+    got = ReadBytes(file, target.get(), plan.BlockSize);
   }
-  if (got != static_cast<long>(blockSize)) return Refuse(BitmapFault::ShortRead);
+  BitmapFault read = CheckBlockRead(plan.BlockSize, got);
+  if (read != BitmapFault::None) return Refuse(read);
 
   bool parsed = LockAndParse();
   Unlock();

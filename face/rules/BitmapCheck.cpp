@@ -1,5 +1,10 @@
 #include "face/rules/BitmapCheck.h"
 
+// Offsets of the file header's fields (BITMAPFILEHEADER).
+constexpr size_t kTypeAt = 0;
+constexpr size_t kFileSizeAt = 2;
+constexpr size_t kOffBitsAt = 10;
+
 // Offsets of the information header's fields (BITMAPINFOHEADER).
 constexpr size_t kWidthAt = 4;
 constexpr size_t kHeightAt = 8;
@@ -40,14 +45,22 @@ static uint32_t ColorCountFor(uint32_t bitCount, uint32_t clrUsed) {
   return bitCount <= 8 ? 1u << bitCount : 0;
 }
 
-BitmapFileFields ReadFileFields(const uint8_t* header) {
-  return {Read16(header), Read32(header + 2), Read32(header + 10)};
+BitmapReadPlan PlanBitmapRead(const uint8_t* header, size_t count) {
+  BitmapReadPlan plan;
+  if (count < kFileHeaderSize) {
+    plan.Fault = BitmapFault::HeaderShort;
+  } else if (Read16(header + kTypeAt) != kBitmapMagic) {
+    plan.Fault = BitmapFault::BadMagic;
+  } else {
+    plan.BlockSize = BlockSizeFor(Read32(header + kFileSizeAt));
+    plan.OffBits = Read32(header + kOffBitsAt);
+    if (plan.BlockSize == 0) plan.Fault = BitmapFault::NoMemory;
+  }
+  return plan;
 }
 
-BitmapFault CheckFileHeader(const uint8_t* header, size_t count) {
-  if (count < kFileHeaderSize) return BitmapFault::HeaderShort;
-  if (ReadFileFields(header).Type != kBitmapMagic) return BitmapFault::BadMagic;
-  return BitmapFault::None;
+BitmapFault CheckBlockRead(uint32_t announced, size_t got) {
+  return got < announced ? BitmapFault::ShortRead : BitmapFault::None;
 }
 
 uint32_t BlockSizeFor(uint32_t bfSize) {
@@ -111,4 +124,16 @@ BitmapVerdict CheckBitmapBlock(const uint8_t* block, size_t size, uint32_t bfOff
   // replaced so that no reader of the header is sent past the end.
   v.SizeImage = (sizeImage == 0 || sizeImage > available) ? v.PixelSize : sizeImage;
   return v;
+}
+
+BitmapVerdict CheckBitmapFile(const uint8_t* file, size_t size) {
+  BitmapReadPlan plan = PlanBitmapRead(file, size);
+  if (plan.Fault != BitmapFault::None) return Refuse(plan.Fault);
+  // Like the loader, only the announced bytes are taken: what follows them
+  // never becomes part of the picture.
+  size_t got = size - kFileHeaderSize;
+  if (got > plan.BlockSize) got = plan.BlockSize;
+  BitmapFault read = CheckBlockRead(plan.BlockSize, got);
+  if (read != BitmapFault::None) return Refuse(read);
+  return CheckBitmapBlock(file + kFileHeaderSize, got, plan.OffBits);
 }

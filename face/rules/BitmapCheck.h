@@ -5,6 +5,10 @@
 // The checks that a .bmp file passes before the background picture holds it.
 // They look only at the bytes read from the file, so that nothing the file
 // says can make the stretched drawing read outside the memory that holds it.
+// The loader reads a file in two steps, the file header and then the block it
+// announces, and asks these functions after each read, in this order:
+// PlanBitmapRead, CheckBlockRead, CheckBitmapBlock. CheckBitmapFile takes the
+// same steps on a whole file held in memory.
 
 // Why a file is refused; each has its own message for the user.
 enum class BitmapFault : uint8_t {
@@ -26,13 +30,6 @@ constexpr uint32_t kCompressionRgb = 0;
 constexpr uint32_t kCompressionBitFields = 3;
 constexpr uint32_t kBitFieldMasksSize = 12;  // red, green and blue masks
 
-// The fields of the 14-byte file header that the loader uses.
-struct BitmapFileFields {
-  uint16_t Type;
-  uint32_t Size;
-  uint32_t OffBits;
-};
-
 // What the checks found: the fault, or where the colour table and the pixels
 // lie in the block and the values to store back into its information header.
 struct BitmapVerdict {
@@ -48,12 +45,19 @@ struct BitmapVerdict {
   uint32_t SizeImage = 0;    // biSizeImage to store: never more than the block holds
 };
 
-// Reads the file header's fields from its 14 bytes, little-endian.
-BitmapFileFields ReadFileFields(const uint8_t* header);
+// What the file header decides: the fault, or the block to read next.
+struct BitmapReadPlan {
+  BitmapFault Fault = BitmapFault::None;
+  uint32_t BlockSize = 0;  // bytes to read after the file header, into one block
+  uint32_t OffBits = 0;    // the file header's pixel offset, for CheckBitmapBlock
+};
 
-// The verdict on the first bytes of the file (count of them were read):
-// HeaderShort, BadMagic or None.
-BitmapFault CheckFileHeader(const uint8_t* header, size_t count);
+// The first step, on the bytes read from the file's start (count of them):
+// HeaderShort, BadMagic, NoMemory when bfSize describes no block, or None.
+BitmapReadPlan PlanBitmapRead(const uint8_t* header, size_t count);
+
+// The second step: ShortRead when fewer than the announced bytes arrived.
+BitmapFault CheckBlockRead(uint32_t announced, size_t got);
 
 // Bytes of the block that holds the rest of the file, or 0 when bfSize can't
 // describe one (below the file header's own size, or beyond what a single
@@ -66,7 +70,12 @@ uint32_t BlockSizeFor(uint32_t bfSize);
 bool PixelDataSize(uint32_t bitCount, uint32_t width, uint32_t rows, uint64_t limit,
                    uint32_t* size);
 
-// The verdict on the block: the size bytes read after the file header, which
-// start with the information header. bfOffBits is the file header's pixel
-// offset (0: the pixels follow the colour table).
+// The third step, the verdict on the block: the size bytes read after the
+// file header, which start with the information header. bfOffBits is the file
+// header's pixel offset (0: the pixels follow the colour table).
 BitmapVerdict CheckBitmapBlock(const uint8_t* block, size_t size, uint32_t bfOffBits);
+
+// The three steps on a whole file of size bytes: the verdict the loader
+// reaches on it. The block the verdict speaks of starts after the file header
+// and holds PlanBitmapRead's BlockSize bytes.
+BitmapVerdict CheckBitmapFile(const uint8_t* file, size_t size);

@@ -177,11 +177,14 @@ inline std::vector<Sample> AllSamples() {
       {"good-top-down", topDown.Build(), F::None},
       {"good-trailing-bytes", [&] { Bytes b = good; b.resize(b.size() + 7, 0xAA); return b; }(),
        F::None},
-      {"header-short", Cut(good, 10), F::HeaderShort},
-      {"magic-pk", zip, F::BadMagic},
+      // header-short, magic-pk and bfsize-beyond-file carry a fault of a later
+      // step too: the order of the steps decides which one the user is told.
+      {"header-short", Cut(zip, 10), F::HeaderShort},
+      {"magic-pk", Patched32(zip, kFileSizeAt, 6), F::BadMagic},
       {"bfsize-below-header", Patched32(good, kFileSizeAt, 6), F::NoMemory},
       {"bfsize-huge", Patched32(good, kFileSizeAt, 0xFFFFFFF0), F::NoMemory},
-      {"bfsize-beyond-file", Patched32(good, kFileSizeAt, 100000), F::ShortRead},
+      {"bfsize-beyond-file", Patched32(Patched16(good, kBitCountAt, 3), kFileSizeAt, 100000),
+       F::ShortRead},
       {"v5-header", v5, F::InfoHeaderSize},
       {"info-header-cut", Truncated(good, 30), F::Damaged},
       {"block-of-two-bytes", Truncated(good, 16), F::Damaged},
