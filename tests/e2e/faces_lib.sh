@@ -1,6 +1,6 @@
-# Helpers of the face and title tests (sourced after lib.sh): the expected
-# digits drawn by the same Wine, a window behind the clock, and pixel
-# lookups in one screenshot.
+# Helpers of the face tests (sourced after lib.sh): the expected digits
+# drawn by the same Wine, a window behind the clock, and pixel lookups in
+# one screenshot.
 FACETEXT="$(dirname "$EXE")/tivora_facetext.exe"
 BACKDROP_PID=""
 BACKDROP_COLOUR=3366aa
@@ -52,15 +52,6 @@ load_pixels() {
     sed -nE 's/^([0-9]+),([0-9]+): .*#([0-9A-Fa-f]{6}).*/\1,\2 \3/p' | tr 'A-F' 'a-f' >"$PIXELS"
 }
 px() { awk -v k="$1,$2" '$1 == k { print $2; exit }' "$PIXELS"; }
-count_colour() { awk -v c="$1" '$2 == c { n++ } END { print n + 0 }' "$PIXELS"; }
-
-# at_position CX CY POSITION DISTANCE -> "x y", the point that far from the
-# centre towards a position of the face (0 = 12 o'clock, clockwise).
-at_position() {
-  awk -v cx="$1" -v cy="$2" -v p="$3" -v d="$4" 'BEGIN {
-    a = (15 - p) * 3.14159265358979 / 30
-    printf "%d %d\n", cx + d * cos(a), cy - d * sin(a) }'
-}
 
 # shows_time_now NAME FORMAT TZ: takes a shot of the client area and checks
 # that it shows the local time in FORMAT (date's) as of the moment it was

@@ -103,13 +103,14 @@ start_clock() {
   await_clock 100 --name '^Tivora'
 }
 
-# Starts the exe in the background. The screen is kept as it was before, so
-# that await_clock can tell when the window has been drawn over it; a
-# clock that has just ended must have left the screen first.
+# Starts the exe in the background, its error output (Wine's trace under
+# WINEDEBUG) written to CLOCK_TRACE when that is set. The screen is kept as
+# it was before, so that await_clock can tell when the window has been drawn
+# over it; a clock that has just ended must have left the screen first.
 launch_clock() {
   eventually no_clock_shown || fail "a window of the last clock is still shown"
   keep_screen
-  "$TIVORA_WINE" "$EXE" >/dev/null 2>&1 &
+  "$TIVORA_WINE" "$EXE" >/dev/null 2>"${CLOCK_TRACE:-/dev/null}" &
   CLOCK_PID=$!
 }
 
@@ -262,6 +263,30 @@ moved_from() { window_geometry; [ "$WIN_X,$WIN_Y" != "$1" ]; }  # moved_from X,Y
 # probe styles|rect|client|region|zorder|active|title|close|endsession N|command ID
 # Looks at the clock from the Windows side (tests/probe/probe.cpp).
 probe() { "$TIVORA_WINE" "$PROBE" "$@" 2>/dev/null | tr -d '\r'; }
+
+# own_desk OFFSET NAME: moves the test onto an X display of its own, OFFSET
+# above the e2e one, and a Wine prefix of its own, wineprefix-NAME: one Wine
+# server serves one X display. The clock, that prefix's Wine server and an X
+# server started by start_desk end with the test.
+own_desk() {
+  local number="${DISPLAY#:}"
+  export DISPLAY=":$(( ${number%%.*} + $1 ))"
+  export WINEPREFIX="$TIVORA_BUILD/wineprefix-$2"
+  DESK_PID=""
+  trap end_desk EXIT
+}
+end_desk() {
+  stop_clock
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  [ -z "$DESK_PID" ] || kill "$DESK_PID" 2>/dev/null || true
+}
+# start_desk COMMAND...: starts the X server COMMAND for $DISPLAY and waits
+# until it answers.
+start_desk() {
+  "$@" >/dev/null 2>&1 &
+  DESK_PID=$!
+  eventually xdpyinfo >/dev/null 2>&1 || fail "no X server on $DISPLAY from $1"
+}
 
 # Each test sets the state it starts from, whatever an earlier test that was
 # killed left: no clock of ours runs, and the display scale (which

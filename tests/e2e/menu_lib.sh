@@ -61,13 +61,6 @@ menu_size() {
 # wait_window NAME: the X id of a window whose title is NAME, once it shows.
 wait_window() { await_window 50 --onlyvisible --name "^$1\$"; }
 
-# Prints every value of the Settings subkey, one "name type data" a line;
-# nothing when reg gave no answer.
-settings_dump() {
-  wine_cmd reg query "$REG_KEY\\Settings" 2>/dev/null | iconv -f CP932 -t UTF-8 2>/dev/null |
-    tr -d '\r' | awk 'NF >= 3 && $2 ~ /^REG_/'
-}
-
 # style_has MASK: the clock's style word carries every bit of MASK.
 style_has() {
   local style; style="$(probe styles | sed -E 's/style=(0x[0-9a-f]+).*/\1/')"

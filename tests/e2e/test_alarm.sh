@@ -1,46 +1,15 @@
 #!/usr/bin/env bash
-# The alarm of 07:30 on a clock started at 07:29:55: the notification "Tivora"
-# comes above the clock in the first seconds of the minute, shows the time and
-# the message, gives the stored number of beeps, closes itself, and does not
-# come back in that minute, even after a quick flick of the mouse out of the
-# clock just before.
+# The alarm of 07:30 on a clock started at 07:29:51, after a quick flick of
+# the mouse out of the clock just before: the face keeps ticking, and the
+# notification "Tivora" comes in the first seconds of the minute, over the
+# clock on the screen, with its red text. (Its beeps, its closing itself and
+# that it comes once have win.alarm_notification and win.clock_tick.)
 source "$(dirname "$0")/lib.sh"
 
-TRACE="$TIVORA_BUILD/alarm-trace.txt"
 BLUE=0000ff
 # The clock sits where the centred notification will cover it.
 CLOCK_LEFT=454
 CLOCK_TOP=362
-
-beeps() { grep -c 'Call KERNEL32.Beep(00000384,00000258)' "$TRACE" 2>/dev/null || true; }
-
-relay_beeps() {
-  reg_add 'HKCU\Software\Wine\Debug' RelayInclude REG_SZ 'KERNEL32.Beep;USER32.MessageBeep'
-}
-trap 'stop_clock; relay_off' EXIT
-
-# start_clock, with Wine's trace of the beeps written to $TRACE, in $ZONE.
-start_traced_clock() {
-  : >"$TRACE"
-  TZ="$ZONE" WINEDEBUG=+relay "$TIVORA_WINE" "$EXE" >/dev/null 2>"$TRACE" &
-  CLOCK_PID=$!
-  CLOCK_WIN="$(await_window 100 --name '^Tivora - ')"
-  [ -n "$CLOCK_WIN" ] || fail "the clock window did not appear"
-}
-
-alarm_settings() {
-  reset_registry
-  reg_set Settings Left $CLOCK_LEFT
-  reg_set Settings Top $CLOCK_TOP
-  reg_set Settings BkColor 0x00ff0000   # blue: plainly the clock, not the notice
-  reg_set Timer OnTimer 1
-  reg_set Timer On1 1
-  reg_set_sz Timer Alarm1 07:30
-  reg_set_sz Timer Msg1 "起きる時間"
-  reg_set Timer AlarmCount 3
-  reg_set Timer OnAutoDelete 1
-  reg_set Timer OnUseWave 0
-}
 
 # Waits for the notice until local time $1; fails if it comes before $2.
 wait_for_notice() {
@@ -112,30 +81,20 @@ face_changes_from() {
   return 1
 }
 
-# Fails with "$2 at <time>" if a notice shows before local time $1.
-expect_no_notice_before() {
-  while [ "$(local_seconds)" -lt "$(seconds_of "$1")" ]; do
-    [ -z "$(notice)" ] || fail "$2 at $(local_time)"
-    sleep 0.1
-  done
-}
-
-# Waits until the notice has gone; sets GONE_AT.
-wait_for_notice_gone() {
-  for _ in $(seq 160); do
-    if [ -z "$(notice)" ]; then GONE_AT="$(local_time)"; return 0; fi
-    sleep 0.05
-  done
-  fail "the notice did not close itself (screenshot $(screenshot notice-stays))"
-}
-
-relay_beeps
-
-# --- The alarm in the first seconds of its minute, after a flick ----------------
-alarm_settings
+reset_registry
+reg_set Settings Left $CLOCK_LEFT
+reg_set Settings Top $CLOCK_TOP
+reg_set Settings BkColor 0x00ff0000   # blue: plainly the clock, not the notice
 reg_set Settings OnSecond 1
+reg_set Timer OnTimer 1
+reg_set Timer On1 1
+reg_set_sz Timer Alarm1 07:30
+reg_set_sz Timer Msg1 "起きる時間"
+reg_set Timer AlarmCount 3
+reg_set Timer OnAutoDelete 1
+reg_set Timer OnUseWave 0
 ZONE="$(tz_at 07:29:51)"
-start_traced_clock
+TZ="$ZONE" start_clock
 window_geometry
 [ "$WIN_X,$WIN_Y" = "$CLOCK_LEFT,$CLOCK_TOP" ] || fail "the clock is at $WIN_X,$WIN_Y"
 flick_out
@@ -149,15 +108,5 @@ window_geometry "$CLOCK_WIN"
 wait_for_notice 07:30:03 07:30:00
 eventually notice_drawn || true
 check_notice_above_clock alarm-notice
-wait_for_notice_gone
-[ "$(beeps)" = 3 ] || fail "$(beeps) beeps before the notice closed itself, not 3"
-elapsed=$(($(seconds_of "$GONE_AT") - $(seconds_of "$NOTICE_AT")))
-[ $elapsed -ge 2 ] || fail "the notice closed $elapsed s after it came: before its third beep"
-clock_seen() { window_geometry "$CLOCK_WIN"; [ "$(pixel $((WIN_X + 4)) $((WIN_Y + WIN_H / 2)))" = "$BLUE" ]; }
-eventually clock_seen ||
-  fail "the clock is not seen again after the notice (screenshot $(screenshot after-notice))"
-echo "after the notice: $(screenshot alarm-after-notice)"
-expect_no_notice_before 07:30:12 "a second notice"
-[ "$(beeps)" = 3 ] || fail "$(beeps) beeps in the minute, not 3"
 stop_clock
-pass "07:30 alarm after a flick: face ticking, notice over the clock at $NOTICE_AT, 3 beeps, closed by $GONE_AT, once"
+pass "07:30 alarm after a flick: face ticking, notice over the clock at $NOTICE_AT"

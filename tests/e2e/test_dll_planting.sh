@@ -52,11 +52,7 @@ reg_add "$relay_key" RelayInclude REG_SZ "winmm.sndPlaySoundW"
 trap 'stop_clock; wine_cmd reg delete "$relay_key" /v RelayInclude /f >/dev/null 2>&1 || true' EXIT
 trace="$folder/relay.txt"
 
-eventually no_clock_shown || fail "a window of the last clock is still shown"
-keep_screen
-WINEDLLOVERRIDES="mscoree=;mshtml=;winmm=n,b" WINEDEBUG=+relay "$TIVORA_WINE" "$EXE" >/dev/null 2>"$trace" &
-CLOCK_PID=$!
-await_clock 100 --name '^Tivora'
+WINEDLLOVERRIDES="mscoree=;mshtml=;winmm=n,b" WINEDEBUG=+relay CLOCK_TRACE="$trace" start_clock
 
 choose r
 probe press "$IDC_WAVE_TEST" >/dev/null || fail "the timer dialog's wav test button was not found"

@@ -60,13 +60,14 @@ clock96="$SHOT"
 notice96="$(notice_shot 96)"
 
 # The window's place is kept as 96-DPI figures: the default 100, 100,
-# 116 x 45 opens at 150, 150, 174 x 68, and a move of 30 pixels is stored as
-# 20.
+# 116 x 45 opens at 150, 150, 174 x 68 (and, as every start, does not take
+# the focus), and a move of 30 pixels is stored as 20.
 set_dpi 144
 reset_registry
 start_clock
 placed="$(probe rect)"
 [ "$placed" = "150 150 174 68" ] || fail "the default window at 144 DPI is at $placed, not 150 150 174 68"
+[ "$(probe active)" = 0 ] || fail "the clock took the focus at start"
 window_geometry
 clock144="$(screenshot dpi-144-clock "$CLOCK_WIN")"
 drag 30 0
@@ -75,7 +76,7 @@ moved="$(probe rect)"
 stop_clock
 eventually dword_is Settings Left 120 || fail "moved to 180 at 144 DPI, Left holds '$(reg_get Settings Left)', not 120"
 dword_is Settings Top 100 || fail "Top holds '$(reg_get Settings Top)', not 100"
-pass "at 144 DPI the default window opens at 150, 150, 174 x 68, and a move of 30 pixels is stored as 20"
+pass "at 144 DPI the default window opens at 150, 150, 174 x 68 without the focus, and a move of 30 pixels is stored as 20"
 convert "$clock96" "$clock144" -background black -gravity center +append "$SHOTS/dpi-clock-96-144.png"
 ratio_is_1_5 "the digits" "$(ink_height "$clock96")" "$(ink_height "$clock144")"
 pass "the digits at 144 DPI are 1.5 times as tall ($SHOTS/dpi-clock-96-144.png)"

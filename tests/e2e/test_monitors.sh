@@ -8,23 +8,10 @@
 # prefix of its own: one Wine server serves one X display.
 source "$(dirname "$0")/lib.sh"
 
-E2E_NUMBER="${DISPLAY#:}"
-export DISPLAY=":$(( ${E2E_NUMBER%%.*} + 100 ))"
-export WINEPREFIX="$TIVORA_BUILD/wineprefix-monitors"
+own_desk 100 monitors
 XORG_LOG="$TIVORA_BUILD/two-monitors-xorg.log"
-XORG_PID=""
-
-end_desk() {
-  stop_clock
-  "$WINESERVER" -k >/dev/null 2>&1 || true
-  [ -z "$XORG_PID" ] || kill "$XORG_PID" 2>/dev/null || true
-}
-trap end_desk EXIT
-
-Xorg "$DISPLAY" -config "$TIVORA_ROOT/tests/e2e/tools/two-monitors.conf" -noreset \
-  -nolisten tcp -logfile "$XORG_LOG" >/dev/null 2>&1 &
-XORG_PID=$!
-eventually xdpyinfo >/dev/null 2>&1 || fail "no X server with the dummy driver (log $XORG_LOG)"
+start_desk Xorg "$DISPLAY" -config "$TIVORA_ROOT/tests/e2e/tools/two-monitors.conf" -noreset \
+  -nolisten tcp -logfile "$XORG_LOG"
 xrandr --addmode DUMMY1 1024x768
 xrandr --output DUMMY1 --mode 1024x768 --right-of DUMMY0 --primary
 [ "$(xrandr --listmonitors | head -1)" = "Monitors: 2" ] || fail "the X server shows no two monitors"

@@ -1,18 +1,49 @@
 #!/usr/bin/env bash
-# The transparent digital display as the user sees it over another window:
-# that window's colour between the digits, the digits anti-aliased in the
-# text colour, and the menu, the drag and the double click from any point
-# of the clock's rectangle, the bare ground between the digits included.
-# A layered window of per-pixel alpha shows what lies behind only under a
-# compositing manager (without one its ground is black), as on Windows,
-# which always composes: xcompmgr runs on the test display meanwhile.
+# The transparent displays as the user sees them over another window: the
+# round analog window, shaped to its disc, with that window at its corners;
+# the digital one with that window's colour between the digits, the digits
+# anti-aliased in the text colour, and the menu, the drag and the double
+# click from any point of the clock's rectangle, the bare ground between the
+# digits included. A layered window of per-pixel alpha shows what lies
+# behind only under a compositing manager (without one its ground is black),
+# as on Windows, which always composes: xcompmgr runs on the test display
+# for the digits.
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/menu_lib.sh"
 source "$(dirname "$0")/faces_lib.sh"
 
+COMPOSITOR_PID=""
+trap 'stop_clock; stop_backdrop; [ -z "$COMPOSITOR_PID" ] || kill "$COMPOSITOR_PID" 2>/dev/null || true' EXIT
+
+# --- the round analog window ------------------------------------------------------
+# 120 x 120 without border: the disc of radius 56 round (60, 60) is all
+# that shows of the window.
+reset_registry
+reg_set Settings OnAnalog 1
+reg_set Settings OnTransparent 1
+reg_set Settings OnBorder 0
+reg_set Settings Width 120
+reg_set Settings Height 120
+start_backdrop
+start_clock
+client_area
+[ "$CL_W,$CL_H" = "120,120" ] || fail "the round clock's client is ${CL_W}x$CL_H"
+load_pixels "$(shot_client round)"
+screenshot round-over-window >/dev/null
+for corner in "2 2" "117 2" "2 117" "117 117"; do
+  [ "$(px $corner)" = $BACKDROP_COLOUR ] || fail "corner $corner is $(px $corner), not the window behind"
+done
+[ "$(px 60 6)" = $BACKDROP_COLOUR ] && fail "the top of the disc is missing"
+[ "$(px 2 60)" = $BACKDROP_COLOUR ] || fail "left of the disc is $(px 2 60)"
+# The X window itself is shaped to the disc's box (4, 4) and no wider.
+extents="$(xwininfo -id "$CLOCK_WIN" -shape | sed -n 's/.*Window shape extents: *//p')"
+[[ "$extents" == *+4+4 ]] || fail "the X window's shape is '${extents:-none}'"
+stop_clock
+pass "transparent analog without caption: a round window over the one behind"
+
+# --- the floating digits ----------------------------------------------------------
 xcompmgr >/dev/null 2>&1 &
 COMPOSITOR_PID=$!
-trap 'stop_clock; stop_backdrop; kill "$COMPOSITOR_PID" 2>/dev/null || true' EXIT
 
 RED=ff0000
 # near A B: every channel of the two rrggbb colours within 2 (the ground
@@ -46,7 +77,6 @@ classify() {
 reset_registry
 reg_set Settings OnTransparent 1
 reg_set Settings OnBorder 0
-start_backdrop
 start_clock
 # xcompmgr shows nothing of its own: the window behind, seen through the
 # clock, tells that it composes.

@@ -11,23 +11,8 @@ export TIVORA_LOCALE=en_US.UTF-8
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/faces_lib.sh"
 
-E2E_NUMBER="${DISPLAY#:}"
-export DISPLAY=":$(( ${E2E_NUMBER%%.*} + 150 ))"
-export WINEPREFIX="$TIVORA_BUILD/wineprefix-western"
-XVFB_PID=""
-
-end_western() {
-  stop_clock
-  "$WINESERVER" -k >/dev/null 2>&1 || true
-  [ -z "$XVFB_PID" ] || kill "$XVFB_PID" 2>/dev/null || true
-}
-trap end_western EXIT
-
-if ! xdpyinfo >/dev/null 2>&1; then
-  Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-  XVFB_PID=$!
-  eventually xdpyinfo >/dev/null 2>&1 || fail "no X server on $DISPLAY"
-fi
+own_desk 150 western
+xdpyinfo >/dev/null 2>&1 || start_desk Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp
 # Made under en_US.UTF-8, with the Japanese faces linked behind the
 # system's fonts.
 bash "$TIVORA_ROOT/scripts/prepare-prefix.sh" "$WINEPREFIX" test

@@ -2,7 +2,7 @@
 // side, for the end-to-end tests: what X can't tell (style words, z-order,
 // region, activation) and a few messages a user's system would send.
 //   probe styles | rect | client | region | zorder | active | title
-//   probe close | endsession 0|1 | command ID | timechange | press ID
+//   probe close | command ID | timechange | press ID
 //   probe popup: the caption of the window the clock owns (a dialog or a
 //   message box) and the texts of its controls, one a line, in UTF-8
 #include <windows.h>
@@ -90,8 +90,6 @@ int main(int argc, char** argv) {
     std::puts(text);
   } else if (!std::strcmp(what, "close")) {
     PostMessageA(clock, WM_CLOSE, 0, 0);
-  } else if (!std::strcmp(what, "endsession") && argc > 2) {
-    SendMessageA(clock, WM_ENDSESSION, std::atoi(argv[2]), 0);
   } else if (!std::strcmp(what, "command") && argc > 2) {
     PostMessageA(clock, WM_COMMAND, std::atoi(argv[2]), 0);
   } else if (!std::strcmp(what, "press") && argc > 2) {

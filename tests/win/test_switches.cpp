@@ -309,15 +309,29 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   EXPECT_TRUE(IsAbove(other, Clock));
 }
 
-TEST_F(ClockWindowTest, ExitDestroysTheWindowAndEndsTheLoop) {
-  OpenClock(OnBorder);
-  SetWindowPos(Clock, nullptr, 130, 140, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
-  Command(IDM_EXIT);
-  EXPECT_FALSE(IsWindow(Clock));
-  MSG msg;
-  EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
-  EXPECT_EQ(Stored("Left"), 130);
-  EXPECT_EQ(Stored("Top"), 140);
+// The exit and the real end of the session close the clock and save its
+// place then; the end of a session that goes on after all (FALSE) changes
+// nothing.
+TEST_F(ClockWindowTest, ExitAndTheSessionsEndDestroyTheWindowAndEndTheLoop) {
+  for (bool bySession : {false, true}) {
+    SCOPED_TRACE(bySession ? "WM_ENDSESSION" : "IDM_EXIT");
+    OpenClock(OnBorder);
+    SetWindowPos(Clock, nullptr, 130, 140, 0, 0, SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (bySession) {
+      SendMessageA(Clock, WM_ENDSESSION, FALSE, 0);
+      ASSERT_TRUE(IsWindow(Clock));
+      EXPECT_EQ(Stored("Left"), -1);
+      SendMessageA(Clock, WM_ENDSESSION, TRUE, 0);
+    } else {
+      Command(IDM_EXIT);
+    }
+    EXPECT_FALSE(IsWindow(Clock));
+    MSG msg;
+    EXPECT_TRUE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(Stored("Left"), 130);
+    EXPECT_EQ(Stored("Top"), 140);
+    CloseClock();
+  }
 }
 
 // --- a save that fails ----------------------------------------------------------
