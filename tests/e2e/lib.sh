@@ -46,27 +46,6 @@ reg_dword() {  # decimal value of a DWORD, or nothing
   [ -n "$v" ] && printf '%d\n' "$v"
 }
 
-# absent GROUP NAME: true once reg has answered that the value is not
-# stored, false when it is. Wine's reg reports a missing key or value in
-# words (Japanese under the tests' LANG); one started under load now and
-# then prints nothing at all, and that is no answer: after tries for about
-# 5 s the test fails, as it could not look.
-absent() {
-  eventually reg_answer "$1" "$2" || fail "reg query $1 /v $2 gave no answer: '$REG_OUT'"
-  ! $REG_FOUND
-}
-reg_answer() {
-  local rc=0
-  REG_OUT="$(wine_cmd reg query "$REG_KEY\\$1" /v "$2" 2>&1 | iconv -f CP932 -t UTF-8 2>/dev/null |
-    tr -d '\r')" || rc=$?
-  REG_FOUND=false
-  if [ $rc = 0 ] && awk -v n="$2" '$1 == n { found = 1 } END { exit !found }' <<<"$REG_OUT"; then
-    REG_FOUND=true
-    return 0
-  fi
-  [ $rc = 1 ] && grep -q '見つけられません\|Unable to find' <<<"$REG_OUT"
-}
-
 # eventually CMD...: true once CMD succeeds, asked 30 times over about
 # 5 s. The effects of a click or a key are checked this way: a busy machine
 # can be slow to run the command, and now and then a Wine process started

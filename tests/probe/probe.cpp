@@ -1,8 +1,8 @@
 // A tiny console program that looks at the running clock from the Windows
 // side, for the end-to-end tests: what X can't tell (style words, z-order,
-// region, activation) and a few messages a user's system would send.
-//   probe styles | rect | client | region | zorder | active | title
-//   probe close | command ID | timechange | press ID
+// activation) and a few messages a user's system would send.
+//   probe styles | rect | client | zorder | active
+//   probe close | command ID | press ID
 //   probe popup: the caption of the window the clock owns (a dialog or a
 //   message box) and the texts of its controls, one a line, in UTF-8
 #include <windows.h>
@@ -68,26 +68,12 @@ int main(int argc, char** argv) {
   } else if (!std::strcmp(what, "client")) {
     GetClientRect(clock, &r);
     std::printf("%ld %ld\n", r.right, r.bottom);
-  } else if (!std::strcmp(what, "region")) {
-    HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-    int kind = GetWindowRgn(clock, rgn);
-    if (kind == ERROR) {
-      std::puts("none");
-    } else {
-      GetRgnBox(rgn, &r);
-      std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right, r.bottom);
-    }
-    DeleteObject(rgn);
   } else if (!std::strcmp(what, "zorder")) {
     std::printf("topmost=%d below=%d\n",
                 (GetWindowLongA(clock, GWL_EXSTYLE) & WS_EX_TOPMOST) ? 1 : 0,
                 VisibleWindowsBelow(clock));
   } else if (!std::strcmp(what, "active")) {
     std::printf("%d\n", GetForegroundWindow() == clock || GetActiveWindow() == clock ? 1 : 0);
-  } else if (!std::strcmp(what, "title")) {
-    char text[256];
-    GetWindowTextA(clock, text, sizeof text);
-    std::puts(text);
   } else if (!std::strcmp(what, "close")) {
     PostMessageA(clock, WM_CLOSE, 0, 0);
   } else if (!std::strcmp(what, "command") && argc > 2) {
@@ -106,8 +92,6 @@ int main(int argc, char** argv) {
     if (!popup) return 1;
     PutUtf8(popup);
     for (HWND c = GetWindow(popup, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) PutUtf8(c);
-  } else if (!std::strcmp(what, "timechange")) {
-    SendMessageA(clock, WM_TIMECHANGE, 0, 0);
   } else {
     return 2;
   }
