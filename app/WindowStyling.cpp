@@ -69,7 +69,6 @@ void ApplyDisplay(HWND window, DisplayFlags before, DisplayFlags after) {
   ApplyFace(window, before, after);
   if (after.IsTransparentDigital()) {
     // A topmost state ends with the re-stacking at the bottom.
-    if (restyled && after.IsColorKeyed()) InvalidateRect(window, nullptr, TRUE);
     PushToBottom(window);
   }
 }
