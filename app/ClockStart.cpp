@@ -61,7 +61,7 @@ static bool CreateMainWindow(ClockApp& app) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   AdoptDpi(window, windowDpi);
-  ApplyLayering(window);   // the floating digits' first picture, before the window shows
+  GiveLayeredLook(window);   // the transparent digits' first look, before the window shows
 
   app.Font.AttachWindow(window, app.Instance);
   Background = new (std::nothrow) BackgroundImage(window);

@@ -90,10 +90,14 @@ bool ApplyLayering(HWND window) {
   if (layered && (old & WS_EX_LAYERED))
     SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(old & ~WS_EX_LAYERED));
   if (now != old || layered) SetWindowLongW(window, GWL_EXSTYLE, static_cast<LONG>(now));
-  // A layered window shows nothing until it is given its picture or its key.
-  if (flags.IsLayered()) DrawLayeredDigits(window);
-  if (flags.IsColorKeyed()) ApplyColorKey(window);
+  GiveLayeredLook(window);
   return now != old;
+}
+
+void GiveLayeredLook(HWND window) {
+  // A layered window shows nothing until it is given its picture or its key.
+  if (App->Flags.IsLayered()) DrawLayeredDigits(window);
+  if (App->Flags.IsColorKeyed()) ApplyColorKey(window);
 }
 
 void ApplyColorKey(HWND window) {

@@ -20,6 +20,10 @@ void PushToBottom(HWND window);
 // without a caption, the colour key with one; true when the style word
 // changed.
 bool ApplyLayering(HWND window);
+// Gives the layered window of the transparent digits its look, as above,
+// with its style word as it stands: the window made at start is layered
+// already by the style words it was made with.
+void GiveLayeredLook(HWND window);
 // The colour key of the transparent digits with a caption, which follows
 // the text colour; the window is repainted in it.
 void ApplyColorKey(HWND window);
