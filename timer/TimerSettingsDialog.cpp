@@ -31,7 +31,7 @@ static void ReadCountText(HWND dialog, wchar_t* text, int capacity) {
 static bool ReadSnooze(HWND dialog, uint32_t* minutes) {
   wchar_t text[64];
   GetDlgItemTextW(dialog, IDC_SNOOZE_MINUTES, text, 64);
-  return TimerInput::ReadNumber(text, minutes) && *minutes >= 1 && *minutes <= kMaxSnoozeMinutes;
+  return TimerInput::ReadNumber(text, minutes) && IsSnoozeMinutes(*minutes);
 }
 
 // Alarm `alarm`'s toggle of weekday `day` (0 Sunday).

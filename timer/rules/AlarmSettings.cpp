@@ -60,3 +60,7 @@ AlarmSettings::AlarmSettings()
       SnoozeMinutes(Default(SettingId::SnoozeMinutes)) {
   WaveFile[0] = 0;
 }
+
+void AlarmSettings::SetSnoozeMinutes(uint32_t minutes) {
+  SnoozeMinutes = IsSnoozeMinutes(minutes) ? minutes : Default(SettingId::SnoozeMinutes);
+}

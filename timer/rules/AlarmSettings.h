@@ -9,9 +9,9 @@ constexpr int kAlarmCount = 4;
 constexpr unsigned kMessageBytes = 30;
 // The weekdays an alarm rings on: bit 0 Sunday to bit 6 Saturday.
 constexpr uint32_t kEveryDay = 0x7F;
-// The snooze, in minutes: its default and its range.
-constexpr uint32_t kDefaultSnoozeMinutes = 5;
+// The snooze, in minutes: from 1 to this many.
 constexpr uint32_t kMaxSnoozeMinutes = 60;
+inline bool IsSnoozeMinutes(uint32_t minutes) { return minutes >= 1 && minutes <= kMaxSnoozeMinutes; }
 
 // One daily alarm.
 struct AlarmEntry {
@@ -44,8 +44,6 @@ struct AlarmSettings {
   uint32_t SnoozeMinutes;   // 1 to kMaxSnoozeMinutes
 
   AlarmSettings();
-  // A number outside 1 to kMaxSnoozeMinutes gives the default.
-  void SetSnoozeMinutes(uint32_t minutes) {
-    SnoozeMinutes = minutes >= 1 && minutes <= kMaxSnoozeMinutes ? minutes : kDefaultSnoozeMinutes;
-  }
+  // A number outside 1 to kMaxSnoozeMinutes gives the settings table's default.
+  void SetSnoozeMinutes(uint32_t minutes);
 };
