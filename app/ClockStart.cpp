@@ -30,9 +30,7 @@ static bool CreateMainWindow(ClockApp& app) {
   app.Dpi = WindowDpi(nullptr);
   LoadSettings();
 
-  ScreenRect monitors[16];
-  size_t count = ListMonitors(monitors, sizeof monitors / sizeof monitors[0]);
-  Placement p = ClampPlacement({app.Left, app.Top, app.Width, app.Height}, monitors, count);
+  const Placement p = PlaceOnMonitors({app.Left, app.Top, app.Width, app.Height});
   app.Left = p.Left;
   app.Top = p.Top;
   app.Width = p.Width;

@@ -63,10 +63,8 @@ static void OnSize(HWND window, LPARAM lParam) {
 static void OnDesktopChange(HWND window) {
   RECT r;
   GetWindowRect(window, &r);
-  ScreenRect monitors[16];
-  const size_t count = ListMonitors(monitors, sizeof monitors / sizeof monitors[0]);
   const Placement now = {r.left, r.top, r.right - r.left, r.bottom - r.top};
-  const Placement p = ClampPlacement(now, monitors, count);
+  const Placement p = PlaceOnMonitors(now);
   if (p.Left == now.Left && p.Top == now.Top && p.Width == now.Width && p.Height == now.Height)
     return;
   SetWindowPos(window, nullptr, p.Left, p.Top, p.Width, p.Height,

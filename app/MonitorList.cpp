@@ -33,3 +33,8 @@ size_t ListMonitors(ScreenRect* out, size_t capacity) {
   }
   return c.Count;
 }
+
+Placement PlaceOnMonitors(Placement p) {
+  ScreenRect monitors[16];
+  return ClampPlacement(p, monitors, ListMonitors(monitors, sizeof monitors / sizeof monitors[0]));
+}

@@ -6,3 +6,7 @@
 // coordinates, at most `capacity` of them. When the system names none, the
 // primary screen's size from the start-up metrics stands in. Returns the count.
 size_t ListMonitors(ScreenRect* out, size_t capacity);
+
+// The place that a start gives a window at `p`: clamped onto the monitors
+// that the desktop has now (ClampPlacement).
+Placement PlaceOnMonitors(Placement p);
