@@ -31,8 +31,8 @@ static void Redraw(HWND window, TickRedraw what) {
 
 // The notification runs modally inside this tick; the ticks that its message
 // loop delivers meanwhile find the tick held: the face keeps time behind it,
-// and the next alarm waits until it has ended. MinuteChanged stays set
-// afterwards: the next tick redraws everything.
+// and the next alarm waits until it has ended. Afterwards the face is
+// redrawn at once, and whole again at the next tick.
 static void NotifyAlarm(HWND window, int n) {
   {
     TickHold hold(Tick.Holds);

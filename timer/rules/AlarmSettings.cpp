@@ -48,9 +48,8 @@ void AlarmEntry::SetMessage(const wchar_t* text) {
   CopyTextCut(Msg, text, kMessageBytes);
 }
 
-// A fresh record's values; the start-up load replaces every one of them,
-// with the stored value or the settings layout's default (15 beeps).
-// A fresh record holds the settings table's defaults, as a first start loads them.
+// A fresh record holds the settings table's defaults (15 beeps, auto-close
+// on), as a first start loads them.
 static uint32_t Default(SettingId id) { return RowOf(id).DefaultNumber; }
 
 AlarmSettings::AlarmSettings()

@@ -42,7 +42,7 @@ struct TickDecision {
   bool RenewTitle;
   // No interaction is in progress: look for due alarms and announce one.
   bool LookForAlarms;
-  // What to draw when no alarm is notified.
+  // What to draw, before any alarm is announced.
   TickRedraw Redraw;
 };
 
