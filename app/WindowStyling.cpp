@@ -80,8 +80,8 @@ void PushToBottom(HWND window) {
 }
 
 bool ApplyLayering(HWND window) {
-  const DisplayFlags flags = App->Flags;
-  const bool layered = flags.IsLayered() || flags.IsColorKeyed();
+  // Layered exactly when the style words that the window is made with are.
+  const bool layered = (StylesFor(App->Flags).ExStyle & kExLayered) != 0;
   const DWORD old = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
   const DWORD now = layered ? (old | WS_EX_LAYERED) : (old & ~WS_EX_LAYERED);
   // A layered window takes its look either from a picture of its own or
