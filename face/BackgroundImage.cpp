@@ -149,15 +149,14 @@ void BackgroundImage::StretchFromBlock(HDC dc, int width, int height) {
   Unlock();
 }
 
-bool BackgroundImage::EnsureScaled(HDC dc, int width, int height) {
+bool BackgroundImage::EnsureScaled(HDC like, HDC copy, int width, int height) {
   if (Scaled && ScaledSize.cx == width && ScaledSize.cy == height) return true;
   DropScaled();
-  MemoryDC copy(dc);
-  Scaled = copy.dc() ? CreateCompatibleBitmap(dc, width, height) : nullptr;
+  Scaled = CreateCompatibleBitmap(like, width, height);
   if (!Scaled) return false;
   ScaledSize = {width, height};
-  Selection into(copy.dc(), Scaled);
-  StretchFromBlock(copy.dc(), width, height);
+  Selection into(copy, Scaled);
+  StretchFromBlock(copy, width, height);
   return true;
 }
 
@@ -171,12 +170,13 @@ void BackgroundImage::DrawStretched(HDC dc, const RECT& rect) {
   if (!Block) return;
   const int width = rect.right - rect.left, height = rect.bottom - rect.top;
   if (width <= 0 || height <= 0) return;
-  if (!EnsureScaled(dc, width, height)) {
-    StretchFromBlock(dc, width, height);   // no memory for the copy: stretched each time
-    return;
-  }
+  // One memory context makes the copy, when there is none of this size, and
+  // draws from it.
   MemoryDC copy(dc);
-  Selection from(copy.dc(), Scaled);
-  if (!copy.dc() || !BitBlt(dc, 0, 0, width, height, copy.dc(), 0, 0, SRCCOPY))
-    StretchFromBlock(dc, width, height);
+  if (copy.dc() && EnsureScaled(dc, copy.dc(), width, height)) {
+    Selection from(copy.dc(), Scaled);
+    if (BitBlt(dc, 0, 0, width, height, copy.dc(), 0, 0, SRCCOPY)) return;
+  }
+  // No memory for the copy, or it could not be drawn: stretched from the block.
+  StretchFromBlock(dc, width, height);
 }

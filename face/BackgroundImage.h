@@ -37,7 +37,8 @@ public:
 private:
   bool Refuse(BitmapFault fault);
   void StretchFromBlock(HDC dc, int width, int height);
-  bool EnsureScaled(HDC dc, int width, int height);
+  // Makes the copy of this size, drawn through `copy`, unless it is held.
+  bool EnsureScaled(HDC like, HDC copy, int width, int height);
   void DropScaled();
   SIZE_T BytesRead() const;
 };

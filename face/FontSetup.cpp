@@ -6,15 +6,17 @@
 // light grey); the start-up load replaces face, height and colours with the
 // stored ones or those defaults, scaled to the window's DPI. The height here
 // is the 96-DPI figure, unscaled: asking the screen for its DPI would be
-// start-up work that the load throws away.
+// start-up work that the load throws away. For the same reason the defaults
+// are taken from their rows, not from a whole record of every default.
+static uint32_t Default(SettingId id) { return RowOf(id).DefaultNumber; }
+
 FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   ZeroMemory(&LogFont, sizeof LogFont);
   StyleName[0] = 0;
   ZeroMemory(CustomColors, sizeof CustomColors);
-  const StoredSettings defaults = DefaultSettings();
 
-  LogFont.lfHeight = static_cast<LONG>(defaults.FontSize);
-  lstrcpynW(LogFont.lfFaceName, defaults.FontName, LF_FACESIZE);
+  LogFont.lfHeight = static_cast<LONG>(Default(SettingId::FontSize));
+  lstrcpynW(LogFont.lfFaceName, RowOf(SettingId::FontName).DefaultText, LF_FACESIZE);
   LogFont.lfCharSet = SHIFTJIS_CHARSET;
   ApplyStyleSwitches();
 
@@ -22,12 +24,12 @@ FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   FontDialog.lStructSize = sizeof FontDialog;
   FontDialog.lpLogFont = &LogFont;
   FontDialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_TTONLY;
-  FontDialog.rgbColors = defaults.FontColor;
+  FontDialog.rgbColors = Default(SettingId::FontColor);
   FontDialog.lpszStyle = StyleName;
 
   ZeroMemory(&ColorDialog, sizeof ColorDialog);
   ColorDialog.lStructSize = sizeof ColorDialog;
-  ColorDialog.rgbResult = defaults.BkColor;
+  ColorDialog.rgbResult = Default(SettingId::BkColor);
   ColorDialog.lpCustColors = CustomColors;
   ColorDialog.Flags = CC_RGBINIT;
 }

@@ -3,7 +3,9 @@
 static bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
 static bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
 
-unsigned CharUnits(const wchar_t* text) {
+// The UTF-16 units of the character that starts at text: 2 for a surrogate
+// pair, 1 otherwise (a lone surrogate counts as a character of its own).
+static unsigned CharUnits(const wchar_t* text) {
   return IsHighSurrogate(text[0]) && IsLowSurrogate(text[1]) ? 2 : 1;
 }
 

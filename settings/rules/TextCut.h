@@ -11,10 +11,6 @@
 // asks the system (settings/AnsiCodePage.cpp); the host tests model one.
 unsigned AnsiCharBytes(const wchar_t* character, unsigned units);
 
-// The UTF-16 units of the character that starts at text: 2 for a surrogate
-// pair, 1 otherwise (a lone surrogate counts as a character of its own).
-unsigned CharUnits(const wchar_t* text);
-
 // What a text costs against a byte limit: its ANSI bytes, and never fewer
 // than its UTF-16 units, so that a text within maxBytes also fits a buffer
 // of maxBytes + 1 units.
