@@ -5,6 +5,7 @@ set -euo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
 bash "$here/install-deps.sh"
 source "$here/wine-env.sh"
+tivora_shadow_path_wine
 cd "$TIVORA_ROOT"
 bash scripts/build.sh
 

@@ -31,16 +31,44 @@ tivora_i386_emulated() {
 tivora_runs_i386() {
   /usr/lib/wine/wine --version >/dev/null 2>&1 && ! tivora_i386_emulated
 }
+# TIVORA_WINE_ARCH=x86_64 (or i686) asks for that path whatever the kernel
+# can do; otherwise the kernel decides.
 if [ -z "${TIVORA_WINE:-}" ]; then
-  if tivora_runs_i386; then
-    TIVORA_WINE=/usr/lib/wine/wine
-    TIVORA_WINE_ARCH=i686
-    export WINESERVER=/usr/lib/wine/wineserver32
-  else
-    TIVORA_WINE=/usr/lib/wine/wine64
-    TIVORA_WINE_ARCH=x86_64
-    export WINESERVER=/usr/lib/wine/wineserver64
+  if [ -z "${TIVORA_WINE_ARCH:-}" ]; then
+    if tivora_runs_i386; then TIVORA_WINE_ARCH=i686; else TIVORA_WINE_ARCH=x86_64; fi
   fi
+  case "$TIVORA_WINE_ARCH" in
+    i686)
+      TIVORA_WINE=/usr/lib/wine/wine
+      export WINESERVER=/usr/lib/wine/wineserver32
+      ;;
+    x86_64)
+      TIVORA_WINE=/usr/lib/wine/wine64
+      export WINESERVER=/usr/lib/wine/wineserver64
+      ;;
+    *)
+      echo "wine-env.sh: TIVORA_WINE_ARCH must be i686 or x86_64, not '$TIVORA_WINE_ARCH'" >&2
+      return 1
+      ;;
+  esac
   export WINELOADER="$TIVORA_WINE"
 fi
 export TIVORA_WINE TIVORA_WINE_ARCH
+
+# Puts, first on the PATH, Wine commands that refuse to run. Every Wine
+# command of the scripts and tests goes through "$TIVORA_WINE" (or
+# $WINESERVER); the PATH's wrappers run whichever loader their package
+# chose, which on a kernel without 32-bit programs fails, so a bare call
+# would pass here and fail there. Shadowed, it fails on every machine.
+tivora_shadow_path_wine() {
+  local folder="$TIVORA_BUILD/path-wine" command
+  mkdir -p "$folder"
+  for command in wine wine64 wine-stable wine64-stable winepath wineserver wineboot \
+    regedit msiexec reg winecfg wineconsole winedbg; do
+    printf '%s\n' '#!/bin/sh' \
+      "echo \"\$0 from the PATH: call it through \\\"\\\$TIVORA_WINE\\\" (scripts/wine-env.sh)\" >&2" \
+      'exit 126' >"$folder/$command"
+    chmod +x "$folder/$command"
+  done
+  case ":$PATH:" in *":$folder:"*) ;; *) export PATH="$folder:$PATH" ;; esac
+}

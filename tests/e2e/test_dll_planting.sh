@@ -39,12 +39,12 @@ wave="$folder/test.wav"
 # The check must be able to see the stand-in run: loaded by name from the
 # clock's folder, as the runtime's own loader would without the clock's
 # restriction, it leaves the marker.
-WINEDLLOVERRIDES="mscoree=;mshtml=;winmm=n,b" "$TIVORA_WINE" rundll32 "$(winepath -w "$folder/winmm.dll" 2>/dev/null)",Touch >/dev/null 2>&1 || true
+WINEDLLOVERRIDES="mscoree=;mshtml=;winmm=n,b" "$TIVORA_WINE" rundll32 "$(wine_cmd winepath -w "$folder/winmm.dll" 2>/dev/null)",Touch >/dev/null 2>&1 || true
 eventually test -e "$marker" || fail "the stand-in's DllMain leaves no marker even when it is loaded"
 rm -f "$marker"
 
 reset_registry
-reg_set_sz Timer WaveFile "$(winepath -w "$wave" 2>/dev/null)"
+reg_set_sz Timer WaveFile "$(wine_cmd winepath -w "$wave" 2>/dev/null)"
 reg_set Timer UseWave 1
 # Wine's relay trace of the one call, to see the system's winmm play.
 relay_key='HKCU\Software\Wine\Debug'
