@@ -153,8 +153,13 @@ bool SaveFontSettings() { return Noted(WriteStoredGroup(FontGroup(), Capture()))
 bool SaveBkColor() { return SaveOne(SettingId::BkColor); }
 bool SaveBitmapPath() { return SaveOne(SettingId::Bitmap); }
 bool SaveToolTipSwitch() { return SaveOne(SettingId::OnToolTip); }
-bool SaveTimerSettings() {
+bool SaveTimerSettings(bool withPath) {
   const StoredSettings s = Capture();
-  const bool timer = WriteStoredGroup(TimerGroup(), s);
-  return WriteStoredGroup(WeekGroup(), s) && timer;
+  const SettingGroup group = TimerGroup();
+  SettingId ids[size_t(SettingId::Count)];
+  size_t count = 0;
+  for (size_t i = 0; i < group.Count; ++i)
+    if (withPath || group.Ids[i] != SettingId::WaveFile) ids[count++] = group.Ids[i];
+  const bool timer = WriteStoredValues(ids, count, s);
+  return Noted(WriteStoredGroup(WeekGroup(), s) && timer);
 }

@@ -14,9 +14,10 @@ bool SaveFontSettings();
 bool SaveBkColor();
 bool SaveBitmapPath();
 bool SaveToolTipSwitch();
-bool SaveTimerSettings();
+// The whole timer group; without the path, the stored one is left as it is.
+bool SaveTimerSettings(bool withPath = true);
 
-// After a command: when a switch, the font, a colour, the picture or the
-// tooltip switch could not be written since the last call, a message owned
-// by `owner` says so. The change stays on screen for this run.
+// After a command: when a switch, the font, a colour, the picture, the
+// tooltip switch or the timer settings could not be written since the last
+// call, a message owned by `owner` says so. The change holds for this run.
 void ReportUnsaved(HWND owner);

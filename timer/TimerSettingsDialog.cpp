@@ -8,14 +8,14 @@
 #include "timer/Dialogs.h"
 #include "timer/rules/TimerInput.h"
 
-constexpr int kPathBytes = kTextCapacity;
+constexpr int kPathUnits = kTextCapacity;
 constexpr int kFilterUnits = 64;
 
 // The wave chooser's record and buffers live as long as the program, so the
 // record never points at storage that has gone.
 static OPENFILENAMEW WaveChooser;
 static wchar_t WaveFilter[kFilterUnits];
-static wchar_t WaveChosen[kPathBytes];
+static wchar_t WaveChosen[kPathUnits];
 
 static bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -50,7 +50,7 @@ static void ChooseWaveFile(HWND dialog) {
   WaveChooser.nMaxCustFilter = 40;
   WaveChooser.nFilterIndex = 0;
   WaveChooser.lpstrFile = WaveChosen;
-  WaveChooser.nMaxFile = kPathBytes;
+  WaveChooser.nMaxFile = kPathUnits;
   WaveChooser.lpstrInitialDir = nullptr;
   WaveChooser.lpstrTitle = L"wavの選択";
   WaveChooser.Flags = OFN_READONLY | OFN_FILEMUSTEXIST;
@@ -59,8 +59,8 @@ static void ChooseWaveFile(HWND dialog) {
 
 // The path as typed is played, whether it has been saved or not.
 static void TestWaveFile(HWND dialog) {
-  wchar_t path[kPathBytes];
-  GetDlgItemTextW(dialog, IDC_WAVE_FILE, path, kPathBytes);
+  wchar_t path[kPathUnits];
+  GetDlgItemTextW(dialog, IDC_WAVE_FILE, path, kPathUnits);
   sndPlaySoundW(path, SND_ASYNC);
 }
 
@@ -71,11 +71,9 @@ static INT_PTR OnOk(HWND dialog) {
     SetFocus(bad);
     return FALSE;
   }
-  // Nothing may look saved that is not: the dialog stays, with the input.
-  if (!ReadTimerDialog(dialog)) {
-    MessageBoxW(dialog, L"設定を保存できませんでした", kAppName, MB_OK | MB_ICONEXCLAMATION);
-    return FALSE;
-  }
+  // Settings that could not be stored hold for this run all the same; the
+  // command that opened the dialog says once that they were not stored.
+  ReadTimerDialog(dialog);
   EndDialog(dialog, 1);
   return TRUE;
 }
@@ -156,13 +154,18 @@ HWND ValidateTimerDialog(HWND dialog) {
   ReadCountText(dialog, count, 64);
   if (!TimerInput::ReadCount(count, &value)) return GetDlgItem(dialog, IDC_ALARM_COUNT);
   if (!ReadSnooze(dialog, &value)) return GetDlgItem(dialog, IDC_SNOOZE_MINUTES);
+  // A path is stored whole or not at all: cut, it would name another file.
+  HWND wave = GetDlgItem(dialog, IDC_WAVE_FILE);
+  wchar_t path[kPathUnits];
+  if (GetWindowTextLengthW(wave) >= kPathUnits) return wave;
+  GetWindowTextW(wave, path, kPathUnits);
+  if (AnsiLength(path) > kPathUnits - 1) return wave;
   return nullptr;
 }
 
 bool ReadTimerDialog(HWND dialog) {
   const AlarmBinding& binding = BindingOf(dialog);
   AlarmSettings& settings = *binding.Alarms;
-  const AlarmSettings kept = settings;
   settings.OnTimer = IsChecked(dialog, IDC_TIMER_ON);
   for (int i = 0; i < kAlarmCount; ++i) {
     AlarmEntry& alarm = settings.Alarms[i];
@@ -185,12 +188,13 @@ bool ReadTimerDialog(HWND dialog) {
   TimerInput::ReadCount(count, &settings.AlarmCount);
   settings.OnAutoDelete = IsChecked(dialog, IDC_AUTO_DELETE);
   settings.OnUseWave = IsChecked(dialog, IDC_USE_WAVE);
-  wchar_t path[kPathBytes];
-  GetDlgItemTextW(dialog, IDC_WAVE_FILE, path, kPathBytes);
-  CopyTextCut(settings.WaveFile, path, kPathBytes - 1);
-  if (!binding.Store || binding.Store()) return true;
-  settings = kept;
-  return false;
+  // The path is stored only when the user changed it: a stored one that
+  // could not be read, and so shows empty, stays as it is.
+  wchar_t path[kPathUnits];
+  GetDlgItemTextW(dialog, IDC_WAVE_FILE, path, kPathUnits);
+  const bool pathChanged = lstrcmpW(path, settings.WaveFile) != 0;
+  if (pathChanged) lstrcpynW(settings.WaveFile, path, kPathUnits);
+  return !binding.Store || binding.Store(pathChanged);
 }
 
 INT_PTR CALLBACK TimerSettingsDialog(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

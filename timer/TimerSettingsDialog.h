@@ -8,10 +8,11 @@
 // as its parameter) into the controls.
 void FillTimerDialog(HWND dialog);
 // The first control whose input would be refused (time edits in order, the
-// count, then the snooze minutes), or null when everything may be stored.
+// count, the snooze minutes, then a wave path too long to store), or null
+// when everything may be stored.
 HWND ValidateTimerDialog(HWND dialog);
-// Copies the controls into that AlarmSettings and stores them; false
-// when they could not be stored, and the record is then as it was.
+// Copies the controls into that AlarmSettings and stores them; false when
+// they could not be stored, and they then hold for this run only.
 bool ReadTimerDialog(HWND dialog);
 // Turns every byte of text equal to character into a terminator, the final
 // terminator included, so "a|b|" becomes the list "a\0b\0\0".

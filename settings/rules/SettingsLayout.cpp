@@ -40,10 +40,12 @@ constexpr SettingRow kTable[] = {
   SWITCH(OnTimer, Timer, 0),
   SWITCH(OnAutoDelete, Timer, 1),
   NUMBER(AlarmCount, Timer, 15),
-  SWITCH(On1, Timer, 0), TEXT(Alarm1, Timer, "00:00"), TEXT(Msg1, Timer, ""),
-  SWITCH(On2, Timer, 0), TEXT(Alarm2, Timer, "00:00"), TEXT(Msg2, Timer, ""),
-  SWITCH(On3, Timer, 0), TEXT(Alarm3, Timer, "00:00"), TEXT(Msg3, Timer, ""),
-  SWITCH(On4, Timer, 0), TEXT(Alarm4, Timer, "00:00"), TEXT(Msg4, Timer, ""),
+  // A time absent or unreadable is no time: its alarm is loaded off (and
+  // shown as 00:00), never armed for midnight.
+  SWITCH(On1, Timer, 0), TEXT(Alarm1, Timer, ""), TEXT(Msg1, Timer, ""),
+  SWITCH(On2, Timer, 0), TEXT(Alarm2, Timer, ""), TEXT(Msg2, Timer, ""),
+  SWITCH(On3, Timer, 0), TEXT(Alarm3, Timer, ""), TEXT(Msg3, Timer, ""),
+  SWITCH(On4, Timer, 0), TEXT(Alarm4, Timer, ""), TEXT(Msg4, Timer, ""),
   // Bit 0 Sunday to bit 6 Saturday; an absent value rings every day.
   NUMBER(Days1, Timer, 0x7F), NUMBER(Days2, Timer, 0x7F), NUMBER(Days3, Timer, 0x7F),
   NUMBER(Days4, Timer, 0x7F), NUMBER(SnoozeMinutes, Timer, 5),

@@ -13,8 +13,9 @@ struct TimeCase {
 TEST(AlarmEntry, SetTimeReadsHourAndMinuteOrClearsTheEntry) {
   const TimeCase cases[] = {
       {L"07:30", 7, 30, true}, {L"7:30", 7, 0, true},  {L"24:00", 0, 0, false},
-      {L"-1:00", 0, 0, false}, {L"ab:cd", 0, 0, true}, {L"12:60", 0, 0, false},
-      {L"23:59", 23, 59, true}, {L"", 0, 0, true},     {L"07 30", 7, 30, true},
+      {L"-1:00", 0, 0, false}, {L"ab:cd", 0, 0, false}, {L"12:60", 0, 0, false},
+      {L"23:59", 23, 59, true}, {L"", 0, 0, false},     {L"07 30", 7, 30, true},
+      {L"07:", 0, 0, false},   {L"  :30", 0, 0, false},
   };
   for (const TimeCase& c : cases) {
     AlarmEntry e;

@@ -36,7 +36,7 @@ TEST(SettingsLayout, DefaultsAreThoseOfAFirstStart) {
   EXPECT_EQ(s.OnTimer, 0u);
   EXPECT_EQ(s.OnAutoDelete, 1u);
   EXPECT_EQ(s.AlarmCount, 15u);
-  EXPECT_STREQ(s.Alarm3, L"00:00");
+  EXPECT_STREQ(s.Alarm3, L"") << "no time: an absent one arms nothing";
   EXPECT_STREQ(s.Msg2, L"");
   EXPECT_STREQ(s.WaveFile, L"");
 }

@@ -260,11 +260,20 @@ TEST_F(TimerSettings, TimesWithAnySeparatorAreTakenAsThatTime) {
   }
 }
 
+// A path of `characters` times `character` and ".wav" after "C:\".
+std::string PathOf(const char* character, int characters) {
+  std::string path = "C:\\";
+  for (int i = 0; i < characters; ++i) path += character;
+  return path + ".wav";
+}
+
 // Each field that OK checks refuses what is no valid value, whether its
-// alarm and the timer are on or off.
+// alarm and the timer are on or off; a wave path is stored whole or not at all.
 TEST_F(TimerSettings, BadInputIsRefusedWithTheFocusOnItsField) {
+  const std::string pathOf273Bytes = PathOf("あ", 133), pathOf260Letters = PathOf("x", 253);
   struct Case { int id; const char* text; };
   const Case cases[] = {
+      {IDC_WAVE_FILE, pathOf273Bytes.c_str()}, {IDC_WAVE_FILE, pathOf260Letters.c_str()},
       {IDC_ALARM1_TIME, "7:30"},       {IDC_ALARM1_TIME + 1, "24:00"},
       {IDC_ALARM1_TIME + 2, "07:60"},  {IDC_ALARM1_TIME + 3, "０７:３０"},
       {IDC_ALARM1_TIME, "ab:cd"},      {IDC_ALARM1_TIME + 2, "1200"},
@@ -564,17 +573,43 @@ TEST(TimerSettingsFilter, SeparatorsBecomeTerminatorsUpToTheEnd) {
 
 // --- a save that fails --------------------------------------------------------------
 
-TEST_F(TimerSettings, ASaveThatFailsKeepsTheDialogOpenWithItsMessageAndTheOldAlarms) {
+TEST_F(TimerSettings, ASaveThatFailsKeepsTheSettingsForTheRunAndSaysSoOnce) {
   UnwritableClockKey unwritable;
   ASSERT_TRUE(unwritable.Made);
   app->Alarms.Alarms[0].SetTime(L"06:00");
   Open();
   Type(IDC_ALARM1_TIME, "07:45");
-  EXPECT_FALSE(PressOk()) << "nothing may look saved that is not";
-  ASSERT_EQ(Boxes.size(), 1u);
-  EXPECT_EQ(Boxes[0].Text, "設定を保存できませんでした");
-  EXPECT_EQ(Boxes[0].Owner, dialog);
+  EXPECT_TRUE(PressOk()) << "the dialog closes";
   EXPECT_FALSE(ClockKeyExists("Timer"));
-  EXPECT_EQ(Shown(IDC_ALARM1_TIME), "07:45") << "the input stays for another try";
-  EXPECT_EQ(app->Alarms.Alarms[0].Hour, 6) << "the alarms run on what is stored";
+  EXPECT_EQ(app->Alarms.Alarms[0].Hour, 7) << "the alarms run on what the user set";
+  MessageBoxCatcher catcher;
+  ReportUnsaved(nullptr);   // as the command does after its dialog
+  ReportUnsaved(nullptr);
+  EXPECT_TRUE(Boxes.empty()) << "nothing inside the dialog";
+  ASSERT_EQ(catcher.Shown.size(), 1u);
+  EXPECT_EQ(catcher.Shown[0].Text, "設定を保存できませんでした。この変更は次の起動では元に戻ります");
+}
+
+// What the registry holds that this run cannot use stays there: a time that
+// cannot be read shows its alarm off, and a path too long to read is kept
+// through OK, as long as the user leaves its field alone.
+TEST_F(TimerSettings, WhatCannotBeReadShowsOffAndOkKeepsItsStoredPath) {
+  const std::string longPath = PathOf("音", 130);
+  PutDword("Timer", "OnTimer", 1);
+  PutDword("Timer", "On2", 1);
+  PutDword("Timer", "Alarm2", 705);   // a number, not a time
+  PutDword("Timer", "On3", 1);        // and no time at all
+  PutDword("Timer", "On4", 1);
+  PutText("Timer", "Alarm4", "07:05");
+  PutText("Timer", "WaveFile", longPath.c_str());
+  LoadSettings();
+  Open();
+  EXPECT_FALSE(Checked(IDC_ALARM1_ON + 1));
+  EXPECT_FALSE(Checked(IDC_ALARM1_ON + 2));
+  EXPECT_TRUE(Checked(IDC_ALARM1_ON + 3));
+  EXPECT_EQ(StoredDword("On2"), 1u) << "untouched until OK";
+  EXPECT_EQ(Shown(IDC_WAVE_FILE), "");
+  EXPECT_TRUE(PressOk());
+  EXPECT_EQ(StoredText("WaveFile"), longPath);
+  EXPECT_EQ(StoredDword("On2"), 0u);
 }

@@ -23,6 +23,12 @@ static int ReadNumber(const wchar_t* s) {
   return negative ? -value : value;
 }
 
+static bool HasDigit(const wchar_t* s) {
+  for (; *s; ++s)
+    if (*s >= L'0' && *s <= L'9') return true;
+  return false;
+}
+
 void AlarmEntry::SetTime(const wchar_t* text) {
   wchar_t copy[6];
   unsigned n = 0;
@@ -30,13 +36,17 @@ void AlarmEntry::SetTime(const wchar_t* text) {
   copy[n] = 0;
   // The minute starts at the fourth character; a text shorter than that has none.
   const wchar_t* minuteText = n > 3 ? copy + 3 : L"";
+  const bool minuteRead = HasDigit(minuteText);
   uint16_t minute = uint16_t(ReadNumber(minuteText));
   copy[n < 2 ? n : 2] = 0;
+  const bool hourRead = HasDigit(copy);
   uint16_t hour = uint16_t(ReadNumber(copy));
   for (unsigned i = 0; i <= 2 && i <= n; ++i) Alarm[i] = copy[i];
   Hour = hour;
   Minute = minute;
-  if (Hour > 23 || Minute > 59) {
+  // A time without digits (none stored, or stored as something else) is
+  // no time at all: armed, it would ring at midnight.
+  if (!hourRead || !minuteRead || Hour > 23 || Minute > 59) {
     Alarm[0] = 0;
     Hour = 0;
     Minute = 0;

@@ -26,7 +26,7 @@ struct AlarmEntry {
   // Canonical "HH:MM" of Hour and Minute, also left in Alarm.
   const wchar_t* FormatTime();
   // Reads "HH?MM": hour from the first two characters, minute from the fourth on;
-  // a time out of range clears the entry and disarms it.
+  // a time out of range, or a part without a digit, clears the entry and disarms it.
   void SetTime(const wchar_t* text);
   void SetMessage(const wchar_t* text);
   // Keeps the weekday bits; bits above Saturday's are no day.
