@@ -8,7 +8,7 @@
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 
-void (*AlarmHandOver)(HWND owner, int n) = OpenAlarmNotification;
+bool (*AlarmHandOver)(HWND owner, int n) = OpenAlarmNotification;
 
 static TickFace CurrentFace() {
   if (App->Analog) return TickFace::Analog;
@@ -32,12 +32,15 @@ static void Redraw(HWND window, TickRedraw what) {
 // The notification runs modally inside this tick; the ticks that its message
 // loop delivers meanwhile find the tick held: the face keeps time behind it,
 // and the next alarm waits until it has ended. Afterwards the face is
-// redrawn at once, and whole again at the next tick.
+// redrawn at once, and whole again at the next tick. A notification that
+// could not be shown leaves its alarm due, for the next tick to try again.
 static void NotifyAlarm(HWND window, int n) {
+  bool shown;
   {
     TickHold hold(Tick.Holds);
-    AlarmHandOver(window, n);
+    shown = AlarmHandOver(window, n);
   }
+  if (!shown) Tick.Watch.PutBack(Tick.Announced);
   Tick.Announced = DueAlarm();
   Tick.AskFaceRedraw();
   if (App->Flags.IsTransparentDigital()) {
@@ -54,7 +57,8 @@ void ClockTick(HWND window) {
 }
 
 void ClockTickAt(HWND window, const SYSTEMTIME& now) {
-  TickOutcome t = Tick.Process(now, CurrentFace(), App->Flags.Has(OnSecond), App->Alarms);
+  TickOutcome t =
+      Tick.Process(now, Tick.ElapsedNow(), CurrentFace(), App->Flags.Has(OnSecond), App->Alarms);
   if (!t.Processed) return;
   if (t.RenewTitle) UpdateCaption(window);
   Redraw(window, t.Redraw);
@@ -62,10 +66,11 @@ void ClockTickAt(HWND window, const SYSTEMTIME& now) {
   if (t.DueAlarm > 0) NotifyAlarm(window, t.DueAlarm);
 }
 
-void OpenAlarmNotification(HWND owner, int n) {
+bool OpenAlarmNotification(HWND owner, int n) {
   AlarmCall call;
   call.Number = n;
   call.Alarms = &App->Alarms;
-  DialogBoxParamW(App->Instance, L"ALARMDLG", owner, AlarmNotification,
-                  reinterpret_cast<LPARAM>(&call));
+  // The notification always ends with 1; 0 and -1 say it never opened.
+  return DialogBoxParamW(App->Instance, L"ALARMDLG", owner, AlarmNotification,
+                         reinterpret_cast<LPARAM>(&call)) == 1;
 }

@@ -7,8 +7,8 @@
 void ClockTick(HWND window);
 // The tick for a given local time; ClockTick reads the clock and calls it.
 void ClockTickAt(HWND window, const SYSTEMTIME& now);
-// Runs the notification of alarm n modally.
-void OpenAlarmNotification(HWND owner, int n);
+// Runs the notification of alarm n modally; false when it could not be shown.
+bool OpenAlarmNotification(HWND owner, int n);
 // The one hand-over of a due alarm; OpenAlarmNotification unless another
 // is put in its place.
-extern void (*AlarmHandOver)(HWND owner, int n);
+extern bool (*AlarmHandOver)(HWND owner, int n);

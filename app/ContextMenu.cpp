@@ -124,6 +124,21 @@ static void ToggleStartWithWindows(HWND window) {
     MessageBoxW(window, L"Windows 起動時の設定を変更できませんでした", kAppName, MB_OK | MB_ICONEXCLAMATION);
 }
 
+// The minutes that the dialog was open for are caught up afterwards under
+// the settings that held then: what OK changed counts from OK's minute on.
+static void EditTimerSettings(HWND window) {
+  const AlarmSettings before = App->Alarms;
+  AlarmBinding alarms;
+  alarms.Alarms = &App->Alarms;
+  alarms.Store = SaveTimerSettings;
+  if (DialogBoxParamW(App->Instance, L"SETTIMERDLG", window, TimerSettingsDialog,
+                      reinterpret_cast<LPARAM>(&alarms)) != 1)
+    return;
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  Tick.Watch.Edited(before, App->Alarms, ClockTimeOf(now));
+}
+
 // --- the command table -------------------------------------------------------
 
 void OnCommand(HWND window, WORD id) {
@@ -145,14 +160,7 @@ void OnCommand(HWND window, WORD id) {
     case IDM_BORDER: SwitchDisplay(window, DisplaySwitch::Border); break;
     case IDM_ONTOP: SwitchDisplay(window, DisplaySwitch::OnTop); break;
     case IDM_SECOND: SwitchDisplay(window, DisplaySwitch::Seconds); break;
-    case IDM_TIMER: {
-      AlarmBinding alarms;
-      alarms.Alarms = &App->Alarms;
-      alarms.Store = SaveTimerSettings;
-      DialogBoxParamW(App->Instance, L"SETTIMERDLG", window, TimerSettingsDialog,
-                      reinterpret_cast<LPARAM>(&alarms));
-      break;
-    }
+    case IDM_TIMER: EditTimerSettings(window); break;
     case IDM_ABOUT: DialogBoxParamW(App->Instance, L"ABOUTDLG", window, AboutDialog, 0); break;
     case IDM_ANALOG: SwitchDisplay(window, DisplaySwitch::Analog); break;
     case IDM_CAPTION: SwitchDisplay(window, DisplaySwitch::Caption); break;

@@ -24,6 +24,8 @@ static void OnCreate(HWND window) {
   Tick.TimerId = SetTimer(window, kTickTimer, kTickPeriod, nullptr);
   if (Tick.TimerId != 0) {
     GetLocalTime(&Tick.TickTime);
+    // The alarms are watched from this minute on, however late the first tick.
+    Tick.Watch.Begin(ClockTimeOf(Tick.TickTime));
     UpdateCaption(window);
   }
 }

@@ -56,13 +56,17 @@ static void GiveSound() {
   }
 }
 
-// The playing time of the wave file from its header; 0 when it cannot be read.
+// The playing time of the sound the wave file holds, from its header and its
+// size; 0 when it cannot be read.
 static UINT WaveLength(const wchar_t* path) {
   unsigned char head[512];
   ReadFileScope file(path);
   DWORD got = 0;
-  if (!file.IsOpen() || !ReadFile(file.get(), head, sizeof head, &got, nullptr)) return 0;
-  return got > 0 ? WaveLengthMs(head, size_t(got)) : 0;
+  LARGE_INTEGER size = {};
+  if (!file.IsOpen() || !GetFileSizeEx(file.get(), &size) ||
+      !ReadFile(file.get(), head, sizeof head, &got, nullptr))
+    return 0;
+  return got > 0 ? WaveLengthMs(head, size_t(got), uint64_t(size.QuadPart)) : 0;
 }
 
 // With the wave's length known, the window that closes itself waits for its
@@ -130,6 +134,16 @@ static HFONT FontToFit(HDC dc, LOGFONTW logFont, const RECT& box) {
   return font;
 }
 
+// The bottom edge of the スヌーズ button in the client area: the message
+// begins below it, which stands where a long message would wrap.
+static LONG BelowSnooze(HWND dialog) {
+  RECT button;
+  HWND snooze = GetDlgItem(dialog, IDC_SNOOZE);
+  if (!snooze || !GetWindowRect(snooze, &button)) return 0;
+  MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&button), 2);
+  return button.bottom;
+}
+
 static void OnPaint(HWND dialog) {
   PaintScope paint(dialog);
   HDC dc = paint.dc();
@@ -156,6 +170,8 @@ static void OnPaint(HWND dialog) {
   size_t length = FormatClockText(shown, false, time);
   TextOutW(dc, client.right / 6, scale.ToPixels(kTimeTop), time, int(length));
   client.top = client.bottom / 3;
+  const LONG belowSnooze = BelowSnooze(dialog);
+  if (client.top < belowSnooze) client.top = belowSnooze;
   if (Lateness[0]) {
     // The lateness on the bottom line, in smaller letters; the message above it.
     LOGFONTW smallFont = logFont;
@@ -179,12 +195,9 @@ INT_PTR CALLBACK AlarmNotification(HWND dialog, UINT message, WPARAM wParam, LPA
       if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL && LOWORD(wParam) != IDC_SNOOZE)
         return FALSE;
       Silence(dialog);
-      if (LOWORD(wParam) == IDC_SNOOZE && Alarms) {
-        // The same alarm again, its snooze after the minute it was put off in.
-        SYSTEMTIME now;
-        GetLocalTime(&now);
-        Tick.Watch.Snooze(Alarm, ClockTimeOf(now), Alarms->SnoozeMinutes);
-      }
+      // The same alarm again, its snooze minutes after the press.
+      if (LOWORD(wParam) == IDC_SNOOZE && Alarms)
+        Tick.Watch.Snooze(Alarm, Tick.ElapsedNow(), Alarms->SnoozeMinutes);
       EndDialog(dialog, 1);
       return TRUE;
     // A click into the window silences it; it stays until it is closed.

@@ -2,8 +2,8 @@
 
 TickState Tick;
 
-TickOutcome TickState::Process(const SYSTEMTIME& now, TickFace face, bool showSeconds,
-                               const AlarmSettings& alarms) {
+TickOutcome TickState::Process(const SYSTEMTIME& now, uint64_t elapsedMs, TickFace face,
+                               bool showSeconds, const AlarmSettings& alarms) {
   TickOutcome out;
   // A paused tick leaves everything to the first processed one after it,
   // which compares whole minutes and dates and so misses nothing.
@@ -25,10 +25,10 @@ TickOutcome TickState::Process(const SYSTEMTIME& now, TickFace face, bool showSe
   TickTime = now;
   out.RenewTitle = d.RenewTitle;
   if (d.LookForAlarms) {
-    Watch.Look(alarms, in.Now);
+    Watch.Look(alarms, in.Now, elapsedMs);
     if (Watch.Waiting()) {
       Announced = Watch.TakeNext();
-      AnnouncedLate = SecondsLate(Announced.At, in.Now);
+      AnnouncedLate = SecondsLate(Announced, in.Now, elapsedMs);
       out.DueAlarm = Announced.Number;
     }
   }

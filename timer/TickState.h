@@ -3,6 +3,7 @@
 #include "face/rules/ClockTime.h"
 #include "timer/rules/AlarmSettings.h"
 #include "timer/rules/AlarmWatch.h"
+#include "timer/rules/ElapsedClock.h"
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
 
@@ -44,14 +45,17 @@ struct TickState {
   // and how late it came.
   DueAlarm Announced;
   uint32_t AnnouncedLate = 0;    // seconds
+  // The system's milliseconds since it started, that the snoozes count in.
+  ElapsedClock Elapsed;
 
   bool Held() const { return Holds.Taken() || Pauses.Taken(); }
+  uint64_t ElapsedNow() { return Elapsed.Extend(GetTickCount()); }
 
   // Takes the local time `now` unless a drag pauses the tick: notes a new
   // minute and stores the time; without an interaction, looks for due
-  // alarms and hands out the earliest waiting. The caller draws, calls
-  // Finish, then announces the alarm.
-  TickOutcome Process(const SYSTEMTIME& now, TickFace face, bool showSeconds,
+  // alarms (the snoozes by the elapsed milliseconds) and hands out the
+  // earliest waiting. The caller draws, calls Finish, then announces the alarm.
+  TickOutcome Process(const SYSTEMTIME& now, uint64_t elapsedMs, TickFace face, bool showSeconds,
                       const AlarmSettings& alarms);
   // The redraw requests, as the changes outside the tick make them: the
   // whole face at the next tick; the face re-stacked or redrawn completely

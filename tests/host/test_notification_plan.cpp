@@ -104,37 +104,64 @@ static std::vector<unsigned char> WaveHead(std::initializer_list<std::pair<const
 static std::vector<unsigned char> Le32(uint32_t v) {
   return {uint8_t(v), uint8_t(v >> 8), uint8_t(v >> 16), uint8_t(v >> 24)};
 }
-static std::vector<unsigned char> Fmt(uint32_t byteRate) {
+// A format chunk: PCM unless another tag is given, with the rates as given,
+// whether they agree or not.
+static std::vector<unsigned char> Fmt(uint32_t byteRate, uint32_t sampleRate = 0, uint16_t blockAlign = 0,
+                                      uint16_t tag = 1) {
   std::vector<unsigned char> f = Le32(16);
-  std::vector<unsigned char> body = {1, 0, 2, 0, 0x44, 0xAC, 0, 0};   // PCM, stereo, 44.1 kHz
-  f.insert(f.end(), body.begin(), body.end());
-  std::vector<unsigned char> rate = Le32(byteRate);
-  f.insert(f.end(), rate.begin(), rate.end());
-  f.insert(f.end(), {4, 0, 16, 0});
+  f.insert(f.end(), {uint8_t(tag), uint8_t(tag >> 8), 1, 0});   // mono
+  for (uint32_t v : {sampleRate, byteRate}) {
+    std::vector<unsigned char> b = Le32(v);
+    f.insert(f.end(), b.begin(), b.end());
+  }
+  f.insert(f.end(), {uint8_t(blockAlign), 0, uint8_t(blockAlign * 8), 0});
   return f;
 }
+// The whole file's size: the header and `dataBytes` of sound after it.
+static uint64_t With(const std::vector<unsigned char>& head, uint64_t dataBytes) { return head.size() + dataBytes; }
 
 TEST(WaveLength, ComesFromTheByteRateAndTheDataSize) {
-  std::vector<unsigned char> wave = WaveHead({{"fmt ", Fmt(176400)}, {"data", Le32(176400 * 3 + 88200)}});
-  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size()), 3500u);
+  std::vector<unsigned char> wave = WaveHead({{"fmt ", Fmt(176400, 44100, 4)}, {"data", Le32(176400 * 3 + 88200)}});
+  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), With(wave, 176400 * 3 + 88200)), 3500u);
   // Another chunk (of odd size, padded) before the data is stepped over.
   std::vector<unsigned char> list = Le32(3);
   list.insert(list.end(), {'a', 'b', 'c', 0});
-  wave = WaveHead({{"fmt ", Fmt(8000)}, {"LIST", list}, {"data", Le32(12000)}});
-  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size()), 1500u);
+  wave = WaveHead({{"fmt ", Fmt(8000, 8000, 1)}, {"LIST", list}, {"data", Le32(12000)}});
+  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), With(wave, 12000)), 1500u);
+}
+
+// Whatever a header claims, the wait is never longer than the sound that
+// the file holds could play, and no figure wraps.
+TEST(WaveLength, AHeaderThatLiesNeverHoldsLongerThanTheSoundInTheFile) {
+  struct Case { const char* lie; std::vector<unsigned char> fmt; uint32_t stated; uint64_t present; uint32_t ms; };
+  const Case cases[] = {
+      {"120 s stated, 1 s in the file", Fmt(8000, 8000, 1), 960000, 8000, 1000},
+      {"the largest size stated", Fmt(8000, 8000, 1), 0xFFFFFFFFu, 16000, 2000},
+      {"a byte rate far below the samples'", Fmt(80, 8000, 1), 8000, 8000, 1000},
+      {"no byte rate, the samples' own", Fmt(0, 8000, 1), 4000, 4000, 500},
+      {"a block far above the byte rate", Fmt(8000, 8000, 100), 800000, 800000, 1000},
+      {"a compressed rate of a byte a second", Fmt(1, 8000, 1, 2), 0xFFFFFFFFu, uint64_t(1) << 40,
+       kLongestWaveMs},
+  };
+  for (const Case& c : cases) {
+    std::vector<unsigned char> wave = WaveHead({{"fmt ", c.fmt}, {"data", Le32(c.stated)}});
+    EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), With(wave, c.present)), c.ms) << c.lie;
+  }
 }
 
 TEST(WaveLength, IsUnknownForWhatIsNoWaveOrIsCutShort) {
-  std::vector<unsigned char> wave = WaveHead({{"fmt ", Fmt(8000)}, {"data", Le32(8000)}});
-  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size() - 1), 0u) << "the data header cut";
-  EXPECT_EQ(WaveLengthMs(wave.data(), 20), 0u) << "the format cut";
+  std::vector<unsigned char> wave = WaveHead({{"fmt ", Fmt(8000, 8000, 1)}, {"data", Le32(8000)}});
+  const uint64_t size = With(wave, 8000);
+  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size() - 1, size), 0u) << "the data header cut";
+  EXPECT_EQ(WaveLengthMs(wave.data(), 20, size), 0u) << "the format cut";
+  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), wave.size() - 1), 0u) << "a file shorter than its header";
   std::vector<unsigned char> noFormat = WaveHead({{"data", Le32(8000)}});
-  EXPECT_EQ(WaveLengthMs(noFormat.data(), noFormat.size()), 0u);
+  EXPECT_EQ(WaveLengthMs(noFormat.data(), noFormat.size(), size), 0u);
   std::vector<unsigned char> zeroRate = WaveHead({{"fmt ", Fmt(0)}, {"data", Le32(8000)}});
-  EXPECT_EQ(WaveLengthMs(zeroRate.data(), zeroRate.size()), 0u);
-  std::vector<unsigned char> huge = WaveHead({{"fmt ", Fmt(8000)}, {"junk", Le32(0xFFFFFFF0u)}, {"data", Le32(8000)}});
-  EXPECT_EQ(WaveLengthMs(huge.data(), huge.size()), 0u) << "a chunk longer than the file";
+  EXPECT_EQ(WaveLengthMs(zeroRate.data(), zeroRate.size(), size), 0u);
+  std::vector<unsigned char> huge = WaveHead({{"fmt ", Fmt(8000, 8000, 1)}, {"junk", Le32(0xFFFFFFF0u)}, {"data", Le32(8000)}});
+  EXPECT_EQ(WaveLengthMs(huge.data(), huge.size(), size), 0u) << "a chunk longer than the file";
   std::vector<unsigned char> riff = wave;
   riff[8] = 'A';
-  EXPECT_EQ(WaveLengthMs(riff.data(), riff.size()), 0u);
+  EXPECT_EQ(WaveLengthMs(riff.data(), riff.size(), size), 0u);
 }

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 #include "timer/rules/AlarmWatch.h"
+#include "timer/rules/ElapsedClock.h"
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
 #include "tests/host/ClockTimes.h"
@@ -224,6 +226,9 @@ static AlarmSettings ArmedAt(std::initializer_list<const wchar_t*> times) {
 
 using Rung = std::vector<std::string>;
 
+// The elapsed milliseconds at the wall time `t` of a clock never set.
+static uint64_t Ms(const ClockTime& t) { return (uint64_t(MinuteNumber(t)) * 60 + t.Second) * 1000; }
+
 // Each alarm the watch announces over the ticks, in the order announced:
 // "n@HH:MM", then " late S" when it came more than a minute late (S seconds),
 // or, with seen, " seen HH:MM:SS" for the tick that announced it.
@@ -231,14 +236,14 @@ static Rung Announce(AlarmWatch& watch, const AlarmSettings& alarms,
                      std::initializer_list<ClockTime> ticks, bool seen = false) {
   Rung rung;
   for (const ClockTime& now : ticks) {
-    watch.Look(alarms, now);
+    watch.Look(alarms, now, Ms(now));
     while (watch.Waiting()) {
       DueAlarm due = watch.TakeNext();
       char text[48];
       snprintf(text, sizeof text, "%d@%02u:%02u", due.Number, unsigned(due.Hour),
                unsigned(due.Minute));
       std::string entry = text;
-      uint32_t late = SecondsLate(due.At, now);
+      uint32_t late = SecondsLate(due, now, Ms(now));
       if (seen) {
         snprintf(text, sizeof text, " seen %02u:%02u:%02u", unsigned(now.Hour),
                  unsigned(now.Minute), unsigned(now.Second));
@@ -306,6 +311,12 @@ TEST(AlarmWatch, ChangesOfDaylightSavingTimeRingEachAlarmOnce) {
 TEST(AlarmWatch, AStartInsideTheMinuteRingsButNotTheMinuteBefore) {
   AlarmSettings s = ArmedAt({L"07:30", L"07:29"});
   EXPECT_EQ(Announced(s, {Today(7, 30, 40), Today(7, 30, 41)}), (Rung{"1@07:30"}));
+  // Begun by a start inside 07:29 and first looked at two minutes later:
+  // every minute from the start's on.
+  AlarmSettings three = ArmedAt({L"07:28", L"07:29", L"07:30"});
+  AlarmWatch watch;
+  watch.Begin(Today(7, 29, 30));
+  EXPECT_EQ(Announce(watch, three, {Today(7, 31, 10)}), (Rung{"2@07:29 late 130", "3@07:30 late 70"}));
   // Over midnight, into the next day's first minute.
   AlarmSettings midnight = ArmedAt({L"00:00"});
   EXPECT_EQ(Announced(midnight, {Today(23, 59, 30), TimeOf(2002, 3, 15, 0, 0, 30)}),
@@ -353,10 +364,10 @@ TEST(AlarmWatch, TheLatenessIsToldFromMoreThanAMinuteOn) {
 TEST(AlarmWatch, WhatWaitsBehindANotificationLeftOpenForADayMakesWayForTheNewDay) {
   AlarmSettings s = ArmedAt({L"07:00", L"07:01", L"07:02", L"07:03"});
   AlarmWatch watch;
-  watch.Look(s, Today(6, 59, 59));
-  watch.Look(s, Today(7, 3, 30));
+  watch.Look(s, Today(6, 59, 59), Ms(Today(6, 59, 59)));
+  watch.Look(s, Today(7, 3, 30), Ms(Today(7, 3, 30)));
   EXPECT_EQ(watch.TakeNext().Number, 1);   // announced, and left open a day
-  watch.Look(s, TimeOf(2002, 3, 15, 7, 10, 0));
+  watch.Look(s, TimeOf(2002, 3, 15, 7, 10, 0), Ms(TimeOf(2002, 3, 15, 7, 10, 0)));
   std::vector<int32_t> waiting;
   while (watch.Waiting()) waiting.push_back(watch.TakeNext().At);
   const int32_t day = MinuteNumber(TimeOf(2002, 3, 15, 0, 0, 0));
@@ -380,7 +391,7 @@ TEST(AlarmWatch, AnAlarmRingsOnlyOnItsWeekdaysAndMidnightBelongsToTheDayThatBegi
     for (int day = 0; day < 8; ++day) {
       for (ClockTime now : {WeekDay(day, 23, 58, 59), WeekDay(day, 23, 59, 0), WeekDay(day + 1, 0, 0, 0),
                             WeekDay(day + 1, 0, 0, 1)}) {
-        watch.Look(s, now);
+        watch.Look(s, now, Ms(now));
         while (watch.Waiting())
           rung.push_back(std::to_string(watch.TakeNext().Number) + " " + kDayNames[(now.Day - 10) % 7]);
       }
@@ -408,35 +419,134 @@ static Rung AfterSnooze(ClockTime pressed, uint32_t minutes, std::initializer_li
                         void (*change)(AlarmSettings&) = nullptr) {
   AlarmSettings s = ArmedAt({L"07:30"});
   AlarmWatch watch;
-  watch.Look(s, Today(7, 30, 0));
+  watch.Look(s, Today(7, 30, 0), Ms(Today(7, 30, 0)));
   EXPECT_EQ(watch.TakeNext().Number, 1);
-  watch.Snooze(1, pressed, minutes);
+  watch.Snooze(1, Ms(pressed), minutes);
   if (change) change(s);
   return Announce(watch, s, ticks, true);
 }
 
-TEST(AlarmWatch, ASnoozedAlarmComesOnceAtTheFirstTickOfItsMinuteOrLateAfterAHold) {
-  // Snoozed at 07:30:40 for five minutes: due at 07:35, once.
+TEST(AlarmWatch, ASnoozedAlarmComesOnceItsMinutesAfterThePressOrLateAfterAHold) {
+  // Snoozed at 07:30:40 for five minutes: due at 07:35:40, once.
   EXPECT_EQ(AfterSnooze(Today(7, 30, 40), 5,
-                        {Today(7, 30, 41), Today(7, 34, 59), Today(7, 35, 0), Today(7, 35, 1), Today(7, 36, 0)}),
-            (Rung{"1@07:35 seen 07:35:00"}));
-  // Its minute held by a dialog: caught up at the first look after it.
+                        {Today(7, 30, 41), Today(7, 35, 0), Today(7, 35, 39), Today(7, 35, 40),
+                         Today(7, 35, 41), Today(7, 36, 0)}),
+            (Rung{"1@07:35 seen 07:35:40"}));
+  // Its time held by a dialog: caught up at the first look after it.
   EXPECT_EQ(AfterSnooze(Today(7, 30, 40), 1, {Today(7, 30, 50), Today(7, 40, 3), Today(7, 41, 0)}),
             (Rung{"1@07:31 seen 07:40:03"}));
-  // The clock put back before it: it waits for its minute.
-  EXPECT_EQ(AfterSnooze(Today(7, 31, 0), 60, {Today(7, 20, 0), Today(8, 30, 59), Today(8, 31, 0), Today(8, 32, 0)}),
-            (Rung{"1@08:31 seen 08:31:00"}));
   // The latest snooze of an alarm is the one that comes.
   AlarmSettings s = ArmedAt({L"07:30"});
   AlarmWatch watch;
-  watch.Snooze(1, Today(7, 30, 10), 5);
-  watch.Snooze(1, Today(7, 30, 20), 10);
-  watch.Look(s, Today(7, 30, 30));
+  watch.Snooze(1, Ms(Today(7, 30, 10)), 5);
+  watch.Snooze(1, Ms(Today(7, 30, 20)), 10);
+  watch.Look(s, Today(7, 30, 30), Ms(Today(7, 30, 30)));
   EXPECT_EQ(watch.TakeNext().Number, 1) << "the alarm's own minute";
-  watch.Look(s, Today(7, 35, 0));
+  watch.Look(s, Today(7, 35, 10), Ms(Today(7, 35, 10)));
   EXPECT_FALSE(watch.Waiting());
-  watch.Look(s, Today(7, 40, 0));
+  watch.Look(s, Today(7, 40, 20), Ms(Today(7, 40, 20)));
   EXPECT_EQ(watch.TakeNext().At, MinuteNumber(Today(7, 40, 0)));
+}
+
+// Pressed at 10:00:57 for a minute, it comes a minute of elapsed time later,
+// wherever the wall clock was set meanwhile; after a sleep, at once and late.
+TEST(AlarmWatch, ASnoozeCountsElapsedTimeWhateverTheWallClockDoes) {
+  const uint64_t pressed = 5000000;
+  struct Step { ClockTime wall; uint64_t ms; };
+  struct Case { const char* what; std::vector<Step> steps; std::string rung; };
+  const Case cases[] = {
+      {"to the second", {{Today(10, 1, 0), pressed + 3000}, {Today(10, 1, 56), pressed + 59000},
+                         {Today(10, 1, 57), pressed + 60000}}, "seen 10:01:57 as 10:01 late 0"},
+      {"the wall clock put back an hour", {{Today(9, 1, 0), pressed + 3000}, {Today(9, 1, 57), pressed + 60000}},
+       "seen 09:01:57 as 09:01 late 0"},
+      {"the wall clock put forward an hour", {{Today(11, 1, 0), pressed + 3000}, {Today(11, 1, 56), pressed + 59000},
+                                              {Today(11, 1, 57), pressed + 60000}}, "seen 11:01:57 as 11:01 late 0"},
+      {"a sleep of two hours", {{Today(12, 0, 57), pressed + 7200000}}, "seen 12:00:57 as 10:01 late 7140"},
+  };
+  for (const Case& c : cases) {
+    AlarmSettings s = ArmedAt({L"10:00"});
+    AlarmWatch watch;
+    watch.Look(s, Today(10, 0, 0), pressed - 57000);
+    watch.TakeNext();
+    watch.Snooze(1, pressed, 1);
+    std::string rung;
+    for (const Step& step : c.steps) {
+      watch.Look(s, step.wall, step.ms);
+      while (watch.Waiting()) {
+        const DueAlarm due = watch.TakeNext();
+        char text[64];
+        snprintf(text, sizeof text, "seen %02u:%02u:%02u as %02u:%02u late %u", unsigned(step.wall.Hour),
+                 unsigned(step.wall.Minute), unsigned(step.wall.Second), unsigned(due.Hour),
+                 unsigned(due.Minute), unsigned(SecondsLate(due, step.wall, step.ms)));
+        rung += text;
+      }
+    }
+    EXPECT_EQ(rung, c.rung) << c.what;
+  }
+}
+
+// The dialog open from 07:04:55 to 07:06:05, OK pressed at its end.
+TEST(AlarmWatch, WhatOkChangedCountsFromItsMinuteAndTheRestIsCaughtUp) {
+  struct Case { const char* what; void (*before)(AlarmSettings&); Rung rung; };
+  const Case cases[] = {
+      {"nothing changed", nullptr, {"1@07:05 late 65", "2@07:05 late 65"}},
+      {"the timer switched on", [](AlarmSettings& s) { s.OnTimer = false; }, {}},
+      {"alarm 1 armed", [](AlarmSettings& s) { s.Alarms[0].On = 0; }, {"2@07:05 late 65"}},
+      {"alarm 1 retimed", [](AlarmSettings& s) { s.Alarms[0].SetTime(L"09:00"); }, {"2@07:05 late 65"}},
+      {"alarm 1 given its weekday", [](AlarmSettings& s) { s.Alarms[0].SetDays(0); }, {"2@07:05 late 65"}},
+  };
+  for (const Case& c : cases) {
+    AlarmSettings after = ArmedAt({L"07:05", L"07:05"});
+    AlarmSettings before = after;
+    if (c.before) c.before(before);
+    AlarmWatch watch;
+    watch.Look(before, Today(7, 4, 55), Ms(Today(7, 4, 55)));
+    watch.Edited(before, after, Today(7, 6, 5));
+    EXPECT_EQ(Announce(watch, after, {Today(7, 6, 5), Today(7, 6, 6)}), c.rung) << c.what;
+  }
+  // Set at 07:20 to 07:10, an alarm means tomorrow; retimed to OK's own
+  // minute, it rings in it.
+  AlarmSettings before = ArmedAt({L"07:00", L"07:00"});
+  AlarmSettings after = ArmedAt({L"07:10", L"07:20"});
+  AlarmWatch watch;
+  watch.Look(before, Today(7, 0, 30), Ms(Today(7, 0, 30)));
+  watch.TakeNext();
+  watch.TakeNext();
+  watch.Edited(before, after, Today(7, 20, 10));
+  EXPECT_EQ(Announce(watch, after, {Today(7, 20, 10), TimeOf(2002, 3, 15, 7, 10, 0)}),
+            (Rung{"2@07:20", "1@07:10"}));
+}
+
+// Alarms due again and again while the clock is put back, snoozes due, and
+// announcements put back: the queue holds each alarm's time and snooze once.
+TEST(AlarmWatch, TheQueueHoldsEachAlarmsTimeAndSnoozeOnceWhateverWaits) {
+  AlarmSettings s = ArmedAt({L"07:00", L"07:00", L"07:00", L"07:00"});
+  AlarmWatch watch;
+  uint64_t ms = 1000000;
+  for (int n = 1; n <= kAlarmCount; ++n) watch.Snooze(n, ms, 10);
+  for (int day : {14, 13, 12, 11, 10}) {   // the snoozes come due on the way
+    ms += 150000;
+    watch.Look(s, TimeOf(2002, 3, day, 7, 0, 0), ms);
+  }
+  DueAlarm extra;
+  extra.Number = 1;
+  extra.At = MinuteNumber(Today(6, 0, 0));
+  watch.PutBack(extra);
+  std::vector<std::string> waiting;
+  while (watch.Waiting()) {
+    const DueAlarm due = watch.TakeNext();
+    waiting.push_back(std::to_string(due.Number) + (due.SnoozeDue ? " snooze" : " time"));
+  }
+  EXPECT_EQ(waiting.size(), size_t(AlarmWatch::kQueueCapacity));
+  std::sort(waiting.begin(), waiting.end());
+  EXPECT_EQ(std::unique(waiting.begin(), waiting.end()), waiting.end()) << "each once";
+}
+
+TEST(ElapsedClock, CarriesOnOverTheWrapOfTheSystemsMilliseconds) {
+  ElapsedClock clock;
+  EXPECT_EQ(clock.Extend(0xFFFFFF00u), 0xFFFFFF00u);
+  EXPECT_EQ(clock.Extend(0x10u), 0x100000010u);
+  EXPECT_EQ(clock.Extend(0x20u), 0x100000020u);
 }
 
 TEST(AlarmWatch, SwitchingTheAlarmOrTheTimerOffCancelsItsSnooze) {
@@ -446,16 +556,16 @@ TEST(AlarmWatch, SwitchingTheAlarmOrTheTimerOffCancelsItsSnooze) {
   // Off for one look and on again: the snooze stays cancelled.
   AlarmSettings s = ArmedAt({L"07:30"});
   AlarmWatch watch;
-  watch.Snooze(1, Today(7, 20, 0), 5);
+  watch.Snooze(1, Ms(Today(7, 20, 0)), 5);
   s.Alarms[0].On = 0;
-  watch.Look(s, Today(7, 21, 0));
+  watch.Look(s, Today(7, 21, 0), Ms(Today(7, 21, 0)));
   s.Alarms[0].On = 1;
-  watch.Look(s, Today(7, 25, 0));
-  watch.Look(s, Today(7, 26, 0));
+  watch.Look(s, Today(7, 25, 0), Ms(Today(7, 25, 0)));
+  watch.Look(s, Today(7, 26, 0), Ms(Today(7, 26, 0)));
   EXPECT_FALSE(watch.Waiting());
   // Its weekdays do not hold back a snooze taken on a day the alarm rang.
   s.Alarms[0].SetDays(0);
-  watch.Snooze(1, Today(7, 27, 0), 1);
-  watch.Look(s, Today(7, 28, 0));
+  watch.Snooze(1, Ms(Today(7, 27, 0)), 1);
+  watch.Look(s, Today(7, 28, 0), Ms(Today(7, 28, 0)));
   EXPECT_EQ(watch.TakeNext().Number, 1);
 }

@@ -116,6 +116,19 @@ private:
   DWORD* bits_ = nullptr;
 };
 
+// The local time `minutes` from now.
+inline ClockTime MinutesFromNow(int minutes) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  FILETIME f;
+  SystemTimeToFileTime(&now, &f);
+  ULARGE_INTEGER t = {{f.dwLowDateTime, f.dwHighDateTime}};
+  t.QuadPart += ULONGLONG(LONGLONG(minutes) * 60 * 10000000);
+  f = {t.LowPart, t.HighPart};
+  FileTimeToSystemTime(&f, &now);
+  return ClockTimeOf(now);
+}
+
 // Sets TickTime for one test and puts the old value back.
 class ScopedTickTime {
 public:

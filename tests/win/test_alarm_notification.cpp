@@ -282,19 +282,6 @@ TEST_F(AlarmNotice, AClickSilencesItAndLeavesItOpen) {
   EXPECT_EQ(plays.back().Arguments, "00000000,00000000") << "a click stops the wave";
 }
 
-// The local time `minutes` from now.
-static ClockTime MinutesFromNow(int minutes) {
-  SYSTEMTIME now;
-  GetLocalTime(&now);
-  FILETIME f;
-  SystemTimeToFileTime(&now, &f);
-  ULARGE_INTEGER t = {{f.dwLowDateTime, f.dwHighDateTime}};
-  t.QuadPart += ULONGLONG(minutes) * 60 * 10000000;
-  f = {t.LowPart, t.HighPart};
-  FileTimeToSystemTime(&f, &now);
-  return ClockTimeOf(now);
-}
-
 // Only スヌーズ brings the alarm back, one snooze after it was pressed; OK,
 // Esc and the close after the last sound end it for good.
 TEST_F(AlarmNotice, SnoozeBringsTheSameAlarmBackOnceItsMinutesAreOver) {
@@ -308,7 +295,7 @@ TEST_F(AlarmNotice, SnoozeBringsTheSameAlarmBackOnceItsMinutesAreOver) {
                         Case{0, true, false}}) {
     SCOPED_TRACE(c.button);
     ::Tick.Watch = AlarmWatch();
-    ::Tick.Watch.Look(s, now);
+    ::Tick.Watch.Look(s, now, ::Tick.ElapsedNow());
     s.AlarmCount = 1;
     s.OnAutoDelete = c.autoClose;
     Open(1);
@@ -318,9 +305,10 @@ TEST_F(AlarmNotice, SnoozeBringsTheSameAlarmBackOnceItsMinutesAreOver) {
       SendMessageA(notice, WM_TIMER, 2, 0);
     }
     EXPECT_FALSE(IsOpen());
-    ::Tick.Watch.Look(s, MinutesFromNow(2));
-    EXPECT_FALSE(::Tick.Watch.Waiting()) << "not before its minute";
-    ::Tick.Watch.Look(s, MinutesFromNow(3));
+    const uint64_t pressed = ::Tick.ElapsedNow();
+    ::Tick.Watch.Look(s, MinutesFromNow(3), pressed + 3 * 60000 - 1000);
+    EXPECT_FALSE(::Tick.Watch.Waiting()) << "not before its minutes are over";
+    ::Tick.Watch.Look(s, MinutesFromNow(3), pressed + 3 * 60000);
     EXPECT_EQ(::Tick.Watch.TakeNext().Number, c.snoozed ? 1 : 0);
   }
 }
@@ -469,6 +457,7 @@ TEST_F(AlarmNotice, TheTextsAreLargeAndRed) {
 struct DrawnText {
   std::wstring Text;
   bool Whole;
+  RECT Box;
 };
 std::vector<DrawnText>& DrawnTexts() {
   static std::vector<DrawnText> drawn;
@@ -481,15 +470,16 @@ int WINAPI RecordDrawTextW(HDC dc, LPCWSTR text, int length, LPRECT rect, UINT f
     RECT need = *rect;
     RealDrawTextW(dc, text, length, &need, flags | DT_CALCRECT);
     bool whole = need.bottom <= rect->bottom && need.right - need.left <= rect->right - rect->left;
-    DrawnTexts().push_back({length < 0 ? std::wstring(text) : std::wstring(text, length), whole});
+    DrawnTexts().push_back({length < 0 ? std::wstring(text) : std::wstring(text, length), whole, *rect});
   }
   return RealDrawTextW(dc, text, length, rect, flags);
 }
 
 // The longest messages, fifteen double-byte characters or thirty wide
 // letters, do not all fit below the time in the large font: such a message
-// is drawn smaller, whole, never cut by the window's edge.
-TEST_F(AlarmNotice, TheLongestMessagesShowWhole) {
+// is drawn smaller, whole, never cut by the window's edge, and clear of the
+// スヌーズ button.
+TEST_F(AlarmNotice, TheLongestMessagesShowWholeBesideTheButtons) {
   for (const wchar_t* longest : {L"あいうえおかきくけこさしすせそ", L"WWWWWWWWWW WWWWWWWWWW WWWWWWWW"}) {
     app->Alarms.Alarms[0].SetMessage(longest);
     ASSERT_STREQ(app->Alarms.Alarms[0].Msg, longest);
@@ -502,14 +492,21 @@ TEST_F(AlarmNotice, TheLongestMessagesShowWhole) {
     ASSERT_EQ(DrawnTexts().size(), 1u);
     EXPECT_EQ(DrawnTexts()[0].Text, longest);
     EXPECT_TRUE(DrawnTexts()[0].Whole) << "the message is cut by the window's edge";
+    RECT snooze, overlap;
+    GetWindowRect(GetDlgItem(notice, IDC_SNOOZE), &snooze);
+    MapWindowPoints(nullptr, notice, reinterpret_cast<POINT*>(&snooze), 2);
+    EXPECT_FALSE(IntersectRect(&overlap, &DrawnTexts()[0].Box, &snooze)) << "the message runs under スヌーズ";
   }
 }
 
 // --- the wave's length, and what a late alarm shows ---------------------------------------
 
+// A second and a half of sound (12000 samples at 8000 a second), whether its
+// header says so or claims two minutes.
 TEST_F(AlarmNotice, AWaveWithAutoDeleteClosesWhenItHasPlayedToItsEnd) {
-  // 12000 samples at 8000 a second: a second and a half.
-  std::string wave = WriteTestWave("tivora-length.wav", 12000);
+  for (unsigned stated : {12000u, 960000u}) {
+  SCOPED_TRACE(stated);
+  std::string wave = WriteTestWave("tivora-length.wav", 12000, stated);
   app->Alarms.OnUseWave = true;
   app->Alarms.OnAutoDelete = true;
   lstrcpyW(app->Alarms.WaveFile, Wide(wave).c_str());
@@ -524,6 +521,7 @@ TEST_F(AlarmNotice, AWaveWithAutoDeleteClosesWhenItHasPlayedToItsEnd) {
   EXPECT_LT(open, 2500u) << "kept open long after it";
   sndPlaySoundW(nullptr, 0);
   DeleteFileA(wave.c_str());
+  }
 }
 
 TEST_F(AlarmNotice, ALateAlarmShowsItsOwnTimeAndHowLateItIs) {

@@ -27,12 +27,15 @@ std::vector<HandOver> handOvers;
 // that the notification's own message loop would deliver meanwhile.
 std::function<void(HWND)> insideNotification;
 std::vector<SYSTEMTIME> ticksDuringNotification;
+// Whether the notification could be shown.
+bool notificationShows = true;
 
-void RecordHandOver(HWND owner, int n) {
+bool RecordHandOver(HWND owner, int n) {
   handOvers.push_back({n, Tick.Held(), Tick.TickTime, DueAlarm(), Tick.AnnouncedLate});
   if (insideNotification) insideNotification(owner);
   for (const SYSTEMTIME& t : ticksDuringNotification) ClockTickAt(owner, t);
   handOvers.back().announced = Tick.Announced;
+  return notificationShows;
 }
 
 class ClockTickTest : public testing::Test {
@@ -43,6 +46,7 @@ protected:
     handOvers.clear();
     insideNotification = nullptr;
     ticksDuringNotification.clear();
+    notificationShows = true;
     Tick.MinuteChanged = false;
     Tick.FullRedrawPending = false;
     ASSERT_NE(window.get(), nullptr);
@@ -68,7 +72,7 @@ protected:
   HiddenWindow window{116, 45};
 
 private:
-  void (*saved_)(HWND, int) = nullptr;
+  bool (*saved_)(HWND, int) = nullptr;
 };
 
 TEST_F(ClockTickTest, EachAlarmOfAMinuteIsHandedOverOnceOneTickAfterAnother) {
@@ -136,6 +140,23 @@ TEST_F(ClockTickTest, AClockPutBackOverANotifiedMinuteDoesNotAnnounceItAgain) {
   TickAt(SystemTimeOf(2013, 4, 5, 6, 44, 50, 5));   // the system time set back
   TickAt(SystemTimeOf(2013, 4, 5, 6, 45, 0, 5));
   EXPECT_EQ(handOvers.size(), 1u);
+}
+
+// A notification that could not be shown (no memory, no template) leaves
+// its alarm due: the next tick tries again, with the alarm's own time.
+TEST_F(ClockTickTest, ANotificationThatCannotBeShownIsTriedAgainAtTheNextTick) {
+  app->Instance = GetModuleHandleA("kernel32.dll");   // holds no notification
+  EXPECT_FALSE(OpenAlarmNotification(window.get(), 1));
+  Arm(1, 6, 45);
+  Tick.TickTime = SystemTimeOf(2013, 4, 7, 6, 44, 59, 0);
+  notificationShows = false;
+  TickAt(SystemTimeOf(2013, 4, 7, 6, 45, 0, 0));
+  notificationShows = true;
+  TickAt(SystemTimeOf(2013, 4, 7, 6, 45, 1, 0));
+  TickAt(SystemTimeOf(2013, 4, 7, 6, 45, 2, 0));
+  ASSERT_EQ(handOvers.size(), 2u);
+  EXPECT_EQ(handOvers[1].alarm, 1);
+  EXPECT_EQ(handOvers[1].announced.Minute, 45);
 }
 
 TEST_F(ClockTickTest, NoAlarmWithTheTimerOff) {

@@ -11,6 +11,7 @@
 #include "res/resource.h"
 #include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/ClockWindowFixture.h"
+#include "tests/win/FaceTestSupport.h"
 #include "tests/win/LayeredRecorder.h"
 #include "tests/win/WideText.h"
 #include "timer/Dialogs.h"
@@ -279,6 +280,27 @@ TEST(DialogTemplates, TextsReachTheProgramInCodePage932) {
       if (ch >= 0x81 && ch <= 0x9F) kanji = true;
   EXPECT_TRUE(kanji);
   DestroyWindow(about);
+}
+
+// Switched on in its dialog, the timer counts from OK's minute: the minute
+// before, which it was off for, is not caught up afterwards.
+TEST_F(ClockWindowTest, TheTimerSwitchedOnInItsDialogRingsNothingForTheMinutesBefore) {
+  OpenClock(OnBorder);
+  const ClockTime minuteAgo = MinutesFromNow(-1);
+  AlarmEntry& alarm = App->Alarms.Alarms[0];
+  alarm.Hour = minuteAgo.Hour;
+  alarm.Minute = minuteAgo.Minute;
+  alarm.On = 1;
+  App->Alarms.OnTimer = false;
+  Tick.Watch = AlarmWatch();
+  Tick.Watch.Begin(MinutesFromNow(-2));   // the dialog opened two minutes ago
+  CommandAnsweredBy(IDM_TIMER, [](HWND dialog) {
+    CheckRadioButton(dialog, IDC_TIMER_ON, IDC_TIMER_OFF, IDC_TIMER_ON);
+    PressButton(dialog, IDOK);
+  });
+  ASSERT_TRUE(App->Alarms.OnTimer);
+  Tick.Watch.Look(App->Alarms, MinutesFromNow(0), Tick.ElapsedNow());
+  EXPECT_FALSE(Tick.Watch.Waiting()) << "rang for a minute the timer was off in";
 }
 
 // --- the face behind the dialogs -----------------------------------------------------------

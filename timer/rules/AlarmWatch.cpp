@@ -41,23 +41,52 @@ void FormatLateness(uint32_t secondsLate, wchar_t* out) {
   *p = L'\0';
 }
 
+// Milliseconds from `from` to `to` in 32 bits, about 49 days at most: far
+// beyond what the watch keeps.
+static uint32_t MsBetween(uint64_t from, uint64_t to) {
+  if (to <= from) return 0;
+  return to - from > 0xFFFFFFFFu ? 0xFFFFFFFFu : uint32_t(to - from);
+}
+
+uint32_t SecondsLate(const DueAlarm& due, const ClockTime& now, uint64_t elapsedMs) {
+  if (due.SnoozeDue == 0) return SecondsLate(due.At, now);
+  return MsBetween(due.SnoozeDue, elapsedMs) / 1000;
+}
+
 int WeekdayOf(int32_t minute) {
   // Day 0, 1 March 1600, was a Wednesday.
   const int32_t day = minute >= 0 ? minute / 1440 : (minute - 1439) / 1440;
   return int(((day + 3) % 7 + 7) % 7);
 }
 
-void AlarmWatch::Enqueue(int number, int32_t at) {
-  // In time order, and by number within a minute.
-  int i = Count++;
-  for (; i > 0 && (Queue[i - 1].At > at || (Queue[i - 1].At == at && Queue[i - 1].Number > number));
-       --i)
-    Queue[i] = Queue[i - 1];
-  Queue[i].Number = number;
-  Queue[i].At = at;
+static bool IsArmed(const AlarmSettings& alarms, int n) {
+  const AlarmEntry& alarm = alarms.Alarms[n - 1];
+  return alarms.OnTimer && alarm.On != 0 && alarm.Hour <= 23 && alarm.Minute <= 59;
 }
 
-void AlarmWatch::Look(const AlarmSettings& alarms, const ClockTime& now) {
+static constexpr uint32_t kCatchUpMs = uint32_t(AlarmWatch::kCatchUpMinutes) * 60 * 1000;
+
+bool AlarmWatch::Waits(int number, bool snooze) const {
+  for (int i = 0; i < Count; ++i)
+    if (Queue[i].Number == number && (Queue[i].SnoozeDue != 0) == snooze) return true;
+  return false;
+}
+
+bool AlarmWatch::Enqueue(const DueAlarm& due) {
+  if (Count == kQueueCapacity || Waits(due.Number, due.SnoozeDue != 0)) return false;
+  // In time order, and by number within a minute.
+  int i = Count++;
+  for (; i > 0 && (Queue[i - 1].At > due.At ||
+                   (Queue[i - 1].At == due.At && Queue[i - 1].Number > due.Number));
+       --i)
+    Queue[i] = Queue[i - 1];
+  Queue[i] = due;
+  return true;
+}
+
+void AlarmWatch::Begin(const ClockTime& now) { LookedTo = MinuteNumber(now) - 1; }
+
+void AlarmWatch::Look(const AlarmSettings& alarms, const ClockTime& now, uint64_t elapsedMs) {
   const int32_t nowMinute = MinuteNumber(now);
   const int32_t oldest = nowMinute - kCatchUpMinutes + 1;
   int32_t from = LookedTo != 0 && LookedTo <= nowMinute ? LookedTo + 1 : nowMinute;
@@ -70,29 +99,49 @@ void AlarmWatch::Look(const AlarmSettings& alarms, const ClockTime& now) {
   const int32_t today = nowMinute - (now.Hour * 60 + now.Minute);
   for (int n = 1; n <= kAlarmCount; ++n) {
     const AlarmEntry& alarm = alarms.Alarms[n - 1];
-    const bool armed = alarms.OnTimer && alarm.On != 0 && alarm.Hour <= 23 && alarm.Minute <= 59;
-    int32_t& snoozed = SnoozedTo[n - 1];
-    if (!armed || (snoozed != 0 && snoozed < oldest)) snoozed = 0;
+    const bool armed = IsArmed(alarms, n);
+    uint64_t& snoozed = SnoozedTo[n - 1];
+    if (!armed || MsBetween(snoozed, elapsedMs) >= kCatchUpMs) snoozed = 0;
     if (!armed) continue;
-    if (snoozed != 0 && snoozed <= nowMinute && Count < 2 * kAlarmCount) {
-      Enqueue(n, snoozed);
-      snoozed = 0;
+    if (snoozed != 0 && snoozed <= elapsedMs) {
+      // Shown with the minute it came due in, by the wall clock.
+      const int32_t secondsBack = int32_t(MsBetween(snoozed, elapsedMs) / 1000) - now.Second;
+      DueAlarm due;
+      due.Number = n;
+      due.At = nowMinute - (secondsBack > 0 ? (secondsBack + 59) / 60 : 0);
+      due.SnoozeDue = snoozed;
+      if (Enqueue(due)) snoozed = 0;
     }
     // The span looked at is shorter than a day: it holds at most the latest
     // time of this alarm at or before now, on the weekday of its own minute.
     int32_t at = today + alarm.Hour * 60 + alarm.Minute;
     if (at > nowMinute) at -= 1440;
-    // Everything waiting lies within the same half day as the span looked
-    // at, so the queue never holds one alarm's day twice.
-    if (at < from || RungAt[n - 1] == at || !alarm.RingsOn(WeekdayOf(at))) continue;
-    RungAt[n - 1] = at;
-    Enqueue(n, at);
+    if (at < from || at < WatchedFrom[n - 1] || RungAt[n - 1] == at ||
+        !alarm.RingsOn(WeekdayOf(at)))
+      continue;
+    DueAlarm due;
+    due.Number = n;
+    due.At = at;
+    if (Enqueue(due)) RungAt[n - 1] = at;
   }
 }
 
-void AlarmWatch::Snooze(int number, const ClockTime& now, uint32_t minutes) {
+void AlarmWatch::Snooze(int number, uint64_t elapsedMs, uint32_t minutes) {
   if (number < 1 || number > kAlarmCount) return;
-  SnoozedTo[number - 1] = MinuteNumber(now) + int32_t(minutes);
+  // 0 stands for none: a snooze due at the very first millisecond comes at 1.
+  const uint64_t due = elapsedMs + uint64_t(minutes) * 60 * 1000;
+  SnoozedTo[number - 1] = due != 0 ? due : 1;
+}
+
+void AlarmWatch::Edited(const AlarmSettings& before, const AlarmSettings& after,
+                        const ClockTime& now) {
+  for (int n = 1; n <= kAlarmCount; ++n) {
+    const AlarmEntry& was = before.Alarms[n - 1];
+    const AlarmEntry& is = after.Alarms[n - 1];
+    const bool changed = !IsArmed(before, n) || was.Hour != is.Hour || was.Minute != is.Minute ||
+                         was.Days != is.Days;
+    if (IsArmed(after, n) && changed) WatchedFrom[n - 1] = MinuteNumber(now);
+  }
 }
 
 DueAlarm AlarmWatch::TakeNext() {
@@ -105,4 +154,8 @@ DueAlarm AlarmWatch::TakeNext() {
   --Count;
   for (int i = 0; i < Count; ++i) Queue[i] = Queue[i + 1];
   return next;
+}
+
+void AlarmWatch::PutBack(const DueAlarm& due) {
+  if (due.Number >= 1 && due.Number <= kAlarmCount) Enqueue(due);
 }

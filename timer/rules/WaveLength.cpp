@@ -1,5 +1,7 @@
 #include "timer/rules/WaveLength.h"
 
+static uint32_t ReadU16(const unsigned char* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
+
 static uint32_t ReadU32(const unsigned char* p) {
   return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
 }
@@ -8,21 +10,44 @@ static bool IsTag(const unsigned char* p, const char* tag) {
   return p[0] == tag[0] && p[1] == tag[1] && p[2] == tag[2] && p[3] == tag[3];
 }
 
-uint32_t WaveLengthMs(const unsigned char* bytes, size_t size) {
+// The bytes a second of the format plays. Samples (PCM, float, and the
+// extensible form of either) play at their sample rate whatever the stated
+// byte rate says; where the fields disagree, the fastest of them counts.
+static uint32_t ByteRate(const unsigned char* format) {
+  const uint32_t tag = ReadU16(format);
+  const uint64_t sampleRate = ReadU32(format + 4);
+  uint64_t rate = ReadU32(format + 8);
+  if (tag == 1 || tag == 3 || tag == 0xFFFE) {
+    const uint64_t blockAlign = ReadU16(format + 12);
+    const uint64_t frameBytes = (ReadU16(format + 2) * ReadU16(format + 14)) >> 3;
+    if (sampleRate * blockAlign > rate) rate = sampleRate * blockAlign;
+    if (sampleRate * frameBytes > rate) rate = sampleRate * frameBytes;
+  }
+  return rate > 0xFFFFFFFFu ? 0xFFFFFFFFu : uint32_t(rate);
+}
+
+// In 32 bits: whole seconds, then the rest of one, without overflow.
+static uint32_t Milliseconds(uint32_t bytes, uint32_t rate) {
+  const uint32_t seconds = bytes / rate;
+  if (seconds >= kLongestWaveMs / 1000) return kLongestWaveMs;
+  const uint32_t rest = bytes % rate;
+  return seconds * 1000 + (rate > 4000000 ? rest / (rate / 1000) : rest * 1000 / rate);
+}
+
+uint32_t WaveLengthMs(const unsigned char* bytes, size_t size, uint64_t fileSize) {
+  if (size > fileSize) size = size_t(fileSize);
   if (size < 12 || !IsTag(bytes, "RIFF") || !IsTag(bytes + 8, "WAVE")) return 0;
-  uint32_t byteRate = 0;
+  uint32_t rate = 0;
   size_t at = 12;
   // Chunk by chunk: an 8-byte header, then the body, padded to an even size.
   while (at + 8 <= size) {
     const unsigned char* chunk = bytes + at;
     const uint32_t length = ReadU32(chunk + 4);
-    if (IsTag(chunk, "fmt ") && length >= 16 && at + 20 <= size) byteRate = ReadU32(chunk + 16);
+    if (IsTag(chunk, "fmt ") && length >= 16 && at + 24 <= size) rate = ByteRate(chunk + 8);
     if (IsTag(chunk, "data")) {
-      if (byteRate == 0) return 0;
-      // In 32 bits: whole seconds, then the rest of one without overflow.
-      const uint32_t rest = length % byteRate;
-      const uint32_t restMs = byteRate > 4000000 ? rest / (byteRate / 1000) : rest * 1000 / byteRate;
-      return length / byteRate * 1000 + restMs;
+      if (rate == 0) return 0;
+      const uint64_t present = fileSize - (at + 8);
+      return Milliseconds(length < present ? length : uint32_t(present), rate);
     }
     if (length > size - at - 8) return 0;
     at += 8 + size_t(length) + (length & 1);
