@@ -53,15 +53,12 @@ static StoredSettings Capture() {
   s.OnTimer = Bit(al.OnTimer);
   s.OnAutoDelete = Bit(al.OnAutoDelete);
   s.AlarmCount = al.AlarmCount;
-  uint32_t* on[kAlarmCount] = {&s.On1, &s.On2, &s.On3, &s.On4};
-  wchar_t (*time[kAlarmCount])[kTextCapacity] = {&s.Alarm1, &s.Alarm2, &s.Alarm3, &s.Alarm4};
-  wchar_t (*msg[kAlarmCount])[kTextCapacity] = {&s.Msg1, &s.Msg2, &s.Msg3, &s.Msg4};
-  uint32_t* days[kAlarmCount] = {&s.Days1, &s.Days2, &s.Days3, &s.Days4};
-  for (int n = 0; n < kAlarmCount; ++n) {
-    *on[n] = Bit(al.Alarms[n].On != 0);
-    CopyText(*time[n], al.Alarms[n].FormatTime());
-    CopyText(*msg[n], al.Alarms[n].Msg);
-    *days[n] = al.Alarms[n].Days;
+  for (int n = 1; n <= kDailyAlarms; ++n) {
+    AlarmEntry& alarm = al.Alarms[n - 1];
+    s.*RowOf(AlarmOnId(n)).Number = Bit(alarm.On != 0);
+    CopyText(s.*RowOf(AlarmTimeId(n)).Text, alarm.FormatTime());
+    CopyText(s.*RowOf(AlarmMessageId(n)).Text, alarm.Msg);
+    s.*RowOf(AlarmDaysId(n)).Number = alarm.Days;
   }
   s.SnoozeMinutes = al.SnoozeMinutes;
   s.OnUseWave = Bit(al.OnUseWave);
@@ -94,16 +91,13 @@ static void Apply(const StoredSettings& s) {
   al.OnTimer = s.OnTimer != 0;
   al.OnAutoDelete = s.OnAutoDelete != 0;
   al.AlarmCount = s.AlarmCount;
-  const uint32_t on[kAlarmCount] = {s.On1, s.On2, s.On3, s.On4};
-  const wchar_t* time[kAlarmCount] = {s.Alarm1, s.Alarm2, s.Alarm3, s.Alarm4};
-  const wchar_t* msg[kAlarmCount] = {s.Msg1, s.Msg2, s.Msg3, s.Msg4};
-  const uint32_t days[kAlarmCount] = {s.Days1, s.Days2, s.Days3, s.Days4};
-  for (int n = 0; n < kAlarmCount; ++n) {
+  for (int n = 1; n <= kDailyAlarms; ++n) {
+    AlarmEntry& alarm = al.Alarms[n - 1];
     // The switch first: an invalid time then leaves the alarm off.
-    al.Alarms[n].On = on[n] != 0 ? 1 : 0;
-    al.Alarms[n].SetTime(time[n]);
-    al.Alarms[n].SetMessage(msg[n]);
-    al.Alarms[n].SetDays(days[n]);
+    alarm.On = s.*RowOf(AlarmOnId(n)).Number != 0 ? 1 : 0;
+    alarm.SetTime(s.*RowOf(AlarmTimeId(n)).Text);
+    alarm.SetMessage(s.*RowOf(AlarmMessageId(n)).Text);
+    alarm.SetDays(s.*RowOf(AlarmDaysId(n)).Number);
   }
   al.SetSnoozeMinutes(s.SnoozeMinutes);
   al.OnUseWave = s.OnUseWave != 0;
@@ -121,7 +115,7 @@ bool SaveWindowPlacement(HWND window) {
     return true;
   StoredSettings s = DefaultSettings();
   StorePlacement(s, {r.left, r.top, width, height});
-  return WriteStoredGroup(PlacementGroup(), s);
+  return WriteStoredGroup(SaveGroup::Placement, s);
 }
 
 // A change that the registry refused, not yet reported.
@@ -149,17 +143,17 @@ bool SaveDisplaySwitch(const char* name, bool on) {
 
 static bool SaveOne(SettingId id) { return Noted(WriteStoredValues(&id, 1, Capture())); }
 
-bool SaveFontSettings() { return Noted(WriteStoredGroup(FontGroup(), Capture())); }
+bool SaveFontSettings() { return Noted(WriteStoredGroup(SaveGroup::Font, Capture())); }
 bool SaveBkColor() { return SaveOne(SettingId::BkColor); }
 bool SaveBitmapPath() { return SaveOne(SettingId::Bitmap); }
 bool SaveToolTipSwitch() { return SaveOne(SettingId::OnToolTip); }
 bool SaveTimerSettings(bool withPath) {
   const StoredSettings s = Capture();
-  const SettingGroup group = TimerGroup();
   SettingId ids[size_t(SettingId::Count)];
   size_t count = 0;
-  for (size_t i = 0; i < group.Count; ++i)
-    if (withPath || group.Ids[i] != SettingId::WaveFile) ids[count++] = group.Ids[i];
+  const size_t all = GroupIds(SaveGroup::Timer, ids);
+  for (size_t i = 0; i < all; ++i)
+    if (withPath || ids[i] != SettingId::WaveFile) ids[count++] = ids[i];
   const bool timer = WriteStoredValues(ids, count, s);
-  return Noted(WriteStoredGroup(WeekGroup(), s) && timer);
+  return Noted(WriteStoredGroup(SaveGroup::Week, s) && timer);
 }

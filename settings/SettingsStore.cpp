@@ -12,6 +12,7 @@ static void ReadValue(RegistrySubKey& sub, const SettingRow& row, StoredSettings
     sub.ReadString(row.Name, into.*row.Text, kTextCapacity, row.DefaultText);
   } else {
     DWORD v = sub.ReadDword(row.Name, into.*row.Number);
+    if (!row.Accepts(v)) v = row.DefaultNumber;
     into.*row.Number = row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v;
   }
 }
@@ -53,6 +54,7 @@ bool WriteStoredValues(const SettingId* ids, size_t count, const StoredSettings&
   return ok;
 }
 
-bool WriteStoredGroup(SettingGroup group, const StoredSettings& from) {
-  return WriteStoredValues(group.Ids, group.Count, from);
+bool WriteStoredGroup(SaveGroup group, const StoredSettings& from) {
+  SettingId ids[size_t(SettingId::Count)];
+  return WriteStoredValues(ids, GroupIds(group, ids), from);
 }

@@ -6,10 +6,10 @@
 // changes (the placement at the end).
 
 // Every value; a missing or unreadable number keeps its value in `defaults`,
-// a missing text takes the layout's default.
+// one outside its range takes the layout's default, and so does a missing text.
 StoredSettings ReadStoredSettings(const StoredSettings& defaults);
 
 // Writes the given values of one subkey from `from`. Each write is tried
 // whatever became of the one before; false when any failed.
 bool WriteStoredValues(const SettingId* ids, size_t count, const StoredSettings& from);
-bool WriteStoredGroup(SettingGroup group, const StoredSettings& from);
+bool WriteStoredGroup(SaveGroup group, const StoredSettings& from);

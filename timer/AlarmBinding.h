@@ -9,7 +9,7 @@ struct AlarmBinding {
   bool (*Store)(bool withPath) = nullptr;
 };
 
-// The notification's parameter: the alarm that is due (1 to kAlarmCount) and
+// The notification's parameter: the alarm that is due (1 to kDailyAlarms) and
 // the record that it is read from.
 struct AlarmCall {
   int Number = 0;

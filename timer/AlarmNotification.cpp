@@ -21,7 +21,7 @@ static const AlarmSettings* Alarms = nullptr;   // the record the notification w
 static wchar_t Lateness[32];          // how late the alarm came; empty when on time
 static int Alarm = 0;                 // the alarm shown, 1 to 4; 0 for none
 
-constexpr UINT_PTR kPaceTimer = 2;   // the main window's tick is timer 1
+constexpr UINT_PTR kPaceTimer = 2;   // the dialog's own timers
 constexpr UINT_PTR kWaveEndTimer = 3;
 constexpr UINT kPacePeriod = 1000;
 constexpr DWORD kBeepHz = 900;
@@ -82,7 +82,7 @@ static INT_PTR OnInitDialog(HWND dialog, LPARAM parameter) {
   const AlarmCall* call = reinterpret_cast<const AlarmCall*>(parameter);
   Alarms = call ? call->Alarms : nullptr;
   const int number = call ? call->Number : 0;
-  int alarm = number >= 1 && number <= kAlarmCount ? number : 0;
+  int alarm = number >= 1 && number <= kDailyAlarms ? number : 0;
   Alarm = alarm;
   Plan = Alarms ? NotificationPlan(alarm, *Alarms) : NotificationPlan();
   Lateness[0] = L'\0';

@@ -47,7 +47,7 @@ static void ChooseWaveFile(HWND dialog) {
   WaveChooser.hwndOwner = dialog;
   WaveChooser.lpstrFilter = WaveFilter;
   WaveChooser.lpstrCustomFilter = nullptr;
-  WaveChooser.nMaxCustFilter = 40;
+  WaveChooser.nMaxCustFilter = 0;
   WaveChooser.nFilterIndex = 0;
   WaveChooser.lpstrFile = WaveChosen;
   WaveChooser.nMaxFile = kPathUnits;
@@ -94,7 +94,7 @@ static INT_PTR OnCommand(HWND dialog, int id) {
 // kMessageBytes bytes in the ANSI code page, which the character limit of
 // the edit cannot say. What was typed or pasted beyond it is taken out.
 static void KeepStorable(HWND dialog, int id) {
-  if (id < IDC_ALARM1_MSG || id >= IDC_ALARM1_MSG + kAlarmCount) return;
+  if (id < IDC_ALARM1_MSG || id >= IDC_ALARM1_MSG + kDailyAlarms) return;
   HWND edit = GetDlgItem(dialog, id);
   wchar_t text[64];
   GetWindowTextW(edit, text, 64);
@@ -122,7 +122,7 @@ void FillTimerDialog(HWND dialog) {
   const AlarmSettings& settings = *BindingOf(dialog).Alarms;
   CheckRadioButton(dialog, IDC_TIMER_ON, IDC_TIMER_OFF,
                    settings.OnTimer ? IDC_TIMER_ON : IDC_TIMER_OFF);
-  for (int i = 0; i < kAlarmCount; ++i) {
+  for (int i = 0; i < kDailyAlarms; ++i) {
     AlarmEntry alarm = settings.Alarms[i];   // FormatTime writes into the entry
     Check(dialog, IDC_ALARM1_ON + i, alarm.On != 0);
     SetDlgItemTextW(dialog, IDC_ALARM1_TIME + i, alarm.FormatTime());
@@ -144,7 +144,7 @@ HWND ValidateTimerDialog(HWND dialog) {
   // Every alarm's time is checked, armed or not, so that no bad time is ever
   // stored. The buffer is larger than a valid time: a longer text is refused,
   // never cut down to one that passes.
-  for (int i = 0; i < kAlarmCount; ++i) {
+  for (int i = 0; i < kDailyAlarms; ++i) {
     wchar_t time[16];
     GetDlgItemTextW(dialog, IDC_ALARM1_TIME + i, time, 16);
     if (!TimerInput::IsValidTimeText(time)) return GetDlgItem(dialog, IDC_ALARM1_TIME + i);
@@ -167,7 +167,7 @@ bool ReadTimerDialog(HWND dialog) {
   const AlarmBinding& binding = BindingOf(dialog);
   AlarmSettings& settings = *binding.Alarms;
   settings.OnTimer = IsChecked(dialog, IDC_TIMER_ON);
-  for (int i = 0; i < kAlarmCount; ++i) {
+  for (int i = 0; i < kDailyAlarms; ++i) {
     AlarmEntry& alarm = settings.Alarms[i];
     alarm.On = IsChecked(dialog, IDC_ALARM1_ON + i) ? 1 : 0;
     wchar_t time[6];

@@ -14,6 +14,6 @@ HWND ValidateTimerDialog(HWND dialog);
 // Copies the controls into that AlarmSettings and stores them; false when
 // they could not be stored, and they then hold for this run only.
 bool ReadTimerDialog(HWND dialog);
-// Turns every byte of text equal to character into a terminator, the final
+// Turns every unit of text equal to character into a terminator, the final
 // terminator included, so "a|b|" becomes the list "a\0b\0\0".
 void ReplaceSeparators(wchar_t* text, wchar_t character);

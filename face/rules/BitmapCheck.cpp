@@ -13,7 +13,7 @@ constexpr size_t kCompressionAt = 16;
 constexpr size_t kSizeImageAt = 20;
 constexpr size_t kClrUsedAt = 32;
 
-// A single _hread asks for a signed 32-bit count.
+// The block is read with one ReadFile of a signed 32-bit count at most.
 constexpr uint32_t kLargestBlock = 0x7FFFFFFF;
 
 static uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }

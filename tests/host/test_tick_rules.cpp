@@ -523,7 +523,7 @@ TEST(AlarmWatch, TheQueueHoldsEachAlarmsTimeAndSnoozeOnceWhateverWaits) {
   AlarmSettings s = ArmedAt({L"07:00", L"07:00", L"07:00", L"07:00"});
   AlarmWatch watch;
   uint64_t ms = 1000000;
-  for (int n = 1; n <= kAlarmCount; ++n) watch.Snooze(n, ms, 10);
+  for (int n = 1; n <= kDailyAlarms; ++n) watch.Snooze(n, ms, 10);
   for (int day : {14, 13, 12, 11, 10}) {   // the snoozes come due on the way
     ms += 150000;
     watch.Look(s, TimeOf(2002, 3, day, 7, 0, 0), ms);

@@ -3,15 +3,14 @@
 #include "settings/rules/SettingsLayout.h"
 #include "settings/rules/TextCut.h"
 
-// The daily alarms, numbered 1 to kAlarmCount.
-constexpr int kAlarmCount = 4;
+// The daily alarms, numbered 1 to kDailyAlarms.
+constexpr int kDailyAlarms = 4;
 // An alarm's message: at most this many bytes in the ANSI code page.
 constexpr unsigned kMessageBytes = 30;
 // The weekdays an alarm rings on: bit 0 Sunday to bit 6 Saturday.
 constexpr uint32_t kEveryDay = 0x7F;
-// The snooze, in minutes: from 1 to this many.
-constexpr uint32_t kMaxSnoozeMinutes = 60;
-inline bool IsSnoozeMinutes(uint32_t minutes) { return minutes >= 1 && minutes <= kMaxSnoozeMinutes; }
+// The snooze, in minutes, within the range its stored value takes.
+inline bool IsSnoozeMinutes(uint32_t minutes) { return RowOf(SettingId::SnoozeMinutes).Accepts(minutes); }
 
 // One daily alarm.
 struct AlarmEntry {
@@ -38,12 +37,12 @@ struct AlarmSettings {
   bool OnTimer;
   uint32_t AlarmCount;
   bool OnAutoDelete;
-  AlarmEntry Alarms[kAlarmCount];
+  AlarmEntry Alarms[kDailyAlarms];
   bool OnUseWave;
   wchar_t WaveFile[kTextCapacity];
-  uint32_t SnoozeMinutes;   // 1 to kMaxSnoozeMinutes
+  uint32_t SnoozeMinutes;   // IsSnoozeMinutes
 
   AlarmSettings();
-  // A number outside 1 to kMaxSnoozeMinutes gives the settings table's default.
+  // A number that is no IsSnoozeMinutes gives the settings table's default.
   void SetSnoozeMinutes(uint32_t minutes);
 };

@@ -97,7 +97,7 @@ void AlarmWatch::Look(const AlarmSettings& alarms, const ClockTime& now, uint64_
   LookedTo = nowMinute;
 
   const int32_t today = nowMinute - (now.Hour * 60 + now.Minute);
-  for (int n = 1; n <= kAlarmCount; ++n) {
+  for (int n = 1; n <= kDailyAlarms; ++n) {
     const AlarmEntry& alarm = alarms.Alarms[n - 1];
     const bool armed = IsArmed(alarms, n);
     uint64_t& snoozed = SnoozedTo[n - 1];
@@ -127,7 +127,7 @@ void AlarmWatch::Look(const AlarmSettings& alarms, const ClockTime& now, uint64_
 }
 
 void AlarmWatch::Snooze(int number, uint64_t elapsedMs, uint32_t minutes) {
-  if (number < 1 || number > kAlarmCount) return;
+  if (number < 1 || number > kDailyAlarms) return;
   // 0 stands for none: a snooze due at the very first millisecond comes at 1.
   const uint64_t due = elapsedMs + uint64_t(minutes) * 60 * 1000;
   SnoozedTo[number - 1] = due != 0 ? due : 1;
@@ -135,7 +135,7 @@ void AlarmWatch::Snooze(int number, uint64_t elapsedMs, uint32_t minutes) {
 
 void AlarmWatch::Edited(const AlarmSettings& before, const AlarmSettings& after,
                         const ClockTime& now) {
-  for (int n = 1; n <= kAlarmCount; ++n) {
+  for (int n = 1; n <= kDailyAlarms; ++n) {
     const AlarmEntry& was = before.Alarms[n - 1];
     const AlarmEntry& is = after.Alarms[n - 1];
     const bool changed = !IsArmed(before, n) || was.Hour != is.Hour || was.Minute != is.Minute ||
@@ -157,5 +157,5 @@ DueAlarm AlarmWatch::TakeNext() {
 }
 
 void AlarmWatch::PutBack(const DueAlarm& due) {
-  if (due.Number >= 1 && due.Number <= kAlarmCount) Enqueue(due);
+  if (due.Number >= 1 && due.Number <= kDailyAlarms) Enqueue(due);
 }

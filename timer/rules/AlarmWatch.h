@@ -11,7 +11,7 @@ int32_t MinuteNumber(const ClockTime& t);
 // An alarm that has come due: its number and the minute it was set for, on
 // the day it fell; for a snooze, the minute it came due in, and when.
 struct DueAlarm {
-  int Number = 0;        // 1 to kAlarmCount; 0 for none
+  int Number = 0;        // 1 to kDailyAlarms; 0 for none
   uint16_t Hour = 0;
   uint16_t Minute = 0;
   int32_t At = 0;        // MinuteNumber of that day's alarm time, or of its snooze
@@ -42,7 +42,7 @@ public:
   // How far back a look reaches: an alarm older than this is gone by.
   static constexpr int kCatchUpMinutes = 12 * 60;
   // Each alarm waits at most once for its time and once for its snooze.
-  static constexpr int kQueueCapacity = 2 * kAlarmCount;
+  static constexpr int kQueueCapacity = 2 * kDailyAlarms;
 
   // The clock starts at `now`: the first look covers every minute from
   // this one on, however late it comes.
@@ -76,9 +76,9 @@ public:
 private:
   // Minute numbers of real times are far above 0, which stands for none.
   int32_t LookedTo = 0;                   // the last minute looked at
-  int32_t RungAt[kAlarmCount] = {};       // each alarm's last rung minute
-  int32_t WatchedFrom[kAlarmCount] = {};  // each alarm's first minute under its settings
-  uint64_t SnoozedTo[kAlarmCount] = {};   // each alarm's snooze, elapsed ms; 0 for none
+  int32_t RungAt[kDailyAlarms] = {};       // each alarm's last rung minute
+  int32_t WatchedFrom[kDailyAlarms] = {};  // each alarm's first minute under its settings
+  uint64_t SnoozedTo[kDailyAlarms] = {};   // each alarm's snooze, elapsed ms; 0 for none
   // Waiting, earliest first: an alarm's day and its snooze may both wait.
   DueAlarm Queue[kQueueCapacity] = {};
   int Count = 0;

@@ -8,7 +8,7 @@ NotificationPlan::NotificationPlan()
 }
 
 NotificationPlan::NotificationPlan(int number, const AlarmSettings& settings) : NotificationPlan() {
-  if (number >= 1 && number <= kAlarmCount) {
+  if (number >= 1 && number <= kDailyAlarms) {
     AutoClose = settings.OnAutoDelete;
     SoundsWanted = settings.AlarmCount;
     UseWave = settings.OnUseWave;

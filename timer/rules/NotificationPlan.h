@@ -20,7 +20,7 @@ public:
   // window closes itself.
   NotificationPlan();
 
-  // The plan for alarm `number` (1 to kAlarmCount) under `settings`; any other number
+  // The plan for alarm `number` (1 to kDailyAlarms) under `settings`; any other number
   // keeps the defaults above.
   NotificationPlan(int number, const AlarmSettings& settings);
 
