@@ -106,24 +106,25 @@ static void Apply(const StoredSettings& s) {
 
 void LoadSettings() { Apply(ReadStoredSettings(DefaultSettings())); }
 
-bool SaveWindowPlacement(HWND window) {
-  RECT r;
-  if (IsIconic(window) || !GetWindowRect(window, &r)) return true;
-  int width = r.right - r.left;
-  int height = r.bottom - r.top;
-  if (r.left == App->Left && r.top == App->Top && width == App->Width && height == App->Height)
-    return true;
-  StoredSettings s = DefaultSettings();
-  StorePlacement(s, {r.left, r.top, width, height});
-  return WriteStoredGroup(SaveGroup::Placement, s);
-}
-
 // A change that the registry refused, not yet reported.
 static bool Unsaved = false;
 
 static bool Noted(bool saved) {
   if (!saved) Unsaved = true;
   return saved;
+}
+
+bool SaveWindowPlacement(HWND window) {
+  RECT r;
+  if (IsIconic(window)) return true;
+  if (!GetWindowRect(window, &r)) return Noted(false);
+  int width = r.right - r.left;
+  int height = r.bottom - r.top;
+  if (r.left == App->Left && r.top == App->Top && width == App->Width && height == App->Height)
+    return true;
+  StoredSettings s = DefaultSettings();
+  StorePlacement(s, {r.left, r.top, width, height});
+  return Noted(WriteStoredGroup(SaveGroup::Placement, s));
 }
 
 void ReportUnsaved(HWND owner) {
@@ -135,7 +136,7 @@ void ReportUnsaved(HWND owner) {
 
 bool SaveDisplaySwitch(const char* name, bool on) {
   const SettingRow* row = name ? FindSetting(name) : nullptr;
-  if (!row || row->Kind != ValueKind::Switch || row->Where != Subkey::Settings) return false;
+  if (!row || row->Kind != ValueKind::Switch || row->Where != Subkey::Settings) return Noted(false);
   StoredSettings s = DefaultSettings();
   s.*row->Number = Bit(on);
   return Noted(WriteStoredValues(&row->Id, 1, s));

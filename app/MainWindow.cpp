@@ -19,15 +19,17 @@
 
 // --- one handler per message -------------------------------------------------
 
-static void OnCreate(HWND window) {
-  CreateFace(window);
+// A clock without its tick would stand still and ring nothing: without the
+// timer the window is not made.
+static bool OnCreate(HWND window) {
   Tick.TimerId = SetTimer(window, kTickTimer, kTickPeriod, nullptr);
-  if (Tick.TimerId != 0) {
-    GetLocalTime(&Tick.TickTime);
-    // The alarms are watched from this minute on, however late the first tick.
-    Tick.Watch.Begin(ClockTimeOf(Tick.TickTime));
-    UpdateCaption(window);
-  }
+  if (Tick.TimerId == 0) return false;
+  CreateFace(window);
+  GetLocalTime(&Tick.TickTime);
+  // The alarms are watched from this minute on, however late the first tick.
+  Tick.Watch.Begin(ClockTimeOf(Tick.TickTime));
+  UpdateCaption(window);
+  return true;
 }
 
 static void OnDestroy(HWND window) {
@@ -35,6 +37,7 @@ static void OnDestroy(HWND window) {
     KillTimer(window, Tick.TimerId);
     Tick.TimerId = 0;
     SaveWindowPlacement(window);
+    ReportUnsaved(nullptr);   // the window is going: the message has no owner
   }
   if (Tip) Tip->DestroyTip();
   PostQuitMessage(0);
@@ -134,7 +137,9 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
   if (!App) return DefWindowProcW(window, message, wParam, lParam);
 
   switch (message) {
-    case WM_CREATE: OnCreate(window); break;
+    case WM_CREATE:
+      if (!OnCreate(window)) return -1;
+      break;
     case WM_DESTROY: OnDestroy(window); break;
     case WM_MOVE: OnMove(window); break;
     case WM_SIZE: OnSize(window, lParam); break;

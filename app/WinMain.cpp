@@ -2,6 +2,7 @@
 #include "app/ClockStart.h"
 #include "app/SessionClaim.h"
 #include "app/SystemDlls.h"
+#include "res/ProgramName.h"
 #include "timer/TickState.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCommand) {
@@ -13,13 +14,16 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCo
   Tick.TickTime.wDay = 0;
   const StartResult started = StartClock(instance, prevInstance, showCommand);
   if (started == StartResult::NoMemory) return -1;
+  if (started == StartResult::NoWindow) {
+    DeleteSingleInstances();
+    MessageBoxW(nullptr, L"時計を開始できませんでした", kAppName, MB_OK | MB_ICONERROR);
+    return 1;
+  }
 
   MSG msg = {};
-  if (started == StartResult::Running) {
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
   }
 
   DeleteSingleInstances();

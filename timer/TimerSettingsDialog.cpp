@@ -166,6 +166,13 @@ HWND ValidateTimerDialog(HWND dialog) {
 bool ReadTimerDialog(HWND dialog) {
   const AlarmBinding& binding = BindingOf(dialog);
   AlarmSettings& settings = *binding.Alarms;
+  // Validated before; input that is not takes nothing over.
+  uint32_t snooze = 0, beeps = 0;
+  wchar_t count[64];
+  ReadCountText(dialog, count, 64);
+  if (!ReadSnooze(dialog, &snooze) || !TimerInput::ReadCount(count, &beeps)) return false;
+  settings.SnoozeMinutes = snooze;
+  settings.AlarmCount = beeps;
   settings.OnTimer = IsChecked(dialog, IDC_TIMER_ON);
   for (int i = 0; i < kDailyAlarms; ++i) {
     AlarmEntry& alarm = settings.Alarms[i];
@@ -182,10 +189,6 @@ bool ReadTimerDialog(HWND dialog) {
       if (IsChecked(dialog, DayToggle(i, day))) days |= 1u << day;
     alarm.Days = days;
   }
-  ReadSnooze(dialog, &settings.SnoozeMinutes);
-  wchar_t count[64];
-  ReadCountText(dialog, count, 64);
-  TimerInput::ReadCount(count, &settings.AlarmCount);
   settings.OnAutoDelete = IsChecked(dialog, IDC_AUTO_DELETE);
   settings.OnUseWave = IsChecked(dialog, IDC_USE_WAVE);
   // The path is stored only when the user changed it: a stored one that

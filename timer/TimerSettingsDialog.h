@@ -12,7 +12,8 @@ void FillTimerDialog(HWND dialog);
 // when everything may be stored.
 HWND ValidateTimerDialog(HWND dialog);
 // Copies the controls into that AlarmSettings and stores them; false when
-// they could not be stored, and they then hold for this run only.
+// a count is no number to take (nothing is taken then), or they could not
+// be stored, and they then hold for this run only.
 bool ReadTimerDialog(HWND dialog);
 // Turns every unit of text equal to character into a terminator, the final
 // terminator included, so "a|b|" becomes the list "a\0b\0\0".

@@ -3,6 +3,7 @@
 #include <string>
 #include "app/SessionClaim.h"
 #include "tests/win/ClockWindowFixture.h"
+#include "tests/win/ImportHook.h"
 
 namespace {
 
@@ -49,6 +50,20 @@ TEST_F(ClockWindowTest, ASecondStartCallsTheRunningClockForwardAndEndsWithSucces
   EXPECT_TRUE(IsWindowVisible(Clock)) << "the running clock was told to show itself";
   EXPECT_EQ(FindWindowExW(nullptr, Clock, kWindowClass, nullptr), nullptr) << "one clock";
   CloseHandle(claim);
+}
+
+// Without its tick the clock would stand still and ring nothing: it does
+// not start at all.
+TEST_F(ClockWindowTest, AClockThatGetsNoTimerDoesNotStart) {
+  ResetClockRegistry();
+  using SetTimerCall = UINT_PTR(WINAPI*)(HWND, UINT_PTR, UINT, TIMERPROC);
+  const SetTimerCall refuse = [](HWND, UINT_PTR, UINT, TIMERPROC) [[gnu::stdcall]] -> UINT_PTR { return 0; };
+  const SetTimerCall real = PatchImport("SetTimer", refuse);
+  ASSERT_NE(real, nullptr);
+  const StartResult started = StartClock(GetModuleHandleA(nullptr), nullptr, SW_SHOWNORMAL);
+  PatchImport("SetTimer", real);
+  EXPECT_EQ(started, StartResult::NoWindow);
+  EXPECT_EQ(FindWindowW(kWindowClass, nullptr), nullptr);
 }
 
 TEST_F(ClockWindowTest, ACalledClockKeptAtTheBottomComesUpForAMomentThenGoesBack) {

@@ -258,8 +258,11 @@ TEST_F(SettingsStore, EachSaveWritesOnlyItsGroup) {
   EXPECT_TRUE(ValueExists("Settings", "BkColor"));
   EXPECT_FALSE(ValueExists("Settings", "FontName"));
   EXPECT_FALSE(ValueExists("Timer", "OnTimer"));
+  MessageBoxCatcher told;
   EXPECT_FALSE(SaveDisplaySwitch("NotASwitch", true));
   EXPECT_FALSE(ValueExists("Settings", "NotASwitch"));
+  ReportUnsaved(nullptr);
+  EXPECT_EQ(told.Shown.size(), 1u) << "a switch that has no value is told, not swallowed";
 }
 
 }  // namespace
