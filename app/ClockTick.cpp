@@ -18,8 +18,8 @@ static TickFace CurrentFace() {
 static void Redraw(HWND window, TickRedraw what) {
   switch (what) {
     case TickRedraw::Nothing: break;
-    case TickRedraw::SecondHand: DrawAnalog(false, false); break;
-    case TickRedraw::WholeAnalogFace: DrawAnalog(false, true); break;
+    case TickRedraw::SecondHand: DrawAnalog(false); break;
+    case TickRedraw::WholeAnalogFace: DrawAnalog(true); break;
     case TickRedraw::PushToBottom:
       RedrawFace(window);
       PushToBottom(window);

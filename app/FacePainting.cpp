@@ -78,14 +78,24 @@ bool PaintFace(HWND window) {
     return true;
   }
   if (!App->Analog) return false;
-  DrawAnalog(true, true);
+  // A paint redraws the whole face; were the surface clipped to a part of
+  // the window, the second hand outside that part would be left where it
+  // was while the painter's LastSecondHand moved on, and the next tick
+  // would strike a stray line through the face.
+  InvalidateRect(window, nullptr, FALSE);
+  PaintScope paint(window);
+  if (paint.dc()) {
+    App->Analog->BeginDrawingOn(paint.dc());
+    App->Analog->Draw(App->Scene(), true);
+    App->Analog->EndDrawing();
+  }
   Tick.FaceDrawn();
   return true;
 }
 
-void DrawAnalog(bool fromPaint, bool full) {
+void DrawAnalog(bool full) {
   ClockPainter* painter = App->Analog;
-  painter->BeginDrawing(fromPaint);
+  painter->BeginDrawing();
   painter->Draw(App->Scene(), full);
   painter->EndDrawing();
 }

@@ -20,9 +20,9 @@ void RepaintNow(HWND window);
 // window (the transparent digits with a caption among them) a repaint.
 void RedrawFace(HWND window);
 
-// One drawing cycle of the analog face, which must exist: the whole face or
-// the second hand alone, from a paint request or from the tick.
-void DrawAnalog(bool fromPaint, bool full);
+// One drawing cycle of the analog face from the tick, which must exist: the
+// whole face or the second hand alone. A paint request draws it in PaintFace.
+void DrawAnalog(bool full);
 // The WM_PAINT handler of the main window, for either face; false when there
 // is no face to paint with (an analog face that could not be made).
 bool PaintFace(HWND window);

@@ -13,8 +13,8 @@ static POINT ToPoint(FacePoint p) { return POINT{p.X, p.Y}; }
 ClockPainter::ClockPainter(HWND window, int clientWidth, int clientHeight, COLORREF faceColor,
                            bool showSecond, bool shaped)
     : CenterX(0), CenterY(0), Radius(0), ClientWidth(0), ClientHeight(0),
-      WindowRegion(nullptr), FullRedraw(true), Surface(nullptr), PaintRecord(),
-      FromPaint(false), Borrowed(false), FaceBrush(nullptr), MarkBrush(nullptr),
+      WindowRegion(nullptr), FullRedraw(true), Surface(nullptr), Borrowed(false),
+      FaceBrush(nullptr), MarkBrush(nullptr),
       HourBrush(nullptr), SecondPen(nullptr), SavedPen(nullptr), SavedBrush(nullptr),
       Window(window), FaceColor(faceColor), MarkColor(kMarkColor),
       HourColor(kHourColor), ShowSecond(showSecond), LastSecondHand(),
@@ -40,19 +40,9 @@ ClockPainter::~ClockPainter() {
 
 // --- drawing surface ----------------------------------------------------------
 
-bool ClockPainter::BeginDrawing(bool fromPaint) {
-  FromPaint = fromPaint;
+bool ClockPainter::BeginDrawing() {
   Borrowed = false;
-  if (fromPaint) {
-    // A paint redraws the whole face; were the surface clipped to a part of
-    // the window, the second hand outside that part would be left where it
-    // was while LastSecondHand moved on, and the next tick would strike a
-    // stray line through the face.
-    InvalidateRect(Window, nullptr, FALSE);
-    Surface = BeginPaint(Window, &PaintRecord);
-  } else {
-    Surface = GetDC(Window);
-  }
+  Surface = GetDC(Window);
   // The window's device context is private: whatever the last cycle left
   // (the digital face's transparent mode, say) is still set.
   if (Surface) SetBkMode(Surface, OPAQUE);
@@ -60,7 +50,6 @@ bool ClockPainter::BeginDrawing(bool fromPaint) {
 }
 
 void ClockPainter::BeginDrawingOn(HDC surface) {
-  FromPaint = false;
   Borrowed = true;
   Surface = surface;
   if (Surface) SetBkMode(Surface, OPAQUE);
@@ -70,11 +59,7 @@ void ClockPainter::EndDrawing() {
   if (Surface) {
     RestoreBrush(nullptr);
     RestorePen(nullptr);
-    if (Borrowed) {
-      // The caller keeps its device context.
-    } else if (FromPaint) {
-      EndPaint(Window, &PaintRecord);
-    } else {
+    if (!Borrowed) {
       ReleaseDC(Window, Surface);
       // Drawn outside a paint request: nothing is left to paint.
       ValidateRect(Window, nullptr);
@@ -138,8 +123,7 @@ void ClockPainter::DrawBackgroundPicture(BackgroundImage& picture) {
 
 void ClockPainter::Draw(const FaceScene& scene, bool full) {
   Time = scene.Time;
-  if (!Surface && !BeginDrawing(false)) return;
-  if (FromPaint) FullRedraw = true;
+  if (!Surface && !BeginDrawing()) return;
   bool whole = FullRedraw || full;
   if (whole) {
     // The picture replaces the disc and the marks; only the hands go over it.

@@ -6,7 +6,8 @@
 class BackgroundImage;
 
 // The analog face: its geometry, brushes and pen, the window region of the
-// round display, and a drawing surface that it opens and closes itself.
+// round display, and the surface of a drawing cycle: the window's own for a
+// tick, or one that the caller owns (a paint request, a memory bitmap).
 class ClockPainter {
 public:
   int CenterX;
@@ -17,9 +18,7 @@ public:
   HRGN WindowRegion;     // owned by the window once handed over; never deleted here
   bool FullRedraw;
   HDC Surface;
-  PAINTSTRUCT PaintRecord;
-  bool FromPaint;
-  bool Borrowed;         // the surface belongs to the caller (a memory bitmap)
+  bool Borrowed;         // the surface belongs to the caller
   HBRUSH FaceBrush;
   HBRUSH MarkBrush;
   HBRUSH HourBrush;
@@ -42,9 +41,11 @@ public:
   ClockPainter(const ClockPainter&) = delete;
   ClockPainter& operator=(const ClockPainter&) = delete;
 
-  bool BeginDrawing(bool fromPaint);
+  // Opens a cycle on the window's device context, outside a paint request.
+  bool BeginDrawing();
   // Opens a cycle on a device context that the caller owns and keeps, such
-  // as a memory bitmap; EndDrawing then only puts back what it selected.
+  // as a paint request's or a memory bitmap's; EndDrawing then only puts
+  // back what it selected.
   void BeginDrawingOn(HDC surface);
   void EndDrawing();
   // Draws the scene's time, over its picture if it has one; `full` asks for

@@ -1,8 +1,7 @@
 #!/usr/bin/env bash
 # Makes the release zip, build/tivora-<version>.zip: the shipped tivora.exe,
 # README.txt (the manual for Windows users, docs/windows-manual.txt) and
-# LICENSE.txt. The version is the product version of the version resource
-# (res/tivora.rc).
+# LICENSE.txt. The version is the program's (res/Version.h).
 #   bash scripts/release-zip.sh
 set -euo pipefail
 here="$(dirname "${BASH_SOURCE[0]}")"
@@ -10,9 +9,10 @@ source "$here/wine-env.sh"
 cd "$TIVORA_ROOT"
 bash scripts/build.sh exe >/dev/null
 
-# PRODUCTVERSION 1, 0, 10, 1  ->  1.0.10.1
-version="$(sed -nE 's/^PRODUCTVERSION +([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+).*/\1.\2.\3.\4/p' res/tivora.rc)"
-[ -n "$version" ] || { echo "no PRODUCTVERSION in res/tivora.rc" >&2; exit 1; }
+# The four numbers, 1.0.10.1.
+part() { sed -nE "s/^#define TIVORA_VERSION_$1 +([0-9]+)$/\1/p" res/Version.h; }
+version="$(part MAJOR).$(part MINOR).$(part BUILD).$(part REVISION)"
+[[ "$version" =~ ^[0-9]+\.[0-9]+\.[0-9]+\.[0-9]+$ ]] || { echo "no version in res/Version.h" >&2; exit 1; }
 
 stage="$TIVORA_BUILD/release-zip"
 rm -rf "$stage"
