@@ -83,43 +83,25 @@ TEST(TickRules, TitleIsRenewedWhenTheTickHasAnotherDateThanTheTitle) {
 
 // --- redraw --------------------------------------------------------------------
 
-struct RedrawCase {
-  TickFace face;
-  bool seconds, minuteChanged, fullPending;
-  TickRedraw expected;
-};
-
+// Over every face and state: a new minute redraws the whole face, seconds
+// alone redraw the least that shows them, a display change is never met by
+// the second hand alone, and a tick that changes nothing draws nothing.
 TEST(TickRules, EachDisplayRedrawsOnlyWhatChanged) {
   using R = TickRedraw;
-  const TickFace A = TickFace::Analog, T = TickFace::TransparentDigital, D = TickFace::Digital;
-  const RedrawCase cases[] = {
-      // Analog without seconds: once a minute; a pending full redraw waits
-      // for the minute (a paint has drawn the face meanwhile).
-      {A, false, false, false, R::Nothing},
-      {A, false, false, true, R::Nothing},
-      {A, false, true, false, R::WholeAnalogFace},
-      {A, false, true, true, R::WholeAnalogFace},
-      // Analog with seconds: the second hand alone, unless something asks for more.
-      {A, true, false, false, R::SecondHand},
-      {A, true, false, true, R::WholeAnalogFace},
-      {A, true, true, false, R::WholeAnalogFace},
-      // Transparent digital: drawn only when the text or the display
-      // changed, re-stacked with every change but the next second.
-      {T, false, false, false, R::Nothing},
-      {T, true, false, false, R::RedrawInPlace},
-      {T, false, true, false, R::PushToBottom},
-      {T, true, true, false, R::PushToBottom},
-      {T, false, false, true, R::PushToBottom},
-      // Digital: repainted when the text or the display changed.
-      {D, false, false, false, R::Nothing},
-      {D, true, false, false, R::Repaint},
-      {D, false, true, false, R::Repaint},
-      {D, false, false, true, R::Repaint},
-  };
-  for (const RedrawCase& c : cases) {
-    EXPECT_EQ(RedrawFor(c.face, c.seconds, c.minuteChanged, c.fullPending), c.expected)
-        << "face " << int(c.face) << " seconds " << c.seconds << " minute " << c.minuteChanged
-        << " pending " << c.fullPending;
+  struct Face { TickFace face; R whole, seconds; };
+  for (const Face& f : {Face{TickFace::Analog, R::WholeAnalogFace, R::SecondHand},
+                        Face{TickFace::TransparentDigital, R::PushToBottom, R::RedrawInPlace},
+                        Face{TickFace::Digital, R::Repaint, R::Repaint}}) {
+    SCOPED_TRACE(int(f.face));
+    for (bool seconds : {false, true}) {
+      for (bool pending : {false, true}) {
+        EXPECT_EQ(RedrawFor(f.face, seconds, true, pending), f.whole);
+        const R otherwise = RedrawFor(f.face, seconds, false, pending);
+        if (!pending) EXPECT_EQ(otherwise, seconds ? f.seconds : R::Nothing);
+        // The analog face without seconds waits for its minute: a paint drew it meanwhile.
+        if (pending && (seconds || f.face != TickFace::Analog)) EXPECT_EQ(otherwise, f.whole);
+      }
+    }
   }
 }
 
