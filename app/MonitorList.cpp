@@ -17,7 +17,7 @@ static BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) 
   MONITORINFO info;
   info.cbSize = sizeof info;
   if (c.Count < c.Capacity && GetMonitorInfoW(monitor, &info)) {
-    const RECT& r = info.rcMonitor;
+    const RECT& r = info.rcWork;   // the monitor without its task bars
     c.Out[c.Count++] = ScreenRect{r.left, r.top, r.right, r.bottom};
   }
   return c.Count < c.Capacity;

@@ -307,6 +307,16 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   EXPECT_EQ(r.right - r.left, 82);
   EXPECT_EQ(r.bottom - r.top, 20);
   EXPECT_TRUE(IsAbove(other, Clock));
+
+  // Grown near the right and bottom edges, it is moved back onto the work area.
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(Clock, nullptr, work.right - 60, work.bottom - 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  FitWindowToText(Clock, RECT{0, 0, 300, 100}, true, true);
+  r = WindowRectOf(Clock);
+  EXPECT_EQ(r.right, work.right);
+  EXPECT_EQ(r.bottom, work.bottom);
+  EXPECT_EQ(r.right - r.left, 332);
 }
 
 // The exit and the real end of the session close the clock and save its
