@@ -59,6 +59,9 @@ static bool CreateMainWindow(ClockApp& app) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   AdoptDpi(window, windowDpi);
+  // A stored size too small for the stored font and seconds (chosen by a
+  // form of the clock that did not fit the seconds) would cut the digits.
+  if (!app.Flags.Has(OnAnalog)) GrowToHoldTime(window);
   GiveLayeredLook(window);   // the transparent digits' first look, before the window shows
 
   app.Font.AttachWindow(window, app.Instance);

@@ -68,6 +68,9 @@ void ApplyDisplay(HWND window, DisplayFlags before, DisplayFlags after) {
     }
   }
   ApplyFace(window, before, after);
+  // The digits change width with the seconds: the window follows them.
+  if (!after.Has(OnAnalog) && before.Has(OnSecond) != after.Has(OnSecond))
+    FitWindowToTime(window, false);
   // Whatever a new frame does to the window's rectangle, it stays on its
   // monitor's work area.
   if (framed) KeepOnMonitors(window);
@@ -131,9 +134,23 @@ void FitWindowToText(HWND window, const RECT& rect, bool fitWidth, bool fitHeigh
   }
 }
 
+void FitWindowToTime(HWND window, bool fitHeight) {
+  if (PaintDigital(window, true, &TextRect) != 0) FitWindowToText(window, TextRect, true, fitHeight);
+}
+
 // Gives the window the place `p` without showing, activating or re-stacking it.
 static void MoveUnstacked(HWND window, const Placement& p) {
   SetWindowPos(window, nullptr, p.Left, p.Top, p.Width, p.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void GrowToHoldTime(HWND window) {
+  RECT text = {}, w;
+  if (PaintDigital(window, true, &text) == 0 || !GetWindowRect(window, &w)) return;
+  const SIZE needed = SizeAroundText(text);
+  const int width = w.right - w.left, height = w.bottom - w.top;
+  if (width >= needed.cx && height >= needed.cy) return;
+  MoveUnstacked(window, PlaceOnMonitors({w.left, w.top, width > needed.cx ? width : needed.cx,
+                                         height > needed.cy ? height : needed.cy}));
 }
 
 void KeepOnMonitors(HWND window) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "app/ClockTick.h"
 #include "app/DisplaySwitches.h"
+#include "app/FacePainting.h"
 #include "app/MainWindow.h"
 #include "app/WindowStyling.h"
 #include "face/ClockPainter.h"
@@ -317,6 +318,26 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   EXPECT_EQ(r.right, work.right);
   EXPECT_EQ(r.bottom, work.bottom);
   EXPECT_EQ(r.right - r.left, 332);
+}
+
+// Seconds switched on or off fit the window to the widest time they let the
+// digits show; a start widens a stored window that would cut it.
+TEST_F(ClockWindowTest, SecondsOnOrOffAndTheStartKeepTheWidestTimeInsideTheWindow) {
+  const auto holdsWidestTime = [this](bool fitted) {
+    RECT text = {}, client;
+    if (PaintDigital(Clock, true, &text) == 0 || !GetClientRect(Clock, &client)) return false;
+    const RECT w = WindowRectOf(Clock);
+    return client.right >= text.right + 16 && (!fitted || w.right - w.left == text.right + 32);
+  };
+  OpenClock(OnBorder);
+  EXPECT_EQ(WindowRectOf(Clock).right - WindowRectOf(Clock).left, 116) << "it held the time";
+  for (int on : {1, 0}) {
+    Command(IDM_SECOND);
+    EXPECT_TRUE(holdsWidestTime(true)) << on;
+  }
+  CloseClock();
+  OpenClock(OnBorder | OnSecond);
+  EXPECT_TRUE(holdsWidestTime(false));
 }
 
 // The exit and the real end of the session close the clock and save its
