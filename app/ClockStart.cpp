@@ -65,7 +65,7 @@ static bool CreateMainWindow(ClockApp& app) {
   GiveLayeredLook(window);   // the transparent digits' first look, before the window shows
 
   app.Font.AttachWindow(window, app.Instance);
-  Background = new (std::nothrow) BackgroundImage(window);
+  Background = new (std::nothrow) BackgroundImage(window, LargestMonitorSize());
   // A picture switched off is not read: a stored file that has gone since
   // would hold up every start with its error box, before the clock shows.
   if (Background && app.Flags.Has(OnBitmap)) Background->Load(app.Bitmap);

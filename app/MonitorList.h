@@ -1,4 +1,5 @@
 #pragma once
+#include <windows.h>
 #include <cstddef>
 #include "app/rules/WindowLayout.h"
 
@@ -7,6 +8,10 @@
 // When the system names none, the primary screen's size from the start-up
 // metrics stands in. Returns the count.
 size_t ListMonitors(ScreenRect* out, size_t capacity);
+
+// The size of the largest monitor, by its area, task bars included: the
+// most pixels of a picture that one screen can show.
+SIZE LargestMonitorSize();
 
 // The place that a start gives a window at `p`: clamped onto the work areas
 // of the monitors that the desktop has now (ClampPlacement). Every later
