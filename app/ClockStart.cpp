@@ -59,10 +59,13 @@ static bool CreateMainWindow(ClockApp& app) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   AdoptDpi(window, windowDpi);
+  // A stored size too small for the stored font and seconds (chosen by a
+  // form of the clock that did not fit the seconds) would cut the digits.
+  if (!app.Flags.Has(OnAnalog)) GrowToHoldTime(window);
   GiveLayeredLook(window);   // the transparent digits' first look, before the window shows
 
   app.Font.AttachWindow(window, app.Instance);
-  Background = new (std::nothrow) BackgroundImage(window);
+  Background = new (std::nothrow) BackgroundImage(window, LargestMonitorSize());
   // A picture switched off is not read: a stored file that has gone since
   // would hold up every start with its error box, before the clock shows.
   if (Background && app.Flags.Has(OnBitmap)) Background->Load(app.Bitmap);

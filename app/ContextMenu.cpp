@@ -4,7 +4,6 @@
 #include "app/ClockScale.h"
 #include "app/ClockSettings.h"
 #include "app/DisplaySwitches.h"
-#include "app/FacePainting.h"
 #include "app/Globals.h"
 #include "app/WindowStyling.h"
 #include "app/rules/MenuRules.h"
@@ -96,7 +95,7 @@ static void ChooseClockFont(HWND window) {
   SaveFontSettings();
   if (App->Digital) App->Digital->FontDirty = true;
   if (App->Flags.IsColorKeyed()) ApplyColorKey(window);
-  if (PaintDigital(window, true, &TextRect) != 0) FitWindowToText(window, TextRect, true, true);
+  FitWindowToTime(window, true);
 }
 
 static void ChooseBackgroundColor() {

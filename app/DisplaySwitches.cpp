@@ -6,6 +6,7 @@
 #include "app/ClockSettings.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
+#include "app/MonitorList.h"
 #include "app/WindowStyling.h"
 #include "app/rules/SwitchRules.h"
 #include "face/BackgroundImage.h"
@@ -69,7 +70,7 @@ void ChooseBackgroundPicture(HWND window) {
 
   // Read into a picture of its own first: a file that fails (its error box
   // says why) leaves the picture shown and the path stored as they were.
-  BackgroundImage* chosen = new (std::nothrow) BackgroundImage(window);
+  BackgroundImage* chosen = new (std::nothrow) BackgroundImage(window, LargestMonitorSize());
   if (!chosen) return;
   if (!chosen->Load(path)) {
     delete chosen;

@@ -8,7 +8,6 @@
 #include "app/DisplaySwitches.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
-#include "app/MonitorList.h"
 #include "app/SessionClaim.h"
 #include "app/WindowDpi.h"
 #include "app/WindowStyling.h"
@@ -65,16 +64,7 @@ static void OnSize(HWND window, LPARAM lParam) {
 // task bar moved): the clock is put back where a start would put it. It has
 // no task bar button and no Alt+Tab entry, so a clock left where no monitor
 // is could be brought back by nothing but a restart.
-static void OnDesktopChange(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  const Placement now = {r.left, r.top, r.right - r.left, r.bottom - r.top};
-  const Placement p = PlaceOnMonitors(now);
-  if (p.Left == now.Left && p.Top == now.Top && p.Width == now.Width && p.Height == now.Height)
-    return;
-  SetWindowPos(window, nullptr, p.Left, p.Top, p.Width, p.Height,
-               SWP_NOZORDER | SWP_NOACTIVATE);
-}
+static void OnDesktopChange(HWND window) { KeepOnMonitors(window); }
 
 // The clock kept at the bottom comes up this long when it is called.
 constexpr UINT_PTR kCalledTimer = 2;

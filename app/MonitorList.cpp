@@ -8,6 +8,7 @@ struct Collected {
   ScreenRect* Out;
   size_t Capacity;
   size_t Count;
+  bool WorkAreas;   // each monitor without its task bars, or whole
 };
 
 }  // namespace
@@ -17,21 +18,36 @@ static BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) 
   MONITORINFO info;
   info.cbSize = sizeof info;
   if (c.Count < c.Capacity && GetMonitorInfoW(monitor, &info)) {
-    const RECT& r = info.rcMonitor;
+    const RECT& r = c.WorkAreas ? info.rcWork : info.rcMonitor;
     c.Out[c.Count++] = ScreenRect{r.left, r.top, r.right, r.bottom};
   }
   return c.Count < c.Capacity;
 }
 
-size_t ListMonitors(ScreenRect* out, size_t capacity) {
+static size_t CollectMonitors(ScreenRect* out, size_t capacity, bool workAreas) {
   if (capacity == 0) return 0;
-  Collected c{out, capacity, 0};
+  Collected c{out, capacity, 0, workAreas};
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&c));
   if (c.Count == 0) {
     out[0] = ScreenRect{0, 0, ScreenWidth, ScreenHeight};
     c.Count = 1;
   }
   return c.Count;
+}
+
+size_t ListMonitors(ScreenRect* out, size_t capacity) {
+  return CollectMonitors(out, capacity, true);
+}
+
+SIZE LargestMonitorSize() {
+  ScreenRect monitors[16];
+  const size_t count = CollectMonitors(monitors, sizeof monitors / sizeof monitors[0], false);
+  SIZE largest = {0, 0};
+  for (size_t i = 0; i < count; ++i) {
+    const SIZE size = {monitors[i].Right - monitors[i].Left, monitors[i].Bottom - monitors[i].Top};
+    if (int64_t(size.cx) * size.cy > int64_t(largest.cx) * largest.cy) largest = size;
+  }
+  return largest;
 }
 
 Placement PlaceOnMonitors(Placement p) {

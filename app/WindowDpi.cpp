@@ -3,6 +3,7 @@
 #include "app/ClockFaces.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
+#include "app/MonitorList.h"
 #include "timer/TickState.h"
 
 void AdoptDpi(HWND window, int dpi) {
@@ -19,9 +20,10 @@ void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
   const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
   AdoptDpi(window, HIWORD(wParam));
   if (suggested) {
-    SetWindowPos(window, nullptr, suggested->left, suggested->top,
-                 suggested->right - suggested->left, suggested->bottom - suggested->top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    const Placement p =
+        PlaceOnMonitors({suggested->left, suggested->top, suggested->right - suggested->left,
+                         suggested->bottom - suggested->top});
+    SetWindowPos(window, nullptr, p.Left, p.Top, p.Width, p.Height, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   Tick.AskWholeRedraw();
   RedrawFace(window);

@@ -4,6 +4,7 @@
 #include "app/ClockScale.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
+#include "app/MonitorList.h"
 #include "app/rules/WindowLayout.h"
 #include "face/ClockPainter.h"
 #include "face/rules/LayeredPixels.h"
@@ -67,6 +68,12 @@ void ApplyDisplay(HWND window, DisplayFlags before, DisplayFlags after) {
     }
   }
   ApplyFace(window, before, after);
+  // The digits change width with the seconds: the window follows them.
+  if (!after.Has(OnAnalog) && before.Has(OnSecond) != after.Has(OnSecond))
+    FitWindowToTime(window, false);
+  // Whatever a new frame does to the window's rectangle, it stays on its
+  // monitor's work area.
+  if (framed) KeepOnMonitors(window);
   if (after.IsTransparentDigital()) {
     // A topmost state ends with the re-stacking at the bottom.
     PushToBottom(window);
@@ -105,18 +112,53 @@ void ApplyColorKey(HWND window) {
   InvalidateRect(window, nullptr, FALSE);
 }
 
+// The window's size around a measured text, by FitWindowToText's rule.
+static SIZE SizeAroundText(const RECT& text) {
+  const DpiScale scale = ClockScale();
+  SIZE size = {text.right - text.left + scale.ToPixels(32), text.bottom - text.top};
+  if (App->Flags.Has(OnCaption)) size.cy += ClockCaptionHeight() + scale.ToPixels(8);
+  return size;
+}
+
 void FitWindowToText(HWND window, const RECT& rect, bool fitWidth, bool fitHeight) {
   RECT w;
   GetWindowRect(window, &w);
-  const int extra = App->Flags.Has(OnCaption) ? ClockCaptionHeight() : 0;
-  const DpiScale scale = ClockScale();
-  const int width = fitWidth ? rect.right - rect.left + scale.ToPixels(32) : w.right - w.left;
-  int height = fitHeight ? rect.bottom - rect.top : w.bottom - w.top;
-  if (extra > 0) height += extra + scale.ToPixels(8);
+  const SIZE around = SizeAroundText(rect);
+  const Placement p = PlaceOnMonitors({w.left, w.top, fitWidth ? around.cx : w.right - w.left,
+                                       fitHeight ? around.cy : w.bottom - w.top});
   if (App->Flags.Has(OnTransparent)) {
-    SetWindowPos(window, HWND_BOTTOM, w.left, w.top, width, height,
+    SetWindowPos(window, HWND_BOTTOM, p.Left, p.Top, p.Width, p.Height,
                  SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
   } else {
-    MoveWindow(window, w.left, w.top, width, height, TRUE);
+    MoveWindow(window, p.Left, p.Top, p.Width, p.Height, TRUE);
   }
+}
+
+void FitWindowToTime(HWND window, bool fitHeight) {
+  if (PaintDigital(window, true, &TextRect) != 0) FitWindowToText(window, TextRect, true, fitHeight);
+}
+
+// Gives the window the place `p` without showing, activating or re-stacking it.
+static void MoveUnstacked(HWND window, const Placement& p) {
+  SetWindowPos(window, nullptr, p.Left, p.Top, p.Width, p.Height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void GrowToHoldTime(HWND window) {
+  RECT text = {}, w;
+  if (PaintDigital(window, true, &text) == 0 || !GetWindowRect(window, &w)) return;
+  const SIZE needed = SizeAroundText(text);
+  const int width = w.right - w.left, height = w.bottom - w.top;
+  if (width >= needed.cx && height >= needed.cy) return;
+  MoveUnstacked(window, PlaceOnMonitors({w.left, w.top, width > needed.cx ? width : needed.cx,
+                                         height > needed.cy ? height : needed.cy}));
+}
+
+void KeepOnMonitors(HWND window) {
+  RECT r;
+  if (!GetWindowRect(window, &r)) return;
+  const Placement now = {r.left, r.top, r.right - r.left, r.bottom - r.top};
+  const Placement p = PlaceOnMonitors(now);
+  if (p.Left == now.Left && p.Top == now.Top && p.Width == now.Width && p.Height == now.Height)
+    return;
+  MoveUnstacked(window, p);
 }

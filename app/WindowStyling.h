@@ -29,5 +29,17 @@ void GiveLayeredLook(HWND window);
 void ApplyColorKey(HWND window);
 
 // Sizes the window around the measured time text `rect`, in the width, the
-// height or both, keeping its place.
+// height or both: 32 pixels (at 96 DPI) wider than the text, as high as the
+// text, and with a caption that and 8 more. The top-left corner stays where
+// it is unless the monitor's work area needs it moved.
 void FitWindowToText(HWND window, const RECT& rect, bool fitWidth, bool fitHeight);
+// Measures the widest time that the digital face can show in its font now
+// and fits the window to it: the width, and the height too when asked (a
+// new font; the seconds change the width alone).
+void FitWindowToTime(HWND window, bool fitHeight);
+// Widens or heightens the digital window where it would cut the widest
+// time, on the same rule; a window that holds it keeps the size it has.
+void GrowToHoldTime(HWND window);
+// Moves the window back onto its monitor's work area, as a start would
+// place it; a window already there stays where it is.
+void KeepOnMonitors(HWND window);

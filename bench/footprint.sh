@@ -3,8 +3,8 @@
 # the same build (bench/reference): exe size, time from process start to the
 # first painted frame, resident memory and CPU of the program's own process
 # over a run, for the digital face without and with seconds, the transparent
-# digital display, the analog face with seconds and digits with seconds over
-# a big picture. Prints one table and writes
+# digital display, the analog face with seconds, and digits with seconds
+# over a big picture and over a small one. Prints one table and writes
 # $TIVORA_BUILD/bench/footprint.json. Takes a few minutes; not a test.
 #
 #   bash bench/footprint.sh                # 7 starts each, 60 s run
@@ -51,10 +51,13 @@ programs=(
 )
 
 # A 4000 x 3000 picture behind digits with seconds: drawn every second, it
-# must cost what a small one does.
+# must cost what a small one of 200 x 100 does, in time and in memory.
 big_picture="$out/big-picture.bmp"
+small_picture="$out/small-picture.bmp"
 [ -f "$big_picture" ] || convert -size 4000x3000 xc:'#606060' -type TrueColor "BMP3:$big_picture"
+[ -f "$small_picture" ] || convert -size 200x100 xc:'#606060' -type TrueColor "BMP3:$small_picture"
 programs+=("big_picture_seconds|$clock_exe|ff0000|Left=20 Top=460 Width=160 Height=45 OnAnalog=0 OnSecond=1 OnBitmap=1 Bitmap=$(winepath_of "$big_picture")")
+programs+=("small_picture_seconds|$clock_exe|ff0000|Left=20 Top=560 Width=160 Height=45 OnAnalog=0 OnSecond=1 OnBitmap=1 Bitmap=$(winepath_of "$small_picture")")
 
 field() { cut -d'|' -f"$2" <<<"$1"; }
 
@@ -188,6 +191,11 @@ for p in "${programs[@]}"; do
     "$v_frame" "$v_rss" "$v_cpu" >>"$json"
   goal_lines+=("$(printf '%-20s first frame %-4s memory %-4s CPU %s' "$n" "$v_frame" "$v_rss" "$v_cpu")")
 done
+# What a big picture costs to keep beside a small one: the screen shows no
+# more of it than its own pixels.
+r_picture="$(ratio "${rss[big_picture_seconds]}" "${rss[small_picture_seconds]}")"
+v_picture="$(within "$r_picture" 1.2)"
+[ "$v_picture" = ok ] || all_ok=false
 xor_lines="$(tick_figure analog_seconds xor_lines_per_tick_between_minutes)"
 face_ticks="$(tick_figure analog_seconds of_them_redrawing_the_face)"
 digital_draws="$(tick_figure digital drawing_ticks_per_60)"
@@ -200,6 +208,8 @@ v_transparent="$(once_a_minute "$transparent_draws")"
 printf '\n  },\n  "ticks": %s,\n' "$(cat "$out/tickcalls.json")" >>"$json"
 printf '  "goals": {"product_at_most_64_kib": "%s", "system_imports_only": "%s",\n' \
   "$v_size" "$v_imports" >>"$json"
+printf '    "big_picture_rss_ratio_to_small_picture": %s, "big_picture_rss_within_1_2x_of_small": "%s",\n' \
+  "$r_picture" "$v_picture" >>"$json"
 printf '    "analog_second_hand_two_xor_lines_no_face_between_minutes": "%s",\n' "$v_xor" >>"$json"
 printf '    "digital_without_seconds_draws_1_tick_in_60": "%s",\n' "$v_digital" >>"$json"
 printf '    "transparent_digital_draws_1_tick_in_60": "%s", "all": %s}\n}\n' \
@@ -211,6 +221,8 @@ printf '    "transparent_digital_draws_1_tick_in_60": "%s", "all": %s}\n}\n' \
     "at most 64 KiB: $v_size; system DLL imports only: $v_imports"
   echo "goals: first frame within 1.2x, memory and CPU within 1.1x of the reference"
   for line in "${goal_lines[@]}"; do echo "  $line"; done
+  echo "resident memory with a 4000x3000 picture: ${rss[big_picture_seconds]} KiB," \
+    "with a 200x100 one: ${rss[small_picture_seconds]} KiB (${r_picture}x; goal within 1.2x): $v_picture"
   echo "analog with seconds, between minutes: $xor_lines exclusive-or lines a tick," \
     "$face_ticks ticks redrawing the face: $v_xor"
   echo "digital without seconds: draws on $digital_draws of 60 ticks: $v_digital"

@@ -32,9 +32,9 @@ static DWORD ReadBytes(HANDLE file, void* into, DWORD count) {
   return got;
 }
 
-BackgroundImage::BackgroundImage(HWND window)
-    : Window(window), FileHeader(), Block(nullptr), Locked(nullptr), Info(nullptr),
-      ColorTable(nullptr), ColorCount(0), Bits(nullptr), Rows(0), Scaled(nullptr),
+BackgroundImage::BackgroundImage(HWND window, SIZE largestScreen)
+    : Window(window), Screen(largestScreen), FileHeader(), Block(nullptr), Locked(nullptr),
+      Info(nullptr), ColorTable(nullptr), ColorCount(0), Bits(nullptr), Rows(0), Scaled(nullptr),
       ScaledSize() {}
 
 BackgroundImage::~BackgroundImage() { Release(); }
@@ -93,7 +93,79 @@ bool BackgroundImage::Read(HANDLE file) {
 
   bool parsed = LockAndParse();
   Unlock();
+  if (parsed) ReduceToScreen();
   return parsed;
+}
+
+// No screen shows more of a picture than its own pixels. A picture larger
+// than the largest one, a photograph of tens of megabytes, is reduced once
+// to a copy no larger than that screen, and the file's block is let go: the
+// clock keeps what the screen can show, and every size is stretched from
+// the copy. Without memory for the copy the whole picture stays.
+void BackgroundImage::ReduceToScreen() {
+  if (!LockAndParse()) {
+    Unlock();
+    return;
+  }
+  const LONG width = Info->bmiHeader.biWidth;
+  const LONG keptWidth = Screen.cx > 0 && width > Screen.cx ? Screen.cx : width;
+  const LONG keptRows = Screen.cy > 0 && Rows > Screen.cy ? Screen.cy : Rows;
+  DWORD size = 0;
+  HGLOBAL copy = keptWidth < width || keptRows < Rows ? ReducedCopy(keptWidth, keptRows, &size)
+                                                      : nullptr;
+  Unlock();
+  if (!copy) return;
+  GlobalFree(Block);
+  Block = copy;
+  // The headers that a file of the copy would have.
+  FileHeader.bfSize = kFileHeaderSize + size;
+  FileHeader.bfOffBits = kFileHeaderSize + kInfoHeaderSize;
+}
+
+// A block that holds a picture packed as the file holds it after its file
+// header: the information header, then the pixels; null without memory.
+static HGLOBAL PackedPicture(const BITMAPINFOHEADER& header, const void* pixels) {
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, header.biSize + header.biSizeImage);
+  {
+    GlobalLockScope to(block);
+    if (to.get()) {
+      CopyMemory(to.get(), &header, header.biSize);
+      CopyMemory(static_cast<BYTE*>(to.get()) + header.biSize, pixels, header.biSizeImage);
+      return block;
+    }
+  }
+  if (block) GlobalFree(block);
+  return nullptr;
+}
+
+// A 24-bit copy of the locked picture at this size, packed in a block of its
+// own of `size` bytes, or null. The system's halftone stretching averages
+// the pixels that the copy leaves out, where the usual stretching would keep
+// some and drop the others.
+HGLOBAL BackgroundImage::ReducedCopy(LONG width, LONG rows, DWORD* size) {
+  BITMAPINFO info = {};
+  BITMAPINFOHEADER& header = info.bmiHeader;
+  header = {kInfoHeaderSize, width, rows, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+  uint32_t pixelBytes = 0;
+  if (!PixelDataSize(24, uint32_t(width), uint32_t(rows), 0x7FFFFFFF, &pixelBytes)) return nullptr;
+  header.biSizeImage = pixelBytes;
+
+  MemoryDC dc(nullptr);
+  void* pixels = nullptr;
+  GdiObject<HBITMAP> section(
+      dc.dc() ? CreateDIBSection(dc.dc(), &info, DIB_RGB_COLORS, &pixels, nullptr, 0) : nullptr);
+  if (!section.get()) return nullptr;
+  {
+    Selection into(dc.dc(), section.get());
+    SetStretchBltMode(dc.dc(), HALFTONE);
+    SetBrushOrgEx(dc.dc(), 0, 0, nullptr);
+    if (!StretchDIBits(dc.dc(), 0, 0, width, rows, 0, 0, Info->bmiHeader.biWidth, Rows, Bits, Info,
+                       DIB_RGB_COLORS, SRCCOPY))
+      return nullptr;
+  }
+  GdiFlush();
+  *size = kInfoHeaderSize + pixelBytes;
+  return PackedPicture(header, pixels);
 }
 
 SIZE_T BackgroundImage::BytesRead() const {

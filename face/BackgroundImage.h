@@ -3,10 +3,12 @@
 #include "face/rules/BitmapCheck.h"
 
 // The background picture: a .bmp file read once into one movable block,
-// checked, and drawn stretched on request.
+// checked, and drawn stretched on request. A picture larger than the largest
+// screen is kept as a copy of that screen's size in place of the file.
 class BackgroundImage {
 public:
   HWND Window;
+  SIZE Screen;   // the largest screen; {0, 0} keeps every picture whole
   BITMAPFILEHEADER FileHeader;
   HGLOBAL Block;
   // Valid only while the block is locked, between LockAndParse and Unlock.
@@ -22,7 +24,7 @@ public:
   HBITMAP Scaled;
   SIZE ScaledSize;
 
-  explicit BackgroundImage(HWND window);
+  explicit BackgroundImage(HWND window, SIZE largestScreen = SIZE{0, 0});
   ~BackgroundImage();
   BackgroundImage(const BackgroundImage&) = delete;
   BackgroundImage& operator=(const BackgroundImage&) = delete;
@@ -36,6 +38,8 @@ public:
 
 private:
   bool Refuse(BitmapFault fault);
+  void ReduceToScreen();
+  HGLOBAL ReducedCopy(LONG width, LONG rows, DWORD* size);
   void StretchFromBlock(HDC dc, int width, int height);
   // Makes the copy of this size, drawn through `copy`, unless it is held.
   bool EnsureScaled(HDC like, HDC copy, int width, int height);

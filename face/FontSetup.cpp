@@ -1,4 +1,5 @@
 #include "face/FontSetup.h"
+#include "face/rules/DpiScale.h"
 #include "settings/rules/SettingsLayout.h"
 #include "settings/rules/TextCut.h"
 
@@ -23,7 +24,12 @@ FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
   ZeroMemory(&FontDialog, sizeof FontDialog);
   FontDialog.lStructSize = sizeof FontDialog;
   FontDialog.lpLogFont = &LogFont;
-  FontDialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_TTONLY;
+  // Its own list of sizes and no others: the load reads any other stored
+  // size as the default.
+  FontDialog.Flags =
+      CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_TTONLY | CF_LIMITSIZE;
+  FontDialog.nSizeMin = kSmallestFontPoints;
+  FontDialog.nSizeMax = kLargestFontPoints;
   FontDialog.rgbColors = Default(SettingId::FontColor);
   FontDialog.lpszStyle = StyleName;
 

@@ -82,14 +82,16 @@ snap_clock() {
   snap "$1" $((WIN_X - 12)) $((WIN_Y - 12)) $((WIN_W + 24)) $((WIN_H + 24))
 }
 
+# Every clock takes the width it chooses itself: the digits' window holds
+# the widest time that it can show. The analog clocks are stored taller, for
+# a face of a size to look at.
 clock_with 10:08:30
 snap_clock digital
-# The text does not widen the window; the user drags its border wider.
-clock_with 10:08:30 OnSecond=1 Width=150
+clock_with 10:08:30 OnSecond=1
 snap_clock seconds
-clock_with 10:08:30 OnAnalog=1 OnSecond=1 Width=130 Height=130
+clock_with 10:08:30 OnAnalog=1 OnSecond=1 Height=130
 snap_clock analog
-clock_with 10:08:30 OnAnalog=1 OnSecond=1 OnTransparent=1 Width=130 Height=130
+clock_with 10:08:30 OnAnalog=1 OnSecond=1 OnTransparent=1 Height=130
 snap_clock round
 # The floating digits show what lies behind them under a compositing
 # manager, as on Windows, which always composes.
@@ -98,13 +100,13 @@ compositor=$!
 clock_with 10:08:30 OnTransparent=1 OnBorder=0
 snap_clock transparent
 kill "$compositor" 2>/dev/null || true
-clock_with 10:08:30 OnBitmap=1 Bitmap="Z:${work//\//\\}\\meadow.bmp" Width=160 Height=60
+clock_with 10:08:30 OnBitmap=1 Bitmap="Z:${work//\//\\}\\meadow.bmp" Height=60
 snap_clock picture
 
 # The menu, opened with the right button near the clock's lower right
 # corner, so that it leaves the digits free.
 snap_menu() {
-  clock_with 10:08:30 OnSecond=1 Width=150
+  clock_with 10:08:30 OnSecond=1
   window_geometry
   open_menu $((WIN_X + WIN_W - 6)) $((WIN_Y + WIN_H - 6))
   sleep 1

@@ -12,6 +12,21 @@ static bool ExePath(wchar_t (&path)[kPathUnits]) {
   return n > 0 && n < kPathUnits - 3;
 }
 
+// The text in upper case by the file system's casing table, which covers
+// every letter, not only the ASCII ones, and no language's own rules; an
+// empty text when it does not fit in `out`.
+static void FileNameUpper(const wchar_t* text, wchar_t* out, int capacity) {
+  if (LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text, -1, out, capacity) == 0) out[0] = 0;
+}
+
+bool IsRunCommandFor(const wchar_t* stored, const wchar_t* path) {
+  wchar_t command[kPathUnits + 1];
+  wchar_t exe[kPathUnits];
+  FileNameUpper(stored, command, kPathUnits + 1);
+  FileNameUpper(path, exe, kPathUnits);
+  return exe[0] != 0 && IsCommandFor(command, exe);
+}
+
 bool StartsWithWindows() {
   wchar_t path[kPathUnits];
   wchar_t stored[kPathUnits + 1] = {};
@@ -21,7 +36,7 @@ bool StartsWithWindows() {
   DWORD size = sizeof stored - sizeof(wchar_t);   // a terminator always follows
   return RegQueryValueExW(run.Handle, kRunValue, nullptr, &type, reinterpret_cast<BYTE*>(stored),
                           &size) == ERROR_SUCCESS &&
-         (type == REG_SZ || type == REG_EXPAND_SZ) && IsCommandFor(stored, path);
+         (type == REG_SZ || type == REG_EXPAND_SZ) && IsRunCommandFor(stored, path);
 }
 
 bool SetStartWithWindows(bool on) {

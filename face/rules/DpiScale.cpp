@@ -1,5 +1,6 @@
 #include "face/rules/DpiScale.h"
 #include <cstdint>
+#include "settings/rules/SettingsLayout.h"
 
 int32_t MulDivRounded(int32_t value, int32_t numerator, int32_t denominator) {
   if (denominator == 0) return 0;
@@ -33,8 +34,18 @@ StoredFontHeight StoreFontHeight(int32_t pixels, int32_t dpi) {
   return {scale.ToFigure(pixels), pixels, scale.Dpi};
 }
 
+bool IsDialogFontSize(int32_t figure) {
+  const int64_t pixels = figure < 0 ? -int64_t(figure) : figure;
+  // Points at 96 DPI, rounded: a height chosen at 120 DPI may lie half a
+  // point off once it is taken to the figure.
+  const int64_t points = (pixels * 72 + 48) / 96;
+  return points >= kSmallestFontPoints && points <= kLargestFontPoints;
+}
+
 int32_t LoadFontHeight(const StoredFontHeight& stored, int32_t dpi) {
   const DpiScale scale(dpi);
+  if (!IsDialogFontSize(stored.Figure))
+    return scale.ToPixels(int32_t(RowOf(SettingId::FontSize).DefaultNumber));
   if (stored.Pixels != 0 && stored.Dpi == scale.Dpi && scale.ToFigure(stored.Pixels) == stored.Figure)
     return stored.Pixels;
   return scale.ToPixels(stored.Figure);

@@ -11,10 +11,8 @@ bool QuoteCommand(const wchar_t* path, wchar_t* out, unsigned capacity) {
   return true;
 }
 
-static wchar_t Folded(wchar_t c) { return c >= L'a' && c <= L'z' ? wchar_t(c - L'a' + L'A') : c; }
-
 bool IsCommandFor(const wchar_t* stored, const wchar_t* path) {
   if (*stored++ != L'"') return false;
-  while (*path && Folded(*stored) == Folded(*path)) ++stored, ++path;
+  while (*path && *stored == *path) ++stored, ++path;
   return *path == 0 && stored[0] == L'"' && stored[1] == 0;
 }

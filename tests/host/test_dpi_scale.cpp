@@ -28,13 +28,14 @@ TEST(DpiScale, StoredSizesRoundTripAtEveryCommonScale) {
 // older form's FontSize, written without the pixels, is what is read.
 TEST(DpiScale, EveryPointSizeComesBackAtItsHeightAtEveryCommonScale) {
   for (int dpi : {96, 120, 144, 192}) {
-    for (int points = 6; points <= 72; ++points) {
+    for (int points = kSmallestFontPoints; points <= kLargestFontPoints; ++points) {
       const int pixels = -MulDivRounded(points, dpi, 72);
       const StoredFontHeight stored = StoreFontHeight(pixels, dpi);
       EXPECT_EQ(LoadFontHeight(stored, dpi), pixels) << points << " pt at " << dpi << " DPI";
       EXPECT_EQ(stored.Figure, DpiScale(dpi).ToFigure(pixels));
-      EXPECT_EQ(LoadFontHeight({stored.Figure + 1, stored.Pixels, stored.Dpi}, dpi),
-                DpiScale(dpi).ToPixels(stored.Figure + 1))
+      const int32_t rewritten = stored.Figure + (points == kLargestFontPoints ? 1 : -1);
+      EXPECT_EQ(LoadFontHeight({rewritten, stored.Pixels, stored.Dpi}, dpi),
+                DpiScale(dpi).ToPixels(rewritten))
           << "a FontSize rewritten by an older form";
       EXPECT_EQ(LoadFontHeight(stored, 2 * dpi), DpiScale(2 * dpi).ToPixels(stored.Figure))
           << "on a display of another scale";

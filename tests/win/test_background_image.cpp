@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <string>
 #include <vector>
+#include "app/MonitorList.h"
 #include "face/BackgroundImage.h"
 #include "tests/fuzz/BitmapSamples.h"
 #include "tests/win/FaceTestSupport.h"
@@ -77,6 +78,16 @@ bool Near(uint32_t a, uint32_t b) {
     }
   }
   return ::testing::AssertionSuccess();
+}
+
+// The largest block of private memory that the process has committed.
+SIZE_T LargestPrivateBlock() {
+  SIZE_T largest = 0;
+  MEMORY_BASIC_INFORMATION m;
+  for (const BYTE* at = nullptr; VirtualQuery(at, &m, sizeof m) == sizeof m;
+       at = static_cast<const BYTE*>(m.BaseAddress) + m.RegionSize)
+    if (m.State == MEM_COMMIT && m.Type == MEM_PRIVATE && m.RegionSize > largest) largest = m.RegionSize;
+  return largest;
 }
 
 const uint32_t kQuarters[4] = {samples::kTopLeft, samples::kTopRight, samples::kBottomLeft,
@@ -314,4 +325,20 @@ TEST_F(BackgroundImageTest, APictureIsStretchedOncePerSizeAndAgainWhenReadAnew) 
   Surface reread;
   image.DrawStretched(reread.dc(), RECT{0, 0, 100, 100});
   EXPECT_TRUE(Near(reread.At(25, 25), samples::kTopLeft)) << "the picture read anew";
+}
+
+// A picture larger than the largest screen is kept as a copy of that
+// screen's size: its file's block is let go, and each size is drawn from it.
+TEST_F(BackgroundImageTest, APictureLargerThanTheScreenKeepsNoBlockOfItsFileSizeAtAnySize) {
+  const SIZE screen = LargestMonitorSize();
+  ASSERT_LT(screen.cx, 4000);
+  BackgroundImage image(Owner, screen);
+  ASSERT_TRUE(image.Load(Wide(File("big.bmp", Quarters(4000, 3000).Build())).c_str()));
+  for (int size : {Surface::kSize, Surface::kSize / 2}) {
+    Surface surface;
+    image.DrawStretched(surface.dc(), RECT{0, 0, size, size});
+    EXPECT_TRUE(Near(surface.At(size / 4, size / 4), samples::kTopLeft)) << size;
+    EXPECT_TRUE(Near(surface.At(size * 3 / 4, size * 3 / 4), samples::kBottomRight)) << size;
+    EXPECT_LT(LargestPrivateBlock(), SIZE_T(4000 * 3 * 3000)) << size;
+  }
 }

@@ -59,6 +59,10 @@ TEST_F(ClockWindowTest, ADpiChangeTakesTheSuggestedRectangleAndScalesTheFontButN
 
   ChangeDpi(Clock, 96, RECT{200, 150, 316, 195});
   EXPECT_EQ(App->Font.LogFont.lfHeight, 37);
+  // A suggested rectangle past the screen's edge is moved back onto it.
+  const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
+  ChangeDpi(Clock, 144, RECT{screenWidth - 100, 150, screenWidth + 74, 218});
+  EXPECT_EQ(WindowRectOf(Clock).right, screenWidth);
 }
 
 // The floating digits show only the picture they are handed: a change of

@@ -5,6 +5,7 @@
 #include "app/ContextMenu.h"
 #include "app/rules/MenuRules.h"
 #include "res/resource.h"
+#include "settings/StartWithWindows.h"
 #include "tests/host/FlagCombos.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/ImportHook.h"
@@ -188,6 +189,12 @@ TEST_F(ClockWindowTest, StartAtSignInShowsAndWritesTheRunValueOfThisExeWhereItIs
   EXPECT_EQ(RunValue(), thisExe);
   EXPECT_TRUE(shownChecked());
   PutRunValue(nullptr);
+  // Paths are compared as Windows compares them: without regard to the case
+  // of any letter, and the letters must still be the same.
+  const wchar_t* stored = L"\"C:\\Über\\Ωρα\\tivora.EXE\"";
+  const wchar_t *sameInOtherCase = L"c:\\über\\ΩΡΑ\\Tivora.exe", *other = L"C:\\Uber\\Ωρα\\tivora.exe";
+  EXPECT_TRUE(IsRunCommandFor(stored, sameInOtherCase));
+  EXPECT_FALSE(IsRunCommandFor(stored, other));
 
   // A write that the registry refuses is told, and never shown as checked.
   using SetValue = LONG(WINAPI*)(HKEY, LPCWSTR, DWORD, DWORD, const BYTE*, DWORD);

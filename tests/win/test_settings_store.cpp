@@ -211,6 +211,12 @@ TEST_F(SettingsStore, WrongTypedShortAndOverlongValuesGiveDefaults) {
     LoadSettings();
     EXPECT_EQ(app->Alarms.SnoozeMinutes, minutes == 60 ? 60u : 5u) << minutes;
   }
+  // The font dialog gives 8 to 72 points, at 96 DPI 11 to 96 pixels high.
+  for (LONG size : {5000L, 0L, -97L, -9L, -96L, -11L}) {
+    PutDword("Settings", "FontSize", DWORD(size));
+    LoadSettings();
+    EXPECT_EQ(app->Font.LogFont.lfHeight, size == -96 || size == -11 ? size : 37) << size;
+  }
 }
 
 TEST_F(SettingsStore, UnterminatedAndLongTextsStayTerminatedAndAreCut) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include "app/ClockTick.h"
 #include "app/DisplaySwitches.h"
+#include "app/FacePainting.h"
 #include "app/MainWindow.h"
 #include "app/WindowStyling.h"
 #include "face/ClockPainter.h"
@@ -307,6 +308,36 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   EXPECT_EQ(r.right - r.left, 82);
   EXPECT_EQ(r.bottom - r.top, 20);
   EXPECT_TRUE(IsAbove(other, Clock));
+
+  // Grown near the right and bottom edges, it is moved back onto the work area.
+  RECT work;
+  SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+  SetWindowPos(Clock, nullptr, work.right - 60, work.bottom - 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  FitWindowToText(Clock, RECT{0, 0, 300, 100}, true, true);
+  r = WindowRectOf(Clock);
+  EXPECT_EQ(r.right, work.right);
+  EXPECT_EQ(r.bottom, work.bottom);
+  EXPECT_EQ(r.right - r.left, 332);
+}
+
+// Seconds switched on or off fit the window to the widest time they let the
+// digits show; a start widens a stored window that would cut it.
+TEST_F(ClockWindowTest, SecondsOnOrOffAndTheStartKeepTheWidestTimeInsideTheWindow) {
+  const auto holdsWidestTime = [this](bool fitted) {
+    RECT text = {}, client;
+    if (PaintDigital(Clock, true, &text) == 0 || !GetClientRect(Clock, &client)) return false;
+    const RECT w = WindowRectOf(Clock);
+    return client.right >= text.right + 16 && (!fitted || w.right - w.left == text.right + 32);
+  };
+  OpenClock(OnBorder);
+  EXPECT_EQ(WindowRectOf(Clock).right - WindowRectOf(Clock).left, 116) << "it held the time";
+  for (int on : {1, 0}) {
+    Command(IDM_SECOND);
+    EXPECT_TRUE(holdsWidestTime(true)) << on;
+  }
+  CloseClock();
+  OpenClock(OnBorder | OnSecond);
+  EXPECT_TRUE(holdsWidestTime(false));
 }
 
 // The exit and the real end of the session close the clock and save its
