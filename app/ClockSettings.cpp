@@ -7,7 +7,7 @@
 #include "res/ProgramName.h"
 #include "settings/SettingsStore.h"
 
-static void CopyText(wchar_t (&to)[kTextCapacity], const wchar_t* from) {
+static void CopyText(wchar_t* to, const wchar_t* from) {
   lstrcpynW(to, from, kTextCapacity);
 }
 
@@ -24,17 +24,20 @@ static void StorePlacement(StoredSettings& s, Placement pixels) {
 
 // The stored switch of a display flag, found by the value name the flag's
 // row gives; every flag has one (the host tests check the two tables).
-static uint32_t StoredSettings::*SwitchOf(const DisplayFlagRow& row) {
-  return FindSetting(row.ValueName)->Number;
-}
+static const SettingRow& SwitchOf(const DisplayFlagRow& row) { return *FindSetting(row.ValueName); }
+
+// The registry's record of every value, some 8 KB: one for the program, off
+// the stack, where a frame that large would have its pages probed one by one.
+static StoredSettings Record;
 
 // The values that App holds now, in the layout of the registry.
-static StoredSettings Capture() {
-  StoredSettings s = DefaultSettings();
+static const StoredSettings& Capture() {
+  StoredSettings& s = Record;
+  SetDefaults(s);
   const ClockApp& a = *App;
   const DisplayFlags f = a.Flags;
   StorePlacement(s, {a.Left, a.Top, a.Width, a.Height});
-  for (const DisplayFlagRow& row : kDisplayFlagRows) s.*SwitchOf(row) = Bit(f.Has(row.Bit));
+  for (const DisplayFlagRow& row : kDisplayFlagRows) SwitchOf(row).NumberIn(s) = Bit(f.Has(row.Bit));
   CopyText(s.FontName, a.Font.LogFont.lfFaceName);
   // Stored as the 96-DPI figure, so that it means the same at every scale,
   // and as the pixels chosen, so that it comes back exactly on this display.
@@ -55,10 +58,10 @@ static StoredSettings Capture() {
   s.AlarmCount = al.AlarmCount;
   for (int n = 1; n <= kDailyAlarms; ++n) {
     AlarmEntry& alarm = al.Alarms[n - 1];
-    s.*RowOf(AlarmOnId(n)).Number = Bit(alarm.On != 0);
-    CopyText(s.*RowOf(AlarmTimeId(n)).Text, alarm.FormatTime());
-    CopyText(s.*RowOf(AlarmMessageId(n)).Text, alarm.Msg);
-    s.*RowOf(AlarmDaysId(n)).Number = alarm.Days;
+    RowOf(AlarmOnId(n)).NumberIn(s) = Bit(alarm.On != 0);
+    CopyText(RowOf(AlarmTimeId(n)).TextIn(s), alarm.FormatTime());
+    CopyText(RowOf(AlarmMessageId(n)).TextIn(s), alarm.Msg);
+    RowOf(AlarmDaysId(n)).NumberIn(s) = alarm.Days;
   }
   s.SnoozeMinutes = al.SnoozeMinutes;
   s.OnUseWave = Bit(al.OnUseWave);
@@ -75,7 +78,7 @@ static void Apply(const StoredSettings& s) {
   a.Top = p.Top;
   a.Width = p.Width;
   a.Height = p.Height;
-  for (const DisplayFlagRow& row : kDisplayFlagRows) a.Flags.SetFlag(row.Bit, s.*SwitchOf(row) != 0);
+  for (const DisplayFlagRow& row : kDisplayFlagRows) a.Flags.SetFlag(row.Bit, SwitchOf(row).NumberIn(s) != 0);
   a.Font.SetFaceName(s.FontName);
   a.Font.LogFont.lfHeight = LONG(LoadFontHeight(
       {int32_t(s.FontSize), int32_t(s.FontHeight), int32_t(s.FontDpi)}, a.Dpi));
@@ -94,17 +97,21 @@ static void Apply(const StoredSettings& s) {
   for (int n = 1; n <= kDailyAlarms; ++n) {
     AlarmEntry& alarm = al.Alarms[n - 1];
     // The switch first: an invalid time then leaves the alarm off.
-    alarm.On = s.*RowOf(AlarmOnId(n)).Number != 0 ? 1 : 0;
-    alarm.SetTime(s.*RowOf(AlarmTimeId(n)).Text);
-    alarm.SetMessage(s.*RowOf(AlarmMessageId(n)).Text);
-    alarm.SetDays(s.*RowOf(AlarmDaysId(n)).Number);
+    alarm.On = RowOf(AlarmOnId(n)).NumberIn(s) != 0 ? 1 : 0;
+    alarm.SetTime(RowOf(AlarmTimeId(n)).TextIn(s));
+    alarm.SetMessage(RowOf(AlarmMessageId(n)).TextIn(s));
+    alarm.SetDays(RowOf(AlarmDaysId(n)).NumberIn(s));
   }
   al.SetSnoozeMinutes(s.SnoozeMinutes);
   al.OnUseWave = s.OnUseWave != 0;
   lstrcpynW(al.WaveFile, s.WaveFile, kTextCapacity);
 }
 
-void LoadSettings() { Apply(ReadStoredSettings(DefaultSettings())); }
+void LoadSettings() {
+  SetDefaults(Record);
+  ReadStoredSettings(Record);
+  Apply(Record);
+}
 
 // A change that the registry refused, not yet reported.
 static bool Unsaved = false;
@@ -122,7 +129,7 @@ bool SaveWindowPlacement(HWND window) {
   int height = r.bottom - r.top;
   if (r.left == App->Left && r.top == App->Top && width == App->Width && height == App->Height)
     return true;
-  StoredSettings s = DefaultSettings();
+  StoredSettings& s = Record;
   StorePlacement(s, {r.left, r.top, width, height});
   return Noted(WriteStoredGroup(SaveGroup::Placement, s));
 }
@@ -137,8 +144,8 @@ void ReportUnsaved(HWND owner) {
 bool SaveDisplaySwitch(const char* name, bool on) {
   const SettingRow* row = name ? FindSetting(name) : nullptr;
   if (!row || row->Kind != ValueKind::Switch || row->Where != Subkey::Settings) return Noted(false);
-  StoredSettings s = DefaultSettings();
-  s.*row->Number = Bit(on);
+  StoredSettings& s = Record;
+  row->NumberIn(s) = Bit(on);
   return Noted(WriteStoredValues(&row->Id, 1, s));
 }
 
@@ -149,7 +156,7 @@ bool SaveBkColor() { return SaveOne(SettingId::BkColor); }
 bool SaveBitmapPath() { return SaveOne(SettingId::Bitmap); }
 bool SaveToolTipSwitch() { return SaveOne(SettingId::OnToolTip); }
 bool SaveTimerSettings(bool withPath) {
-  const StoredSettings s = Capture();
+  const StoredSettings& s = Capture();
   SettingId ids[size_t(SettingId::Count)];
   size_t count = 0;
   const size_t all = GroupIds(SaveGroup::Timer, ids);

@@ -9,38 +9,32 @@ static const char* SubkeyName(Subkey where) {
 // A value that is absent keeps what `into` holds: the default.
 static void ReadValue(RegistrySubKey& sub, const SettingRow& row, StoredSettings& into) {
   if (row.Kind == ValueKind::Text) {
-    sub.ReadString(row.Name, into.*row.Text, kTextCapacity, row.DefaultText);
+    sub.ReadString(row.Name, row.TextIn(into), kTextCapacity, row.DefaultText);
   } else {
-    DWORD v = sub.ReadDword(row.Name, into.*row.Number);
+    DWORD v = sub.ReadDword(row.Name, row.NumberIn(into));
     if (!row.Accepts(v)) v = row.DefaultNumber;
-    into.*row.Number = row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v;
+    row.NumberIn(into) = row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v;
   }
 }
 
 static bool WriteValue(RegistrySubKey& sub, const SettingRow& row, const StoredSettings& from) {
-  if (row.Kind == ValueKind::Text) return sub.WriteString(row.Name, from.*row.Text);
-  DWORD v = from.*row.Number;
+  if (row.Kind == ValueKind::Text) return sub.WriteString(row.Name, row.TextIn(from));
+  DWORD v = row.NumberIn(from);
   return sub.WriteDword(row.Name, row.Kind == ValueKind::Switch ? NormalizeSwitch(v) : v);
 }
 
-StoredSettings ReadStoredSettings(const StoredSettings& defaults) {
-  StoredSettings s = defaults;
+constexpr Subkey kSubkeys[] = {Subkey::Settings, Subkey::Timer};
+
+void ReadStoredSettings(StoredSettings& s) {
   size_t count = 0;
   const SettingRow* table = SettingsTable(&count);
   RegistryKey key(kSettingsKeyPath);
-  {
-    RegistrySubKey settings(key, kSettingsSubkey);
-    settings.OpenForRead();
+  for (const Subkey where : kSubkeys) {
+    RegistrySubKey sub(key, SubkeyName(where));
+    sub.OpenForRead();
     for (size_t i = 0; i < count; ++i)
-      if (table[i].Where == Subkey::Settings) ReadValue(settings, table[i], s);
+      if (table[i].Where == where) ReadValue(sub, table[i], s);
   }
-  {
-    RegistrySubKey timer(key, kTimerSubkey);
-    timer.OpenForRead();
-    for (size_t i = 0; i < count; ++i)
-      if (table[i].Where == Subkey::Timer) ReadValue(timer, table[i], s);
-  }
-  return s;
 }
 
 bool WriteStoredValues(const SettingId* ids, size_t count, const StoredSettings& from) {

@@ -5,9 +5,10 @@
 // StoredSettings: read once at start-up, and written by group the moment it
 // changes (the placement at the end).
 
-// Every value; a missing or unreadable number keeps its value in `defaults`,
-// one outside its range takes the layout's default, and so does a missing text.
-StoredSettings ReadStoredSettings(const StoredSettings& defaults);
+// Reads every value into `s`, which holds the defaults: a missing or
+// unreadable number keeps its value there, one outside its range takes the
+// layout's default, and so does a missing text.
+void ReadStoredSettings(StoredSettings& s);
 
 // Writes the given values of one subkey from `from`. Each write is tried
 // whatever became of the one before; false when any failed.

@@ -75,7 +75,9 @@ bool PixelDataSize(uint32_t bitCount, uint32_t width, uint32_t rows, uint64_t li
   // row length can't overflow whatever the header says.
   uint64_t rowBytes = (static_cast<uint64_t>(bitCount) * width + 31) / 32 * 4;
   if (limit > UINT32_MAX) limit = UINT32_MAX;
-  if (rowBytes != 0 && rows > limit / rowBytes) return false;
+  // Compared as products: a row within the limit has 32 bits, and so its
+  // product with the rows fits 64.
+  if (rows != 0 && (rowBytes > limit || rowBytes * rows > limit)) return false;
   *size = static_cast<uint32_t>(rowBytes * rows);
   return true;
 }

@@ -2,19 +2,31 @@
 #include <cstdint>
 #include "settings/rules/SettingsLayout.h"
 
+static uint32_t Magnitude(int32_t v) { return v < 0 ? 0u - uint32_t(v) : uint32_t(v); }
+
+// 64 bits by 32, by shifting and subtracting: the 32-bit program then links
+// no division helper of the compiler's library, nor the unwind tables that
+// come with it.
+static uint64_t Quotient(uint64_t dividend, uint32_t divisor) {
+  uint64_t quotient = 0, rest = 0;
+  for (int bit = 63; bit >= 0; --bit) {
+    rest = rest << 1 | (dividend >> bit & 1);
+    if (rest >= divisor) {
+      rest -= divisor;
+      quotient |= uint64_t(1) << bit;
+    }
+  }
+  return quotient;
+}
+
 int32_t MulDivRounded(int32_t value, int32_t numerator, int32_t denominator) {
   if (denominator == 0) return 0;
-  int64_t product = int64_t(value) * numerator;
-  int64_t den = denominator;
-  if (den < 0) {
-    product = -product;
-    den = -den;
-  }
-  int64_t half = den / 2;
-  int64_t q = product >= 0 ? (product + half) / den : -((-product + half) / den);
-  if (q > INT32_MAX) return INT32_MAX;
-  if (q < INT32_MIN) return INT32_MIN;
-  return int32_t(q);
+  // Rounded half away from zero, on the magnitudes; the sign after.
+  const uint32_t den = Magnitude(denominator);
+  const uint64_t q = Quotient(uint64_t(Magnitude(value)) * Magnitude(numerator) + den / 2, den);
+  const bool negative = (value < 0) != (numerator < 0) != (denominator < 0);
+  if (!negative) return q > uint64_t(INT32_MAX) ? INT32_MAX : int32_t(q);
+  return q > uint64_t(INT32_MAX) ? INT32_MIN : -int32_t(q);
 }
 
 int32_t DpiScale::ToPixels(int32_t figure) const {
@@ -35,10 +47,10 @@ StoredFontHeight StoreFontHeight(int32_t pixels, int32_t dpi) {
 }
 
 bool IsDialogFontSize(int32_t figure) {
-  const int64_t pixels = figure < 0 ? -int64_t(figure) : figure;
   // Points at 96 DPI, rounded: a height chosen at 120 DPI may lie half a
   // point off once it is taken to the figure.
-  const int64_t points = (pixels * 72 + 48) / 96;
+  if (figure == INT32_MIN) return false;
+  const int32_t points = MulDivRounded(figure < 0 ? -figure : figure, 72, 96);
   return points >= kSmallestFontPoints && points <= kLargestFontPoints;
 }
 

@@ -1,4 +1,5 @@
 #include "settings/rules/SettingsLayout.h"
+#include <cstddef>
 #include <cstring>
 
 const char kSettingsKeyPath[] = "Software\\ZEPH\\Tivora";
@@ -9,16 +10,17 @@ using S = StoredSettings;
 
 #define NUMBER(id, where, def, group, min, max)                                         \
   {SettingId::id, Subkey::where, ValueKind::Number, SaveGroup::group, #id, uint32_t(def), \
-   nullptr, &S::id, nullptr, min, max},
+   nullptr, offsetof(S, id), min, max},
 #define SWITCH(id, where, def, group)                                                    \
   {SettingId::id, Subkey::where, ValueKind::Switch, SaveGroup::group, #id, def, nullptr,  \
-   &S::id, nullptr, 0, 0},
+   offsetof(S, id), 0, 0},
 #define TEXT(id, where, def, group)                                                      \
   {SettingId::id, Subkey::where, ValueKind::Text, SaveGroup::group, #id, 0, L"" def,      \
-   nullptr, &S::id, 0, 0},
+   offsetof(S, id), 0, 0},
 
 constexpr SettingRow kTable[] = {TIVORA_STORED_VALUES(NUMBER, SWITCH, TEXT)};
 
+static_assert(sizeof(S) < 0x10000, "every field's place fits the table's 16 bits");
 static_assert(sizeof(kTable) / sizeof(kTable[0]) == size_t(SettingId::Count),
               "one row per setting");
 static_assert(AlarmOnId(4) == SettingId::On4 && AlarmTimeId(4) == SettingId::Alarm4 &&
@@ -38,19 +40,17 @@ const SettingRow* FindSetting(const char* name) {
   return nullptr;
 }
 
-StoredSettings DefaultSettings() {
-  StoredSettings s;
+void SetDefaults(StoredSettings& s) {
   std::memset(&s, 0, sizeof s);
   for (const SettingRow& row : kTable) {
     if (row.Kind == ValueKind::Text) {
-      wchar_t* text = s.*row.Text;
+      wchar_t* text = row.TextIn(s);
       for (size_t n = 0; n + 1 < kTextCapacity && row.DefaultText[n] != 0; ++n)
         text[n] = row.DefaultText[n];
     } else {
-      s.*row.Number = row.DefaultNumber;
+      row.NumberIn(s) = row.DefaultNumber;
     }
   }
-  return s;
 }
 
 size_t GroupIds(SaveGroup group, SettingId* ids) {

@@ -102,11 +102,20 @@ struct SettingRow {
   const char* Name;
   uint32_t DefaultNumber;
   const wchar_t* DefaultText;
-  uint32_t StoredSettings::*Number;   // for Number and Switch
-  wchar_t (StoredSettings::*Text)[kTextCapacity];  // for Text
+  uint16_t Field;                     // where the value lies in StoredSettings
   uint16_t Min, Max;                  // a number read outside them is the default; 0, 0: any
 
   bool Accepts(uint32_t v) const { return (Min == 0 && Max == 0) || (v >= Min && v <= Max); }
+  // The value in a record: a number (Number, Switch), or a text of
+  // kTextCapacity units (Text). The table is kept small: the field's place
+  // rather than a member pointer of each kind.
+  uint32_t& NumberIn(StoredSettings& s) const { return *reinterpret_cast<uint32_t*>(At(&s)); }
+  uint32_t NumberIn(const StoredSettings& s) const { return NumberIn(const_cast<StoredSettings&>(s)); }
+  wchar_t* TextIn(StoredSettings& s) const { return reinterpret_cast<wchar_t*>(At(&s)); }
+  const wchar_t* TextIn(const StoredSettings& s) const { return TextIn(const_cast<StoredSettings&>(s)); }
+
+private:
+  char* At(StoredSettings* s) const { return reinterpret_cast<char*>(s) + Field; }
 };
 
 // Every value in load order.
@@ -115,8 +124,13 @@ const SettingRow& RowOf(SettingId id);
 // The value of the given name (as a display switch is named), or null.
 const SettingRow* FindSetting(const char* name);
 
-// A record holding every default.
-StoredSettings DefaultSettings();
+// Puts every default into the record.
+void SetDefaults(StoredSettings& s);
+inline StoredSettings DefaultSettings() {
+  StoredSettings s;
+  SetDefaults(s);
+  return s;
+}
 
 // The values of a save, in the order written, into `ids` (room for
 // SettingId::Count); gives their count.
