@@ -1,7 +1,7 @@
 #include "app/ClockScale.h"
 #include "app/ClockApp.h"
 #include "app/Globals.h"
-#include "face/DisplayDpi.h"
+#include "base/DisplayDpi.h"
 
 DpiScale ClockScale() { return DpiScale(App ? App->Dpi : DpiScale::kDesignDpi); }
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "face/rules/DpiScale.h"
+#include "base/rules/DpiScale.h"
 
 // The clock's own figures at the DPI that its window is drawn at now.
 DpiScale ClockScale();

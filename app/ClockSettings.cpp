@@ -2,8 +2,9 @@
 #include "app/ClockApp.h"
 #include "app/Globals.h"
 #include "app/rules/WindowLayout.h"
-#include "face/DisplayDpi.h"
-#include "face/rules/DpiScale.h"
+#include "base/DisplayDpi.h"
+#include "base/rules/DpiScale.h"
+#include "face/rules/FontHeight.h"
 #include "res/ProgramName.h"
 #include "settings/SettingsStore.h"
 

@@ -9,7 +9,7 @@
 #include "app/rules/MenuRules.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
-#include "face/DisplayDpi.h"
+#include "base/DisplayDpi.h"
 #include "res/ProgramName.h"
 #include "res/resource.h"
 #include "settings/StartWithWindows.h"

@@ -4,7 +4,7 @@
 #include "app/Globals.h"
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
-#include "face/GdiScope.h"
+#include "base/GdiScope.h"
 #include "face/LayeredSurface.h"
 #include "timer/TickState.h"
 

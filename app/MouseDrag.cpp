@@ -1,6 +1,6 @@
 #include "app/MouseDrag.h"
 #include "app/rules/DragRules.h"
-#include "face/GdiScope.h"
+#include "base/GdiScope.h"
 
 // The mouse is captured at the press, not when the drag starts: the release
 // comes back to the window wherever it happens, even after a flick out of

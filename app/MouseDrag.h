@@ -2,7 +2,7 @@
 #include <windows.h>
 #include <optional>
 #include "face/rules/DisplayFlags.h"
-#include "face/rules/DpiScale.h"
+#include "base/rules/DpiScale.h"
 #include "timer/TickState.h"
 
 // The left-button press in the window and, once the cursor leaves a small

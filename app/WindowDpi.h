@@ -1,7 +1,7 @@
 #pragma once
 #include <windows.h>
 #include "app/ClockScale.h"
-#include "face/DisplayDpi.h"
+#include "base/DisplayDpi.h"
 
 #ifndef WM_DPICHANGED
 #define WM_DPICHANGED 0x02E0

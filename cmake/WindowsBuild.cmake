@@ -13,7 +13,7 @@ set(WIN_SIZE_FLAGS -Os -ffunction-sections -fno-exceptions -fno-rtti
 set(WIN_LIBS comctl32 comdlg32 winmm gdi32 user32 advapi32 kernel32)
 
 file(GLOB SHELL_SOURCES CONFIGURE_DEPENDS
-  ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/face/*.cpp
+  ${CMAKE_SOURCE_DIR}/app/*.cpp ${CMAKE_SOURCE_DIR}/base/*.cpp ${CMAKE_SOURCE_DIR}/face/*.cpp
   ${CMAKE_SOURCE_DIR}/settings/*.cpp ${CMAKE_SOURCE_DIR}/timer/*.cpp)
 list(REMOVE_ITEM SHELL_SOURCES ${CMAKE_SOURCE_DIR}/app/WinMain.cpp
      ${CMAKE_SOURCE_DIR}/app/ProgramStart.cpp)

@@ -1,6 +1,6 @@
 #include "face/BackgroundImage.h"
-#include "face/GdiScope.h"
-#include "face/KernelScope.h"
+#include "base/GdiScope.h"
+#include "base/KernelScope.h"
 
 static_assert(sizeof(BITMAPFILEHEADER) == kFileHeaderSize, "the file header is read as is");
 static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderSize, "the block starts with this header");

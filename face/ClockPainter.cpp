@@ -1,6 +1,6 @@
 #include "face/ClockPainter.h"
 #include "face/BackgroundImage.h"
-#include "face/GdiScope.h"
+#include "base/GdiScope.h"
 
 constexpr COLORREF kMarkColor = 0x00800000;     // navy
 constexpr COLORREF kHourColor = 0x00C00000;     // blue

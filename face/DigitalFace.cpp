@@ -1,10 +1,10 @@
 #include "face/DigitalFace.h"
 #include "face/BackgroundImage.h"
 #include "face/FontSetup.h"
-#include "face/GdiScope.h"
+#include "base/GdiScope.h"
 #include "face/LayeredSurface.h"
 #include "face/rules/LayeredPixels.h"
-#include "face/rules/TimeText.h"
+#include "base/rules/TimeText.h"
 
 // The floating digits take their alpha from how much of each pixel the text
 // covers: they are drawn anti-aliased whatever the desktop's font smoothing.

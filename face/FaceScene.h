@@ -1,5 +1,5 @@
 #pragma once
-#include "face/rules/ClockTime.h"
+#include "base/rules/ClockTime.h"
 #include "face/rules/DisplayFlags.h"
 
 class BackgroundImage;

@@ -1,5 +1,5 @@
 #include "face/FontSetup.h"
-#include "face/rules/DpiScale.h"
+#include "face/rules/FontHeight.h"
 #include "settings/rules/SettingsLayout.h"
 #include "settings/rules/TextCut.h"
 

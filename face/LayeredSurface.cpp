@@ -1,5 +1,5 @@
 #include "face/LayeredSurface.h"
-#include "face/GdiScope.h"
+#include "base/GdiScope.h"
 #include "face/rules/LayeredPixels.h"
 
 LayeredSurface::LayeredSurface(int width, int height)

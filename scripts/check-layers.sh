@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
 # The program's folders are layers that point one way: app/ at the top (the
-# state and the wiring), then timer/, face/ and settings/, with res/ (the
-# resource ids and the program's name) below them all. A file includes only
-# its own folder, the folders below it and res/. A rules/ file stays free of
+# state and the wiring), then timer/ and face/ side by side, then settings/,
+# then base/ (the
+# small owners, DPI scaling, the clock time and its texts, which every folder
+# uses), with res/ (the resource ids and the program's name) beside them all.
+# A file includes only its own folder, the folders below it and res/; base/
+# includes only itself. A rules/ file stays free of
 # the platform: it includes only rules/ files and res/, never <windows.h>.
 # Inside each folder, rules/ folders included, no unit (a header and its
 # source) includes another that includes it back, however indirectly.
@@ -10,14 +13,17 @@
 # if there is one.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")/.."
-layers=(app timer face settings)
+layers=(app timer face settings base)
 
+# The faces and the alarms are siblings on one level: neither includes the other.
 rank() {
-  local i
-  for i in "${!layers[@]}"; do
-    if [ "${layers[$i]}" = "$1" ]; then echo "$i"; return; fi
-  done
-  echo -1
+  case "$1" in
+    app) echo 0 ;;
+    timer | face) echo 1 ;;
+    settings) echo 2 ;;
+    base) echo 3 ;;
+    *) echo -1 ;;
+  esac
 }
 
 bad=0
@@ -27,11 +33,13 @@ while IFS=: read -r file line text; do
   target="${target%%\"*}"
   from="${file%%/*}"
   to="${target%%/*}"
-  [ "$to" = res ] && continue
+  [ "$to" = res ] && [ "$from" != base ] && continue
   if [ "$(rank "$to")" -lt 0 ]; then
     report "$file:$line: includes $target, outside the program's folders"
   elif [ "$(rank "$to")" -lt "$(rank "$from")" ]; then
     report "$file:$line: $from/ includes $target, which lies above it"
+  elif [ "$(rank "$to")" = "$(rank "$from")" ] && [ "$to" != "$from" ]; then
+    report "$file:$line: $from/ includes $target, of a sibling folder"
   elif [[ "$file" == */rules/* && "$target" != */rules/* ]]; then
     report "$file:$line: a rule includes $target, which is not a rule"
   fi

@@ -1,11 +1,11 @@
 #include <windows.h>
 #include <mmsystem.h>
-#include "face/DisplayDpi.h"
-#include "face/GdiScope.h"
-#include "face/KernelScope.h"
-#include "face/rules/ClockTime.h"
-#include "face/rules/DpiScale.h"
-#include "face/rules/TimeText.h"
+#include "base/DisplayDpi.h"
+#include "base/GdiScope.h"
+#include "base/KernelScope.h"
+#include "base/rules/ClockTime.h"
+#include "base/rules/DpiScale.h"
+#include "base/rules/TimeText.h"
 #include "res/resource.h"
 #include "timer/AlarmBinding.h"
 #include "timer/Dialogs.h"

@@ -1,5 +1,5 @@
 #include "timer/DateTitle.h"
-#include "face/rules/TimeText.h"
+#include "base/rules/TimeText.h"
 #include "res/ProgramName.h"
 #include "timer/TickState.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 #include <windows.h>
-#include "face/rules/ClockTime.h"
+#include "base/rules/ClockTime.h"
 #include "timer/rules/AlarmSettings.h"
 #include "timer/rules/AlarmWatch.h"
 #include "timer/rules/ElapsedClock.h"

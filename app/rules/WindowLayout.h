@@ -2,7 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include "face/rules/DisplayFlags.h"
-#include "face/rules/DpiScale.h"
+#include "base/rules/DpiScale.h"
 
 struct Placement {
   int32_t Left, Top, Width, Height;

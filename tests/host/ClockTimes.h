@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include "face/rules/ClockTime.h"
+#include "base/rules/ClockTime.h"
 
 // A moment of the clock, field by field; the weekday (0 is Sunday) only
 // where a test reads it.

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include "app/rules/WindowLayout.h"
-#include "face/rules/DpiScale.h"
+#include "face/rules/FontHeight.h"
 
 TEST(DpiScale, DesignFiguresAtCommonScales) {
   // The default window, 116 x 45, and the default font height at 100 to 200 %.

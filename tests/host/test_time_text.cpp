@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <string>
-#include "face/rules/TimeText.h"
+#include "base/rules/TimeText.h"
 #include "tests/host/ClockTimes.h"
 
 TEST(TimeText, HourWithoutLeadingZeroMinutesAndSecondsWithTwo) {

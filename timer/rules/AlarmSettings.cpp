@@ -1,6 +1,6 @@
 #include "timer/rules/AlarmSettings.h"
 #include "settings/rules/TextCut.h"
-#include "face/rules/TimeText.h"
+#include "base/rules/TimeText.h"
 
 AlarmEntry::AlarmEntry() : Hour(0), Minute(0), On(0), Days(kEveryDay) {
   CopyTextCut(Alarm, L"00:00", 5);

@@ -1,5 +1,5 @@
 #include "timer/rules/AlarmWatch.h"
-#include "face/rules/TimeText.h"
+#include "base/rules/TimeText.h"
 
 // Days from 1 March 1600 (the leap day then ends each counted year); in
 // minutes they fit 32 bits until the year 5600.

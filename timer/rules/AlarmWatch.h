@@ -1,6 +1,6 @@
 #pragma once
 #include <cstdint>
-#include "face/rules/ClockTime.h"
+#include "base/rules/ClockTime.h"
 #include "timer/rules/AlarmSettings.h"
 
 // A calendar minute of the local time as one number, counted from a fixed

@@ -1,5 +1,5 @@
 #pragma once
-#include "face/rules/ClockTime.h"
+#include "base/rules/ClockTime.h"
 #include "timer/rules/AlarmSettings.h"
 
 // What the once-a-second tick has to do, decided from the times and flags

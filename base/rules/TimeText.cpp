@@ -1,4 +1,4 @@
-#include "face/rules/TimeText.h"
+#include "base/rules/TimeText.h"
 
 // msvcrt has no stpcpy.
 static wchar_t* Append(wchar_t* out, const wchar_t* text) {

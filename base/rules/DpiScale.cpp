@@ -1,6 +1,5 @@
-#include "face/rules/DpiScale.h"
+#include "base/rules/DpiScale.h"
 #include <cstdint>
-#include "settings/rules/SettingsLayout.h"
 
 static uint32_t Magnitude(int32_t v) { return v < 0 ? 0u - uint32_t(v) : uint32_t(v); }
 
@@ -39,26 +38,4 @@ int32_t DpiScale::ToFigure(int32_t pixels) const {
 
 int32_t DpiScale::FromScale(int32_t pixels, DpiScale from) const {
   return ToPixels(from.ToFigure(pixels));
-}
-
-StoredFontHeight StoreFontHeight(int32_t pixels, int32_t dpi) {
-  const DpiScale scale(dpi);
-  return {scale.ToFigure(pixels), pixels, scale.Dpi};
-}
-
-bool IsDialogFontSize(int32_t figure) {
-  // Points at 96 DPI, rounded: a height chosen at 120 DPI may lie half a
-  // point off once it is taken to the figure.
-  if (figure == INT32_MIN) return false;
-  const int32_t points = MulDivRounded(figure < 0 ? -figure : figure, 72, 96);
-  return points >= kSmallestFontPoints && points <= kLargestFontPoints;
-}
-
-int32_t LoadFontHeight(const StoredFontHeight& stored, int32_t dpi) {
-  const DpiScale scale(dpi);
-  if (!IsDialogFontSize(stored.Figure))
-    return scale.ToPixels(int32_t(RowOf(SettingId::FontSize).DefaultNumber));
-  if (stored.Pixels != 0 && stored.Dpi == scale.Dpi && scale.ToFigure(stored.Pixels) == stored.Figure)
-    return stored.Pixels;
-  return scale.ToPixels(stored.Figure);
 }

@@ -1,6 +1,6 @@
-#include "face/DisplayDpi.h"
-#include "face/GdiScope.h"
-#include "face/rules/DpiScale.h"
+#include "base/DisplayDpi.h"
+#include "base/GdiScope.h"
+#include "base/rules/DpiScale.h"
 
 using DpiForWindowProc = UINT(WINAPI*)(HWND);
 

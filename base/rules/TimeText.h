@@ -1,6 +1,6 @@
 #pragma once
 #include <cstddef>
-#include "face/rules/ClockTime.h"
+#include "base/rules/ClockTime.h"
 
 // Writes "H:MM" or "H:MM:SS" (hour without a leading zero) and returns its
 // length. The buffer holds at least 9 units.
