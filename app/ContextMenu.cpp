@@ -70,28 +70,16 @@ static void ChooseClockFont(HWND window) {
   if (App->Flags.Has(OnTransparent)) {
     SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
   }
-  // The dialog may write its record while the user browses; a cancelled
-  // choice must leave the face as it was.
-  const LOGFONTW keptFont = font.LogFont;
-  const COLORREF keptColor = font.FontColor();
   // The dialog reckons points at the screen's DPI; the font height held here
   // is in pixels of the window's monitor, which may have another scale.
+  // Taken through the 96-DPI figure only where the two differ: at one scale
+  // the round trip could move a height by a pixel.
   const DpiScale windowScale = ClockScale();
   const DpiScale dialogScale(WindowDpi(nullptr));
   const bool rescale = windowScale.Dpi != dialogScale.Dpi;
   LONG& height = font.LogFont.lfHeight;
-  if (rescale) height = dialogScale.FromScale(height, windowScale);
-  if (!ChooseFontW(&font.FontDialog)) {
-    font.LogFont = keptFont;
-    font.SetFontColor(keptColor);
-    return;
-  }
+  if (!font.ChooseFont(rescale ? dialogScale.FromScale(height, windowScale) : height)) return;
   if (rescale) height = windowScale.FromScale(height, dialogScale);
-  if (font.FontDialog.lpLogFont) {
-    // Any weight but the normal one counts as bold.
-    font.FontBold = font.FontDialog.lpLogFont->lfWeight != FW_NORMAL;
-    font.FontItalic = font.FontDialog.lpLogFont->lfItalic != 0;
-  }
   SaveFontSettings();
   if (App->Digital) App->Digital->FontDirty = true;
   if (App->Flags.IsColorKeyed()) ApplyColorKey(window);
@@ -100,11 +88,7 @@ static void ChooseClockFont(HWND window) {
 
 static void ChooseBackgroundColor() {
   FontSetup& font = App->Font;
-  const COLORREF kept = font.BkColor();
-  if (!ChooseColorW(&font.ColorDialog)) {
-    font.SetBkColor(kept);
-    return;
-  }
+  if (!font.ChooseBackground()) return;
   SaveBkColor();
   if (App->Digital) App->Digital->BrushDirty = true;
   if (App->Analog) App->Analog->SetFaceColor(font.BkColor());

@@ -11,7 +11,9 @@
 // are taken from their rows, not from a whole record of every default.
 static uint32_t Default(SettingId id) { return RowOf(id).DefaultNumber; }
 
-FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
+FontSetup::FontSetup()
+    : FontBold(false), FontItalic(false), TextColor(Default(SettingId::FontColor)),
+      Background(Default(SettingId::BkColor)) {
   ZeroMemory(&LogFont, sizeof LogFont);
   StyleName[0] = 0;
   ZeroMemory(CustomColors, sizeof CustomColors);
@@ -23,19 +25,17 @@ FontSetup::FontSetup() : FontBold(false), FontItalic(false) {
 
   ZeroMemory(&FontDialog, sizeof FontDialog);
   FontDialog.lStructSize = sizeof FontDialog;
-  FontDialog.lpLogFont = &LogFont;
+  FontDialog.lpLogFont = &Chosen;
   // Its own list of sizes and no others: the load reads any other stored
   // size as the default.
   FontDialog.Flags =
       CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS | CF_TTONLY | CF_LIMITSIZE;
   FontDialog.nSizeMin = kSmallestFontPoints;
   FontDialog.nSizeMax = kLargestFontPoints;
-  FontDialog.rgbColors = Default(SettingId::FontColor);
   FontDialog.lpszStyle = StyleName;
 
   ZeroMemory(&ColorDialog, sizeof ColorDialog);
   ColorDialog.lStructSize = sizeof ColorDialog;
-  ColorDialog.rgbResult = Default(SettingId::BkColor);
   ColorDialog.lpCustColors = CustomColors;
   ColorDialog.Flags = CC_RGBINIT;
 }
@@ -54,4 +54,24 @@ void FontSetup::SetFaceName(const wchar_t* name) {
 void FontSetup::ApplyStyleSwitches() {
   LogFont.lfWeight = FontBold ? FW_BOLD : FW_NORMAL;
   LogFont.lfItalic = FontItalic ? 1 : 0;
+}
+
+bool FontSetup::ChooseFont(LONG shownHeight) {
+  Chosen = LogFont;
+  Chosen.lfHeight = shownHeight;
+  FontDialog.rgbColors = TextColor;
+  if (!ChooseFontW(&FontDialog)) return false;
+  LogFont = Chosen;
+  TextColor = FontDialog.rgbColors;
+  // Any weight but the normal one counts as bold.
+  FontBold = Chosen.lfWeight != FW_NORMAL;
+  FontItalic = Chosen.lfItalic != 0;
+  return true;
+}
+
+bool FontSetup::ChooseBackground() {
+  ColorDialog.rgbResult = Background;
+  if (!ChooseColorW(&ColorDialog)) return false;
+  Background = ColorDialog.rgbResult;
+  return true;
 }

@@ -1,5 +1,7 @@
 #pragma once
+#include <windows.h>
 #include "timer/rules/AlarmSettings.h"
+#include "timer/rules/NotificationPlan.h"
 
 // The timer settings dialog's parameter (DialogBoxParam's last): the alarm
 // record that it edits, and what stores it once OK has taken the user's
@@ -10,8 +12,14 @@ struct AlarmBinding {
 };
 
 // The notification's parameter: the alarm that is due (1 to kDailyAlarms) and
-// the record that it is read from.
+// the record that it is read from; the open notification keeps its own
+// state here, for as long as it is open.
 struct AlarmCall {
   int Number = 0;
   const AlarmSettings* Alarms = nullptr;
+
+  NotificationPlan Plan;
+  UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
+  bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
+  wchar_t Lateness[32] = {};  // how late the alarm came; empty when on time
 };

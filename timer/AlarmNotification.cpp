@@ -13,14 +13,6 @@
 #include "timer/rules/NotificationPlan.h"
 #include "timer/rules/WaveLength.h"
 
-// Only one notification is ever open: the tick waits inside it.
-static NotificationPlan Plan;
-static UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
-static bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
-static const AlarmSettings* Alarms = nullptr;   // the record the notification was opened with
-static wchar_t Lateness[32];          // how late the alarm came; empty when on time
-static int Alarm = 0;                 // the alarm shown, 1 to 4; 0 for none
-
 constexpr UINT_PTR kPaceTimer = 2;   // the dialog's own timers
 constexpr UINT_PTR kWaveEndTimer = 3;
 constexpr UINT kPacePeriod = 1000;
@@ -33,23 +25,29 @@ constexpr int kTimeTop = 7;
 constexpr LONG kSmallestHeight = 8;   // pixels: below it no message is read
 constexpr int kLatenessHeight = 18;
 
-static void StopPacing(HWND dialog) {
-  if (PaceTimerId == 0) return;
-  KillTimer(dialog, PaceTimerId);
-  PaceTimerId = 0;
+// The call that the notification was opened with, which keeps its state;
+// null before WM_INITDIALOG has taken it.
+static AlarmCall* CallOf(HWND dialog) {
+  return reinterpret_cast<AlarmCall*>(GetWindowLongPtrW(dialog, DWLP_USER));
 }
 
-static void Silence(HWND dialog) {
-  StopPacing(dialog);
-  if (Plan.UseWave) {
+static void StopPacing(HWND dialog, AlarmCall& call) {
+  if (call.PaceTimerId == 0) return;
+  KillTimer(dialog, call.PaceTimerId);
+  call.PaceTimerId = 0;
+}
+
+static void Silence(HWND dialog, AlarmCall& call) {
+  StopPacing(dialog, call);
+  if (call.Plan.UseWave) {
     KillTimer(dialog, kWaveEndTimer);   // silenced, it stays until it is closed
     sndPlaySoundW(nullptr, 0);
   }
 }
 
-static void GiveSound() {
-  if (Plan.UseWave) {
-    sndPlaySoundW(Alarms->WaveFile, SND_ASYNC);
+static void GiveSound(const AlarmCall& call) {
+  if (call.Plan.UseWave) {
+    sndPlaySoundW(call.Alarms->WaveFile, SND_ASYNC);
   } else if (!Beep(kBeepHz, kBeepMs)) {
     // No speaker to drive: the standard simple beep still tells the user.
     MessageBeep(0xFFFFFFFF);
@@ -72,60 +70,63 @@ static UINT WaveLength(const wchar_t* path) {
 // With the wave's length known, the window that closes itself waits for its
 // end; a file that cannot be read plays the system's default sound, and the
 // window goes at once.
-static bool CloseAfterWave(HWND dialog) {
-  if (!Plan.UseWave) return false;
-  UINT length = WaveLength(Alarms->WaveFile);
+static bool CloseAfterWave(HWND dialog, const AlarmCall& call) {
+  if (!call.Plan.UseWave) return false;
+  UINT length = WaveLength(call.Alarms->WaveFile);
   return length > 0 && SetTimer(dialog, kWaveEndTimer, length, nullptr) != 0;
 }
 
 static INT_PTR OnInitDialog(HWND dialog, LPARAM parameter) {
-  const AlarmCall* call = reinterpret_cast<const AlarmCall*>(parameter);
-  Alarms = call ? call->Alarms : nullptr;
-  const int number = call ? call->Number : 0;
-  int alarm = number >= 1 && number <= kDailyAlarms ? number : 0;
-  Alarm = alarm;
-  Plan = Alarms ? NotificationPlan(alarm, *Alarms) : NotificationPlan();
-  Lateness[0] = L'\0';
-  if (alarm > 0 && Tick.Announced.Number == alarm) FormatLateness(Tick.AnnouncedLate, Lateness);
-  InSound = false;
+  // Opened without a call, it has nothing to announce.
+  if (!parameter) {
+    EndDialog(dialog, 0);
+    return TRUE;
+  }
+  SetWindowLongPtrW(dialog, DWLP_USER, parameter);
+  AlarmCall& call = *CallOf(dialog);
+  const int alarm = call.Number >= 1 && call.Number <= kDailyAlarms ? call.Number : 0;
+  call.Plan = call.Alarms ? NotificationPlan(alarm, *call.Alarms) : NotificationPlan();
+  call.Lateness[0] = L'\0';
+  if (alarm > 0 && Tick.Announced.Number == alarm) FormatLateness(Tick.AnnouncedLate, call.Lateness);
+  call.InSound = false;
   SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
   // The first sound comes with the first timer message, a second from now.
-  PaceTimerId = SetTimer(dialog, kPaceTimer, kPacePeriod, nullptr);
+  call.PaceTimerId = SetTimer(dialog, kPaceTimer, kPacePeriod, nullptr);
   return TRUE;
 }
 
-static INT_PTR OnTimer(HWND dialog, WPARAM id) {
+static INT_PTR OnTimer(HWND dialog, AlarmCall& call, WPARAM id) {
   if (id == kWaveEndTimer) {
     EndDialog(dialog, 1);
     return TRUE;
   }
   // A silenced notification has no timer; a stray message must not wake it.
-  if (PaceTimerId == 0 || id != PaceTimerId || InSound) return FALSE;
-  InSound = true;
-  GiveSound();
-  NotificationPlan::After next = Plan.SoundGiven();
-  if (next != NotificationPlan::After::KeepSounding) StopPacing(dialog);
-  InSound = false;
-  if (next == NotificationPlan::After::Close && !CloseAfterWave(dialog)) {
+  if (call.PaceTimerId == 0 || id != call.PaceTimerId || call.InSound) return FALSE;
+  call.InSound = true;
+  GiveSound(call);
+  NotificationPlan::After next = call.Plan.SoundGiven();
+  if (next != NotificationPlan::After::KeepSounding) StopPacing(dialog, call);
+  call.InSound = false;
+  if (next == NotificationPlan::After::Close && !CloseAfterWave(dialog, call)) {
     EndDialog(dialog, 1);
     return TRUE;
   }
   return FALSE;
 }
 
-static bool MessageFits(HDC dc, HFONT font, const RECT& box) {
+static bool MessageFits(HDC dc, HFONT font, const wchar_t* message, const RECT& box) {
   Selection use(dc, font);
   RECT need = box;
-  DrawTextW(dc, Plan.Message, -1, &need, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
+  DrawTextW(dc, message, -1, &need, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
   return need.right - need.left <= box.right - box.left && need.bottom <= box.bottom;
 }
 
 // The message shows whole: when the selected font breaks it into more lines
 // than the box holds, or a word is wider than the box, a smaller one of the
 // same face. Null when the selected font does.
-static HFONT FontToFit(HDC dc, LOGFONTW logFont, const RECT& box) {
+static HFONT FontToFit(HDC dc, LOGFONTW logFont, const wchar_t* message, const RECT& box) {
   HFONT font = nullptr;
-  while (!MessageFits(dc, font, box) && logFont.lfHeight > kSmallestHeight) {
+  while (!MessageFits(dc, font, message, box) && logFont.lfHeight > kSmallestHeight) {
     if (font) DeleteObject(font);
     logFont.lfHeight = logFont.lfHeight * 7 / 8;
     font = CreateFontIndirectW(&logFont);
@@ -144,7 +145,7 @@ static LONG BelowSnooze(HWND dialog) {
   return button.bottom;
 }
 
-static void OnPaint(HWND dialog) {
+static void OnPaint(HWND dialog, const AlarmCall& call) {
   PaintScope paint(dialog);
   HDC dc = paint.dc();
   SetBkMode(dc, TRANSPARENT);
@@ -172,37 +173,42 @@ static void OnPaint(HWND dialog) {
   client.top = client.bottom / 3;
   const LONG belowSnooze = BelowSnooze(dialog);
   if (client.top < belowSnooze) client.top = belowSnooze;
-  if (Lateness[0]) {
+  if (call.Lateness[0]) {
     // The lateness on the bottom line, in smaller letters; the message above it.
     LOGFONTW smallFont = logFont;
     smallFont.lfHeight = scale.ToPixels(kLatenessHeight);
     GdiObject<HFONT> small(CreateFontIndirectW(&smallFont));
     Selection useSmall(dc, small.get());
-    DrawTextW(dc, Lateness, -1, &client, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
+    DrawTextW(dc, call.Lateness, -1, &client, DT_CENTER | DT_BOTTOM | DT_SINGLELINE);
     client.bottom -= scale.ToPixels(kLatenessHeight);
   }
-  GdiObject<HFONT> fitted(FontToFit(dc, logFont, client));
+  GdiObject<HFONT> fitted(FontToFit(dc, logFont, call.Plan.Message, client));
   Selection useFitted(dc, fitted.get());
-  DrawTextW(dc, Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);
+  DrawTextW(dc, call.Plan.Message, -1, &client, DT_CENTER | DT_WORDBREAK);
+}
+
+// OK, Esc, the close box and スヌーズ end the notification; スヌーズ asks
+// for the same alarm again, its snooze minutes after the press.
+static INT_PTR OnCommand(HWND dialog, AlarmCall& call, WORD id) {
+  if (id != IDOK && id != IDCANCEL && id != IDC_SNOOZE) return FALSE;
+  Silence(dialog, call);
+  if (id == IDC_SNOOZE && call.Alarms)
+    Tick.Watch.Snooze(call.Number, Tick.ElapsedNow(), call.Alarms->SnoozeMinutes);
+  EndDialog(dialog, 1);
+  return TRUE;
 }
 
 INT_PTR CALLBACK AlarmNotification(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_INITDIALOG) return OnInitDialog(dialog, lParam);
+  AlarmCall* call = CallOf(dialog);
+  if (!call) return FALSE;
   switch (message) {
-    case WM_INITDIALOG: return OnInitDialog(dialog, lParam);
-    case WM_PAINT: OnPaint(dialog); return FALSE;
-    case WM_TIMER: return OnTimer(dialog, wParam);
-    case WM_COMMAND:
-      if (LOWORD(wParam) != IDOK && LOWORD(wParam) != IDCANCEL && LOWORD(wParam) != IDC_SNOOZE)
-        return FALSE;
-      Silence(dialog);
-      // The same alarm again, its snooze minutes after the press.
-      if (LOWORD(wParam) == IDC_SNOOZE && Alarms)
-        Tick.Watch.Snooze(Alarm, Tick.ElapsedNow(), Alarms->SnoozeMinutes);
-      EndDialog(dialog, 1);
-      return TRUE;
+    case WM_PAINT: OnPaint(dialog, *call); return FALSE;
+    case WM_TIMER: return OnTimer(dialog, *call, wParam);
+    case WM_COMMAND: return OnCommand(dialog, *call, LOWORD(wParam));
     // A click into the window silences it; it stays until it is closed.
     case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN: Silence(dialog); return FALSE;
+    case WM_RBUTTONDOWN: Silence(dialog, *call); return FALSE;
   }
   return FALSE;
 }

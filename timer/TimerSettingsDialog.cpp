@@ -11,12 +11,6 @@
 constexpr int kPathUnits = kTextCapacity;
 constexpr int kFilterUnits = 64;
 
-// The wave chooser's record and buffers live as long as the program, so the
-// record never points at storage that has gone.
-static OPENFILENAMEW WaveChooser;
-static wchar_t WaveFilter[kFilterUnits];
-static wchar_t WaveChosen[kPathUnits];
-
 static bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 static void Check(HWND dialog, int id, bool on) {
@@ -37,24 +31,24 @@ static bool ReadSnooze(HWND dialog, uint32_t* minutes) {
 // Alarm `alarm`'s toggle of weekday `day` (0 Sunday).
 static int DayToggle(int alarm, int day) { return IDC_ALARM1_DAYS + 7 * alarm + day; }
 
+// The chooser's record and buffers are the call's own: it is modal, and
+// nothing of it is wanted once it has answered.
 static void ChooseWaveFile(HWND dialog) {
-  lstrcpynW(WaveFilter, L"wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|", kFilterUnits);
-  ReplaceSeparators(WaveFilter, L'|');
+  wchar_t filter[kFilterUnits];
+  lstrcpynW(filter, L"wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|", kFilterUnits);
+  ReplaceSeparators(filter, L'|');
   // The chooser starts empty, not from the current wave file.
-  WaveChosen[0] = 0;
+  wchar_t chosen[kPathUnits] = {};
+  OPENFILENAMEW chooser = {};
   // The size of the record as Windows 95 knew it: every system accepts it.
-  WaveChooser.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
-  WaveChooser.hwndOwner = dialog;
-  WaveChooser.lpstrFilter = WaveFilter;
-  WaveChooser.lpstrCustomFilter = nullptr;
-  WaveChooser.nMaxCustFilter = 0;
-  WaveChooser.nFilterIndex = 0;
-  WaveChooser.lpstrFile = WaveChosen;
-  WaveChooser.nMaxFile = kPathUnits;
-  WaveChooser.lpstrInitialDir = nullptr;
-  WaveChooser.lpstrTitle = L"wavの選択";
-  WaveChooser.Flags = OFN_READONLY | OFN_FILEMUSTEXIST;
-  if (GetOpenFileNameW(&WaveChooser)) SetDlgItemTextW(dialog, IDC_WAVE_FILE, WaveChosen);
+  chooser.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
+  chooser.hwndOwner = dialog;
+  chooser.lpstrFilter = filter;
+  chooser.lpstrFile = chosen;
+  chooser.nMaxFile = kPathUnits;
+  chooser.lpstrTitle = L"wavの選択";
+  chooser.Flags = OFN_READONLY | OFN_FILEMUSTEXIST;
+  if (GetOpenFileNameW(&chooser)) SetDlgItemTextW(dialog, IDC_WAVE_FILE, chosen);
 }
 
 // The path as typed is played, whether it has been saved or not.
