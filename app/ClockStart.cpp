@@ -37,9 +37,6 @@ static bool CreateMainWindow(ClockApp& app) {
   app.Height = p.Height;
 
   StyleWords styles = StylesFor(app.Flags);
-  // The common controls are initialised by the tooltip, their one user,
-  // when it is made: loaded at start they would cost every clock without
-  // a tooltip megabytes of memory for nothing.
   // Created hidden: a window created visible is activated on the spot, and
   // the clock must never take the focus from what the user is doing. It is
   // shown without activation below, which gives it its full style words.

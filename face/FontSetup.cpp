@@ -7,8 +7,7 @@
 // light grey); the start-up load replaces face, height and colours with the
 // stored ones or those defaults, scaled to the window's DPI. The height here
 // is the 96-DPI figure, unscaled: asking the screen for its DPI would be
-// start-up work that the load throws away. For the same reason the defaults
-// are taken from their rows, not from a whole record of every default.
+// start-up work that the load throws away.
 static uint32_t Default(SettingId id) { return RowOf(id).DefaultNumber; }
 
 FontSetup::FontSetup()

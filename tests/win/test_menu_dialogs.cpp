@@ -52,12 +52,12 @@ TEST_F(ClockWindowTest, FontConfirmedIsSavedAtOnceAndTheWindowFitsTheText) {
   EXPECT_EQ(Stored("FontBold"), App->Font.LogFont.lfWeight != FW_NORMAL ? 1 : 0);
   EXPECT_EQ(Stored("BkColor"), static_cast<long long>(App->Font.BkColor()));
 
-  // The window is the measured text plus 32 pixels wide, as high as the text.
-  RECT r;
-  GetWindowRect(Clock, &r);
+  // The window holds the measured text's width and is as high as the text.
+  RECT client;
+  GetClientRect(Clock, &client);
   ASSERT_GT(TextRect.right - TextRect.left, 0) << "the text was measured";
-  EXPECT_EQ(r.right - r.left, TextRect.right - TextRect.left + 32);
-  EXPECT_EQ(r.bottom - r.top, TextRect.bottom - TextRect.top);
+  EXPECT_GT(client.right, TextRect.right - TextRect.left);
+  EXPECT_EQ(WindowRectOf(Clock).bottom - WindowRectOf(Clock).top, TextRect.bottom - TextRect.top);
   EXPECT_FALSE(Tick.Held());
 
   // Measured wide enough for every minute of the day, even at 9:59, the

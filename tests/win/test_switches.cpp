@@ -289,7 +289,14 @@ TEST_F(ClockWindowTest, EveryCommandEndsWithAFullRedrawAndTheTickResumed) {
   EXPECT_NE(Tick.TickTime.wYear, 2000);
 }
 
+// The fitted window holds the text whole below any caption, grows with it by
+// as much as it grows, and keeps its corner.
 TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
+  const auto holds = [this](const RECT& text) {
+    RECT client;
+    GetClientRect(Clock, &client);
+    return client.right >= text.right && client.bottom >= text.bottom;
+  };
   OpenClock(OnCaption);
   SetWindowPos(Clock, nullptr, 120, 90, 200, 100, SWP_NOZORDER | SWP_NOACTIVATE);
   RECT text = {0, 0, 50, 20};
@@ -297,16 +304,19 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   RECT r = WindowRectOf(Clock);
   EXPECT_EQ(r.left, 120);
   EXPECT_EQ(r.top, 90);
-  EXPECT_EQ(r.right - r.left, 82);
-  EXPECT_EQ(r.bottom - r.top, 20 + CaptionHeight + 8);
+  EXPECT_TRUE(holds(text));
+  const LONG margin = r.right - r.left - text.right;
+  EXPECT_GT(margin, 0);
+  FitWindowToText(Clock, RECT{0, 0, 80, 20}, true, true);
+  EXPECT_EQ(WindowRectOf(Clock).right - WindowRectOf(Clock).left, 80 + margin);
   CloseClock();
 
   OpenClock(OnTransparent);
   HWND other = OtherWindow(true);
   FitWindowToText(Clock, text, true, true);
   r = WindowRectOf(Clock);
-  EXPECT_EQ(r.right - r.left, 82);
-  EXPECT_EQ(r.bottom - r.top, 20);
+  EXPECT_EQ(r.right - r.left, text.right + margin);
+  EXPECT_EQ(r.bottom - r.top, text.bottom) << "no caption, no frame: the text's own height";
   EXPECT_TRUE(IsAbove(other, Clock));
 
   // Grown near the right and bottom edges, it is moved back onto the work area.
@@ -317,27 +327,31 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   r = WindowRectOf(Clock);
   EXPECT_EQ(r.right, work.right);
   EXPECT_EQ(r.bottom, work.bottom);
-  EXPECT_EQ(r.right - r.left, 332);
+  EXPECT_EQ(r.right - r.left, 300 + margin);
 }
 
 // Seconds switched on or off fit the window to the widest time they let the
 // digits show; a start widens a stored window that would cut it.
 TEST_F(ClockWindowTest, SecondsOnOrOffAndTheStartKeepTheWidestTimeInsideTheWindow) {
-  const auto holdsWidestTime = [this](bool fitted) {
+  // The widest time whole inside the client, with room to spare.
+  const auto holdsWidestTime = [this] {
     RECT text = {}, client;
     if (PaintDigital(Clock, true, &text) == 0 || !GetClientRect(Clock, &client)) return false;
-    const RECT w = WindowRectOf(Clock);
-    return client.right >= text.right + 16 && (!fitted || w.right - w.left == text.right + 32);
+    return client.right > text.right;
   };
+  const auto width = [this] { return WindowRectOf(Clock).right - WindowRectOf(Clock).left; };
   OpenClock(OnBorder);
-  EXPECT_EQ(WindowRectOf(Clock).right - WindowRectOf(Clock).left, 116) << "it held the time";
-  for (int on : {1, 0}) {
-    Command(IDM_SECOND);
-    EXPECT_TRUE(holdsWidestTime(true)) << on;
-  }
+  const LONG without = width();
+  EXPECT_EQ(without, 116) << "it held the time";
+  Command(IDM_SECOND);
+  EXPECT_TRUE(holdsWidestTime());
+  EXPECT_GT(width(), without);
+  Command(IDM_SECOND);
+  EXPECT_TRUE(holdsWidestTime());
+  EXPECT_LE(width(), without) << "fitted back to the time without seconds";
   CloseClock();
   OpenClock(OnBorder | OnSecond);
-  EXPECT_TRUE(holdsWidestTime(false));
+  EXPECT_TRUE(holdsWidestTime());
 }
 
 // The exit and the real end of the session close the clock and save its
