@@ -35,10 +35,10 @@ StoredFontHeight StoreFontHeight(int32_t pixels, int32_t dpi) {
 }
 
 bool IsDialogFontSize(int32_t figure) {
-  const int64_t pixels = figure < 0 ? -int64_t(figure) : figure;
+  const uint32_t pixels = figure < 0 ? 0u - uint32_t(figure) : uint32_t(figure);
   // Points at 96 DPI, rounded: a height chosen at 120 DPI may lie half a
   // point off once it is taken to the figure.
-  const int64_t points = (pixels * 72 + 48) / 96;
+  const int32_t points = pixels > 1000 ? 1000 : int32_t((pixels * 72 + 48) / 96);
   return points >= kSmallestFontPoints && points <= kLargestFontPoints;
 }
 
