@@ -8,7 +8,6 @@ struct Collected {
   ScreenRect* Out;
   size_t Capacity;
   size_t Count;
-  bool WorkAreas;   // each monitor without its task bars, or whole
 };
 
 }  // namespace
@@ -18,15 +17,15 @@ static BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) 
   MONITORINFO info;
   info.cbSize = sizeof info;
   if (c.Count < c.Capacity && GetMonitorInfoW(monitor, &info)) {
-    const RECT& r = c.WorkAreas ? info.rcWork : info.rcMonitor;
+    const RECT& r = info.rcWork;   // the monitor without its task bars
     c.Out[c.Count++] = ScreenRect{r.left, r.top, r.right, r.bottom};
   }
   return c.Count < c.Capacity;
 }
 
-static size_t CollectMonitors(ScreenRect* out, size_t capacity, bool workAreas) {
+size_t ListMonitors(ScreenRect* out, size_t capacity) {
   if (capacity == 0) return 0;
-  Collected c{out, capacity, 0, workAreas};
+  Collected c{out, capacity, 0};
   EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&c));
   if (c.Count == 0) {
     out[0] = ScreenRect{0, 0, ScreenWidth, ScreenHeight};
@@ -35,17 +34,14 @@ static size_t CollectMonitors(ScreenRect* out, size_t capacity, bool workAreas) 
   return c.Count;
 }
 
-size_t ListMonitors(ScreenRect* out, size_t capacity) {
-  return CollectMonitors(out, capacity, true);
-}
-
 SIZE LargestMonitorSize() {
   ScreenRect monitors[16];
-  const size_t count = CollectMonitors(monitors, sizeof monitors / sizeof monitors[0], false);
+  const size_t count = ListMonitors(monitors, sizeof monitors / sizeof monitors[0]);
   SIZE largest = {0, 0};
   for (size_t i = 0; i < count; ++i) {
     const SIZE size = {monitors[i].Right - monitors[i].Left, monitors[i].Bottom - monitors[i].Top};
-    if (int64_t(size.cx) * size.cy > int64_t(largest.cx) * largest.cy) largest = size;
+    // No monitor has anywhere near 2^31 pixels.
+    if (size.cx * size.cy > largest.cx * largest.cy) largest = size;
   }
   return largest;
 }

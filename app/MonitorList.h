@@ -9,8 +9,8 @@
 // metrics stands in. Returns the count.
 size_t ListMonitors(ScreenRect* out, size_t capacity);
 
-// The size of the largest monitor, by its area, task bars included: the
-// most pixels of a picture that one screen can show.
+// The size of the largest monitor's work area, by its area: about the most
+// pixels of a picture that one screen shows.
 SIZE LargestMonitorSize();
 
 // The place that a start gives a window at `p`: clamped onto the work areas

@@ -3,7 +3,7 @@
 #include "app/ClockFaces.h"
 #include "app/FacePainting.h"
 #include "app/Globals.h"
-#include "app/MonitorList.h"
+#include "app/WindowStyling.h"
 #include "timer/TickState.h"
 
 void AdoptDpi(HWND window, int dpi) {
@@ -19,12 +19,7 @@ void OnDpiChanged(HWND window, WPARAM wParam, LPARAM lParam) {
   TickHold restyle(Tick.Holds);
   const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
   AdoptDpi(window, HIWORD(wParam));
-  if (suggested) {
-    const Placement p =
-        PlaceOnMonitors({suggested->left, suggested->top, suggested->right - suggested->left,
-                         suggested->bottom - suggested->top});
-    SetWindowPos(window, nullptr, p.Left, p.Top, p.Width, p.Height, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
+  if (suggested) PlaceWindow(window, *suggested);
   Tick.AskWholeRedraw();
   RedrawFace(window);
 }

@@ -120,45 +120,35 @@ static SIZE SizeAroundText(const RECT& text) {
   return size;
 }
 
+void PlaceWindow(HWND window, const RECT& r) {
+  const Placement p = PlaceOnMonitors({r.left, r.top, r.right - r.left, r.bottom - r.top});
+  const bool bottom = App->Flags.IsTransparentDigital();
+  SetWindowPos(window, bottom ? HWND_BOTTOM : nullptr, p.Left, p.Top, p.Width, p.Height,
+               SWP_NOACTIVATE | (bottom ? SWP_FRAMECHANGED | SWP_SHOWWINDOW : SWP_NOZORDER));
+}
+
 void FitWindowToText(HWND window, const RECT& rect, bool fitWidth, bool fitHeight) {
   RECT w;
-  GetWindowRect(window, &w);
+  if (!GetWindowRect(window, &w)) return;
   const SIZE around = SizeAroundText(rect);
-  const Placement p = PlaceOnMonitors({w.left, w.top, fitWidth ? around.cx : w.right - w.left,
-                                       fitHeight ? around.cy : w.bottom - w.top});
-  if (App->Flags.Has(OnTransparent)) {
-    SetWindowPos(window, HWND_BOTTOM, p.Left, p.Top, p.Width, p.Height,
-                 SWP_NOACTIVATE | SWP_FRAMECHANGED | SWP_SHOWWINDOW);
-  } else {
-    MoveWindow(window, p.Left, p.Top, p.Width, p.Height, TRUE);
-  }
+  if (fitWidth) w.right = w.left + around.cx;
+  if (fitHeight) w.bottom = w.top + around.cy;
+  PlaceWindow(window, w);
 }
 
 void FitWindowToTime(HWND window, bool fitHeight) {
   if (PaintDigital(window, true, &TextRect) != 0) FitWindowToText(window, TextRect, true, fitHeight);
 }
 
-// Gives the window the place `p` without showing, activating or re-stacking it.
-static void MoveUnstacked(HWND window, const Placement& p) {
-  SetWindowPos(window, nullptr, p.Left, p.Top, p.Width, p.Height, SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void GrowToHoldTime(HWND window) {
   RECT text = {}, w;
   if (PaintDigital(window, true, &text) == 0 || !GetWindowRect(window, &w)) return;
   const SIZE needed = SizeAroundText(text);
-  const int width = w.right - w.left, height = w.bottom - w.top;
-  if (width >= needed.cx && height >= needed.cy) return;
-  MoveUnstacked(window, PlaceOnMonitors({w.left, w.top, width > needed.cx ? width : needed.cx,
-                                         height > needed.cy ? height : needed.cy}));
+  const bool narrow = w.right - w.left < needed.cx, low = w.bottom - w.top < needed.cy;
+  if (narrow || low) FitWindowToText(window, text, narrow, low);
 }
 
 void KeepOnMonitors(HWND window) {
-  RECT r;
-  if (!GetWindowRect(window, &r)) return;
-  const Placement now = {r.left, r.top, r.right - r.left, r.bottom - r.top};
-  const Placement p = PlaceOnMonitors(now);
-  if (p.Left == now.Left && p.Top == now.Top && p.Width == now.Width && p.Height == now.Height)
-    return;
-  MoveUnstacked(window, p);
+  RECT w;
+  if (GetWindowRect(window, &w)) PlaceWindow(window, w);
 }

@@ -40,6 +40,10 @@ void FitWindowToTime(HWND window, bool fitHeight);
 // Widens or heightens the digital window where it would cut the widest
 // time, on the same rule; a window that holds it keeps the size it has.
 void GrowToHoldTime(HWND window);
+// Puts the window at the screen rectangle `r`, kept on its monitor's work
+// area as a start keeps it; the transparent digits stay at the bottom of the
+// z-order.
+void PlaceWindow(HWND window, const RECT& r);
 // Moves the window back onto its monitor's work area, as a start would
 // place it; a window already there stays where it is.
 void KeepOnMonitors(HWND window);

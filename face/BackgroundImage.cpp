@@ -91,64 +91,50 @@ bool BackgroundImage::Read(HANDLE file) {
   BitmapFault read = CheckBlockRead(plan.BlockSize, got);
   if (read != BitmapFault::None) return Refuse(read);
 
+  // No screen shows more of a picture than its own pixels. A picture larger
+  // than the largest one, a photograph of tens of megabytes, is reduced once
+  // to a copy no larger than that screen, and the file's block is let go:
+  // the clock keeps what the screen can show, and every size is stretched
+  // from the copy. Without memory for the copy the whole picture stays.
   bool parsed = LockAndParse();
-  Unlock();
-  if (parsed) ReduceToScreen();
-  return parsed;
-}
-
-// No screen shows more of a picture than its own pixels. A picture larger
-// than the largest one, a photograph of tens of megabytes, is reduced once
-// to a copy no larger than that screen, and the file's block is let go: the
-// clock keeps what the screen can show, and every size is stretched from
-// the copy. Without memory for the copy the whole picture stays.
-void BackgroundImage::ReduceToScreen() {
-  if (!LockAndParse()) {
-    Unlock();
-    return;
-  }
-  const LONG width = Info->bmiHeader.biWidth;
-  const LONG keptWidth = Screen.cx > 0 && width > Screen.cx ? Screen.cx : width;
-  const LONG keptRows = Screen.cy > 0 && Rows > Screen.cy ? Screen.cy : Rows;
   DWORD size = 0;
-  HGLOBAL copy = keptWidth < width || keptRows < Rows ? ReducedCopy(keptWidth, keptRows, &size)
-                                                      : nullptr;
+  HGLOBAL reduced = parsed ? ReducedCopy(&size) : nullptr;
   Unlock();
-  if (!copy) return;
-  GlobalFree(Block);
-  Block = copy;
-  // The headers that a file of the copy would have.
-  FileHeader.bfSize = kFileHeaderSize + size;
-  FileHeader.bfOffBits = kFileHeaderSize + kInfoHeaderSize;
+  if (reduced) {
+    GlobalFree(Block);
+    Block = reduced;
+    // The headers that a file of the copy would have.
+    FileHeader.bfSize = kFileHeaderSize + size;
+    FileHeader.bfOffBits = kFileHeaderSize + kInfoHeaderSize;
+  }
+  return parsed;
 }
 
 // A block that holds a picture packed as the file holds it after its file
 // header: the information header, then the pixels; null without memory.
 static HGLOBAL PackedPicture(const BITMAPINFOHEADER& header, const void* pixels) {
   HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, header.biSize + header.biSizeImage);
-  {
-    GlobalLockScope to(block);
-    if (to.get()) {
-      CopyMemory(to.get(), &header, header.biSize);
-      CopyMemory(static_cast<BYTE*>(to.get()) + header.biSize, pixels, header.biSizeImage);
-      return block;
-    }
-  }
-  if (block) GlobalFree(block);
-  return nullptr;
+  GlobalLockScope to(block);
+  if (!to.get()) return nullptr;   // no memory: a block once made always locks
+  CopyMemory(to.get(), &header, header.biSize);
+  CopyMemory(static_cast<BYTE*>(to.get()) + header.biSize, pixels, header.biSizeImage);
+  return block;
 }
 
-// A 24-bit copy of the locked picture at this size, packed in a block of its
-// own of `size` bytes, or null. The system's halftone stretching averages
-// the pixels that the copy leaves out, where the usual stretching would keep
-// some and drop the others.
-HGLOBAL BackgroundImage::ReducedCopy(LONG width, LONG rows, DWORD* size) {
+// A 24-bit copy of the locked picture no larger than the screen, packed in a
+// block of its own of `size` bytes; null when the picture is not larger or
+// memory is short. The system's halftone stretching averages the pixels that
+// the copy leaves out, where the usual stretching would keep some and drop
+// the others.
+HGLOBAL BackgroundImage::ReducedCopy(DWORD* size) {
+  const LONG width = Info->bmiHeader.biWidth < Screen.cx ? Info->bmiHeader.biWidth : Screen.cx;
+  const LONG rows = Rows < Screen.cy ? Rows : Screen.cy;
+  if (width == Info->bmiHeader.biWidth && rows == Rows) return nullptr;
+  // Rows of whole 32-bit words; a screen's size keeps them within 32 bits.
+  const DWORD pixelBytes = (DWORD(width) * 3 + 3) / 4 * 4 * DWORD(rows);
   BITMAPINFO info = {};
   BITMAPINFOHEADER& header = info.bmiHeader;
-  header = {kInfoHeaderSize, width, rows, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  uint32_t pixelBytes = 0;
-  if (!PixelDataSize(24, uint32_t(width), uint32_t(rows), 0x7FFFFFFF, &pixelBytes)) return nullptr;
-  header.biSizeImage = pixelBytes;
+  header = {kInfoHeaderSize, width, rows, 1, 24, BI_RGB, pixelBytes, 0, 0, 0, 0};
 
   MemoryDC dc(nullptr);
   void* pixels = nullptr;

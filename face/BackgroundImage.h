@@ -8,7 +8,7 @@
 class BackgroundImage {
 public:
   HWND Window;
-  SIZE Screen;   // the largest screen; {0, 0} keeps every picture whole
+  SIZE Screen;   // the largest screen: a larger picture is reduced to it
   BITMAPFILEHEADER FileHeader;
   HGLOBAL Block;
   // Valid only while the block is locked, between LockAndParse and Unlock.
@@ -24,7 +24,8 @@ public:
   HBITMAP Scaled;
   SIZE ScaledSize;
 
-  explicit BackgroundImage(HWND window, SIZE largestScreen = SIZE{0, 0});
+  // Without a screen's size every picture is kept whole.
+  explicit BackgroundImage(HWND window, SIZE largestScreen = SIZE{0x7FFFFFFF, 0x7FFFFFFF});
   ~BackgroundImage();
   BackgroundImage(const BackgroundImage&) = delete;
   BackgroundImage& operator=(const BackgroundImage&) = delete;
@@ -38,8 +39,7 @@ public:
 
 private:
   bool Refuse(BitmapFault fault);
-  void ReduceToScreen();
-  HGLOBAL ReducedCopy(LONG width, LONG rows, DWORD* size);
+  HGLOBAL ReducedCopy(DWORD* size);
   void StretchFromBlock(HDC dc, int width, int height);
   // Makes the copy of this size, drawn through `copy`, unless it is held.
   bool EnsureScaled(HDC like, HDC copy, int width, int height);

@@ -12,19 +12,14 @@ static bool ExePath(wchar_t (&path)[kPathUnits]) {
   return n > 0 && n < kPathUnits - 3;
 }
 
-// The text in upper case by the file system's casing table, which covers
-// every letter, not only the ASCII ones, and no language's own rules; an
-// empty text when it does not fit in `out`.
-static void FileNameUpper(const wchar_t* text, wchar_t* out, int capacity) {
-  if (LCMapStringW(LOCALE_INVARIANT, LCMAP_UPPERCASE, text, -1, out, capacity) == 0) out[0] = 0;
+// A letter in upper case by the system's casing table, the one Windows
+// compares file names with: every letter, not only the ASCII ones.
+static wchar_t UpperCase(wchar_t c) {
+  return wchar_t(reinterpret_cast<UINT_PTR>(CharUpperW(reinterpret_cast<LPWSTR>(UINT_PTR(c)))));
 }
 
 bool IsRunCommandFor(const wchar_t* stored, const wchar_t* path) {
-  wchar_t command[kPathUnits + 1];
-  wchar_t exe[kPathUnits];
-  FileNameUpper(stored, command, kPathUnits + 1);
-  FileNameUpper(path, exe, kPathUnits);
-  return exe[0] != 0 && IsCommandFor(command, exe);
+  return IsCommandFor(stored, path, UpperCase);
 }
 
 bool StartsWithWindows() {

@@ -11,8 +11,8 @@ bool QuoteCommand(const wchar_t* path, wchar_t* out, unsigned capacity) {
   return true;
 }
 
-bool IsCommandFor(const wchar_t* stored, const wchar_t* path) {
+bool IsCommandFor(const wchar_t* stored, const wchar_t* path, wchar_t (*upper)(wchar_t)) {
   if (*stored++ != L'"') return false;
-  while (*path && *stored == *path) ++stored, ++path;
+  while (*path && upper(*stored) == upper(*path)) ++stored, ++path;
   return *path == 0 && stored[0] == L'"' && stored[1] == 0;
 }

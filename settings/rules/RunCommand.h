@@ -7,7 +7,8 @@
 // `capacity` units, cannot hold them.
 bool QuoteCommand(const wchar_t* path, wchar_t* out, unsigned capacity);
 
-// Whether a stored command starts the exe at `path`: exactly the path in
-// quotes. Windows compares paths without regard to case, by its own casing
-// table: the caller hands both texts over in that table's upper case.
-bool IsCommandFor(const wchar_t* stored, const wchar_t* path);
+// Whether a stored command starts the exe at `path`: the path in quotes,
+// each letter compared as `upper` puts it in upper case. Windows compares
+// paths without regard to case, by its own casing table, which the caller
+// hands over.
+bool IsCommandFor(const wchar_t* stored, const wchar_t* path, wchar_t (*upper)(wchar_t));

@@ -97,11 +97,13 @@ TEST(RunCommand, TheQuotedPathOfThisExeAndNoOtherStartsIt) {
   EXPECT_TRUE(QuoteCommand(L"C:\\a.exe", command, 11));   // 8 units, quotes and terminator
   EXPECT_FALSE(QuoteCommand(L"C:\\a.exe", command, 10));
   const wchar_t* exe = L"C:\\Tools\\tivora.exe";
-  EXPECT_TRUE(IsCommandFor(L"\"C:\\Tools\\tivora.exe\"", exe));
+  const auto ascii = +[](wchar_t c) { return c >= L'a' && c <= L'z' ? wchar_t(c - 32) : c; };
+  EXPECT_TRUE(IsCommandFor(L"\"C:\\Tools\\tivora.exe\"", exe, ascii));
+  EXPECT_TRUE(IsCommandFor(L"\"c:\\TOOLS\\Tivora.EXE\"", exe, ascii)) << "as the casing table puts them";
   for (const wchar_t* other : {L"C:\\Tools\\tivora.exe", L"\"C:\\Old\\tivora.exe\"",
                                L"\"C:\\Tools\\tivora.exe\" /min", L"\"C:\\Tools\\tivora.ex\"",
                                L"\"C:\\Tools\\tivora.exe", L"", L"\"\""})
-    EXPECT_FALSE(IsCommandFor(other, exe)) << other;
+    EXPECT_FALSE(IsCommandFor(other, exe, ascii)) << other;
 }
 
 TEST(MenuChecks, EachSwitchRowShowsItsOwnOptionInEveryCombination) {

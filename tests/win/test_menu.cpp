@@ -189,8 +189,7 @@ TEST_F(ClockWindowTest, StartAtSignInShowsAndWritesTheRunValueOfThisExeWhereItIs
   EXPECT_EQ(RunValue(), thisExe);
   EXPECT_TRUE(shownChecked());
   PutRunValue(nullptr);
-  // Paths are compared as Windows compares them: without regard to the case
-  // of any letter, and the letters must still be the same.
+  // Paths are compared as Windows compares them, ignoring the case of any letter.
   const wchar_t* stored = L"\"C:\\Über\\Ωρα\\tivora.EXE\"";
   const wchar_t *sameInOtherCase = L"c:\\über\\ΩΡΑ\\Tivora.exe", *other = L"C:\\Uber\\Ωρα\\tivora.exe";
   EXPECT_TRUE(IsRunCommandFor(stored, sameInOtherCase));
