@@ -126,11 +126,6 @@ const SettingRow* FindSetting(const char* name);
 
 // Puts every default into the record.
 void SetDefaults(StoredSettings& s);
-inline StoredSettings DefaultSettings() {
-  StoredSettings s;
-  SetDefaults(s);
-  return s;
-}
 
 // The values of a save, in the order written, into `ids` (room for
 // SettingId::Count); gives their count.

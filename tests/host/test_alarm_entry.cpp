@@ -75,7 +75,8 @@ TEST(AlarmEntry, MessageLimitIsCountedInTheSystemCodePage) {
 // A fresh record holds what a first start loads: the settings table's defaults.
 TEST(AlarmSettings, FreshRecordHoldsTheSettingsDefaults) {
   AlarmSettings s;
-  const StoredSettings stored = DefaultSettings();
+  static StoredSettings stored;
+  SetDefaults(stored);
   EXPECT_EQ(s.OnTimer, stored.OnTimer != 0);
   EXPECT_EQ(s.OnAutoDelete, stored.OnAutoDelete != 0);
   EXPECT_EQ(s.OnUseWave, stored.OnUseWave != 0);
