@@ -16,6 +16,7 @@
 #define IDM_TOOLTIP 2012
 #define IDM_USEBITMAP 2013
 #define IDM_STARTUP 2014
+#define IDM_HOUR12 2015
 
 // Timer settings dialog.
 #define IDC_TIMER_ON 1000

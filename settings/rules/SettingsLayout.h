@@ -48,6 +48,7 @@ constexpr size_t kTextCapacity = 260;
   /* only while they still agree with FontSize, unknown to older forms       */ \
   NUMBER(FontHeight, Settings, 0, Font, 0, 0)                          \
   NUMBER(FontDpi, Settings, 0, Font, 0, 0)                             \
+  SWITCH(OnHour12, Settings, 0, None)                                           \
   SWITCH(OnTimer, Timer, 0, Timer)                                              \
   SWITCH(OnAutoDelete, Timer, 1, Timer)                                         \
   SWITCH(OnUseWave, Timer, 0, Timer)                                            \

@@ -33,7 +33,9 @@ void DrawReference(MemorySurface& s, const Look& look) {
   SetBkMode(s.dc(), TRANSPARENT);
   SetTextColor(s.dc(), kRed);
   RECT box = {0, 0, s.width(), s.height()};
-  DrawTextA(s.dc(), look.text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  wchar_t text[32];
+  MultiByteToWideChar(CP_ACP, 0, look.text, -1, text, 32);
+  DrawTextW(s.dc(), text, -1, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   SelectObject(s.dc(), previous);
   DeleteObject(font);
 }
@@ -86,6 +88,11 @@ TEST_F(DigitalFaceTest, SecondsSwitchAddsTwoDigitSecondsAndMidnightIsZeroHour) {
   ExpectShows({"0:00", kGrey});
   time.Set(23, 59, 59);
   ExpectShows({"23:59", kGrey});
+  app->Flags.SetFlag(OnHour12, true);
+  time.Set(15, 5, 9);
+  ExpectShows({"午後 3:05", kGrey});
+  app->Flags.SetFlag(OnSecond, true);
+  ExpectShows({"午後 3:05:09", kGrey});
 }
 
 TEST_F(DigitalFaceTest, FloatingDigitsTakeTheirAlphaFromTheAntiAliasedTextOverAnInvisibleGround) {

@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include "app/ClockTick.h"
 #include "app/DisplaySwitches.h"
 #include "app/FacePainting.h"
@@ -8,6 +9,7 @@
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "face/rules/LayeredPixels.h"
+#include "base/rules/TimeText.h"
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
@@ -107,6 +109,7 @@ TEST_F(ClockWindowTest, PlainSwitchesShowAndWriteTheirStateBothWays) {
       {IDM_BORDER, "OnBorder", 0, [this] { return (Style() & WS_THICKFRAME) != 0; }},
       {IDM_USEBITMAP, "OnBitmap", OnBorder, [] { return App->Flags.Has(OnBitmap); }},
       {IDM_SECOND, "OnSecond", OnAnalog, [] { return App->Analog && App->Analog->ShowSecond; }},
+      {IDM_HOUR12, "OnHour12", OnBorder, [] { return App->Flags.Has(OnHour12); }},
   };
   for (const Switch& s : switches) {
     SCOPED_TRACE(s.Value);
@@ -338,6 +341,32 @@ TEST_F(ClockWindowTest, SecondsOnOrOffAndTheStartKeepTheWidestTimeInsideTheWindo
   CloseClock();
   OpenClock(OnBorder | OnSecond);
   EXPECT_TRUE(holdsWidestTime(false));
+}
+
+// Measured apart from the face, in the clock's font: every 12-hour text of
+// the day, either half's marker with it, fits the window the switch fitted.
+TEST_F(ClockWindowTest, TheTwelveHourFormKeepsEveryTimeOfTheDayInsideTheWindow) {
+  OpenClock(OnBorder | OnSecond);
+  Command(IDM_HOUR12);
+  RECT client;
+  GetClientRect(Clock, &client);
+  HDC dc = GetDC(Clock);
+  HFONT font = CreateFontW(App->Font.LogFont.lfHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
+                           0, 0, 0, 0, App->Font.LogFont.lfFaceName);
+  HGDIOBJ was = SelectObject(dc, font);
+  LONG widest = 0;
+  for (int m = 0; m < 24 * 60; ++m) {
+    wchar_t text[16];
+    SIZE size;
+    const int length = int(FormatClockText(ClockTime{0, 0, 0, 0, WORD(m / 60), WORD(m % 60), WORD(m % 60)},
+                                           true, text, true));
+    GetTextExtentPoint32W(dc, text, length, &size);
+    widest = std::max(widest, size.cx);
+  }
+  SelectObject(dc, was);
+  DeleteObject(font);
+  ReleaseDC(Clock, dc);
+  EXPECT_GE(client.right, widest + 16) << "the widest 12-hour time is cut";
 }
 
 // The exit and the real end of the session close the clock and save its
