@@ -8,6 +8,7 @@
 #include "base/rules/TimeText.h"
 #include "res/resource.h"
 #include "timer/AlarmBinding.h"
+#include "timer/Beeper.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 #include "timer/rules/NotificationPlan.h"
@@ -24,8 +25,6 @@ static int Alarm = 0;                 // the alarm shown, 1 to 4; 0 for none
 constexpr UINT_PTR kPaceTimer = 2;   // the dialog's own timers
 constexpr UINT_PTR kWaveEndTimer = 3;
 constexpr UINT kPacePeriod = 1000;
-constexpr DWORD kBeepHz = 900;
-constexpr DWORD kBeepMs = 600;
 // The texts in 96-DPI figures: their height, and the time's top edge; the
 // message begins a third of the way down.
 constexpr int kTextHeight = 50;
@@ -50,9 +49,8 @@ static void Silence(HWND dialog) {
 static void GiveSound() {
   if (Plan.UseWave) {
     sndPlaySoundW(Alarms->WaveFile, SND_ASYNC);
-  } else if (!Beep(kBeepHz, kBeepMs)) {
-    // No speaker to drive: the standard simple beep still tells the user.
-    MessageBeep(0xFFFFFFFF);
+  } else {
+    GiveBeep();
   }
 }
 

@@ -66,7 +66,11 @@ constexpr size_t kTextCapacity = 260;
   NUMBER(Days2, Timer, 0x7F, Week, 0, 0)                               \
   NUMBER(Days3, Timer, 0x7F, Week, 0, 0)                               \
   NUMBER(Days4, Timer, 0x7F, Week, 0, 0)                               \
-  NUMBER(SnoozeMinutes, Timer, 5, Week, 1, 60)
+  NUMBER(SnoozeMinutes, Timer, 5, Week, 1, 60)                                  \
+  /* the hourly chime and its hours, saved after the Week group */             \
+  SWITCH(OnChime, Timer, 0, Chime)                                              \
+  NUMBER(ChimeFrom, Timer, 9, Chime, 0, 23)                                     \
+  NUMBER(ChimeTo, Timer, 21, Chime, 0, 23)
 
 #define TIVORA_NUMBER_FIELD(name, ...) uint32_t name;
 #define TIVORA_TEXT_FIELD(name, ...) wchar_t name[kTextCapacity];
@@ -84,7 +88,7 @@ enum class ValueKind : uint8_t {
 enum class Subkey : uint8_t { Settings, Timer };
 
 // The saves that write several values at once.
-enum class SaveGroup : uint8_t { None, Placement, Font, Timer, Week };
+enum class SaveGroup : uint8_t { None, Placement, Font, Timer, Week, Chime };
 
 #define TIVORA_ID(name, ...) name,
 enum class SettingId : uint8_t { TIVORA_STORED_VALUES(TIVORA_ID, TIVORA_ID, TIVORA_ID) Count };

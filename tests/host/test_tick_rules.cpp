@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "timer/rules/AlarmWatch.h"
+#include "timer/rules/ChimeWatch.h"
 #include "timer/rules/ElapsedClock.h"
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
@@ -550,4 +551,56 @@ TEST(AlarmWatch, SwitchingTheAlarmOrTheTimerOffCancelsItsSnooze) {
   watch.Snooze(1, Ms(Today(7, 27, 0)), 1);
   watch.Look(s, Today(7, 28, 0), Ms(Today(7, 28, 0)));
   EXPECT_EQ(watch.TakeNext().Number, 1);
+}
+
+// --- the hourly chime ----------------------------------------------------------
+
+static AlarmSettings ChimingFrom(uint32_t from, uint32_t to) {
+  AlarmSettings a;
+  a.OnTimer = a.OnChime = true;
+  a.ChimeFrom = from;
+  a.ChimeTo = to;
+  return a;
+}
+
+TEST(ChimeWatch, OnceInTheFirstMinuteOfAnHourInRangeNeverLateNorTwiceWhenPutBack) {
+  const AlarmSettings a = ChimingFrom(7, 22);
+  ChimeWatch w;
+  auto at = [&](int day, int h, int m, int s) { return w.Due(a, TimeOf(2002, 3, day, h, m, s)); };
+  EXPECT_FALSE(at(14, 7, 59, 59));
+  EXPECT_TRUE(at(14, 8, 0, 0));
+  EXPECT_FALSE(at(14, 8, 0, 1));
+  EXPECT_FALSE(at(14, 8, 1, 0));
+  EXPECT_FALSE(at(14, 7, 59, 50)) << "put back over the hour";
+  EXPECT_FALSE(at(14, 8, 0, 0)) << "the hour is not given twice";
+  EXPECT_FALSE(at(14, 9, 3, 0)) << "a gap over 09:00 is not chimed late";
+  EXPECT_TRUE(at(14, 10, 0, 40)) << "a first tick late in the minute is still in it";
+  EXPECT_TRUE(at(14, 22, 0, 0));
+  EXPECT_FALSE(at(14, 23, 0, 0));
+  EXPECT_TRUE(at(12, 8, 0, 0)) << "a date put back by days chimes its hours";
+  const AlarmSettings nineToNine = ChimingFrom(9, 21);
+  EXPECT_FALSE(w.Due(nineToNine, TimeOf(2002, 3, 15, 8, 0, 0)));
+}
+
+TEST(ChimeWatch, ARangeThatRunsPastMidnightChimesItsNightHours) {
+  const AlarmSettings a = ChimingFrom(22, 6);
+  ChimeWatch w;
+  for (int h = 0; h < 24; ++h) EXPECT_EQ(w.Due(a, TimeOf(2002, 3, 14, h, 0, 0)), h >= 22 || h <= 6) << h;
+}
+
+// 2002-03-14 was a Thursday (4).
+TEST(ChimeWatch, AnAlarmOfTheSameMinuteOnItsDayOrTheTimerOffSilencesIt) {
+  AlarmSettings a = ChimingFrom(7, 22);
+  a.Alarms[1].SetTime(L"08:00");
+  a.Alarms[1].On = 1;
+  a.Alarms[1].SetDays(1u << 4);
+  ChimeWatch w;
+  EXPECT_FALSE(w.Due(a, TimeOf(2002, 3, 14, 8, 0, 0, 4)));
+  EXPECT_TRUE(w.Due(a, TimeOf(2002, 3, 14, 9, 0, 0, 4)));
+  EXPECT_TRUE(w.Due(a, TimeOf(2002, 3, 15, 8, 0, 0, 5))) << "not the alarm's weekday";
+  a.OnTimer = false;
+  EXPECT_FALSE(w.Due(a, TimeOf(2002, 3, 15, 10, 0, 0, 5)));
+  a.OnTimer = true;
+  a.OnChime = false;
+  EXPECT_FALSE(w.Due(a, TimeOf(2002, 3, 15, 11, 0, 0, 5)));
 }
