@@ -555,52 +555,24 @@ TEST(AlarmWatch, SwitchingTheAlarmOrTheTimerOffCancelsItsSnooze) {
 
 // --- the hourly chime ----------------------------------------------------------
 
-static AlarmSettings ChimingFrom(uint32_t from, uint32_t to) {
+TEST(ChimeWatch, OnceAtTheStartOfAnHourInRangeNeverLateNorAgainWhenPutBackNorOverAnAlarm) {
   AlarmSettings a;
   a.OnTimer = a.OnChime = true;
-  a.ChimeFrom = from;
-  a.ChimeTo = to;
-  return a;
-}
-
-TEST(ChimeWatch, OnceInTheFirstMinuteOfAnHourInRangeNeverLateNorTwiceWhenPutBack) {
-  const AlarmSettings a = ChimingFrom(7, 22);
-  ChimeWatch w;
-  auto at = [&](int day, int h, int m, int s) { return w.Due(a, TimeOf(2002, 3, day, h, m, s)); };
-  EXPECT_FALSE(at(14, 7, 59, 59));
-  EXPECT_TRUE(at(14, 8, 0, 0));
-  EXPECT_FALSE(at(14, 8, 0, 1));
-  EXPECT_FALSE(at(14, 8, 1, 0));
-  EXPECT_FALSE(at(14, 7, 59, 50)) << "put back over the hour";
-  EXPECT_FALSE(at(14, 8, 0, 0)) << "the hour is not given twice";
-  EXPECT_FALSE(at(14, 9, 3, 0)) << "a gap over 09:00 is not chimed late";
-  EXPECT_TRUE(at(14, 10, 0, 40)) << "a first tick late in the minute is still in it";
-  EXPECT_TRUE(at(14, 22, 0, 0));
-  EXPECT_FALSE(at(14, 23, 0, 0));
-  EXPECT_TRUE(at(12, 8, 0, 0)) << "a date put back by days chimes its hours";
-  const AlarmSettings nineToNine = ChimingFrom(9, 21);
-  EXPECT_FALSE(w.Due(nineToNine, TimeOf(2002, 3, 15, 8, 0, 0)));
-}
-
-TEST(ChimeWatch, ARangeThatRunsPastMidnightChimesItsNightHours) {
-  const AlarmSettings a = ChimingFrom(22, 6);
-  ChimeWatch w;
-  for (int h = 0; h < 24; ++h) EXPECT_EQ(w.Due(a, TimeOf(2002, 3, 14, h, 0, 0)), h >= 22 || h <= 6) << h;
-}
-
-// 2002-03-14 was a Thursday (4).
-TEST(ChimeWatch, AnAlarmOfTheSameMinuteOnItsDayOrTheTimerOffSilencesIt) {
-  AlarmSettings a = ChimingFrom(7, 22);
-  a.Alarms[1].SetTime(L"08:00");
+  a.ChimeFrom = 7;
+  a.ChimeTo = 22;
+  a.Alarms[1].SetTime(L"12:00");
   a.Alarms[1].On = 1;
-  a.Alarms[1].SetDays(1u << 4);
   ChimeWatch w;
-  EXPECT_FALSE(w.Due(a, TimeOf(2002, 3, 14, 8, 0, 0, 4)));
-  EXPECT_TRUE(w.Due(a, TimeOf(2002, 3, 14, 9, 0, 0, 4)));
-  EXPECT_TRUE(w.Due(a, TimeOf(2002, 3, 15, 8, 0, 0, 5))) << "not the alarm's weekday";
+  // Ticks of 2002-03-14 in turn (hour, minute, second) and whether each chimes.
+  const int ticks[][4] = {{7, 59, 59, 0}, {8, 0, 0, 1}, {8, 0, 1, 0}, {8, 1, 0, 0},
+                          {7, 59, 50, 0}, {8, 0, 0, 0},   // put back over the hour
+                          {10, 3, 0, 0},  {11, 0, 40, 1},  // a gap over 9 and 10
+                          {12, 0, 0, 0},  {22, 0, 0, 1}, {23, 0, 0, 0}};   // the alarm's minute
+  for (const auto& t : ticks)
+    EXPECT_EQ(w.Due(a, TimeOf(2002, 3, 14, t[0], t[1], t[2], 4)), t[3] != 0) << t[0] << ":" << t[1];
+  a.ChimeFrom = 22;   // to 6 the next morning
+  a.ChimeTo = 6;
+  for (int h = 0; h < 24; ++h) EXPECT_EQ(w.Due(a, TimeOf(2002, 3, 15, h, 0, 0, 5)), h >= 22 || h <= 6) << h;
   a.OnTimer = false;
-  EXPECT_FALSE(w.Due(a, TimeOf(2002, 3, 15, 10, 0, 0, 5)));
-  a.OnTimer = true;
-  a.OnChime = false;
-  EXPECT_FALSE(w.Due(a, TimeOf(2002, 3, 15, 11, 0, 0, 5)));
+  EXPECT_FALSE(w.Due(a, TimeOf(2002, 3, 16, 23, 0, 0, 6)));
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <algorithm>
-#include <cwchar>
 #include <string>
 #include "base/rules/TimeText.h"
 #include "tests/host/ClockTimes.h"
@@ -16,18 +15,15 @@ TEST(TimeText, HourWithoutLeadingZeroMinutesAndSecondsWithTwo) {
   EXPECT_EQ(FormatClockText(TimeOf(23, 59, 59), true, buf), 8u);
 }
 
-// Half past midnight is 12:30 in the morning, noon 12:00 in the afternoon.
 TEST(TimeText, TheTwelveHourFaceWritesTheHalfOfTheDayAndAnHourFromOneToTwelve) {
-  struct Case { int h, m; const wchar_t* text; };
-  const Case cases[] = {{0, 0, L"午前 12:00"}, {0, 30, L"午前 12:30"}, {11, 59, L"午前 11:59"},
-                        {12, 0, L"午後 12:00"}, {12, 30, L"午後 12:30"}, {15, 5, L"午後 3:05"},
-                        {23, 59, L"午後 11:59"}};
+  const std::pair<int, std::wstring> cases[] = {{0, L"午前 12:00"}, {30, L"午前 12:30"},
+      {719, L"午前 11:59"}, {720, L"午後 12:00"}, {750, L"午後 12:30"}, {1439, L"午後 11:59"}};
   wchar_t buf[16];
-  for (const Case& c : cases) {
-    EXPECT_EQ(FormatClockText(TimeOf(c.h, c.m, 9), false, buf, true), wcslen(c.text));
-    EXPECT_EQ(std::wstring(buf), c.text);
-    FormatClockText(TimeOf(c.h, c.m, 9), true, buf, true);
-    EXPECT_EQ(std::wstring(buf), std::wstring(c.text) + L":09");
+  for (const auto& [m, text] : cases) {
+    FormatClockText(TimeOf(m / 60, m % 60, 9), false, buf, true);
+    EXPECT_EQ(buf, text);
+    FormatClockText(TimeOf(m / 60, m % 60, 9), true, buf, true);
+    EXPECT_EQ(buf, text + L":09");
   }
 }
 
@@ -41,22 +37,21 @@ TEST(TimeText, TheWidestTimeIsAtLeastAsWideAsEveryTimeOfTheDay) {
       {7, 7, 7, 7, 7, 7, 7, 7, 7, 7},
       {6, 3, 8, 7, 10, 6, 6, 5, 9, 11},
   };
-  for (bool halfDay : {false, true}) {
-    for (const auto& widths : fonts) {
-      // Whatever is not a digit (colons, the half of the day) counts 3.
-      auto textWidth = [&widths, halfDay](const ClockTime& t) {
-        wchar_t text[16];
-        int w = 0;
-        for (size_t i = 0, n = FormatClockText(t, true, text, halfDay); i < n; ++i)
-          w += text[i] >= L'0' && text[i] <= L'9' ? widths[text[i] - L'0'] : 3;
-        return w;
-      };
-      const int widest = textWidth(WidestClockTime(widths, halfDay));
-      int seen = 0;
-      for (int s = 0; s < 24 * 3600; ++s)
-        seen = std::max(seen, textWidth(TimeOf(s / 3600, s / 60 % 60, s % 60)));
-      EXPECT_EQ(widest, seen) << "a time of the day is wider than the one the window is fitted to";
-    }
+  for (int k = 0; k < 8; ++k) {   // each font in the 24-hour form, then the 12-hour one
+    const auto& widths = fonts[k % 4];
+    const bool halfDay = k >= 4;
+    auto textWidth = [&widths, halfDay](const ClockTime& t) {
+      wchar_t text[16];
+      int w = 0;   // what is not a digit (colons, the half of the day) counts 3
+      for (size_t i = 0, n = FormatClockText(t, true, text, halfDay); i < n; ++i)
+        w += text[i] >= L'0' && text[i] <= L'9' ? widths[text[i] - L'0'] : 3;
+      return w;
+    };
+    const int widest = textWidth(WidestClockTime(widths, halfDay));
+    int seen = 0;
+    for (int s = 0; s < 24 * 3600; ++s)
+      seen = std::max(seen, textWidth(TimeOf(s / 3600, s / 60 % 60, s % 60)));
+    EXPECT_EQ(widest, seen) << "a time of the day is wider than the one the window is fitted to";
   }
 }
 

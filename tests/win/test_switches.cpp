@@ -1,6 +1,5 @@
 #include <windows.h>
 #include <gtest/gtest.h>
-#include <algorithm>
 #include "app/ClockTick.h"
 #include "app/DisplaySwitches.h"
 #include "app/FacePainting.h"
@@ -9,7 +8,6 @@
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "face/rules/LayeredPixels.h"
-#include "base/rules/TimeText.h"
 #include "res/resource.h"
 #include "tests/win/ClockWindowFixture.h"
 #include "tests/win/LayeredRecorder.h"
@@ -323,8 +321,8 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   EXPECT_EQ(r.right - r.left, 332);
 }
 
-// Seconds switched on or off fit the window to the widest time they let the
-// digits show; a start widens a stored window that would cut it.
+// Seconds or the 12-hour form switched on or off fit the window to the widest
+// time they let the digits show; a start widens a stored window that would cut it.
 TEST_F(ClockWindowTest, SecondsOnOrOffAndTheStartKeepTheWidestTimeInsideTheWindow) {
   const auto holdsWidestTime = [this](bool fitted) {
     RECT text = {}, client;
@@ -334,39 +332,13 @@ TEST_F(ClockWindowTest, SecondsOnOrOffAndTheStartKeepTheWidestTimeInsideTheWindo
   };
   OpenClock(OnBorder);
   EXPECT_EQ(WindowRectOf(Clock).right - WindowRectOf(Clock).left, 116) << "it held the time";
-  for (int on : {1, 0}) {
-    Command(IDM_SECOND);
-    EXPECT_TRUE(holdsWidestTime(true)) << on;
+  for (UINT command : {IDM_SECOND, IDM_HOUR12, IDM_SECOND, IDM_HOUR12}) {
+    Command(command);
+    EXPECT_TRUE(holdsWidestTime(true)) << command;
   }
   CloseClock();
-  OpenClock(OnBorder | OnSecond);
+  OpenClock(OnBorder | OnSecond | OnHour12);
   EXPECT_TRUE(holdsWidestTime(false));
-}
-
-// Measured apart from the face, in the clock's font: every 12-hour text of
-// the day, either half's marker with it, fits the window the switch fitted.
-TEST_F(ClockWindowTest, TheTwelveHourFormKeepsEveryTimeOfTheDayInsideTheWindow) {
-  OpenClock(OnBorder | OnSecond);
-  Command(IDM_HOUR12);
-  RECT client;
-  GetClientRect(Clock, &client);
-  HDC dc = GetDC(Clock);
-  HFONT font = CreateFontW(App->Font.LogFont.lfHeight, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
-                           0, 0, 0, 0, App->Font.LogFont.lfFaceName);
-  HGDIOBJ was = SelectObject(dc, font);
-  LONG widest = 0;
-  for (int m = 0; m < 24 * 60; ++m) {
-    wchar_t text[16];
-    SIZE size;
-    const int length = int(FormatClockText(ClockTime{0, 0, 0, 0, WORD(m / 60), WORD(m % 60), WORD(m % 60)},
-                                           true, text, true));
-    GetTextExtentPoint32W(dc, text, length, &size);
-    widest = std::max(widest, size.cx);
-  }
-  SelectObject(dc, was);
-  DeleteObject(font);
-  ReleaseDC(Clock, dc);
-  EXPECT_GE(client.right, widest + 16) << "the widest 12-hour time is cut";
 }
 
 // The exit and the real end of the session close the clock and save its

