@@ -46,7 +46,7 @@ struct NumberField {
 constexpr NumberField kNumberFields[] = {{IDC_SNOOZE_MINUTES, SettingId::SnoozeMinutes},
                                          {IDC_CHIME_FROM, SettingId::ChimeFrom},
                                          {IDC_CHIME_TO, SettingId::ChimeTo}};
-constexpr int kNumberFieldCount = 3;
+constexpr int kNumberFieldCount = int(sizeof kNumberFields / sizeof *kNumberFields);
 
 // Reads every number field into `numbers`; false at the first that is not
 // a number of its range, whose field is then in `*bad`.
