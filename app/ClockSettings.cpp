@@ -65,6 +65,9 @@ static const StoredSettings& Capture() {
     RowOf(AlarmDaysId(n)).NumberIn(s) = alarm.Days;
   }
   s.SnoozeMinutes = al.SnoozeMinutes;
+  s.OnChime = Bit(al.OnChime);
+  s.ChimeFrom = al.ChimeFrom;
+  s.ChimeTo = al.ChimeTo;
   s.OnUseWave = Bit(al.OnUseWave);
   CopyText(s.WaveFile, al.WaveFile);
   return s;
@@ -104,6 +107,9 @@ static void Apply(const StoredSettings& s) {
     alarm.SetDays(RowOf(AlarmDaysId(n)).NumberIn(s));
   }
   al.SetSnoozeMinutes(s.SnoozeMinutes);
+  al.OnChime = s.OnChime != 0;
+  al.ChimeFrom = s.ChimeFrom;   // read within 0 to 23
+  al.ChimeTo = s.ChimeTo;
   al.OnUseWave = s.OnUseWave != 0;
   lstrcpynW(al.WaveFile, s.WaveFile, kTextCapacity);
 }
@@ -164,5 +170,7 @@ bool SaveTimerSettings(bool withPath) {
   for (size_t i = 0; i < all; ++i)
     if (withPath || ids[i] != SettingId::WaveFile) ids[count++] = ids[i];
   const bool timer = WriteStoredValues(ids, count, s);
-  return Noted(WriteStoredGroup(SaveGroup::Week, s) && timer);
+  // The groups that older forms do not know come after the ones they do.
+  const bool week = WriteStoredGroup(SaveGroup::Week, s);
+  return Noted(WriteStoredGroup(SaveGroup::Chime, s) && week && timer);
 }

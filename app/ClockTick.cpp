@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "app/WindowStyling.h"
 #include "timer/AlarmBinding.h"
+#include "timer/Beeper.h"
 #include "timer/DateTitle.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
@@ -63,6 +64,7 @@ void ClockTickAt(HWND window, const SYSTEMTIME& now) {
   if (t.RenewTitle) UpdateCaption(window);
   Redraw(window, t.Redraw);
   Tick.Finish();
+  if (t.Chime) GiveBeep();
   if (t.DueAlarm > 0) NotifyAlarm(window, t.DueAlarm);
 }
 

@@ -150,6 +150,7 @@ void OnCommand(HWND window, WORD id) {
     case IDM_TOOLTIP: ToggleToolTip(); break;
     case IDM_USEBITMAP: SwitchDisplay(window, DisplaySwitch::Bitmap); break;
     case IDM_STARTUP: ToggleStartWithWindows(window); break;
+    case IDM_HOUR12: SwitchDisplay(window, DisplaySwitch::Hour12); break;
   }
   RefreshWindow(window);
   ReportUnsaved(window);

@@ -68,8 +68,9 @@ void ApplyDisplay(HWND window, DisplayFlags before, DisplayFlags after) {
     }
   }
   ApplyFace(window, before, after);
-  // The digits change width with the seconds: the window follows them.
-  if (!after.Has(OnAnalog) && before.Has(OnSecond) != after.Has(OnSecond))
+  // The digits change width with the seconds and the 12-hour form: the
+  // window follows them.
+  if (!after.Has(OnAnalog) && ((before.Bits ^ after.Bits) & (OnSecond | OnHour12)) != 0)
     FitWindowToTime(window, false);
   // Whatever a new frame does to the window's rectangle, it stays on its
   // monitor's work area.

@@ -2,10 +2,11 @@
 # What the clock costs while it runs, beside a minimal reference clock of
 # the same build (bench/reference): exe size, time from process start to the
 # first painted frame, resident memory and CPU of the program's own process
-# over a run, for the digital face without and with seconds, the transparent
-# digital display, the analog face with seconds, and digits with seconds
-# over a big picture and over a small one. Prints one table and writes
-# $TIVORA_BUILD/bench/footprint.json. Takes a few minutes; not a test.
+# over a run, for the digital face without and with seconds and with the
+# hourly chime on, the transparent digital display, the analog face with
+# seconds, and digits with seconds over a big picture and over a small one.
+# Prints one table and writes $TIVORA_BUILD/bench/footprint.json. Takes a
+# few minutes; not a test.
 #
 #   bash bench/footprint.sh                # 7 starts each, 60 s run
 #   bash bench/footprint.sh --quick        # 3 starts each, 15 s run
@@ -48,6 +49,8 @@ programs=(
   "digital_seconds|$clock_exe|ff0000|Left=20 Top=120 Width=160 Height=45 OnAnalog=0 OnSecond=1"
   "analog_seconds|$clock_exe|000080|Left=20 Top=220 Width=120 Height=120 OnAnalog=1 OnSecond=1"
   "transparent_digital|$clock_exe|ff0000|Left=20 Top=360 Width=116 Height=45 OnAnalog=0 OnSecond=0 OnTransparent=1 OnBorder=0"
+  # The hourly chime over every hour: it must cost what the plain digits do.
+  "digital_chime|$clock_exe|ff0000|Left=20 Top=20 Width=116 Height=45 OnAnalog=0 OnSecond=0 Timer.OnTimer=1 Timer.OnChime=1 Timer.ChimeFrom=0 Timer.ChimeTo=23"
 )
 
 # A 4000 x 3000 picture behind digits with seconds: drawn every second, it

@@ -15,6 +15,13 @@ static BYTE WantedQuality(const DisplayFlags& flags) {
   return flags.IsLayered() ? ANTIALIASED_QUALITY : DEFAULT_QUALITY;
 }
 
+// The time as the face writes it: with seconds, in the 12-hour form, as
+// the options ask.
+static int ClockText(const ClockTime& t, const FaceScene& scene, wchar_t* text) {
+  return static_cast<int>(
+      FormatClockText(t, scene.Flags.Has(OnSecond), text, scene.Flags.Has(OnHour12)));
+}
+
 DigitalFace::DigitalFace()
     : FontDirty(true), BrushDirty(true), FontSpec(), TextFont(nullptr),
       BackgroundBrush(nullptr), BrushColor(0) {}
@@ -85,7 +92,7 @@ void DigitalFace::DrawLayered(LayeredSurface& surface, const RECT& client,
                               const FaceScene& scene) {
   EnsureFont(scene);
   wchar_t text[16];
-  int length = static_cast<int>(FormatClockText(scene.Time, scene.Flags.Has(OnSecond), text));
+  int length = ClockText(scene.Time, scene, text);
   surface.DrawFrame(client);
   surface.DrawDigits(TextFont, scene.Font->FontColor(), text, length, client);
 }
@@ -106,11 +113,19 @@ void DigitalFace::DrawTime(HDC surface, const RECT& client, const FaceScene& sce
     int digitWidths[10];
     if (!GetCharWidth32W(surface, L'0', L'9', digitWidths))
       for (int& w : digitWidths) w = 1;
-    int length = static_cast<int>(
-        FormatClockText(WidestClockTime(digitWidths), scene.Flags.Has(OnSecond), text));
-    DrawTextW(surface, text, length, measureRect, DT_CALCRECT | DT_SINGLELINE);
+    // In the 12-hour form, the same digits after either half's marker,
+    // either of which may be the wider.
+    const bool halfDay = scene.Flags.Has(OnHour12);
+    ClockTime widest = WidestClockTime(digitWidths, halfDay);
+    const RECT from = *measureRect;
+    for (int half = 0; half < (halfDay ? 2 : 1); ++half) {
+      RECT box = from;
+      DrawTextW(surface, text, ClockText(widest, scene, text), &box, DT_CALCRECT | DT_SINGLELINE);
+      if (half == 0 || box.right > measureRect->right) *measureRect = box;
+      widest.Hour = uint16_t(widest.Hour + 12);
+    }
   } else {
-    int length = static_cast<int>(FormatClockText(scene.Time, scene.Flags.Has(OnSecond), text));
+    int length = ClockText(scene.Time, scene, text);
     RECT box = client;
     DrawTextW(surface, text, length, &box, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
   }

@@ -16,6 +16,7 @@
 #define IDM_TOOLTIP 2012
 #define IDM_USEBITMAP 2013
 #define IDM_STARTUP 2014
+#define IDM_HOUR12 2015
 
 // Timer settings dialog.
 #define IDC_TIMER_ON 1000
@@ -33,6 +34,9 @@
 #define IDC_WAVE_STOP 1024
 #define IDC_SNOOZE_MINUTES 1026
 #define IDC_ALARM1_DAYS 1030  // 1030..1057: alarm n's Sunday to Saturday at 1030 + 7 * (n - 1)
+#define IDC_CHIME 1058
+#define IDC_CHIME_FROM 1059
+#define IDC_CHIME_TO 1060
 
 // Alarm notification.
 #define IDC_SNOOZE 1025

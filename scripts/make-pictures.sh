@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Draws the README's pictures of the clock from the real program under an
-# Xvfb of its own, into docs/pictures/: digital, with seconds, analog,
+# Xvfb of its own, into docs/pictures/: digital, with seconds, 12-hour, analog,
 # round, transparent, over a picture, the menu, the timer dialog, an alarm
 # notification, and the menu on a Western system (code page 1252). The
 # settings are written to the registry before each start, and TZ puts the
@@ -61,7 +61,10 @@ clock_with() {
   for kv in "$@"; do
     name="${kv%%=*}"
     group=Settings
-    case "$name" in OnTimer | On1 | Alarm1 | Msg1 | AlarmCount | OnAutoDelete | OnUseWave | Days1 | SnoozeMinutes) group=Timer ;; esac
+    case "$name" in
+      OnTimer | On1 | Alarm1 | Msg1 | AlarmCount | OnAutoDelete | OnUseWave | Days1 | SnoozeMinutes | \
+        OnChime | ChimeFrom | ChimeTo) group=Timer ;;
+    esac
     case "$name" in
       Bitmap | Alarm1 | Msg1) reg_set_sz "$group" "$name" "${kv#*=}" ;;
       *) reg_set "$group" "$name" "${kv#*=}" ;;
@@ -89,6 +92,8 @@ clock_with 10:08:30
 snap_clock digital
 clock_with 10:08:30 OnSecond=1
 snap_clock seconds
+clock_with 15:05:30 OnHour12=1
+snap_clock hour12
 clock_with 10:08:30 OnAnalog=1 OnSecond=1 Height=130
 snap_clock analog
 clock_with 10:08:30 OnAnalog=1 OnSecond=1 OnTransparent=1 Height=130
@@ -118,8 +123,10 @@ snap_menu() {
 snap_menu menu
 xdotool key Escape
 
-# The timer dialog with an alarm set for the working days, and a snooze of 10 minutes.
-clock_with 10:08:30 OnTimer=1 On1=1 Alarm1=07:30 Msg1="起きる時間" AlarmCount=3 Days1=62 SnoozeMinutes=10
+# The timer dialog with an alarm set for the working days, a snooze of 10
+# minutes, and the hourly chime from 7 to 22.
+clock_with 10:08:30 OnTimer=1 On1=1 Alarm1=07:30 Msg1="起きる時間" AlarmCount=3 Days1=62 SnoozeMinutes=10 \
+  OnChime=1 ChimeFrom=7 ChimeTo=22
 choose r
 dialog="$(wait_window 'ﾀｲﾏの設定')"
 [ -n "$dialog" ] || fail "the timer dialog did not open"

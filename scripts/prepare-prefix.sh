@@ -41,18 +41,16 @@ reg add "$key" /v "ＭＳ ゴシック" /d IPAGothic /f
 reg add "$key" /v "MS PGothic" /d IPAPGothic /f
 reg add "$key" /v "MS Gothic" /d IPAGothic /f
 reg add "$key" /v "Arial" /d "Liberation Sans" /f
-# Windows links its Japanese faces behind the user-interface fonts, so that
-# menus and message boxes draw Japanese on every system; a Japanese prefix
-# has Japanese user-interface fonts of its own.
-case "$LANG" in
-  ja_*) ;;
-  *)
-    link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
-    for face in Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
-      reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic\0ipag.ttf,IPAGothic' /f
-    done
-    ;;
-esac
+# Windows links its Japanese faces behind its Latin ones, so that menus,
+# message boxes and the clock's own Arial draw Japanese on every system
+# ("午前" and "午後" on the 12-hour face). Wine looks a link up under the
+# face that a name resolved to (Liberation Sans for Arial), and a link
+# replaces its own fallback for that face, bold captions too: the faces of
+# the user interface are linked with it, in every prefix.
+link='HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink'
+for face in "Liberation Sans" Tahoma "Microsoft Sans Serif" "MS Shell Dlg" "MS Shell Dlg 2"; do
+  reg add "$link" /v "$face" /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic\0ipag.ttf,IPAGothic' /f
+done
 if [ "$mode" = test ]; then
   reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f
 fi

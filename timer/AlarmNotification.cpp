@@ -8,6 +8,7 @@
 #include "base/rules/TimeText.h"
 #include "res/resource.h"
 #include "timer/AlarmBinding.h"
+#include "timer/Beeper.h"
 #include "timer/Dialogs.h"
 #include "timer/TickState.h"
 #include "timer/rules/NotificationPlan.h"
@@ -16,8 +17,6 @@
 constexpr UINT_PTR kPaceTimer = 2;   // the dialog's own timers
 constexpr UINT_PTR kWaveEndTimer = 3;
 constexpr UINT kPacePeriod = 1000;
-constexpr DWORD kBeepHz = 900;
-constexpr DWORD kBeepMs = 600;
 // The texts in 96-DPI figures: their height, and the time's top edge; the
 // message begins a third of the way down.
 constexpr int kTextHeight = 50;
@@ -48,9 +47,8 @@ static void Silence(HWND dialog, AlarmCall& call) {
 static void GiveSound(const AlarmCall& call) {
   if (call.Plan.UseWave) {
     sndPlaySoundW(call.Alarms->WaveFile, SND_ASYNC);
-  } else if (!Beep(kBeepHz, kBeepMs)) {
-    // No speaker to drive: the standard simple beep still tells the user.
-    MessageBeep(0xFFFFFFFF);
+  } else {
+    GiveBeep();
   }
 }
 

@@ -24,6 +24,7 @@ TickOutcome TickState::Process(const SYSTEMTIME& now, uint64_t elapsedMs, TickFa
   if (d.NewMinute) MinuteChanged = true;
   TickTime = now;
   out.RenewTitle = d.RenewTitle;
+  out.Chime = Chime.Due(alarms, in.Now);
   if (d.LookForAlarms) {
     Watch.Look(alarms, in.Now, elapsedMs);
     if (Watch.Waiting()) {

@@ -3,6 +3,7 @@
 #include "base/rules/ClockTime.h"
 #include "timer/rules/AlarmSettings.h"
 #include "timer/rules/AlarmWatch.h"
+#include "timer/rules/ChimeWatch.h"
 #include "timer/rules/ElapsedClock.h"
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
@@ -12,6 +13,7 @@ struct TickOutcome {
   bool Processed = false;   // false while a drag pauses the tick
   bool RenewTitle = false;  // the date differs from the one the title shows
   int DueAlarm = 0;         // 1 to 4: notify this alarm after the redraw
+  bool Chime = false;       // give the hour's beep after the redraw
   TickRedraw Redraw = TickRedraw::Nothing;
 };
 
@@ -41,6 +43,9 @@ struct TickState {
   ClockTime TitleDate = {};
   // The alarms due since the last look, and when each last rang.
   AlarmWatch Watch;
+  // The hour last chimed. The chime opens nothing, so it is given behind
+  // menus and dialogs too.
+  ChimeWatch Chime;
   // The alarm being announced now (Number 0 while none is): its own time,
   // and how late it came.
   DueAlarm Announced;
@@ -54,7 +59,8 @@ struct TickState {
   // Takes the local time `now` unless a drag pauses the tick: notes a new
   // minute and stores the time; without an interaction, looks for due
   // alarms (the snoozes by the elapsed milliseconds) and hands out the
-  // earliest waiting. The caller draws, calls Finish, then announces the alarm.
+  // earliest waiting; gives the hour's chime when it is due. The caller
+  // draws, calls Finish, then chimes and announces the alarm.
   TickOutcome Process(const SYSTEMTIME& now, uint64_t elapsedMs, TickFace face, bool showSeconds,
                       const AlarmSettings& alarms);
   // The redraw requests, as the changes outside the tick make them: the

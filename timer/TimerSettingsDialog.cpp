@@ -21,11 +21,36 @@ static void ReadCountText(HWND dialog, wchar_t* text, int capacity) {
   GetDlgItemTextW(dialog, IDC_ALARM_COUNT, text, capacity);
 }
 
-// The snooze in minutes as typed, when it is a number from 1 to 60.
-static bool ReadSnooze(HWND dialog, uint32_t* minutes) {
+// A number field as typed (the snooze's minutes, the chime's hours), when it
+// lies within the range that its stored value takes.
+static bool ReadStoredNumber(HWND dialog, int id, SettingId value, uint32_t* number) {
   wchar_t text[64];
-  GetDlgItemTextW(dialog, IDC_SNOOZE_MINUTES, text, 64);
-  return TimerInput::ReadNumber(text, minutes) && IsSnoozeMinutes(*minutes);
+  GetDlgItemTextW(dialog, id, text, 64);
+  return TimerInput::ReadNumber(text, number) && RowOf(value).Accepts(*number);
+}
+
+// The fields that hold a number of a stored value's range, in the order
+// OK checks them.
+namespace {
+struct NumberField {
+  int Id;
+  SettingId Value;
+};
+}  // namespace
+constexpr NumberField kNumberFields[] = {{IDC_SNOOZE_MINUTES, SettingId::SnoozeMinutes},
+                                         {IDC_CHIME_FROM, SettingId::ChimeFrom},
+                                         {IDC_CHIME_TO, SettingId::ChimeTo}};
+constexpr int kNumberFieldCount = int(sizeof kNumberFields / sizeof *kNumberFields);
+
+// Reads every number field into `numbers`; false at the first that is not
+// a number of its range, whose field is then in `*bad`.
+static bool ReadNumberFields(HWND dialog, uint32_t numbers[kNumberFieldCount], int* bad) {
+  for (int i = 0; i < kNumberFieldCount; ++i) {
+    *bad = kNumberFields[i].Id;
+    if (!ReadStoredNumber(dialog, kNumberFields[i].Id, kNumberFields[i].Value, &numbers[i]))
+      return false;
+  }
+  return true;
 }
 
 // Alarm `alarm`'s toggle of weekday `day` (0 Sunday).
@@ -132,6 +157,9 @@ void FillTimerDialog(HWND dialog) {
   Check(dialog, IDC_AUTO_DELETE, settings.OnAutoDelete);
   Check(dialog, IDC_USE_WAVE, settings.OnUseWave);
   SetDlgItemTextW(dialog, IDC_WAVE_FILE, settings.WaveFile);
+  Check(dialog, IDC_CHIME, settings.OnChime);
+  SetDlgItemInt(dialog, IDC_CHIME_FROM, settings.ChimeFrom, FALSE);
+  SetDlgItemInt(dialog, IDC_CHIME_TO, settings.ChimeTo, FALSE);
 }
 
 HWND ValidateTimerDialog(HWND dialog) {
@@ -147,7 +175,9 @@ HWND ValidateTimerDialog(HWND dialog) {
   uint32_t value = 0;
   ReadCountText(dialog, count, 64);
   if (!TimerInput::ReadCount(count, &value)) return GetDlgItem(dialog, IDC_ALARM_COUNT);
-  if (!ReadSnooze(dialog, &value)) return GetDlgItem(dialog, IDC_SNOOZE_MINUTES);
+  uint32_t numbers[kNumberFieldCount];
+  int bad = 0;
+  if (!ReadNumberFields(dialog, numbers, &bad)) return GetDlgItem(dialog, bad);
   // A path is stored whole or not at all: cut, it would name another file.
   HWND wave = GetDlgItem(dialog, IDC_WAVE_FILE);
   wchar_t path[kPathUnits];
@@ -161,11 +191,16 @@ bool ReadTimerDialog(HWND dialog) {
   const AlarmBinding& binding = BindingOf(dialog);
   AlarmSettings& settings = *binding.Alarms;
   // Validated before; input that is not takes nothing over.
-  uint32_t snooze = 0, beeps = 0;
+  uint32_t numbers[kNumberFieldCount], beeps = 0;
+  int bad = 0;
   wchar_t count[64];
   ReadCountText(dialog, count, 64);
-  if (!ReadSnooze(dialog, &snooze) || !TimerInput::ReadCount(count, &beeps)) return false;
-  settings.SnoozeMinutes = snooze;
+  if (!ReadNumberFields(dialog, numbers, &bad) || !TimerInput::ReadCount(count, &beeps))
+    return false;
+  settings.SnoozeMinutes = numbers[0];
+  settings.OnChime = IsChecked(dialog, IDC_CHIME);
+  settings.ChimeFrom = numbers[1];
+  settings.ChimeTo = numbers[2];
   settings.AlarmCount = beeps;
   settings.OnTimer = IsChecked(dialog, IDC_TIMER_ON);
   for (int i = 0; i < kDailyAlarms; ++i) {

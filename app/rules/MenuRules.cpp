@@ -22,6 +22,7 @@ constexpr RowText kRows[MenuRules::kRowCount] = {
     {L"ｷｬﾌﾟｼｮﾝ表示(&C)", IDM_CAPTION},
     {L"枠(&B)", IDM_BORDER},
     {L"秒の表示(&S)", IDM_SECOND},
+    {L"12時間表示(&H)", IDM_HOUR12},
     {L"常に手前表示(&T)", IDM_ONTOP},
     {L"透明表示(&I)", IDM_TRANSPARENT},
     kSeparator,

@@ -22,7 +22,7 @@ struct MenuRow {
 // transparent.
 class MenuRules {
 public:
-  static constexpr int kRowCount = 18;
+  static constexpr int kRowCount = 19;
 
   // startsWithWindows: the Run key starts this exe as it is placed now.
   MenuRules(DisplayFlags flags, bool onToolTip, bool startsWithWindows = false)

@@ -74,6 +74,7 @@ SwitchPlan SwitchRules::Plan(DisplaySwitch which, DisplayFlags before) {
       break;
     case DisplaySwitch::Seconds: return SecondsPlan(b);
     case DisplaySwitch::Bitmap: b.Flip(OnBitmap); break;
+    case DisplaySwitch::Hour12: b.Flip(OnHour12); break;
   }
   return b.Done();
 }

@@ -13,6 +13,7 @@ enum class DisplaySwitch {
   Analog,
   Seconds,
   Bitmap,
+  Hour12,
 };
 
 // One option set or cleared and written to the registry at once.

@@ -20,8 +20,17 @@ wchar_t* AppendNumber(wchar_t* out, unsigned value, int minDigits) {
   return out;
 }
 
-size_t FormatClockText(const ClockTime& t, bool withSeconds, wchar_t* out) {
-  wchar_t* p = AppendNumber(out, t.Hour);
+size_t FormatClockText(const ClockTime& t, bool withSeconds, wchar_t* out, bool halfDay) {
+  wchar_t* p = out;
+  unsigned hour = t.Hour;
+  if (halfDay) {
+    *p++ = L'午';
+    *p++ = hour < 12 ? L'前' : L'後';
+    *p++ = L' ';
+    if (hour > 12) hour -= 12;
+    if (hour == 0) hour = 12;
+  }
+  p = AppendNumber(p, hour);
   *p++ = L':';
   p = AppendNumber(p, t.Minute, 2);
   if (withSeconds) {
@@ -31,12 +40,13 @@ size_t FormatClockText(const ClockTime& t, bool withSeconds, wchar_t* out) {
   return size_t(p - out);
 }
 
-// The number below `limit` whose digits, as the clock writes them, are the
-// widest; minDigits 2 for minutes and seconds.
-static uint16_t WidestNumber(const int digitWidths[10], unsigned limit, int minDigits) {
+// The number from `first` to below `limit` whose digits, as the clock
+// writes them, are the widest; minDigits 2 for minutes and seconds.
+static uint16_t WidestNumber(const int digitWidths[10], unsigned first, unsigned limit,
+                             int minDigits) {
   unsigned widest = 0;
   int widestWidth = -1;
-  for (unsigned n = 0; n < limit; ++n) {
+  for (unsigned n = first; n < limit; ++n) {
     int width = digitWidths[n % 10];
     if (n >= 10 || minDigits == 2) width += digitWidths[n / 10];
     if (width > widestWidth) {
@@ -47,10 +57,10 @@ static uint16_t WidestNumber(const int digitWidths[10], unsigned limit, int minD
   return static_cast<uint16_t>(widest);
 }
 
-ClockTime WidestClockTime(const int digitWidths[10]) {
+ClockTime WidestClockTime(const int digitWidths[10], bool halfDay) {
   ClockTime t;
-  t.Hour = WidestNumber(digitWidths, 24, 1);
-  t.Minute = WidestNumber(digitWidths, 60, 2);
+  t.Hour = halfDay ? WidestNumber(digitWidths, 1, 13, 1) : WidestNumber(digitWidths, 0, 24, 1);
+  t.Minute = WidestNumber(digitWidths, 0, 60, 2);
   t.Second = t.Minute;
   return t;
 }

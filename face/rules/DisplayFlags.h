@@ -13,21 +13,19 @@ enum DisplayFlag : uint32_t {
   OnSecond = 0x20,
   OnTop = 0x40,
   OnBitmap = 0x80,
+  OnHour12 = 0x100,
 };
 
 // Every option: its bit, the registry value it is stored under, and the
-// menu row that switches it. The one place that ties the three together.
+// menu row that switches it. The one place that ties the three together,
+// defined once (DisplayFlags.cpp) rather than copied into every user.
 struct DisplayFlagRow {
   uint32_t Bit;
   const char* ValueName;
   uint16_t MenuId;
 };
-constexpr DisplayFlagRow kDisplayFlagRows[] = {
-    {OnBorder, "OnBorder", IDM_BORDER},     {OnTransparent, "OnTransparent", IDM_TRANSPARENT},
-    {OnCaption, "OnCaption", IDM_CAPTION},  {OnAnalog, "OnAnalog", IDM_ANALOG},
-    {OnSecond, "OnSecond", IDM_SECOND},     {OnTop, "OnTop", IDM_ONTOP},
-    {OnBitmap, "OnBitmap", IDM_USEBITMAP},
-};
+constexpr size_t kDisplayFlagCount = 8;
+extern const DisplayFlagRow kDisplayFlagRows[kDisplayFlagCount];
 
 // The row of one bit, or null (for no bit or several).
 inline const DisplayFlagRow* FlagRowOf(uint32_t bit) {

@@ -48,6 +48,7 @@ constexpr size_t kTextCapacity = 260;
   /* only while they still agree with FontSize, unknown to older forms       */ \
   NUMBER(FontHeight, Settings, 0, Font, 0, 0)                          \
   NUMBER(FontDpi, Settings, 0, Font, 0, 0)                             \
+  SWITCH(OnHour12, Settings, 0, None)                                           \
   SWITCH(OnTimer, Timer, 0, Timer)                                              \
   SWITCH(OnAutoDelete, Timer, 1, Timer)                                         \
   SWITCH(OnUseWave, Timer, 0, Timer)                                            \
@@ -65,7 +66,11 @@ constexpr size_t kTextCapacity = 260;
   NUMBER(Days2, Timer, 0x7F, Week, 0, 0)                               \
   NUMBER(Days3, Timer, 0x7F, Week, 0, 0)                               \
   NUMBER(Days4, Timer, 0x7F, Week, 0, 0)                               \
-  NUMBER(SnoozeMinutes, Timer, 5, Week, 1, 60)
+  NUMBER(SnoozeMinutes, Timer, 5, Week, 1, 60)                                  \
+  /* the hourly chime and its hours, saved after the Week group */             \
+  SWITCH(OnChime, Timer, 0, Chime)                                              \
+  NUMBER(ChimeFrom, Timer, 9, Chime, 0, 23)                                     \
+  NUMBER(ChimeTo, Timer, 21, Chime, 0, 23)
 
 #define TIVORA_NUMBER_FIELD(name, ...) uint32_t name;
 #define TIVORA_TEXT_FIELD(name, ...) wchar_t name[kTextCapacity];
@@ -83,7 +88,7 @@ enum class ValueKind : uint8_t {
 enum class Subkey : uint8_t { Settings, Timer };
 
 // The saves that write several values at once.
-enum class SaveGroup : uint8_t { None, Placement, Font, Timer, Week };
+enum class SaveGroup : uint8_t { None, Placement, Font, Timer, Week, Chime };
 
 #define TIVORA_ID(name, ...) name,
 enum class SettingId : uint8_t { TIVORA_STORED_VALUES(TIVORA_ID, TIVORA_ID, TIVORA_ID) Count };

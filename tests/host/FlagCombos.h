@@ -17,7 +17,7 @@ inline DisplayFlags FlagsOf(uint32_t bits) {
   return f;
 }
 
-// Every combination of the seven display options.
+// Every combination of the display options.
 inline std::vector<DisplayFlags> AllFlagCombinations() {
   constexpr size_t kOptions = std::size(kDisplayFlagRows);
   std::vector<DisplayFlags> all;
@@ -79,7 +79,7 @@ constexpr MenuSwitch kMenuSwitches[] = {
     {IDM_CAPTION, DisplaySwitch::Caption}, {IDM_BORDER, DisplaySwitch::Border},
     {IDM_SECOND, DisplaySwitch::Seconds},  {IDM_ONTOP, DisplaySwitch::OnTop},
     {IDM_TRANSPARENT, DisplaySwitch::Transparent}, {IDM_ANALOG, DisplaySwitch::Analog},
-    {IDM_USEBITMAP, DisplaySwitch::Bitmap}};
+    {IDM_USEBITMAP, DisplaySwitch::Bitmap}, {IDM_HOUR12, DisplaySwitch::Hour12}};
 
 // The pop-up menu as the user sees it with the default options, top to
 // bottom: its texts and command ids (a null text is a separator).
@@ -90,7 +90,8 @@ struct ShownMenuRow {
 constexpr ShownMenuRow kDefaultMenu[] = {
     {L"ﾌｫﾝﾄ(&F)...", 2003},       {L"背景色(&K)...", 2004},     {L"背景に絵を使用(&P)", 2013},
     {nullptr, 0},                {L"ｷｬﾌﾟｼｮﾝ表示(&C)", 2011},  {L"枠(&B)", 2005},
-    {L"秒の表示(&S)", 2007},      {L"常に手前表示(&T)", 2006},  {L"透明表示(&I)", 2002},
+    {L"秒の表示(&S)", 2007},      {L"12時間表示(&H)", 2015},    {L"常に手前表示(&T)", 2006},
+    {L"透明表示(&I)", 2002},
     {nullptr, 0},                {L"ｱﾅﾛｸﾞ表示(&G)", 2010},     {nullptr, 0},
     {L"ﾀｲﾏの設定(&R)...", 2008},  {L"ﾊﾞｰｼﾞｮﾝ情報(&A)...", 2009}, {L"ﾂｰﾙﾁｯﾌﾟ表示(&O)", 2012},
     {L"Windows 起動時に開始(&W)", 2014}, {nullptr, 0},                {L"終了(&X)", 2001}};

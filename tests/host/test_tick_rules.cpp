@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 #include "timer/rules/AlarmWatch.h"
+#include "timer/rules/ChimeWatch.h"
 #include "timer/rules/ElapsedClock.h"
 #include "timer/rules/TickHolds.h"
 #include "timer/rules/TickRules.h"
@@ -550,4 +551,28 @@ TEST(AlarmWatch, SwitchingTheAlarmOrTheTimerOffCancelsItsSnooze) {
   watch.Snooze(1, Ms(Today(7, 27, 0)), 1);
   watch.Look(s, Today(7, 28, 0), Ms(Today(7, 28, 0)));
   EXPECT_EQ(watch.TakeNext().Number, 1);
+}
+
+// --- the hourly chime ----------------------------------------------------------
+
+TEST(ChimeWatch, OnceAtTheStartOfAnHourInRangeNeverLateNorAgainWhenPutBackNorOverAnAlarm) {
+  AlarmSettings a;
+  a.OnTimer = a.OnChime = true;
+  a.ChimeFrom = 7;
+  a.ChimeTo = 22;
+  a.Alarms[1].SetTime(L"12:00");
+  a.Alarms[1].On = 1;
+  ChimeWatch w;
+  // Ticks of 2002-03-14 in turn (hour, minute, second) and whether each chimes.
+  const int ticks[][4] = {{7, 59, 59, 0}, {8, 0, 0, 1}, {8, 0, 1, 0}, {8, 1, 0, 0},
+                          {7, 59, 50, 0}, {8, 0, 0, 0},   // put back over the hour
+                          {10, 3, 0, 0},  {11, 0, 40, 1},  // a gap over 9 and 10
+                          {12, 0, 0, 0},  {22, 0, 0, 1}, {23, 0, 0, 0}};   // the alarm's minute
+  for (const auto& t : ticks)
+    EXPECT_EQ(w.Due(a, TimeOf(2002, 3, 14, t[0], t[1], t[2], 4)), t[3] != 0) << t[0] << ":" << t[1];
+  a.ChimeFrom = 22;   // to 6 the next morning
+  a.ChimeTo = 6;
+  for (int h = 0; h < 24; ++h) EXPECT_EQ(w.Due(a, TimeOf(2002, 3, 15, h, 0, 0, 5)), h >= 22 || h <= 6) << h;
+  a.OnTimer = false;
+  EXPECT_FALSE(w.Due(a, TimeOf(2002, 3, 16, 23, 0, 0, 6)));
 }

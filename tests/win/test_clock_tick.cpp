@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <string>
@@ -9,6 +10,7 @@
 #include "face/ClockPainter.h"
 #include "res/resource.h"
 #include "tests/win/FaceTestSupport.h"
+#include "tests/win/RelayTrace.h"
 #include "tests/win/TestSupport.h"
 #include "timer/DateTitle.h"
 #include "timer/TickState.h"
@@ -157,6 +159,27 @@ TEST_F(ClockTickTest, ANotificationThatCannotBeShownIsTriedAgainAtTheNextTick) {
   ASSERT_EQ(handOvers.size(), 2u);
   EXPECT_EQ(handOvers[1].alarm, 1);
   EXPECT_EQ(handOvers[1].announced.Minute, 45);
+}
+
+// Chimed from 7 to 22: one beep at 08:00, the alarm's, and no notification;
+// none at 08:01.
+TEST_F(ClockTickTest, AChimeMinuteGivesOneBeepAndOpensNoWindow) {
+  if (InTracedChild()) {
+    app->Alarms.OnTimer = app->Alarms.OnChime = true;
+    app->Alarms.ChimeFrom = 7;
+    OutputDebugStringA("08:00");
+    for (int s : {0, 1, 30}) TickAt(SystemTimeOf(2010, 6, 1, 8, 0, s, 2));
+    OutputDebugStringA("08:01");
+    TickAt(SystemTimeOf(2010, 6, 1, 8, 1, 0, 2));
+    EXPECT_TRUE(handOvers.empty());
+    return;
+  }
+  std::vector<TracedCall> calls = TraceCurrentTest("KERNEL32.Beep");
+  ASSERT_EQ(CallsOf(calls, "Beep").size(), 1u);
+  EXPECT_EQ(CallsOf(calls, "Beep")[0].Arguments, "00000384,00000258") << "the alarm's 900 Hz, 600 ms";
+  size_t beep = IndexOfMarker(calls, "08:00");
+  while (calls[beep].Function != "Beep") ++beep;
+  EXPECT_LT(beep, IndexOfMarker(calls, "08:01")) << "the beep came in 08:00's ticks";
 }
 
 TEST_F(ClockTickTest, NoAlarmWithTheTimerOff) {

@@ -86,6 +86,9 @@ TEST_F(DigitalFaceTest, SecondsSwitchAddsTwoDigitSecondsAndMidnightIsZeroHour) {
   ExpectShows({"0:00", kGrey});
   time.Set(23, 59, 59);
   ExpectShows({"23:59", kGrey});
+  app->Flags.SetFlag(OnHour12, true);
+  time.Set(15, 5, 9);
+  ExpectShows({"午後 3:05", kGrey});
 }
 
 TEST_F(DigitalFaceTest, FloatingDigitsTakeTheirAlphaFromTheAntiAliasedTextOverAnInvisibleGround) {

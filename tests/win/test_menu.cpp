@@ -65,7 +65,7 @@ const ReadRow& RowWithId(const std::vector<ReadRow>& rows, UINT id) {
 static void ExpectDefaultMenu() {
   ScopedApp app;
   std::vector<ReadRow> rows = MenuFor(OnBorder, false);
-  ASSERT_EQ(rows.size(), 18u);
+  ASSERT_EQ(rows.size(), 19u);
   for (size_t i = 0; i < rows.size(); ++i) {
     const ShownMenuRow& want = kDefaultMenu[i];
     SCOPED_TRACE(i + 1);
@@ -113,7 +113,7 @@ TEST(ContextMenu, TheBuiltMenuFollowsTheRulesInEveryCombination) {
 // --- the tracked menu ---------------------------------------------------------
 
 TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRedraw) {
-  OpenClock(OnAnalog | OnSecond | OnTop);
+  OpenClock(OnAnalog | OnSecond | OnTop | OnHour12);
   std::vector<ReadRow> tracked;
   bool heldWhileTracked = false;
   Tick.MinuteChanged = false;
@@ -126,10 +126,11 @@ TEST_F(ClockWindowTest, RightClickMenuIsTrackedWithTheTickHeldAndEndsWithAFullRe
   KillTimer(nullptr, watchdog);
 
   EXPECT_EQ(result, 0);
-  ASSERT_EQ(tracked.size(), 18u);
+  ASSERT_EQ(tracked.size(), 19u);
   EXPECT_TRUE(RowWithId(tracked, IDM_ANALOG).Checked);
   EXPECT_TRUE(RowWithId(tracked, IDM_SECOND).Checked);
   EXPECT_TRUE(RowWithId(tracked, IDM_ONTOP).Checked);
+  EXPECT_TRUE(RowWithId(tracked, IDM_HOUR12).Checked);
   EXPECT_FALSE(RowWithId(tracked, IDM_BORDER).Checked);
   EXPECT_TRUE(RowWithId(tracked, IDM_FONT).Grey);
   EXPECT_TRUE(heldWhileTracked);

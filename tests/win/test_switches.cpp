@@ -107,6 +107,7 @@ TEST_F(ClockWindowTest, PlainSwitchesShowAndWriteTheirStateBothWays) {
       {IDM_BORDER, "OnBorder", 0, [this] { return (Style() & WS_THICKFRAME) != 0; }},
       {IDM_USEBITMAP, "OnBitmap", OnBorder, [] { return App->Flags.Has(OnBitmap); }},
       {IDM_SECOND, "OnSecond", OnAnalog, [] { return App->Analog && App->Analog->ShowSecond; }},
+      {IDM_HOUR12, "OnHour12", OnBorder, [] { return App->Flags.Has(OnHour12); }},
   };
   for (const Switch& s : switches) {
     SCOPED_TRACE(s.Value);
@@ -330,8 +331,8 @@ TEST_F(ClockWindowTest, FittingToTheTextKeepsTheCornerAndAllowsForTheCaption) {
   EXPECT_EQ(r.right - r.left, 300 + margin);
 }
 
-// Seconds switched on or off fit the window to the widest time they let the
-// digits show; a start widens a stored window that would cut it.
+// Seconds or the 12-hour form switched on or off fit the window to the widest
+// time they let the digits show; a start widens a stored window that would cut it.
 TEST_F(ClockWindowTest, SecondsOnOrOffAndTheStartKeepTheWidestTimeInsideTheWindow) {
   // The widest time whole inside the client, with room to spare.
   const auto holdsWidestTime = [this] {
@@ -343,14 +344,17 @@ TEST_F(ClockWindowTest, SecondsOnOrOffAndTheStartKeepTheWidestTimeInsideTheWindo
   OpenClock(OnBorder);
   const LONG without = width();
   EXPECT_EQ(without, 116) << "it held the time";
-  Command(IDM_SECOND);
-  EXPECT_TRUE(holdsWidestTime());
-  EXPECT_GT(width(), without);
-  Command(IDM_SECOND);
-  EXPECT_TRUE(holdsWidestTime());
-  EXPECT_LE(width(), without) << "fitted back to the time without seconds";
+  // Each switch widens the window for the wider time; switched back, it fits it again.
+  for (UINT command : {IDM_SECOND, IDM_HOUR12}) {
+    Command(command);
+    EXPECT_TRUE(holdsWidestTime()) << command;
+    EXPECT_GT(width(), without) << command;
+    Command(command);
+    EXPECT_TRUE(holdsWidestTime()) << command;
+    EXPECT_LE(width(), without) << command << ": fitted back to the plain time";
+  }
   CloseClock();
-  OpenClock(OnBorder | OnSecond);
+  OpenClock(OnBorder | OnSecond | OnHour12);
   EXPECT_TRUE(holdsWidestTime());
 }
 

@@ -110,8 +110,8 @@ constexpr size_t kDesignControls = 31;
 TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
   DialogTemplate t = ReadDialogTemplate("SETTIMERDLG");
   ASSERT_TRUE(t.Found);
-  // Wider by the weekdays' column alone.
-  ExpectDialog(t, {true, 0x90C808C0u, 0, 0, 268, 193, L"ﾀｲﾏの設定", 9, L"ＭＳ Ｐゴシック"});
+  // Wider by the weekdays' column, taller by the chime's line.
+  ExpectDialog(t, {true, 0x90C808C0u, 0, 0, 268, 209, L"ﾀｲﾏの設定", 9, L"ＭＳ Ｐゴシック"});
   const std::vector<TemplateItem> added(t.Items.begin() + kDesignControls, t.Items.end());
   t.Items.resize(kDesignControls);
   EXPECT_EQ(t.Weight, 0);
@@ -152,9 +152,12 @@ TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
   }, WS_CHILD | WS_VISIBLE);
 
   // After them in tab order: a heading, each alarm's seven weekday toggles
-  // beside its row, then the snooze beside the count; all inside the
-  // dialog, none over another control, the widest reaching its edge.
-  ASSERT_EQ(added.size(), 1u + 28u + 3u);
+  // beside its row, the snooze beside the count, then the chime's line; all
+  // inside the dialog, none over another control, the widest reaching its edge.
+  ASSERT_EQ(added.size(), 1u + 28u + 3u + 5u);
+  const std::wstring chime[5] = {L"時報 1058", L" 1059", L"時から -1", L" 1060", L"時まで -1"};
+  for (int i = 0; i < 5; ++i)
+    EXPECT_EQ(added[32 + i].Text + L" " + std::to_wstring(added[32 + i].Id), chime[i]);
   const wchar_t* days[7] = {L"日", L"月", L"火", L"水", L"木", L"金", L"土"};
   const short rowTops[4] = {53, 70, 87, 103};
   for (int i = 0; i < 28; ++i) {
@@ -199,7 +202,11 @@ TEST_F(TimerSettings, OpensShowingTheStoredSettings) {
   s.Alarms[0].SetDays(0x3E);   // Monday to Friday
   s.Alarms[2].SetDays(0x41);   // the weekend
   s.SnoozeMinutes = 9;
+  s.OnChime = true;
+  s.ChimeTo = 6;
   Open();
+  EXPECT_TRUE(Checked(IDC_CHIME));
+  EXPECT_EQ(Shown(IDC_CHIME_FROM) + " " + Shown(IDC_CHIME_TO), "9 6");
   EXPECT_TRUE(Checked(IDC_TIMER_ON));
   const uint32_t days[4] = {0x3E, 0x7F, 0x41, 0x7F};
   for (int i = 0; i < 28; ++i)
@@ -282,6 +289,8 @@ TEST_F(TimerSettings, BadInputIsRefusedWithTheFocusOnItsField) {
       {IDC_ALARM_COUNT, "abc"},        {IDC_ALARM_COUNT, "5x"},
       {IDC_SNOOZE_MINUTES, "0"},       {IDC_SNOOZE_MINUTES, "61"},
       {IDC_SNOOZE_MINUTES, ""},        {IDC_SNOOZE_MINUTES, "x"},
+      {IDC_CHIME_FROM, "24"},          {IDC_CHIME_TO, "-1"},
+      {IDC_CHIME_FROM, ""},            {IDC_CHIME_TO, "9時"},
   };
   const AlarmSettings before = app->Alarms;
   for (bool on : {true, false}) {
@@ -363,6 +372,9 @@ TEST_F(TimerSettings, OkStoresAndSavesEveryTimerValueAsTheDialogShowsThem) {
     CheckDlgButton(dialog, IDC_ALARM1_DAYS + 21 + day, day == 0 ? BST_CHECKED : BST_UNCHECKED);
   }
   Type(IDC_SNOOZE_MINUTES, "60");
+  CheckDlgButton(dialog, IDC_CHIME, BST_CHECKED);
+  Type(IDC_CHIME_FROM, "22");
+  Type(IDC_CHIME_TO, "00");
   EXPECT_TRUE(PressOk());
   EXPECT_TRUE(Boxes.empty());
   const DWORD days[4] = {0x7F, 0, 0x7F, 0x01};
@@ -372,6 +384,8 @@ TEST_F(TimerSettings, OkStoresAndSavesEveryTimerValueAsTheDialogShowsThem) {
   }
   EXPECT_EQ(StoredDword("SnoozeMinutes"), 60u);
   EXPECT_EQ(app->Alarms.SnoozeMinutes, 60u);
+  EXPECT_EQ(StoredDword("OnChime") + StoredDword("ChimeFrom") * 100 + StoredDword("ChimeTo"), 2201u);
+  EXPECT_EQ(app->Alarms.ChimeFrom, 22u);
 
   EXPECT_EQ(StoredDword("OnTimer"), 1u);
   EXPECT_EQ(StoredDword("OnAutoDelete"), 1u);

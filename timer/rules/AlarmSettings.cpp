@@ -66,7 +66,9 @@ AlarmSettings::AlarmSettings()
     : OnTimer(Default(SettingId::OnTimer) != 0), AlarmCount(Default(SettingId::AlarmCount)),
       OnAutoDelete(Default(SettingId::OnAutoDelete) != 0),
       OnUseWave(Default(SettingId::OnUseWave) != 0),
-      SnoozeMinutes(Default(SettingId::SnoozeMinutes)) {
+      SnoozeMinutes(Default(SettingId::SnoozeMinutes)),
+      OnChime(Default(SettingId::OnChime) != 0), ChimeFrom(Default(SettingId::ChimeFrom)),
+      ChimeTo(Default(SettingId::ChimeTo)) {
   WaveFile[0] = 0;
 }
 

@@ -41,6 +41,8 @@ struct AlarmSettings {
   bool OnUseWave;
   wchar_t WaveFile[kTextCapacity];
   uint32_t SnoozeMinutes;   // IsSnoozeMinutes
+  bool OnChime;
+  uint32_t ChimeFrom, ChimeTo;   // hours 0 to 23; From after To runs past midnight
 
   AlarmSettings();
   // A number that is no IsSnoozeMinutes gives the settings table's default.
