@@ -15,12 +15,15 @@ export DISPLAY="${DISPLAY:-:99}"
 # Wine starts keep its output open long after the command has returned.
 said="$(mktemp)"
 trap 'rm -f "$said"' EXIT
+# A command that meets the prefix's server as it ends (it lingers a moment
+# after its last client) can fail without a word: it is tried once more.
 wine_quietly() {
-  if ! "$TIVORA_WINE" "$@" >"$said" 2>&1; then
-    cat "$said" >&2
-    echo "prepare-prefix.sh: wine $* failed in $WINEPREFIX" >&2
-    return 1
-  fi
+  "$TIVORA_WINE" "$@" >"$said" 2>&1 && return 0
+  sleep 1
+  "$TIVORA_WINE" "$@" >"$said" 2>&1 && return 0
+  cat "$said" >&2
+  echo "prepare-prefix.sh: wine $* failed in $WINEPREFIX" >&2
+  return 1
 }
 
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
