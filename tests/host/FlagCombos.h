@@ -81,17 +81,11 @@ constexpr MenuSwitch kMenuSwitches[] = {
     {IDM_TRANSPARENT, DisplaySwitch::Transparent}, {IDM_ANALOG, DisplaySwitch::Analog},
     {IDM_USEBITMAP, DisplaySwitch::Bitmap}, {IDM_HOUR12, DisplaySwitch::Hour12}};
 
-// The pop-up menu as the user sees it with the default options, top to
-// bottom: its texts and command ids (a null text is a separator).
-struct ShownMenuRow {
-  const wchar_t* Text;
-  uint16_t Id;
-};
-constexpr ShownMenuRow kDefaultMenu[] = {
-    {L"ﾌｫﾝﾄ(&F)...", 2003},       {L"背景色(&K)...", 2004},     {L"背景に絵を使用(&P)", 2013},
-    {nullptr, 0},                {L"ｷｬﾌﾟｼｮﾝ表示(&C)", 2011},  {L"枠(&B)", 2005},
-    {L"秒の表示(&S)", 2007},      {L"12時間表示(&H)", 2015},    {L"常に手前表示(&T)", 2006},
-    {L"透明表示(&I)", 2002},
-    {nullptr, 0},                {L"ｱﾅﾛｸﾞ表示(&G)", 2010},     {nullptr, 0},
-    {L"ﾀｲﾏの設定(&R)...", 2008},  {L"ﾊﾞｰｼﾞｮﾝ情報(&A)...", 2009}, {L"ﾂｰﾙﾁｯﾌﾟ表示(&O)", 2012},
-    {L"Windows 起動時に開始(&W)", 2014}, {nullptr, 0},                {L"終了(&X)", 2001}};
+// The pop-up menu's texts as the user reads them with the default options,
+// top to bottom (null for a separator): the program's own words.
+constexpr const wchar_t* kDefaultMenu[] = {
+    L"ﾌｫﾝﾄ(&F)...", L"背景色(&K)...", L"背景に絵を使用(&P)", nullptr,
+    L"ｷｬﾌﾟｼｮﾝ表示(&C)", L"枠(&B)", L"秒の表示(&S)", L"12時間表示(&H)", L"常に手前表示(&T)",
+    L"透明表示(&I)", nullptr, L"ｱﾅﾛｸﾞ表示(&G)", nullptr,
+    L"ﾀｲﾏの設定(&R)...", L"ﾊﾞｰｼﾞｮﾝ情報(&A)...", L"ﾂｰﾙﾁｯﾌﾟ表示(&O)",
+    L"Windows 起動時に開始(&W)", nullptr, L"終了(&X)"};

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <cstring>
+#include <cwchar>
+#include <set>
 #include "app/rules/MenuRules.h"
 #include "res/resource.h"
 #include "settings/rules/RunCommand.h"
@@ -37,21 +39,27 @@ bool SwitchRowIsGrey(const MenuSwitch& row, DisplayFlags f) {
 
 }  // namespace
 
-TEST(MenuRows, EighteenRowsInTheirOrderWithTheirTexts) {
+// The rows in their order with their texts; each carries a command and a
+// key of its own.
+TEST(MenuRows, RowsInTheirOrderWithTheirTextsEachWithItsOwnCommandAndKey) {
   MenuRules rules(FlagsOf(OnBorder), false);
-  const ShownMenuRow* rows = kDefaultMenu;
   ASSERT_EQ(std::size(kDefaultMenu), size_t(MenuRules::kRowCount));
+  std::set<uint16_t> commands;
+  std::set<wchar_t> keys;
   for (int i = 0; i < MenuRules::kRowCount; ++i) {
     MenuRow row = rules.Row(i);
     SCOPED_TRACE(i + 1);
-    EXPECT_EQ(row.Id, rows[i].Id);
-    if (rows[i].Text == nullptr) {
+    if (kDefaultMenu[i] == nullptr) {
       EXPECT_TRUE(row.IsSeparator());
       EXPECT_FALSE(row.Checked || row.Grey);
-    } else {
-      ASSERT_FALSE(row.IsSeparator());
-      EXPECT_STREQ(row.Text, rows[i].Text);
+      continue;
     }
+    ASSERT_FALSE(row.IsSeparator());
+    EXPECT_STREQ(row.Text, kDefaultMenu[i]);
+    EXPECT_TRUE(commands.insert(row.Id).second) << "a command of its own";
+    const wchar_t* key = std::wcschr(row.Text, L'&');
+    ASSERT_NE(key, nullptr);
+    EXPECT_TRUE(keys.insert(key[1]).second) << "a key of its own";
   }
   EXPECT_TRUE(rules.Row(-1).IsSeparator());
   EXPECT_TRUE(rules.Row(MenuRules::kRowCount).IsSeparator());

@@ -61,19 +61,19 @@ const ReadRow& RowWithId(const std::vector<ReadRow>& rows, UINT id) {
 
 }  // namespace
 
-// The default menu, read as UTF-16: eighteen rows, only the border checked.
+// The default menu, read as UTF-16: every row as the rules give it, only
+// the border checked.
 static void ExpectDefaultMenu() {
   ScopedApp app;
   std::vector<ReadRow> rows = MenuFor(OnBorder, false);
-  ASSERT_EQ(rows.size(), 19u);
+  ASSERT_EQ(rows.size(), std::size(kDefaultMenu));
   for (size_t i = 0; i < rows.size(); ++i) {
-    const ShownMenuRow& want = kDefaultMenu[i];
     SCOPED_TRACE(i + 1);
-    EXPECT_EQ(rows[i].Separator, want.Text == nullptr);
-    if (!want.Text) continue;   // the system may show a separator as disabled
-    EXPECT_EQ(rows[i].Text, want.Text);
-    EXPECT_EQ(rows[i].Id, want.Id);
-    EXPECT_EQ(rows[i].Checked, want.Id == IDM_BORDER);
+    EXPECT_EQ(rows[i].Separator, kDefaultMenu[i] == nullptr);
+    if (!kDefaultMenu[i]) continue;   // the system may show a separator as disabled
+    EXPECT_EQ(rows[i].Text, kDefaultMenu[i]);
+    EXPECT_EQ(rows[i].Id, MenuRules(FlagsOf(OnBorder), false).Row(int(i)).Id);
+    EXPECT_EQ(rows[i].Checked, rows[i].Id == IDM_BORDER);
     EXPECT_FALSE(rows[i].Grey);
   }
 }
