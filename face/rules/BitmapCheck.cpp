@@ -1,4 +1,5 @@
 #include "face/rules/BitmapCheck.h"
+#include "base/rules/LittleEndian.h"
 
 // Offsets of the file header's fields (BITMAPFILEHEADER).
 constexpr size_t kTypeAt = 0;
@@ -16,12 +17,6 @@ constexpr size_t kClrUsedAt = 32;
 // The block is read with one ReadFile of a signed 32-bit count at most.
 constexpr uint32_t kLargestBlock = 0x7FFFFFFF;
 
-static uint16_t Read16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | p[1] << 8); }
-
-static uint32_t Read32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | static_cast<uint32_t>(p[1]) << 8 |
-         static_cast<uint32_t>(p[2]) << 16 | static_cast<uint32_t>(p[3]) << 24;
-}
 
 static BitmapVerdict Refuse(BitmapFault fault) {
   BitmapVerdict v;
@@ -49,11 +44,11 @@ BitmapReadPlan PlanBitmapRead(const uint8_t* header, size_t count) {
   BitmapReadPlan plan;
   if (count < kFileHeaderSize) {
     plan.Fault = BitmapFault::HeaderShort;
-  } else if (Read16(header + kTypeAt) != kBitmapMagic) {
+  } else if (ReadLittle16(header + kTypeAt) != kBitmapMagic) {
     plan.Fault = BitmapFault::BadMagic;
   } else {
-    plan.BlockSize = BlockSizeFor(Read32(header + kFileSizeAt));
-    plan.OffBits = Read32(header + kOffBitsAt);
+    plan.BlockSize = BlockSizeFor(ReadLittle32(header + kFileSizeAt));
+    plan.OffBits = ReadLittle32(header + kOffBitsAt);
     if (plan.BlockSize == 0) plan.Fault = BitmapFault::NoMemory;
   }
   return plan;
@@ -84,15 +79,15 @@ bool PixelDataSize(uint32_t bitCount, uint32_t width, uint32_t rows, uint64_t li
 
 BitmapVerdict CheckBitmapBlock(const uint8_t* block, size_t size, uint32_t bfOffBits) {
   if (size < 4) return Refuse(BitmapFault::Damaged);
-  if (Read32(block) != kInfoHeaderSize) return Refuse(BitmapFault::InfoHeaderSize);
+  if (ReadLittle32(block) != kInfoHeaderSize) return Refuse(BitmapFault::InfoHeaderSize);
   if (size < kInfoHeaderSize) return Refuse(BitmapFault::Damaged);
 
-  int32_t width = static_cast<int32_t>(Read32(block + kWidthAt));
-  int32_t height = static_cast<int32_t>(Read32(block + kHeightAt));
-  uint32_t bitCount = Read16(block + kBitCountAt);
-  uint32_t compression = Read32(block + kCompressionAt);
-  uint32_t sizeImage = Read32(block + kSizeImageAt);
-  uint32_t clrUsed = Read32(block + kClrUsedAt);
+  int32_t width = static_cast<int32_t>(ReadLittle32(block + kWidthAt));
+  int32_t height = static_cast<int32_t>(ReadLittle32(block + kHeightAt));
+  uint32_t bitCount = ReadLittle16(block + kBitCountAt);
+  uint32_t compression = ReadLittle32(block + kCompressionAt);
+  uint32_t sizeImage = ReadLittle32(block + kSizeImageAt);
+  uint32_t clrUsed = ReadLittle32(block + kClrUsedAt);
 
   if (width == 0 || height == 0) return Refuse(BitmapFault::NoPixels);
   // A negative width means nothing; the most negative height has no positive twin.

@@ -45,6 +45,12 @@ struct AlarmSettings {
   uint32_t ChimeFrom, ChimeTo;   // hours 0 to 23; From after To runs past midnight
 
   AlarmSettings();
+  // Alarm n (1 to kDailyAlarms) rings at its time: the timer and the alarm
+  // are on, and the time is one.
+  bool IsArmed(int n) const {
+    const AlarmEntry& alarm = Alarms[n - 1];
+    return OnTimer && alarm.On != 0 && alarm.Hour <= 23 && alarm.Minute <= 59;
+  }
   // A number that is no IsSnoozeMinutes gives the settings table's default.
   void SetSnoozeMinutes(uint32_t minutes);
 };

@@ -59,11 +59,6 @@ int WeekdayOf(int32_t minute) {
   return int(((day + 3) % 7 + 7) % 7);
 }
 
-static bool IsArmed(const AlarmSettings& alarms, int n) {
-  const AlarmEntry& alarm = alarms.Alarms[n - 1];
-  return alarms.OnTimer && alarm.On != 0 && alarm.Hour <= 23 && alarm.Minute <= 59;
-}
-
 static constexpr uint32_t kCatchUpMs = uint32_t(AlarmWatch::kCatchUpMinutes) * 60 * 1000;
 
 bool AlarmWatch::Waits(int number, bool snooze) const {
@@ -99,7 +94,7 @@ void AlarmWatch::Look(const AlarmSettings& alarms, const ClockTime& now, uint64_
   const int32_t today = nowMinute - (now.Hour * 60 + now.Minute);
   for (int n = 1; n <= kDailyAlarms; ++n) {
     const AlarmEntry& alarm = alarms.Alarms[n - 1];
-    const bool armed = IsArmed(alarms, n);
+    const bool armed = alarms.IsArmed(n);
     uint64_t& snoozed = SnoozedTo[n - 1];
     if (!armed || MsBetween(snoozed, elapsedMs) >= kCatchUpMs) snoozed = 0;
     if (!armed) continue;
@@ -138,9 +133,9 @@ void AlarmWatch::Edited(const AlarmSettings& before, const AlarmSettings& after,
   for (int n = 1; n <= kDailyAlarms; ++n) {
     const AlarmEntry& was = before.Alarms[n - 1];
     const AlarmEntry& is = after.Alarms[n - 1];
-    const bool changed = !IsArmed(before, n) || was.Hour != is.Hour || was.Minute != is.Minute ||
+    const bool changed = !before.IsArmed(n) || was.Hour != is.Hour || was.Minute != is.Minute ||
                          was.Days != is.Days;
-    if (IsArmed(after, n) && changed) WatchedFrom[n - 1] = MinuteNumber(now);
+    if (after.IsArmed(n) && changed) WatchedFrom[n - 1] = MinuteNumber(now);
   }
 }
 

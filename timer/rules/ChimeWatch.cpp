@@ -8,10 +8,12 @@ static bool InChimeHours(const AlarmSettings& a, unsigned hour) {
 
 // An armed alarm set for this minute rings in it on this weekday.
 static bool AlarmRingsAt(const AlarmSettings& a, const ClockTime& now) {
-  for (const AlarmEntry& alarm : a.Alarms)
-    if (alarm.On != 0 && alarm.Hour == now.Hour && alarm.Minute == now.Minute &&
+  for (int n = 1; n <= kDailyAlarms; ++n) {
+    const AlarmEntry& alarm = a.Alarms[n - 1];
+    if (a.IsArmed(n) && alarm.Hour == now.Hour && alarm.Minute == now.Minute &&
         alarm.RingsOn(now.DayOfWeek))
       return true;
+  }
   return false;
 }
 

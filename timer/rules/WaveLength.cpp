@@ -1,10 +1,5 @@
 #include "timer/rules/WaveLength.h"
-
-static uint32_t ReadU16(const unsigned char* p) { return uint32_t(p[0]) | uint32_t(p[1]) << 8; }
-
-static uint32_t ReadU32(const unsigned char* p) {
-  return uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 | uint32_t(p[3]) << 24;
-}
+#include "base/rules/LittleEndian.h"
 
 static bool IsTag(const unsigned char* p, const char* tag) {
   return p[0] == tag[0] && p[1] == tag[1] && p[2] == tag[2] && p[3] == tag[3];
@@ -14,12 +9,12 @@ static bool IsTag(const unsigned char* p, const char* tag) {
 // extensible form of either) play at their sample rate whatever the stated
 // byte rate says; where the fields disagree, the fastest of them counts.
 static uint32_t ByteRate(const unsigned char* format) {
-  const uint32_t tag = ReadU16(format);
-  const uint64_t sampleRate = ReadU32(format + 4);
-  uint64_t rate = ReadU32(format + 8);
+  const uint32_t tag = ReadLittle16(format);
+  const uint64_t sampleRate = ReadLittle32(format + 4);
+  uint64_t rate = ReadLittle32(format + 8);
   if (tag == 1 || tag == 3 || tag == 0xFFFE) {
-    const uint64_t blockAlign = ReadU16(format + 12);
-    const uint64_t frameBytes = (ReadU16(format + 2) * ReadU16(format + 14)) >> 3;
+    const uint64_t blockAlign = ReadLittle16(format + 12);
+    const uint64_t frameBytes = (ReadLittle16(format + 2) * ReadLittle16(format + 14)) >> 3;
     if (sampleRate * blockAlign > rate) rate = sampleRate * blockAlign;
     if (sampleRate * frameBytes > rate) rate = sampleRate * frameBytes;
   }
@@ -42,7 +37,7 @@ uint32_t WaveLengthMs(const unsigned char* bytes, size_t size, uint64_t fileSize
   // Chunk by chunk: an 8-byte header, then the body, padded to an even size.
   while (at + 8 <= size) {
     const unsigned char* chunk = bytes + at;
-    const uint32_t length = ReadU32(chunk + 4);
+    const uint32_t length = ReadLittle32(chunk + 4);
     if (IsTag(chunk, "fmt ") && length >= 16 && at + 24 <= size) rate = ByteRate(chunk + 8);
     if (IsTag(chunk, "data")) {
       if (rate == 0) return 0;
