@@ -3,9 +3,11 @@
 #include "app/Globals.h"
 #include "app/rules/WindowLayout.h"
 #include "base/DisplayDpi.h"
+#include "base/UiLanguage.h"
 #include "base/rules/DpiScale.h"
 #include "face/rules/FontHeight.h"
 #include "res/ProgramName.h"
+#include "res/resource.h"
 #include "settings/SettingsStore.h"
 
 static void CopyText(wchar_t* to, const wchar_t* from) {
@@ -144,8 +146,7 @@ bool SaveWindowPlacement(HWND window) {
 void ReportUnsaved(HWND owner) {
   if (!Unsaved) return;
   Unsaved = false;
-  MessageBoxW(owner, L"設定を保存できませんでした。この変更は次の起動では元に戻ります", kAppName,
-              MB_OK | MB_ICONEXCLAMATION);
+  MessageBoxW(owner, UiText(IDS_SAVE_FAILED), kAppName, MB_OK | MB_ICONEXCLAMATION);
 }
 
 bool SaveDisplaySwitch(const char* name, bool on) {

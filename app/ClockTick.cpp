@@ -3,6 +3,7 @@
 #include "app/FacePainting.h"
 #include "app/Globals.h"
 #include "app/WindowStyling.h"
+#include "base/UiLanguage.h"
 #include "timer/AlarmBinding.h"
 #include "timer/Beeper.h"
 #include "timer/DateTitle.h"
@@ -73,6 +74,6 @@ bool OpenAlarmNotification(HWND owner, int n) {
   call.Number = n;
   call.Alarms = &App->Alarms;
   // The notification always ends with 1; 0 and -1 say it never opened.
-  return DialogBoxParamW(App->Instance, L"ALARMDLG", owner, AlarmNotification,
-                         reinterpret_cast<LPARAM>(&call)) == 1;
+  return UiDialogBox(App->Instance, L"ALARMDLG", owner, AlarmNotification,
+                     reinterpret_cast<LPARAM>(&call)) == 1;
 }

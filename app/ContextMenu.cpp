@@ -10,6 +10,7 @@
 #include "face/ClockPainter.h"
 #include "face/DigitalFace.h"
 #include "base/DisplayDpi.h"
+#include "base/UiLanguage.h"
 #include "res/ProgramName.h"
 #include "res/resource.h"
 #include "settings/StartWithWindows.h"
@@ -28,7 +29,7 @@ HMENU BuildContextMenu() {
       continue;
     }
     UINT flags = MF_STRING | (row.Checked ? MF_CHECKED : 0) | (row.Grey ? MF_GRAYED : 0);
-    AppendMenuW(menu, flags, row.Id, row.Text);
+    AppendMenuW(menu, flags, row.Id, UiText(row.TextId));
   }
   return menu;
 }
@@ -104,7 +105,7 @@ static void ToggleToolTip() {
 // unchecked (never started, or the exe moved since), it writes this path.
 static void ToggleStartWithWindows(HWND window) {
   if (!SetStartWithWindows(!StartsWithWindows()))
-    MessageBoxW(window, L"Windows 起動時の設定を変更できませんでした", kAppName, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(window, UiText(IDS_STARTUP_FAILED), kAppName, MB_OK | MB_ICONEXCLAMATION);
 }
 
 // The minutes that the dialog was open for are caught up afterwards under
@@ -114,8 +115,8 @@ static void EditTimerSettings(HWND window) {
   AlarmBinding alarms;
   alarms.Alarms = &App->Alarms;
   alarms.Store = SaveTimerSettings;
-  if (DialogBoxParamW(App->Instance, L"SETTIMERDLG", window, TimerSettingsDialog,
-                      reinterpret_cast<LPARAM>(&alarms)) != 1)
+  if (UiDialogBox(App->Instance, L"SETTIMERDLG", window, TimerSettingsDialog,
+                  reinterpret_cast<LPARAM>(&alarms)) != 1)
     return;
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -144,7 +145,7 @@ void OnCommand(HWND window, WORD id) {
     case IDM_ONTOP: SwitchDisplay(window, DisplaySwitch::OnTop); break;
     case IDM_SECOND: SwitchDisplay(window, DisplaySwitch::Seconds); break;
     case IDM_TIMER: EditTimerSettings(window); break;
-    case IDM_ABOUT: DialogBoxParamW(App->Instance, L"ABOUTDLG", window, AboutDialog, 0); break;
+    case IDM_ABOUT: UiDialogBox(App->Instance, L"ABOUTDLG", window, AboutDialog, 0); break;
     case IDM_ANALOG: SwitchDisplay(window, DisplaySwitch::Analog); break;
     case IDM_CAPTION: SwitchDisplay(window, DisplaySwitch::Caption); break;
     case IDM_TOOLTIP: ToggleToolTip(); break;

@@ -9,7 +9,9 @@
 #include "app/MonitorList.h"
 #include "app/WindowStyling.h"
 #include "app/rules/SwitchRules.h"
+#include "base/UiLanguage.h"
 #include "face/BackgroundImage.h"
+#include "res/resource.h"
 #include "settings/rules/TextCut.h"
 #include "timer/TickState.h"
 
@@ -48,8 +50,8 @@ void SwitchDisplay(HWND window, DisplaySwitch which) {
 
 void ChooseBackgroundPicture(HWND window) {
   if (!App->Flags.Has(OnBitmap)) return;
-  static const wchar_t kFilter[] =
-      L"ﾋﾞｯﾄﾏｯﾌﾟﾌｧｲﾙ(*.bmp)\0*.bmp\0すべてのファイル(*.*)\0*.*\0";
+  wchar_t filter[128];
+  UiFilter(IDS_PICTURE_FILTER, filter, 128);
   wchar_t path[kTextCapacity];
   path[0] = 0;
   OPENFILENAMEW dialog;
@@ -57,11 +59,11 @@ void ChooseBackgroundPicture(HWND window) {
   dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
   dialog.hwndOwner = window;
   dialog.hInstance = App->Instance;
-  dialog.lpstrFilter = kFilter;
+  dialog.lpstrFilter = filter;
   dialog.nFilterIndex = 1;
   dialog.lpstrFile = path;
   dialog.nMaxFile = kTextCapacity;
-  dialog.lpstrTitle = L"ファイルの選択";
+  dialog.lpstrTitle = UiText(IDS_PICTURE_TITLE);
   dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
   if (!GetOpenFileNameW(&dialog)) return;
   // A path that the registry's layout cannot keep is not taken: cut, it

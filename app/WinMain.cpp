@@ -2,6 +2,8 @@
 #include "app/ClockStart.h"
 #include "app/SessionClaim.h"
 #include "app/SystemDlls.h"
+#include "base/UiLanguage.h"
+#include "res/resource.h"
 #include "res/ProgramName.h"
 #include "timer/TickState.h"
 
@@ -16,7 +18,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR, int showCo
   if (started == StartResult::NoMemory) return -1;
   if (started == StartResult::NoWindow) {
     DeleteSingleInstances();
-    MessageBoxW(nullptr, L"時計を開始できませんでした", kAppName, MB_OK | MB_ICONERROR);
+    MessageBoxW(nullptr, UiText(IDS_START_FAILED), kAppName, MB_OK | MB_ICONERROR);
     return 1;
   }
 

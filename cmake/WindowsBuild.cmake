@@ -27,7 +27,7 @@ target_link_libraries(tivora_core PUBLIC ${WIN_LIBS})
 # The icon is drawn by a committed script; windres takes the .rc in UTF-8.
 set(TIVORA_RC ${CMAKE_SOURCE_DIR}/res/tivora.rc)
 set_source_files_properties(${TIVORA_RC} PROPERTIES
-  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tivora.ico;${CMAKE_SOURCE_DIR}/res/tivora.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/Version.h")
+  OBJECT_DEPENDS "${CMAKE_SOURCE_DIR}/res/tivora.ico;${CMAKE_SOURCE_DIR}/res/tivora.manifest;${CMAKE_SOURCE_DIR}/res/resource.h;${CMAKE_SOURCE_DIR}/res/Version.h;${CMAKE_SOURCE_DIR}/res/lang-ja.rc;${CMAKE_SOURCE_DIR}/res/lang-en.rc")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/res")
 
 add_executable(tivora WIN32 ${CMAKE_SOURCE_DIR}/app/WinMain.cpp

@@ -1,27 +1,20 @@
 #include "face/BackgroundImage.h"
 #include "base/GdiScope.h"
 #include "base/KernelScope.h"
+#include "base/UiLanguage.h"
+#include "res/resource.h"
 
 static_assert(sizeof(BITMAPFILEHEADER) == kFileHeaderSize, "the file header is read as is");
 static_assert(sizeof(BITMAPINFOHEADER) == kInfoHeaderSize, "the block starts with this header");
 
-constexpr wchar_t kErrorCaption[] = L"エラー";
+// Each fault's text has the id of its place after IDS_BITMAP_FAULT.
+static_assert(IDS_BITMAP_FAULT + int(BitmapFault::HeaderShort) == IDS_HEADER_SHORT &&
+                  IDS_BITMAP_FAULT + int(BitmapFault::BadMagic) == IDS_BAD_MAGIC &&
+                  IDS_BITMAP_FAULT + int(BitmapFault::Unsupported) == IDS_UNSUPPORTED,
+              "the faults' texts follow their order");
 
 static void ShowError(HWND window, const wchar_t* text) {
-  MessageBoxW(window, text, kErrorCaption, MB_ICONEXCLAMATION);
-}
-
-static const wchar_t* FaultText(BitmapFault fault) {
-  switch (fault) {
-    case BitmapFault::HeaderShort: return L"ビットマップヘッダーの読込みに失敗しました。";
-    case BitmapFault::NoMemory: return L"ﾋﾞｯﾄﾏｯﾌﾟの読込みに失敗しました(ﾒﾓﾘ不足?)";
-    case BitmapFault::ShortRead: return L"Bitmap Headerの読込みに失敗しました(ﾒﾓﾘ不足?)";
-    case BitmapFault::InfoHeaderSize: return L"Error : ﾋﾞｯﾄﾏｯﾌﾟのｲﾝﾌｫﾍｯﾀﾞｰｻｲｽﾞが違います。";
-    case BitmapFault::Damaged: return L"ﾋﾞｯﾄﾏｯﾌﾟのﾃﾞｰﾀが壊れています。";
-    case BitmapFault::NoPixels: return L"ﾋﾞｯﾄﾏｯﾌﾟの幅か高さが0です。";
-    case BitmapFault::Unsupported: return L"この形式(色数・圧縮)のﾋﾞｯﾄﾏｯﾌﾟは表示できません。";
-    default: return L"";
-  }
+  MessageBoxW(window, text, UiText(IDS_ERROR), MB_ICONEXCLAMATION);
 }
 
 // Up to `count` bytes from the file's current place; the number read, 0 when
@@ -43,9 +36,9 @@ bool BackgroundImage::Load(const wchar_t* path) {
   if (!path || !path[0]) return false;
   ReadFileScope file(path);
   if (!file.IsOpen()) {
-    // The precision keeps any path inside the buffer.
-    wchar_t text[360];
-    wsprintfW(text, L"ファイルを開くのに失敗しました\n %.300s", path);
+    // wsprintf writes 1024 units at most; the precision keeps the path to 300.
+    wchar_t text[1025];
+    wsprintfW(text, UiText(IDS_OPEN_FAILED), path);
     ShowError(Window, text);
     return false;
   }
@@ -57,11 +50,11 @@ bool BackgroundImage::Load(const wchar_t* path) {
 
 bool BackgroundImage::Refuse(BitmapFault fault) {
   if (fault == BitmapFault::BadMagic) {
-    wchar_t text[80];
-    wsprintfW(text, L"DIB ﾋﾞｯﾄﾏｯﾌﾟのﾏｼﾞｯｸNo=(0x%04x) は読込めません", FileHeader.bfType);
+    wchar_t text[1025];
+    wsprintfW(text, UiText(IDS_BAD_MAGIC), FileHeader.bfType);
     ShowError(Window, text);
   } else {
-    ShowError(Window, FaultText(fault));
+    ShowError(Window, UiText(IDS_BITMAP_FAULT + int(fault)));
   }
   return false;
 }

@@ -2,6 +2,8 @@
 #include "face/BackgroundImage.h"
 #include "face/FontSetup.h"
 #include "base/GdiScope.h"
+#include "base/UiLanguage.h"
+#include "res/resource.h"
 #include "face/LayeredSurface.h"
 #include "face/rules/LayeredPixels.h"
 #include "base/rules/TimeText.h"
@@ -15,11 +17,12 @@ static BYTE WantedQuality(const DisplayFlags& flags) {
   return flags.IsLayered() ? ANTIALIASED_QUALITY : DEFAULT_QUALITY;
 }
 
-// The time as the face writes it: with seconds, in the 12-hour form, as
-// the options ask.
+// The time as the face writes it: with seconds, in the 12-hour form of the
+// program's language, as the options ask.
 static int ClockText(const ClockTime& t, const FaceScene& scene, wchar_t* text) {
-  return static_cast<int>(
-      FormatClockText(t, scene.Flags.Has(OnSecond), text, scene.Flags.Has(OnHour12)));
+  const DayHalves halves = {UiText(IDS_AM), UiText(IDS_PM)};
+  return static_cast<int>(FormatClockText(t, scene.Flags.Has(OnSecond), text,
+                                          scene.Flags.Has(OnHour12) ? &halves : nullptr));
 }
 
 DigitalFace::DigitalFace()
@@ -91,7 +94,7 @@ void DigitalFace::PaintBackground(HDC surface, const RECT& client, const FaceSce
 void DigitalFace::DrawLayered(LayeredSurface& surface, const RECT& client,
                               const FaceScene& scene) {
   EnsureFont(scene);
-  wchar_t text[16];
+  wchar_t text[kClockTextUnits];
   int length = ClockText(scene.Time, scene, text);
   surface.DrawFrame(client);
   surface.DrawDigits(TextFont, scene.Font->FontColor(), text, length, client);
@@ -106,7 +109,7 @@ void DigitalFace::DrawTime(HDC surface, const RECT& client, const FaceScene& sce
   Selection font(surface, TextFont);
   SetTextColor(surface, scene.Font->FontColor());
 
-  wchar_t text[16];
+  wchar_t text[kClockTextUnits];
   if (measure) {
     // Measured for the widest time the face can show, not the time now: a
     // window fitted to 9:59 would cut the 10:00 that follows.

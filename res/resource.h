@@ -40,3 +40,36 @@
 
 // Alarm notification.
 #define IDC_SNOOZE 1025
+
+// Texts (the string table of each language). A menu item's text has its
+// command's id.
+#define IDS_PICTURE_MENU 2016   // the background item while a picture is used
+#define IDS_START_FAILED 3000
+#define IDS_SAVE_FAILED 3001
+#define IDS_STARTUP_FAILED 3002
+#define IDS_BAD_VALUE 3003
+#define IDS_PICTURE_TITLE 3004
+#define IDS_PICTURE_FILTER 3005  // '|' between its parts
+#define IDS_WAVE_TITLE 3006
+#define IDS_WAVE_FILTER 3007
+#define IDS_ERROR 3008
+#define IDS_OPEN_FAILED 3009     // %.300s: the path
+// A picture's faults: IDS_BITMAP_FAULT + its BitmapFault.
+#define IDS_BITMAP_FAULT 3010
+#define IDS_HEADER_SHORT 3011
+#define IDS_BAD_MAGIC 3012       // %04x: the file's first two bytes
+#define IDS_NO_MEMORY 3013
+#define IDS_SHORT_READ 3014
+#define IDS_INFO_HEADER_SIZE 3015
+#define IDS_DAMAGED 3016
+#define IDS_NO_PIXELS 3017
+#define IDS_UNSUPPORTED 3018
+// The notification and the time texts.
+#define IDS_DEFAULT_MESSAGE 3020
+#define IDS_LATE_HOURS_MINUTES 3021  // %u hours, %u minutes
+#define IDS_LATE_HOURS 3022
+#define IDS_LATE_MINUTES 3023
+#define IDS_AM 3024               // %s: the 12-hour digits
+#define IDS_PM 3025
+#define IDS_DATE_FORM 3026        // a GetDateFormat picture; empty: the user's long date
+#define IDS_NOTICE_FONT 3027      // the notification's face

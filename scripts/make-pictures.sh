@@ -2,7 +2,9 @@
 # Draws the README's pictures of the clock from the real program under an
 # Xvfb of its own, into docs/pictures/: digital, with seconds, 12-hour, analog,
 # round, transparent, over a picture, the menu, the timer dialog, an alarm
-# notification, and the menu on a Western system (code page 1252). The
+# notification, the menu on a Western system (code page 1252) with a
+# Japanese UI language, and the menu and the timer dialog under an English
+# one. The
 # settings are written to the registry before each start, and TZ puts the
 # clock at ten past ten.
 #   bash scripts/make-pictures.sh
@@ -146,13 +148,29 @@ snap alarm "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H"
 stop_clock
 
 # The same menu on a Western system (code page 1252), in a prefix made under
-# en_US.UTF-8: the same Japanese items.
+# en_US.UTF-8, with a Japanese UI language: the same Japanese items.
 "$WINESERVER" -k >/dev/null 2>&1 || true
-export TIVORA_LOCALE=en_US.UTF-8 LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8
+unset LC_ALL
+export TIVORA_LOCALE=en_US.UTF-8 LANG=en_US.UTF-8 TIVORA_UI_LOCALE=ja_JP.UTF-8 LC_MESSAGES=ja_JP.UTF-8
 export WINEPREFIX="$TIVORA_BUILD/wineprefix-pictures-western"
 bash scripts/prepare-prefix.sh "$WINEPREFIX" test
 "$WINESERVER" -p >/dev/null 2>&1 || true
 snap_menu menu-western
+xdotool key Escape
+stop_clock
+
+# The menu and the timer dialog under an English UI language.
+export LC_ALL=en_US.UTF-8
+snap_menu menu-english
+xdotool key Escape
+clock_with 10:08:30 OnTimer=1 On1=1 Alarm1=07:30 Msg1="Wake up" AlarmCount=3 Days1=62 SnoozeMinutes=10 \
+  OnChime=1 ChimeFrom=7 ChimeTo=22
+choose r
+dialog="$(wait_window 'Timer Settings')"
+[ -n "$dialog" ] || fail "the English timer dialog did not open"
+sleep 1
+window_geometry "$dialog"
+snap timer-english "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H"
 xdotool key Escape
 stop_clock
 ls -l "$out"

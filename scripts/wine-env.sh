@@ -6,8 +6,15 @@ export TIVORA_BUILD="${TIVORA_BUILD:-$TIVORA_ROOT/build}"
 
 # Wine's ANSI code page follows the locale: ja_JP.UTF-8 gives code page 932,
 # the tests' own; TIVORA_LOCALE=en_US.UTF-8 gives 1252, a Western system.
+# The UI language follows LC_MESSAGES apart from it: TIVORA_UI_LOCALE
+# gives a system whose code page and UI language differ.
 export LANG="${TIVORA_LOCALE:-ja_JP.UTF-8}"
-export LC_ALL="$LANG"
+if [ -n "${TIVORA_UI_LOCALE:-}" ]; then
+  unset LC_ALL
+  export LC_MESSAGES="$TIVORA_UI_LOCALE"
+else
+  export LC_ALL="$LANG"
+fi
 export WINEDEBUG="${WINEDEBUG:--all}"
 # No Mono or Gecko installer prompts when a prefix is made.
 export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree=;mshtml=}"

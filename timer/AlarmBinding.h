@@ -21,5 +21,5 @@ struct AlarmCall {
   NotificationPlan Plan;
   UINT_PTR PaceTimerId = 0;   // the timer that paces the sounds; 0 once silent
   bool InSound = false;       // a sound is being given; a timer message meanwhile is dropped
-  wchar_t Lateness[32] = {};  // how late the alarm came; empty when on time
+  wchar_t Lateness[48] = {};  // how late the alarm came; empty when on time
 };

@@ -3,6 +3,7 @@
 #include "base/DisplayDpi.h"
 #include "base/GdiScope.h"
 #include "base/KernelScope.h"
+#include "base/UiLanguage.h"
 #include "base/rules/ClockTime.h"
 #include "base/rules/DpiScale.h"
 #include "base/rules/TimeText.h"
@@ -83,9 +84,13 @@ static INT_PTR OnInitDialog(HWND dialog, LPARAM parameter) {
   SetWindowLongPtrW(dialog, DWLP_USER, parameter);
   AlarmCall& call = *CallOf(dialog);
   const int alarm = call.Number >= 1 && call.Number <= kDailyAlarms ? call.Number : 0;
-  call.Plan = call.Alarms ? NotificationPlan(alarm, *call.Alarms) : NotificationPlan();
+  const wchar_t* itsTime = UiText(IDS_DEFAULT_MESSAGE);
+  call.Plan = call.Alarms ? NotificationPlan(alarm, *call.Alarms, itsTime) : NotificationPlan(itsTime);
   call.Lateness[0] = L'\0';
-  if (alarm > 0 && Tick.Announced.Number == alarm) FormatLateness(Tick.AnnouncedLate, call.Lateness);
+  const LatenessForms late = {UiText(IDS_LATE_HOURS_MINUTES), UiText(IDS_LATE_HOURS),
+                              UiText(IDS_LATE_MINUTES)};
+  if (alarm > 0 && Tick.Announced.Number == alarm)
+    FormatLateness(Tick.AnnouncedLate, late, call.Lateness, ARRAYSIZE(call.Lateness));
   call.InSound = false;
   SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
   // The first sound comes with the first timer message, a second from now.
@@ -149,8 +154,8 @@ static void OnPaint(HWND dialog, const AlarmCall& call) {
   SetBkMode(dc, TRANSPARENT);
   const DpiScale scale(WindowDpi(dialog));
   LOGFONTW logFont = {};
-  lstrcpynW(logFont.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE);
-  logFont.lfCharSet = SHIFTJIS_CHARSET;
+  lstrcpynW(logFont.lfFaceName, UiText(IDS_NOTICE_FONT), LF_FACESIZE);
+  logFont.lfCharSet = UiCharset();
   logFont.lfHeight = scale.ToPixels(kTextHeight);
   // Without the font the texts still appear, in the dialog's own.
   GdiObject<HFONT> font(CreateFontIndirectW(&logFont));
@@ -165,7 +170,7 @@ static void OnPaint(HWND dialog, const AlarmCall& call) {
   const bool announced = Tick.Announced.Number != 0;
   shown.Hour = announced ? Tick.Announced.Hour : Tick.TickTime.wHour;
   shown.Minute = announced ? Tick.Announced.Minute : Tick.TickTime.wMinute;
-  wchar_t time[16];
+  wchar_t time[kClockTextUnits];
   size_t length = FormatClockText(shown, false, time);
   TextOutW(dc, client.right / 6, scale.ToPixels(kTimeTop), time, int(length));
   client.top = client.bottom / 3;

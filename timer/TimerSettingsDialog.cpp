@@ -1,6 +1,7 @@
 #include "timer/TimerSettingsDialog.h"
 #include <commdlg.h>
 #include <mmsystem.h>
+#include "base/UiLanguage.h"
 #include "res/ProgramName.h"
 #include "res/resource.h"
 #include "settings/rules/TextCut.h"
@@ -9,7 +10,7 @@
 #include "timer/rules/TimerInput.h"
 
 constexpr int kPathUnits = kTextCapacity;
-constexpr int kFilterUnits = 64;
+constexpr int kFilterUnits = 128;
 
 static bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -60,8 +61,7 @@ static int DayToggle(int alarm, int day) { return IDC_ALARM1_DAYS + 7 * alarm + 
 // nothing of it is wanted once it has answered.
 static void ChooseWaveFile(HWND dialog) {
   wchar_t filter[kFilterUnits];
-  lstrcpynW(filter, L"wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|", kFilterUnits);
-  ReplaceSeparators(filter, L'|');
+  UiFilter(IDS_WAVE_FILTER, filter, kFilterUnits);
   // The chooser starts empty, not from the current wave file.
   wchar_t chosen[kPathUnits] = {};
   OPENFILENAMEW chooser = {};
@@ -71,7 +71,7 @@ static void ChooseWaveFile(HWND dialog) {
   chooser.lpstrFilter = filter;
   chooser.lpstrFile = chosen;
   chooser.nMaxFile = kPathUnits;
-  chooser.lpstrTitle = L"wavの選択";
+  chooser.lpstrTitle = UiText(IDS_WAVE_TITLE);
   chooser.Flags = OFN_READONLY | OFN_FILEMUSTEXIST;
   if (GetOpenFileNameW(&chooser)) SetDlgItemTextW(dialog, IDC_WAVE_FILE, chosen);
 }
@@ -86,7 +86,7 @@ static void TestWaveFile(HWND dialog) {
 static INT_PTR OnOk(HWND dialog) {
   HWND bad = ValidateTimerDialog(dialog);
   if (bad) {
-    MessageBoxW(dialog, L"ﾃﾞｰﾀ値が不正です", kAppName, MB_OK | MB_ICONEXCLAMATION);
+    MessageBoxW(dialog, UiText(IDS_BAD_VALUE), kAppName, MB_OK | MB_ICONEXCLAMATION);
     SetFocus(bad);
     return FALSE;
   }
@@ -124,12 +124,6 @@ static void KeepStorable(HWND dialog, int id) {
   SetWindowTextW(edit, text);
   SendMessageW(edit, EM_SETSEL, at, at);
   MessageBeep(MB_OK);
-}
-
-void ReplaceSeparators(wchar_t* text, wchar_t character) {
-  int length = lstrlenW(text);
-  for (int i = 0; i <= length; ++i)
-    if (text[i] == character) text[i] = 0;
 }
 
 // The record and its store that the dialog was opened with.

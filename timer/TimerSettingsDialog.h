@@ -15,6 +15,3 @@ HWND ValidateTimerDialog(HWND dialog);
 // a count is no number to take (nothing is taken then), or they could not
 // be stored, and they then hold for this run only.
 bool ReadTimerDialog(HWND dialog);
-// Turns every unit of text equal to character into a terminator, the final
-// terminator included, so "a|b|" becomes the list "a\0b\0\0".
-void ReplaceSeparators(wchar_t* text, wchar_t character);

@@ -1,49 +1,23 @@
 #include "app/rules/MenuRules.h"
 #include "res/resource.h"
 
-namespace {
+constexpr uint16_t kSeparator = 0;
 
-struct RowText {
-  const wchar_t* Text;
-  uint16_t Id;
+// Each item's text has its command's id; the background row's changes with
+// the picture switch.
+constexpr uint16_t kRows[MenuRules::kRowCount] = {
+    IDM_FONT, IDM_BACKGROUND, IDM_USEBITMAP, kSeparator,
+    IDM_CAPTION, IDM_BORDER, IDM_SECOND, IDM_HOUR12, IDM_ONTOP, IDM_TRANSPARENT, kSeparator,
+    IDM_ANALOG, kSeparator,
+    IDM_TIMER, IDM_ABOUT, IDM_TOOLTIP, IDM_STARTUP, kSeparator,
+    IDM_EXIT,
 };
-
-}  // namespace
-
-constexpr RowText kSeparator = {nullptr, 0};
-
-// The background row changes its text with the picture switch; its entry
-// here is the colour text.
-constexpr RowText kRows[MenuRules::kRowCount] = {
-    {L"ﾌｫﾝﾄ(&F)...", IDM_FONT},
-    {L"背景色(&K)...", IDM_BACKGROUND},
-    {L"背景に絵を使用(&P)", IDM_USEBITMAP},
-    kSeparator,
-    {L"ｷｬﾌﾟｼｮﾝ表示(&C)", IDM_CAPTION},
-    {L"枠(&B)", IDM_BORDER},
-    {L"秒の表示(&S)", IDM_SECOND},
-    {L"12時間表示(&H)", IDM_HOUR12},
-    {L"常に手前表示(&T)", IDM_ONTOP},
-    {L"透明表示(&I)", IDM_TRANSPARENT},
-    kSeparator,
-    {L"ｱﾅﾛｸﾞ表示(&G)", IDM_ANALOG},
-    kSeparator,
-    {L"ﾀｲﾏの設定(&R)...", IDM_TIMER},
-    {L"ﾊﾞｰｼﾞｮﾝ情報(&A)...", IDM_ABOUT},
-    {L"ﾂｰﾙﾁｯﾌﾟ表示(&O)", IDM_TOOLTIP},
-    {L"Windows 起動時に開始(&W)", IDM_STARTUP},
-    kSeparator,
-    {L"終了(&X)", IDM_EXIT},
-};
-
-constexpr wchar_t kPictureText[] = L"背景絵(&K)...";
 
 MenuRow MenuRules::Row(int index) const {
-  if (index < 0 || index >= kRowCount) return {nullptr, 0, false, false};
-  RowText row = kRows[index];
-  if (row.Text == nullptr) return {nullptr, 0, false, false};
-  const wchar_t* text = row.Id == IDM_BACKGROUND && Flags.Has(OnBitmap) ? kPictureText : row.Text;
-  return {text, row.Id, Checked(row.Id), Grey(row.Id)};
+  if (index < 0 || index >= kRowCount || kRows[index] == kSeparator) return {0, 0, false, false};
+  const uint16_t id = kRows[index];
+  const uint16_t text = id == IDM_BACKGROUND && Flags.Has(OnBitmap) ? IDS_PICTURE_MENU : id;
+  return {text, id, Checked(id), Grey(id)};
 }
 
 bool MenuRules::Checked(uint16_t id) const {

@@ -3,13 +3,14 @@
 #include "face/rules/DisplayFlags.h"
 
 // One row of the pop-up menu as it is to be appended.
+// Its text is the string table's text TextId, in the program's language.
 struct MenuRow {
-  const wchar_t* Text;   // null for a separator
+  uint16_t TextId;
   uint16_t Id;        // 0 for a separator
   bool Checked;
   bool Grey;
 
-  bool IsSeparator() const { return Text == nullptr; }
+  bool IsSeparator() const { return Id == 0; }
 };
 
 // The pop-up menu, top to bottom, for one state of the display options.

@@ -1,12 +1,5 @@
 #include "base/rules/TimeText.h"
 
-// msvcrt has no stpcpy.
-static wchar_t* Append(wchar_t* out, const wchar_t* text) {
-  while (*text) *out++ = *text++;
-  *out = 0;
-  return out;
-}
-
 wchar_t* AppendNumber(wchar_t* out, unsigned value, int minDigits) {
   wchar_t digits[12];
   int n = 0;
@@ -20,13 +13,36 @@ wchar_t* AppendNumber(wchar_t* out, unsigned value, int minDigits) {
   return out;
 }
 
-size_t FormatClockText(const ClockTime& t, bool withSeconds, wchar_t* out, bool halfDay) {
-  wchar_t* p = out;
+size_t FillForm(const wchar_t* form, const unsigned* numbers, int numberCount,
+                const wchar_t* text, wchar_t* out, size_t capacity) {
+  if (capacity == 0) return 0;
+  size_t length = 0;
+  auto put = [&](wchar_t c) {
+    if (length + 1 < capacity) out[length++] = c;
+  };
+  for (const wchar_t* f = form; *f; ++f) {
+    if (f[0] == L'%' && f[1] == L'u') {
+      wchar_t digits[12];
+      AppendNumber(digits, numberCount > 0 ? *numbers : 0);
+      if (numberCount > 0) ++numbers, --numberCount;
+      for (const wchar_t* d = digits; *d; ++d) put(*d);
+      ++f;
+    } else if (f[0] == L'%' && f[1] == L's') {
+      for (const wchar_t* t = text; t && *t; ++t) put(*t);
+      ++f;
+    } else {
+      put(*f);
+    }
+  }
+  out[length] = 0;
+  return length;
+}
+
+size_t FormatClockText(const ClockTime& t, bool withSeconds, wchar_t* out, const DayHalves* halves) {
+  wchar_t digits[kClockTextUnits];
+  wchar_t* p = digits;
   unsigned hour = t.Hour;
-  if (halfDay) {
-    *p++ = L'午';
-    *p++ = hour < 12 ? L'前' : L'後';
-    *p++ = L' ';
+  if (halves) {
     if (hour > 12) hour -= 12;
     if (hour == 0) hour = 12;
   }
@@ -37,7 +53,9 @@ size_t FormatClockText(const ClockTime& t, bool withSeconds, wchar_t* out, bool 
     *p++ = L':';
     p = AppendNumber(p, t.Second, 2);
   }
-  return size_t(p - out);
+  const wchar_t* form = !halves ? nullptr : t.Hour < 12 ? halves->Am : halves->Pm;
+  if (!form || !*form) form = L"%s";   // without its half's form, the digits alone
+  return FillForm(form, nullptr, 0, digits, out, kClockTextUnits);
 }
 
 // The number from `first` to below `limit` whose digits, as the clock
@@ -63,22 +81,6 @@ ClockTime WidestClockTime(const int digitWidths[10], bool halfDay) {
   t.Minute = WidestNumber(digitWidths, 0, 60, 2);
   t.Second = t.Minute;
   return t;
-}
-
-constexpr const wchar_t* kWeekdays[7] = {L"日", L"月", L"火", L"水", L"木", L"金", L"土"};
-
-size_t FormatDateTextOf(const ClockTime& t, wchar_t* out) {
-  wchar_t* p = AppendNumber(out, t.Year);
-  p = Append(p, L"年");
-  p = AppendNumber(p, t.Month);
-  p = Append(p, L"月");
-  p = AppendNumber(p, t.Day);
-  p = Append(p, L"日(");
-  // A day of the week outside 0..6 cannot come from the system; show "?"
-  // rather than read past the table.
-  p = Append(p, t.DayOfWeek < 7 ? kWeekdays[t.DayOfWeek] : L"?");
-  p = Append(p, L")");
-  return size_t(p - out);
 }
 
 void FormatAlarmTime(unsigned hour, unsigned minute, wchar_t* out) {

@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # The clock on a Western system: a prefix made under en_US.UTF-8 (ANSI code
 # page 1252), with the Japanese faces standing in for the ones Windows ships
-# and linked behind the system's own font, as Windows links them. The
-# Japanese texts read right there: the digits show the time, the title its
-# date, the error of a missing picture, the timer dialog's labels, a stored
-# Japanese message in the dialog and in the notification; and a picture is
-# loaded from a folder named in Cyrillic. It runs on an X display and a Wine
-# prefix of its own: one Wine server serves one X display.
-export TIVORA_LOCALE=en_US.UTF-8
+# and linked behind the system's own font, as Windows links them. With a
+# Japanese UI language (LC_MESSAGES) the Japanese texts read right there:
+# the digits show the time, the title its date, the error of a missing
+# picture, the timer dialog's labels, a stored Japanese message in the
+# dialog and in the notification; and a picture is loaded from a folder
+# named in Cyrillic. Then, with an English UI language (LC_ALL), the menu,
+# the title, the timer dialog and a notification read in English. It runs
+# on an X display and a Wine prefix of its own: one Wine server serves one
+# X display.
+export TIVORA_LOCALE=en_US.UTF-8 TIVORA_UI_LOCALE=ja_JP.UTF-8
 source "$(dirname "$0")/lib.sh"
 source "$(dirname "$0")/faces_lib.sh"
+source "$(dirname "$0")/menu_lib.sh"
 
 own_desk 150 western
 xdpyinfo >/dev/null 2>&1 || start_desk Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp
@@ -122,3 +126,70 @@ eventually [ "$(pixel $((CL_X + 2)) $((CL_Y + 2)))" = 2050a0 ] ||
   fail "the picture is not drawn (screenshot $(screenshot western-picture))"
 stop_clock
 pass "a picture from 'C:\\Картинки\\фон.bmp' is drawn"
+
+# --- an English UI language ------------------------------------------------------------
+
+export LC_ALL=en_US.UTF-8
+# Any Japanese character in what the probe read: every text of the program
+# is in English now, and this run stores none of the user's own.
+japanese_in() { perl -CS -ne 'exit 1 if /[\x{3000}-\x{9FFF}\x{FF00}-\x{FFEF}]/' <<<"$1" && return 1 || return 0; }
+
+reset_registry
+ZONE=XXX-09:00:00
+TZ=$ZONE start_clock
+now=$(date +%s)
+title="$(window_title)"
+want="Tivora - $(TZ=$ZONE date -d "@$now" +'%A, %B %-d, %Y')"
+[ "$title" = "$want" ] || [ "$title" = "Tivora - $(TZ=$ZONE date -d "@$((now - 2))" +'%A, %B %-d, %Y')" ] ||
+  fail "title '$title', wanted '$want'"
+pass "the title is '$title'"
+# "Tra&nsparent" is an English key only: the Japanese item's is I.
+open_menu
+screenshot english-menu >/dev/null
+xdotool key n
+eventually dword_is Settings OnTransparent 1 ||
+  fail "the menu's key n did not switch the transparent display (screenshot $SHOTS/english-menu.png)"
+stop_clock
+pass "the menu takes the English key of 'Transparent'"
+
+reset_registry
+start_clock
+probe command 2008
+dialog="$(await_window 100 --onlyvisible --name '^Timer Settings$')"
+[ -n "$dialog" ] || fail "no timer dialog 'Timer Settings' (screenshot $(screenshot english-no-timer))"
+texts="$(probe popup)"
+for label in Timer On Off 'Alarm time' Message Days 'Beeps:' Cancel 'Snooze:' \
+  'Close the notification when the alarm ends' 'Use a wav sound' 'wav file:' 'Hourly chime from'; do
+  grep -qxF "$label" <<<"$texts" || fail "the timer dialog shows no '$label': $(tr '\n' '|' <<<"$texts")"
+done
+japanese_in "$texts" && fail "the timer dialog shows Japanese: $(tr '\n' '|' <<<"$texts")"
+screenshot english-timer-dialog "$dialog" >/dev/null
+stop_clock
+pass "the timer dialog reads in English"
+
+reset_registry
+reg_set Settings Left 454
+reg_set Settings Top 362
+reg_set Timer OnTimer 1
+reg_set Timer On1 1
+reg_set_sz Timer Alarm1 07:30
+reg_set Timer AlarmCount 60
+reg_set Timer OnAutoDelete 0
+ZONE="$(tz_at 07:29:57)"
+TZ=$ZONE start_clock
+notice="$(await_window 150 --onlyvisible --name '^Tivora$')"
+[ -n "$notice" ] || fail "no notification (screenshot $(screenshot english-no-notice))"
+texts="$(probe popup)"
+for label in OK Snooze; do
+  grep -qxF "$label" <<<"$texts" || fail "the notification shows no '$label': $(tr '\n' '|' <<<"$texts")"
+done
+japanese_in "$texts" && fail "the notification shows Japanese: $(tr '\n' '|' <<<"$texts")"
+sleep 0.5
+window_geometry "$notice"
+shot="$(screenshot english-notification "$notice")"
+load_pixels "$shot"
+message_red="$(awk -v top=$((WIN_H / 2)) '$2 == "ff0000" { split($1, p, ","); if (p[2] > top) n++ }
+  END { print n + 0 }' "$PIXELS")"
+(( message_red > 300 )) || fail "the notification shows no message ($message_red red pixels; $shot)"
+stop_clock
+pass "the notification reads 'OK' / 'Snooze' and shows its message ($message_red red pixels)"

@@ -15,7 +15,7 @@ MenuRow RowOf(const MenuRules& rules, uint16_t id) {
   for (int i = 0; i < MenuRules::kRowCount; ++i)
     if (rules.Row(i).Id == id) return rules.Row(i);
   ADD_FAILURE() << "no row with id " << id;
-  return {nullptr, 0, false, false};
+  return {0, 0, false, false};
 }
 
 // The switch that a row takes, or null for a row that switches no option.
@@ -39,13 +39,12 @@ bool SwitchRowIsGrey(const MenuSwitch& row, DisplayFlags f) {
 
 }  // namespace
 
-// The rows in their order with their texts; each carries a command and a
-// key of its own.
-TEST(MenuRows, RowsInTheirOrderWithTheirTextsEachWithItsOwnCommandAndKey) {
+// The rows in their order, each with a command of its own and the text of
+// that command's id.
+TEST(MenuRows, RowsInTheirOrderEachWithItsOwnCommandAndItsText) {
   MenuRules rules(FlagsOf(OnBorder), false);
   ASSERT_EQ(std::size(kDefaultMenu), size_t(MenuRules::kRowCount));
   std::set<uint16_t> commands;
-  std::set<wchar_t> keys;
   for (int i = 0; i < MenuRules::kRowCount; ++i) {
     MenuRow row = rules.Row(i);
     SCOPED_TRACE(i + 1);
@@ -55,30 +54,17 @@ TEST(MenuRows, RowsInTheirOrderWithTheirTextsEachWithItsOwnCommandAndKey) {
       continue;
     }
     ASSERT_FALSE(row.IsSeparator());
-    EXPECT_STREQ(row.Text, kDefaultMenu[i]);
+    EXPECT_EQ(row.TextId, row.Id);
     EXPECT_TRUE(commands.insert(row.Id).second) << "a command of its own";
-    const wchar_t* key = std::wcschr(row.Text, L'&');
-    ASSERT_NE(key, nullptr);
-    EXPECT_TRUE(keys.insert(key[1]).second) << "a key of its own";
   }
   EXPECT_TRUE(rules.Row(-1).IsSeparator());
   EXPECT_TRUE(rules.Row(MenuRules::kRowCount).IsSeparator());
 }
 
-TEST(MenuRows, TextsAreUtf16) {
-  MenuRules rules(FlagsOf(0), false);
-  // Half-width katakana: "ﾌｫﾝﾄ" is FF8C FF6B FF9D FF84.
-  const wchar_t font[] = {0xFF8C, 0xFF6B, 0xFF9D, 0xFF84, '(', '&', 'F', ')', '.', '.', '.', 0};
-  EXPECT_STREQ(rules.Row(0).Text, font);
-  // "枠" is 67A0.
-  const wchar_t border[] = {0x67A0, '(', '&', 'B', ')', 0};
-  EXPECT_STREQ(rules.Row(5).Text, border);
-}
-
 TEST(MenuRows, BackgroundRowNamesThePictureWhileOnePictureIsUsed) {
   for (DisplayFlags f : AllFlagCombinations()) {
     MenuRules rules(f, false);
-    EXPECT_STREQ(rules.Row(1).Text, f.Has(OnBitmap) ? L"背景絵(&K)..." : L"背景色(&K)...")
+    EXPECT_EQ(rules.Row(1).TextId, f.Has(OnBitmap) ? IDS_PICTURE_MENU : IDM_BACKGROUND)
         << Describe(f);
     EXPECT_EQ(rules.Row(1).Id, IDM_BACKGROUND);
   }

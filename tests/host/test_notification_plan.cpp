@@ -63,16 +63,16 @@ TEST(NotificationPlan, TheWaveIsStartedOnceWhateverTheCount) {
 
 TEST(NotificationPlan, ShowsTheAlarmsMessageOrTheDefault) {
   AlarmSettings s = Settings(3, false, false);
-  EXPECT_STREQ(NotificationPlan(1, s).Message, L"起きる");
-  EXPECT_STREQ(NotificationPlan(3, s).Message, L"会議");
-  EXPECT_STREQ(NotificationPlan(2, s).Message, L"時間です");
-  EXPECT_STREQ(NotificationPlan(4, s).Message, NotificationPlan::DefaultMessage());
+  EXPECT_STREQ(NotificationPlan(1, s, L"時間です").Message, L"起きる");
+  EXPECT_STREQ(NotificationPlan(3, s, L"時間です").Message, L"会議");
+  EXPECT_STREQ(NotificationPlan(2, s, L"時間です").Message, L"時間です");
+  EXPECT_STREQ(NotificationPlan(4, s, L"It's time").Message, L"It's time");
 }
 
 TEST(NotificationPlan, ANumberOutsideOneToFourKeepsTheDefaults) {
   AlarmSettings s = Settings(3, false, true);
   for (int n : {0, 5, -1, 100}) {
-    NotificationPlan plan(n, s);
+    NotificationPlan plan(n, s, L"時間です");
     EXPECT_STREQ(plan.Message, L"時間です") << n;
     EXPECT_FALSE(plan.UseWave) << n;
     EXPECT_TRUE(plan.AutoClose) << n;
@@ -87,7 +87,7 @@ TEST(NotificationPlan, AThirtyByteMessageIsShownWhole) {
   const wchar_t* thirty = L"あいうえおかきくけこさしすせそ";  // fifteen double-byte characters
   ASSERT_EQ(AnsiLength(thirty), 30u);
   s.Alarms[1].SetMessage(thirty);
-  EXPECT_STREQ(NotificationPlan(2, s).Message, thirty);
+  EXPECT_STREQ(NotificationPlan(2, s, L"").Message, thirty);
 }
 
 // --- the wave's length, from its header ----------------------------------------------

@@ -334,13 +334,25 @@ TEST(AlarmWatch, MinutesCountStraightOverTheEndsOfMonthsAndYears) {
   EXPECT_EQ(MinuteNumber(TimeOf(2001, 1, 1, 0, 0, 0)) - MinuteNumber(TimeOf(2000, 1, 1, 0, 0, 0)), 366 * 1440);
 }
 
+// In the Japanese and the English texts' forms; a notice too long for its
+// buffer is cut, never written past it.
 TEST(AlarmWatch, TheLatenessIsToldFromMoreThanAMinuteOn) {
-  struct Case { uint32_t seconds; const wchar_t* text; };
-  for (const Case& c : {Case{0, L""}, Case{60, L""}, Case{61, L"1分遅れ"}, Case{3 * 60 + 59, L"3分遅れ"},
-                        Case{7200, L"2時間遅れ"}, Case{3 * 3600 + 5 * 60 + 9, L"3時間5分遅れ"}}) {
-    wchar_t text[32];
-    FormatLateness(c.seconds, text);
-    EXPECT_STREQ(text, c.text) << c.seconds;
+  const LatenessForms japanese = {L"%u時間%u分遅れ", L"%u時間遅れ", L"%u分遅れ"};
+  const LatenessForms english = {L"%u h %u min late", L"%u h late", L"%u min late"};
+  struct Case { uint32_t seconds; const wchar_t* ja; const wchar_t* en; };
+  for (const Case& c : {Case{0, L"", L""}, Case{60, L"", L""}, Case{61, L"1分遅れ", L"1 min late"},
+                        Case{3 * 60 + 59, L"3分遅れ", L"3 min late"}, Case{7200, L"2時間遅れ", L"2 h late"},
+                        Case{2 * 3600 + 12 * 60 + 9, L"2時間12分遅れ", L"2 h 12 min late"}}) {
+    wchar_t text[48];
+    FormatLateness(c.seconds, japanese, text, 48);
+    EXPECT_STREQ(text, c.ja) << c.seconds;
+    FormatLateness(c.seconds, english, text, 48);
+    EXPECT_STREQ(text, c.en) << c.seconds;
+    wchar_t cut[8];
+    cut[7] = L'#';
+    FormatLateness(c.seconds, english, cut, 7);
+    EXPECT_EQ(std::wstring(cut), std::wstring(c.en).substr(0, 6)) << c.seconds;
+    EXPECT_EQ(cut[7], L'#') << "nothing past the capacity";
   }
 }
 

@@ -5,7 +5,7 @@
 #include "tests/host/ClockTimes.h"
 
 TEST(TimeText, HourWithoutLeadingZeroMinutesAndSecondsWithTwo) {
-  wchar_t buf[16];
+  wchar_t buf[kClockTextUnits];
   EXPECT_EQ(FormatClockText(TimeOf(9, 5, 7), false, buf), 4u);
   EXPECT_STREQ(buf, L"9:05");
   FormatClockText(TimeOf(9, 5, 7), true, buf);
@@ -15,16 +15,32 @@ TEST(TimeText, HourWithoutLeadingZeroMinutesAndSecondsWithTwo) {
   EXPECT_EQ(FormatClockText(TimeOf(23, 59, 59), true, buf), 8u);
 }
 
+// The halves of the day as the Japanese and the English texts write them.
+constexpr DayHalves kJapaneseHalves = {L"午前 %s", L"午後 %s"};
+constexpr DayHalves kEnglishHalves = {L"%s AM", L"%s PM"};
+
 TEST(TimeText, TheTwelveHourFaceWritesTheHalfOfTheDayAndAnHourFromOneToTwelve) {
-  const std::pair<int, std::wstring> cases[] = {{0, L"午前 12:00"}, {30, L"午前 12:30"},
-      {719, L"午前 11:59"}, {720, L"午後 12:00"}, {750, L"午後 12:30"}, {1439, L"午後 11:59"}};
-  wchar_t buf[16];
-  for (const auto& [m, text] : cases) {
-    FormatClockText(TimeOf(m / 60, m % 60, 9), false, buf, true);
-    EXPECT_EQ(buf, text);
-    FormatClockText(TimeOf(m / 60, m % 60, 9), true, buf, true);
-    EXPECT_EQ(buf, text + L":09");
+  struct Case { int minute; const wchar_t* hour; bool pm; };
+  const Case cases[] = {{0, L"12:00", false}, {30, L"12:30", false}, {719, L"11:59", false},
+                        {720, L"12:00", true}, {750, L"12:30", true}, {1439, L"11:59", true}};
+  wchar_t buf[kClockTextUnits];
+  for (const Case& c : cases) {
+    const ClockTime t = TimeOf(c.minute / 60, c.minute % 60, 9);
+    const std::wstring digits = c.hour;
+    FormatClockText(t, false, buf, &kJapaneseHalves);
+    EXPECT_EQ(buf, (c.pm ? L"午後 " : L"午前 ") + digits);
+    FormatClockText(t, true, buf, &kJapaneseHalves);
+    EXPECT_EQ(buf, (c.pm ? L"午後 " : L"午前 ") + digits + L":09");
+    FormatClockText(t, true, buf, &kEnglishHalves);
+    EXPECT_EQ(buf, digits + L":09" + (c.pm ? L" PM" : L" AM"));
   }
+  // A half without its form still shows the digits; one too long is cut.
+  const DayHalves missing = {L"", L""};
+  FormatClockText(TimeOf(15, 5, 9), false, buf, &missing);
+  EXPECT_STREQ(buf, L"3:05");
+  const std::wstring longForm = L"%s" + std::wstring(40, L'x');
+  const DayHalves tooLong = {longForm.c_str(), longForm.c_str()};
+  EXPECT_EQ(FormatClockText(TimeOf(15, 5, 9), false, buf, &tooLong), kClockTextUnits - 1);
 }
 
 // A window fitted to the widest text holds every time of the day, whatever
@@ -41,9 +57,9 @@ TEST(TimeText, TheWidestTimeIsAtLeastAsWideAsEveryTimeOfTheDay) {
     const auto& widths = fonts[k % 4];
     const bool halfDay = k >= 4;
     auto textWidth = [&widths, halfDay](const ClockTime& t) {
-      wchar_t text[16];
+      wchar_t text[kClockTextUnits];
       int w = 0;   // what is not a digit (colons, the half of the day) counts 3
-      for (size_t i = 0, n = FormatClockText(t, true, text, halfDay); i < n; ++i)
+      for (size_t i = 0, n = FormatClockText(t, true, text, halfDay ? &kJapaneseHalves : nullptr); i < n; ++i)
         w += text[i] >= L'0' && text[i] <= L'9' ? widths[text[i] - L'0'] : 3;
       return w;
     };
@@ -55,15 +71,3 @@ TEST(TimeText, TheWidestTimeIsAtLeastAsWideAsEveryTimeOfTheDay) {
   }
 }
 
-TEST(TimeText, DateTextInJapaneseWithWeekday) {
-  ClockTime t = TimeOf(2002, 3, 14, 0, 0, 0, 4);
-  wchar_t buf[100];
-  FormatDateTextOf(t, buf);
-  EXPECT_EQ(std::wstring(buf), std::wstring(L"2002年3月14日(木)"));
-  t.DayOfWeek = 0;
-  FormatDateTextOf(t, buf);
-  EXPECT_EQ(std::wstring(buf), std::wstring(L"2002年3月14日(日)"));
-  t.DayOfWeek = 9;   // never from the system, but must not read past the table
-  FormatDateTextOf(t, buf);
-  EXPECT_EQ(std::wstring(buf), std::wstring(L"2002年3月14日(?)"));
-}

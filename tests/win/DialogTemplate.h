@@ -72,10 +72,11 @@ private:
 
 }  // namespace template_detail
 
-inline DialogTemplate ReadDialogTemplate(const char* name) {
+// Template `name` in `language` (the Japanese one unless told).
+inline DialogTemplate ReadDialogTemplate(const char* name, LANGID language = 0x0411) {
   DialogTemplate t;
   HMODULE module = GetModuleHandleA(nullptr);
-  HRSRC found = FindResourceA(module, name, MAKEINTRESOURCEA(5));  // RT_DIALOG
+  HRSRC found = FindResourceExA(module, MAKEINTRESOURCEA(5), name, language);  // RT_DIALOG
   if (!found) return t;
   const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
   template_detail::Reader r(data);

@@ -9,6 +9,7 @@
 #include <vector>
 #include "app/ClockApp.h"
 #include "app/Globals.h"
+#include "base/UiLanguage.h"
 #include "tests/host/ClockTimes.h"
 
 // --- the registry ----------------------------------------------------------------
@@ -129,6 +130,19 @@ inline RECT WindowRectOf(HWND window) {
 }
 
 // --- the application object and the time ----------------------------------------
+
+// The program speaks `language` while this lives, then the test's own UI
+// language again.
+class SpeakingLanguage {
+public:
+  explicit SpeakingLanguage(LANGID language) { ChooseUiLanguage(language); }
+  ~SpeakingLanguage() { ChooseUiLanguage(GetUserDefaultUILanguage()); }
+  SpeakingLanguage(const SpeakingLanguage&) = delete;
+  SpeakingLanguage& operator=(const SpeakingLanguage&) = delete;
+};
+
+constexpr LANGID kJapanese = 0x0411;
+constexpr LANGID kEnglish = 0x0409;
 
 // A fresh application object in App for one test; the previous one (if a
 // test left any) is put back afterwards.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
+#include "base/UiLanguage.h"
 #include "app/ContextMenu.h"
 #include "app/rules/MenuRules.h"
 #include "res/resource.h"
@@ -78,15 +79,35 @@ static void ExpectDefaultMenu() {
   }
 }
 
-// A Western system (code page 1252) shows the same Japanese items: they
-// reach the system as UTF-16, never through the code page.
+// The UI language, not the code page, chooses the texts: a Western system
+// (code page 1252) with a Japanese UI language shows the same Japanese items,
+// which reach the system as UTF-16, never through the code page; a Japanese
+// system (code page 932) with an English UI language shows English ones.
 TEST(ContextMenu, AWesternSystemShowsTheSameItems) {
   if (!InTracedChild()) {
-    RunCurrentTestInChild("LANG=en_US.UTF-8 LC_ALL=en_US.UTF-8");
+    RunCurrentTestInChild("LANG=en_US.UTF-8 LC_ALL= LC_MESSAGES=ja_JP.UTF-8");
     return;
   }
   ASSERT_EQ(GetACP(), 1252u) << "the child runs under code page 1252";
   ExpectDefaultMenu();
+}
+
+TEST(ContextMenu, AnEnglishUiLanguageOnCodePage932ShowsEnglishItems) {
+  if (!InTracedChild()) {
+    RunCurrentTestInChild("LANG=ja_JP.UTF-8 LC_ALL= LC_MESSAGES=en_US.UTF-8");
+    return;
+  }
+  ASSERT_EQ(GetACP(), 932u) << "the child runs under code page 932";
+  ScopedApp app;
+  const std::vector<ReadRow> rows = MenuFor(OnBorder, false);
+  ASSERT_EQ(rows.size(), std::size(kDefaultMenu));
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (!kDefaultMenu[i]) continue;
+    SCOPED_TRACE(i + 1);
+    EXPECT_NE(rows[i].Text, kDefaultMenu[i]);
+    for (wchar_t c : rows[i].Text) EXPECT_LT(c, 0x3000) << "an English item";
+  }
+  EXPECT_EQ(RowWithId(rows, IDM_TIMER).Text, L"Time&r Settings...");
 }
 
 // The menu that the system holds is the one the rules describe, for every
@@ -102,7 +123,7 @@ TEST(ContextMenu, TheBuiltMenuFollowsTheRulesInEveryCombination) {
       SCOPED_TRACE(testing::Message() << "row " << i + 1 << " " << Describe(f) << " tip " << tip);
       ASSERT_EQ(rows[i].Separator, want.IsSeparator());
       if (want.IsSeparator()) continue;
-      EXPECT_EQ(rows[i].Text, want.Text);
+      EXPECT_EQ(rows[i].Text, UiText(want.TextId));
       EXPECT_EQ(rows[i].Id, want.Id);
       EXPECT_EQ(rows[i].Checked, want.Checked);
       EXPECT_EQ(rows[i].Grey, want.Grey);

@@ -568,19 +568,22 @@ TEST_F(TimerSettings, TheTestButtonPlaysThePathAsTypedAndStopEndsIt) {
   EXPECT_GT(at[1], stop) << "the stop button stops";
 }
 
-TEST(TimerSettingsFilter, SeparatorsBecomeTerminatorsUpToTheEnd) {
-  wchar_t text[] = L"wav file(*.wav)|*.wav|すべてのﾌｧｲﾙ(*.*)|*.*|";
-  const size_t length = sizeof text / sizeof text[0] - 1;
-  ReplaceSeparators(text, L'|');
-  EXPECT_STREQ(text, L"wav file(*.wav)");
-  const wchar_t* second = text + lstrlenW(text) + 1;
-  EXPECT_STREQ(second, L"*.wav");
-  const wchar_t* third = second + lstrlenW(second) + 1;
-  EXPECT_STREQ(third, L"すべてのﾌｧｲﾙ(*.*)");
-  const wchar_t* fourth = third + lstrlenW(third) + 1;
-  EXPECT_STREQ(fourth, L"*.*");
-  EXPECT_EQ(fourth + 4, text + length) << "the list ends in two terminators";
-  EXPECT_EQ(text[length - 1], L'\0');
+// Both choosers' filters in both languages: a name and its pattern, twice,
+// each with its terminator, and one more at the end of the list.
+TEST(FileFilters, EachIsANameAndAPatternTwiceEndingInTwoTerminators) {
+  for (LANGID language : {kJapanese, kEnglish}) for (UINT id : {IDS_WAVE_FILTER, IDS_PICTURE_FILTER}) {
+    SpeakingLanguage speaking(language);
+    wchar_t list[128];
+    std::fill(std::begin(list), std::end(list), L'#');
+    UiFilter(id, list, 128);
+    std::vector<std::wstring> parts;
+    for (const wchar_t* part = list; *part; part += lstrlenW(part) + 1) parts.push_back(part);
+    SCOPED_TRACE(testing::Message() << std::hex << language << " " << std::dec << id);
+    ASSERT_EQ(parts.size(), 4u);
+    EXPECT_EQ(parts[1], id == IDS_WAVE_FILTER ? L"*.wav" : L"*.bmp");
+    EXPECT_EQ(parts[3], L"*.*");
+    EXPECT_NE(parts[0].find(parts[1]), std::wstring::npos) << "the name shows its pattern";
+  }
 }
 
 }  // namespace

@@ -21,24 +21,18 @@ uint32_t SecondsLate(int32_t at, const ClockTime& now) {
   return minutes < 0 ? 0 : uint32_t(minutes) * 60 + now.Second;
 }
 
-void FormatLateness(uint32_t secondsLate, wchar_t* out) {
-  *out = L'\0';
+void FormatLateness(uint32_t secondsLate, const LatenessForms& forms, wchar_t* out,
+                    size_t capacity) {
+  if (capacity > 0) *out = L'\0';
   if (secondsLate <= 60) return;
   const unsigned minutes = secondsLate / 60;
-  wchar_t* p = out;
-  auto append = [&p](const wchar_t* text) {
-    while (*text) *p++ = *text++;
-  };
-  if (minutes >= 60) {
-    p = AppendNumber(p, minutes / 60);
-    append(L"時間");
-  }
-  if (minutes % 60 != 0) {
-    p = AppendNumber(p, minutes % 60);
-    append(L"分");
-  }
-  append(L"遅れ");
-  *p = L'\0';
+  const unsigned parts[2] = {minutes / 60, minutes % 60};
+  if (minutes < 60)
+    FillForm(forms.Minutes, parts + 1, 1, nullptr, out, capacity);
+  else if (parts[1] == 0)
+    FillForm(forms.Hours, parts, 1, nullptr, out, capacity);
+  else
+    FillForm(forms.HoursMinutes, parts, 2, nullptr, out, capacity);
 }
 
 // Milliseconds from `from` to `to` in 32 bits, about 49 days at most: far

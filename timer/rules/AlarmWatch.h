@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include "base/rules/ClockTime.h"
 #include "timer/rules/AlarmSettings.h"
@@ -27,10 +28,19 @@ uint32_t SecondsLate(int32_t at, const ClockTime& now);
 // by the elapsed milliseconds `elapsedMs`.
 uint32_t SecondsLate(const DueAlarm& due, const ClockTime& now, uint64_t elapsedMs);
 
-// Writes the notice of lateness, "12分遅れ" or "2時間5分遅れ", for more
-// than a minute late; an empty text otherwise. The buffer holds at least 32
-// units.
-void FormatLateness(uint32_t secondsLate, wchar_t* out);
+// The notice of lateness in the program's language, each form with "%u"
+// where its figures stand: "%u時間%u分遅れ", "%u h late", "%u min late".
+struct LatenessForms {
+  const wchar_t* HoursMinutes;
+  const wchar_t* Hours;
+  const wchar_t* Minutes;
+};
+
+// Writes the notice of lateness, "12分遅れ", "2時間5分遅れ" or "2 h 5 min
+// late", for more than a minute late; an empty text otherwise. `capacity`
+// units with the terminator; a longer notice is cut.
+void FormatLateness(uint32_t secondsLate, const LatenessForms& forms, wchar_t* out,
+                    size_t capacity);
 
 // Watches the alarms over the ticks that look for them. Each look covers
 // every minute since the last one looked at, so a minute that fell into an

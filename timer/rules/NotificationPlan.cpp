@@ -1,19 +1,19 @@
 #include "timer/rules/NotificationPlan.h"
 
-const wchar_t* NotificationPlan::DefaultMessage() { return L"時間です"; }
-
-NotificationPlan::NotificationPlan()
+NotificationPlan::NotificationPlan(const wchar_t* defaultMessage)
     : SoundsWanted(kDefaultSounds), SoundsGiven(0), AutoClose(true), UseWave(false) {
-  CopyTextCut(Message, DefaultMessage(), kMessageBytes);
+  CopyTextCut(Message, defaultMessage, kMessageBytes);
 }
 
-NotificationPlan::NotificationPlan(int number, const AlarmSettings& settings) : NotificationPlan() {
+NotificationPlan::NotificationPlan(int number, const AlarmSettings& settings,
+                                   const wchar_t* defaultMessage)
+    : NotificationPlan(defaultMessage) {
   if (number >= 1 && number <= kDailyAlarms) {
     AutoClose = settings.OnAutoDelete;
     SoundsWanted = settings.AlarmCount;
     UseWave = settings.OnUseWave;
     CopyTextCut(Message, settings.Alarms[number - 1].Msg, kMessageBytes);
-    if (Message[0] == 0) CopyTextCut(Message, DefaultMessage(), kMessageBytes);
+    if (Message[0] == 0) CopyTextCut(Message, defaultMessage, kMessageBytes);
   }
   // A count loaded unchecked from the registry may be anything; a minute of
   // beeping is the most a notification gives.

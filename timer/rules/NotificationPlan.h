@@ -10,24 +10,22 @@ public:
   static constexpr uint32_t kDefaultSounds = 5;
   static constexpr uint32_t kMaxSounds = 60;
 
-  wchar_t Message[kMessageBytes + 1];   // never empty
+  wchar_t Message[kMessageBytes + 1];   // empty only with an empty default
   uint32_t SoundsWanted;
   uint32_t SoundsGiven;
   bool AutoClose;
   bool UseWave;
 
-  // The plan when no alarm is named: five beeps, the default text, and the
-  // window closes itself.
-  NotificationPlan();
+  // The plan when no alarm is named: five beeps, the default text (the
+  // program's "it's time" in its language), and the window closes itself.
+  explicit NotificationPlan(const wchar_t* defaultMessage = L"");
 
-  // The plan for alarm `number` (1 to kDailyAlarms) under `settings`; any other number
-  // keeps the defaults above.
-  NotificationPlan(int number, const AlarmSettings& settings);
+  // The plan for alarm `number` (1 to kDailyAlarms) under `settings`, with
+  // the default text where the alarm has no message; any other number keeps
+  // the defaults above.
+  NotificationPlan(int number, const AlarmSettings& settings, const wchar_t* defaultMessage = L"");
 
   // What follows a sound that has just been given.
   enum class After { KeepSounding, FallSilent, Close };
   After SoundGiven();
-
-  // Shown when the alarm carries no message: "時間です" (it's time).
-  static const wchar_t* DefaultMessage();
 };
