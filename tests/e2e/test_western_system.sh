@@ -130,66 +130,40 @@ pass "a picture from 'C:\\Картинки\\фон.bmp' is drawn"
 # --- an English UI language ------------------------------------------------------------
 
 export LC_ALL=en_US.UTF-8
-# Any Japanese character in what the probe read: every text of the program
-# is in English now, and this run stores none of the user's own.
-japanese_in() { perl -CS -ne 'exit 1 if /[\x{3000}-\x{9FFF}\x{FF00}-\x{FFEF}]/' <<<"$1" && return 1 || return 0; }
+# english LABEL...: the open dialog shows each label, and nothing in Japanese.
+english() {
+  local texts; texts="$(probe popup)"
+  for label in "$@"; do grep -qxF "$label" <<<"$texts" || fail "no '$label' in: $(tr '\n' '|' <<<"$texts")"; done
+  perl -CS -ne 'exit 1 if /[\x{3000}-\x{9FFF}\x{FF00}-\x{FFEF}]/' <<<"$texts" ||
+    fail "Japanese in: $(tr '\n' '|' <<<"$texts")"
+}
 
 reset_registry
-ZONE=XXX-09:00:00
-TZ=$ZONE start_clock
-now=$(date +%s)
+TZ=XXX-09:00:00 start_clock
 title="$(window_title)"
-want="Tivora - $(TZ=$ZONE date -d "@$now" +'%A, %B %-d, %Y')"
-[ "$title" = "$want" ] || [ "$title" = "Tivora - $(TZ=$ZONE date -d "@$((now - 2))" +'%A, %B %-d, %Y')" ] ||
-  fail "title '$title', wanted '$want'"
-pass "the title is '$title'"
+want="Tivora - $(TZ=XXX-09:00:00 date +'%A, %B %-d, %Y')"
+[ "$title" = "$want" ] || fail "title '$title', wanted '$want'"
 # "Tra&nsparent" is an English key only: the Japanese item's is I.
 open_menu
 screenshot english-menu >/dev/null
 xdotool key n
-eventually dword_is Settings OnTransparent 1 ||
-  fail "the menu's key n did not switch the transparent display (screenshot $SHOTS/english-menu.png)"
-stop_clock
-pass "the menu takes the English key of 'Transparent'"
-
-reset_registry
-start_clock
+eventually dword_is Settings OnTransparent 1 || fail "the menu's key n did not switch the transparent display"
 probe command 2008
-dialog="$(await_window 100 --onlyvisible --name '^Timer Settings$')"
-[ -n "$dialog" ] || fail "no timer dialog 'Timer Settings' (screenshot $(screenshot english-no-timer))"
-texts="$(probe popup)"
-for label in Timer On Off 'Alarm time' Message Days 'Beeps:' Cancel 'Snooze:' \
-  'Close the notification when the alarm ends' 'Use a wav sound' 'wav file:' 'Hourly chime from'; do
-  grep -qxF "$label" <<<"$texts" || fail "the timer dialog shows no '$label': $(tr '\n' '|' <<<"$texts")"
-done
-japanese_in "$texts" && fail "the timer dialog shows Japanese: $(tr '\n' '|' <<<"$texts")"
-screenshot english-timer-dialog "$dialog" >/dev/null
+[ -n "$(await_window 100 --onlyvisible --name '^Timer Settings$')" ] || fail "no timer dialog 'Timer Settings'"
+english Timer On Off 'Alarm time' Message Days 'Beeps:' Cancel 'Snooze:' 'Use a wav sound' \
+  'Close the notification when the alarm ends' 'Hourly chime from'
 stop_clock
-pass "the timer dialog reads in English"
+pass "the title '$title', the menu and the timer dialog read in English"
 
 reset_registry
-reg_set Settings Left 454
-reg_set Settings Top 362
 reg_set Timer OnTimer 1
 reg_set Timer On1 1
 reg_set_sz Timer Alarm1 07:30
-reg_set Timer AlarmCount 60
-reg_set Timer OnAutoDelete 0
 ZONE="$(tz_at 07:29:57)"
 TZ=$ZONE start_clock
 notice="$(await_window 150 --onlyvisible --name '^Tivora$')"
 [ -n "$notice" ] || fail "no notification (screenshot $(screenshot english-no-notice))"
-texts="$(probe popup)"
-for label in OK Snooze; do
-  grep -qxF "$label" <<<"$texts" || fail "the notification shows no '$label': $(tr '\n' '|' <<<"$texts")"
-done
-japanese_in "$texts" && fail "the notification shows Japanese: $(tr '\n' '|' <<<"$texts")"
-sleep 0.5
-window_geometry "$notice"
-shot="$(screenshot english-notification "$notice")"
-load_pixels "$shot"
-message_red="$(awk -v top=$((WIN_H / 2)) '$2 == "ff0000" { split($1, p, ","); if (p[2] > top) n++ }
-  END { print n + 0 }' "$PIXELS")"
-(( message_red > 300 )) || fail "the notification shows no message ($message_red red pixels; $shot)"
+english OK Snooze
+screenshot english-notification "$notice" >/dev/null
 stop_clock
-pass "the notification reads 'OK' / 'Snooze' and shows its message ($message_red red pixels)"
+pass "the notification reads 'OK' / 'Snooze'"

@@ -133,16 +133,11 @@ inline RECT WindowRectOf(HWND window) {
 
 // The program speaks `language` while this lives, then the test's own UI
 // language again.
-class SpeakingLanguage {
-public:
+struct SpeakingLanguage {
   explicit SpeakingLanguage(LANGID language) { ChooseUiLanguage(language); }
   ~SpeakingLanguage() { ChooseUiLanguage(GetUserDefaultUILanguage()); }
-  SpeakingLanguage(const SpeakingLanguage&) = delete;
-  SpeakingLanguage& operator=(const SpeakingLanguage&) = delete;
 };
-
-constexpr LANGID kJapanese = 0x0411;
-constexpr LANGID kEnglish = 0x0409;
+constexpr LANGID kJapanese = 0x0411, kEnglish = 0x0409;
 
 // A fresh application object in App for one test; the previous one (if a
 // test left any) is put back afterwards.

@@ -1,5 +1,6 @@
 #include <windows.h>
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <string>
 #include <vector>
 #include "base/UiLanguage.h"
@@ -83,31 +84,19 @@ static void ExpectDefaultMenu() {
 // (code page 1252) with a Japanese UI language shows the same Japanese items,
 // which reach the system as UTF-16, never through the code page; a Japanese
 // system (code page 932) with an English UI language shows English ones.
-TEST(ContextMenu, AWesternSystemShowsTheSameItems) {
+TEST(ContextMenu, TheUiLanguageNotTheCodePageChoosesTheItems) {
   if (!InTracedChild()) {
     RunCurrentTestInChild("LANG=en_US.UTF-8 LC_ALL= LC_MESSAGES=ja_JP.UTF-8");
-    return;
-  }
-  ASSERT_EQ(GetACP(), 1252u) << "the child runs under code page 1252";
-  ExpectDefaultMenu();
-}
-
-TEST(ContextMenu, AnEnglishUiLanguageOnCodePage932ShowsEnglishItems) {
-  if (!InTracedChild()) {
     RunCurrentTestInChild("LANG=ja_JP.UTF-8 LC_ALL= LC_MESSAGES=en_US.UTF-8");
     return;
   }
-  ASSERT_EQ(GetACP(), 932u) << "the child runs under code page 932";
+  if (GetACP() == 1252) return ExpectDefaultMenu();
+  ASSERT_EQ(GetACP(), 932u);
   ScopedApp app;
   const std::vector<ReadRow> rows = MenuFor(OnBorder, false);
-  ASSERT_EQ(rows.size(), std::size(kDefaultMenu));
-  for (size_t i = 0; i < rows.size(); ++i) {
-    if (!kDefaultMenu[i]) continue;
-    SCOPED_TRACE(i + 1);
-    EXPECT_NE(rows[i].Text, kDefaultMenu[i]);
-    for (wchar_t c : rows[i].Text) EXPECT_LT(c, 0x3000) << "an English item";
-  }
   EXPECT_EQ(RowWithId(rows, IDM_TIMER).Text, L"Time&r Settings...");
+  for (const ReadRow& row : rows)
+    EXPECT_TRUE(std::all_of(row.Text.begin(), row.Text.end(), [](wchar_t c) { return c < 0x3000; }));
 }
 
 // The menu that the system holds is the one the rules describe, for every

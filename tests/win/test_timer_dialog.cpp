@@ -102,87 +102,32 @@ protected:
 
 // --- the template ---------------------------------------------------------------
 
-constexpr DWORD kEdit = ES_LEFT | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kCheck = BS_AUTOCHECKBOX | WS_TABSTOP;
-
-constexpr size_t kDesignControls = 31;
-
-TEST_F(TimerSettings, TemplateHoldsEveryControlWhereTheLayoutPutsIt) {
-  DialogTemplate t = ReadDialogTemplate("SETTIMERDLG");
-  ASSERT_TRUE(t.Found);
-  // Wider by the weekdays' column, taller by the chime's line.
-  ExpectDialog(t, {true, 0x90C808C0u, 0, 0, 268, 209, L"ﾀｲﾏの設定", 9, L"ＭＳ Ｐゴシック"});
-  const std::vector<TemplateItem> added(t.Items.begin() + kDesignControls, t.Items.end());
-  t.Items.resize(kDesignControls);
-  EXPECT_EQ(t.Weight, 0);
-  EXPECT_EQ(t.Italic, 0);
-  EXPECT_EQ(t.Charset, 1);
-  ExpectItems(t, {
-      {-1, L"Button", BS_GROUPBOX | WS_GROUP, 0, 12, 6, 95, 27, L"ﾀｲﾏの実行"},
-      {1000, L"Button", BS_AUTORADIOBUTTON, 0, 23, 17, 36, 9, L"有効"},
-      {1001, L"Button", BS_AUTORADIOBUTTON, 0, 66, 17, 32, 10, L"無効"},
-      {-1, L"Static", SS_LEFT | WS_GROUP, 0, 23, 40, 48, 9, L"ｱﾗｰﾑ時刻"},
-      {-1, L"Static", SS_LEFT | WS_GROUP, 0, 85, 40, 60, 8, L"ｱﾗｰﾑ ﾒｯｾｰｼﾞ"},
-      {1002, L"Button", kCheck, 0, 15, 55, 8, 8, L""},
-      {1006, L"Edit", kEdit, 0, 25, 53, 48, 12, L""},
-      {1010, L"Edit", kEdit, 0, 81, 53, 98, 12, L""},
-      {1003, L"Button", kCheck, 0, 16, 71, 8, 8, L""},
-      {1007, L"Edit", kEdit, 0, 25, 70, 48, 12, L""},
-      {1011, L"Edit", kEdit, 0, 81, 70, 98, 12, L""},
-      {1004, L"Button", kCheck, 0, 16, 88, 8, 8, L""},
-      {1008, L"Edit", kEdit, 0, 25, 87, 48, 12, L""},
-      {1012, L"Edit", kEdit, 0, 81, 86, 98, 12, L""},
-      {1005, L"Button", kCheck, 0, 16, 105, 8, 8, L""},
-      {1009, L"Edit", kEdit, 0, 25, 103, 48, 12, L""},
-      {1013, L"Edit", kEdit, 0, 81, 104, 98, 12, L""},
-      {-1, L"Static", SS_GRAYRECT | WS_GROUP, WS_EX_NOPARENTNOTIFY, 14, 155, 165, 1, L""},
-      {-1, L"Static", SS_RIGHT | WS_GROUP, 0, 6, 163, 42, 8, L"ｱﾗｰﾑ回数\uFF1A"},
-      {1017, L"Edit", ES_LEFT | WS_BORDER | WS_TABSTOP, 0, 51, 159, 34, 13, L""},
-      {1016, L"Button", kCheck, 0, 15, 177, 156, 10, L"ｱﾗｰﾑ終了時にﾒｯｾｰｼﾞﾎﾞｯｸｽを消す"},
-      {1, L"Button", BS_DEFPUSHBUTTON | WS_TABSTOP, 0, 130, 7, 50, 14, L"OK"},
-      {2, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 130, 24, 50, 14, L"ｷｬﾝｾﾙ"},
-      {-1, L"Static", SS_LEFT, 0, 94, 164, 94, 9, L"(範囲\uFF1A1\uFF5E60) (wavは適用外)"},
-      {1019, L"Button", kCheck, 0, 15, 124, 65, 11, L"wavｻｳﾝﾄﾞを使用"},
-      {-1, L"Static", SS_GRAYRECT | WS_GROUP, WS_EX_NOPARENTNOTIFY, 16, 120, 162, 1, L""},
-      {1020, L"Static", SS_RIGHT | WS_GROUP, 0, 6, 141, 42, 10, L"wavﾌｧｲﾙ\uFF1A"},
-      {1021, L"Edit", kEdit, 0, 52, 139, 113, 12, L""},
-      {1022, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 167, 140, 10, 12, L"..."},
-      {1023, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 87, 123, 44, 14, L"wav ﾃｽﾄ"},
-      {1024, L"Button", BS_PUSHBUTTON | WS_TABSTOP, 0, 132, 123, 44, 14, L"ﾃｽﾄ 中止"},
-  }, WS_CHILD | WS_VISIBLE);
-
-  // After them in tab order: a heading, each alarm's seven weekday toggles
-  // beside its row, the snooze beside the count, then the chime's line; all
-  // inside the dialog, none over another control, the widest reaching its edge.
-  ASSERT_EQ(added.size(), 1u + 28u + 3u + 5u);
-  const std::wstring chime[5] = {L"時報 1058", L" 1059", L"時から -1", L" 1060", L"時まで -1"};
-  for (int i = 0; i < 5; ++i)
-    EXPECT_EQ(added[32 + i].Text + L" " + std::to_wstring(added[32 + i].Id), chime[i]);
-  const wchar_t* days[7] = {L"日", L"月", L"火", L"水", L"木", L"金", L"土"};
-  const short rowTops[4] = {53, 70, 87, 103};
-  for (int i = 0; i < 28; ++i) {
-    const TemplateItem& toggle = added[1 + i];
-    SCOPED_TRACE(i);
-    EXPECT_EQ(toggle.Id, IDC_ALARM1_DAYS + i);
-    EXPECT_EQ(toggle.Text, days[i % 7]);
-    EXPECT_EQ(toggle.Style, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX | BS_PUSHLIKE);
-    EXPECT_EQ(toggle.Y, rowTops[i / 7]);
-  }
-  EXPECT_EQ(added[30].Id, IDC_SNOOZE_MINUTES);
-  EXPECT_EQ(added[30].Style, ES_LEFT | WS_BORDER | WS_TABSTOP | WS_CHILD | WS_VISIBLE);
-  EXPECT_EQ(added[30].Y, 159) << "on the count's line";
-  short right = 0;
-  for (size_t i = 0; i < added.size(); ++i) {
-    const TemplateItem& a = added[i];
-    right = std::max<short>(right, short(a.X + a.Cx));
-    for (size_t j = 0; j < t.Items.size() + i; ++j) {
-      const TemplateItem& b = j < t.Items.size() ? t.Items[j] : added[j - t.Items.size()];
-      const bool overlap = a.X < b.X + b.Cx && b.X < a.X + a.Cx && a.Y < b.Y + b.Cy && b.Y < a.Y + a.Cy;
-      EXPECT_FALSE(overlap) << "added " << i << " over control " << j;
+// In each language: every control inside the dialog and none over another
+// (a group box holds its radio buttons); after the first 31 in tab order a
+// heading, each alarm's seven weekday toggles on its row, the snooze beside
+// the count, then the chime's line.
+TEST(TimerSettingsTemplate, EveryControlLiesInsideTheDialogAndNoneOverAnother) {
+  for (LANGID language : {kJapanese, kEnglish}) {
+    const DialogTemplate t = ReadDialogTemplate("SETTIMERDLG", language);
+    SCOPED_TRACE(testing::Message() << std::hex << language);
+    ASSERT_EQ(t.Items.size(), 31u + 1 + 28 + 3 + 5);
+    auto group = [](const TemplateItem& c) { return c.Class == L"Button" && (c.Style & BS_TYPEMASK) == BS_GROUPBOX; };
+    for (size_t i = 0; i < t.Items.size(); ++i) {
+      const TemplateItem& a = t.Items[i];
+      EXPECT_TRUE(a.X >= 0 && a.Y >= 0 && a.X + a.Cx <= t.Cx && a.Y + a.Cy <= t.Cy) << "control " << i;
+      for (size_t j = 0; j < i; ++j) {
+        const TemplateItem& b = t.Items[j];
+        const bool overlap = a.X < b.X + b.Cx && b.X < a.X + a.Cx && a.Y < b.Y + b.Cy && b.Y < a.Y + a.Cy;
+        EXPECT_FALSE(overlap && !group(a) && !group(b)) << "control " << i << " over control " << j;
+      }
     }
+    for (int i = 0; i < 28; ++i) {
+      EXPECT_EQ(t.Items[32 + i].Id, IDC_ALARM1_DAYS + i);
+      EXPECT_EQ(t.Items[32 + i].Y, t.Items[6 + 3 * (i / 7)].Y) << "on its alarm's row";
+    }
+    EXPECT_EQ(t.Items[61].Id, IDC_SNOOZE_MINUTES);
+    EXPECT_EQ(t.Items[63].Id, IDC_CHIME);
   }
-  EXPECT_LE(right, 268);
-  EXPECT_GE(right, 268 - 8) << "the dialog grows no further than its new controls need";
 }
 
 // --- filling -----------------------------------------------------------------------
