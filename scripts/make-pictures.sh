@@ -125,17 +125,20 @@ snap_menu() {
 snap_menu menu
 xdotool key Escape
 
-# The timer dialog with an alarm set for the working days, a snooze of 10
-# minutes, and the hourly chime from 7 to 22.
-clock_with 10:08:30 OnTimer=1 On1=1 Alarm1=07:30 Msg1="起きる時間" AlarmCount=3 Days1=62 SnoozeMinutes=10 \
-  OnChime=1 ChimeFrom=7 ChimeTo=22
-choose r
-dialog="$(wait_window 'ﾀｲﾏの設定')"
-[ -n "$dialog" ] || fail "the timer dialog did not open"
-sleep 1
-window_geometry "$dialog"
-snap timer "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H"
-xdotool key Escape
+# snap_timer NAME TITLE MESSAGE: the timer dialog with an alarm set for the
+# working days, a snooze of 10 minutes, and the hourly chime from 7 to 22.
+snap_timer() {
+  clock_with 10:08:30 OnTimer=1 On1=1 Alarm1=07:30 Msg1="$3" AlarmCount=3 Days1=62 SnoozeMinutes=10 \
+    OnChime=1 ChimeFrom=7 ChimeTo=22
+  choose r
+  dialog="$(wait_window "$2")"
+  [ -n "$dialog" ] || fail "the timer dialog '$2' did not open"
+  sleep 1
+  window_geometry "$dialog"
+  snap "$1" "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H"
+  xdotool key Escape
+}
+snap_timer timer 'ﾀｲﾏの設定' 起きる時間
 
 # The alarm of 10:09, five seconds after the start.
 clock_with 10:08:55 OnTimer=1 On1=1 Alarm1=10:09 Msg1="会議の時間です" AlarmCount=1 OnAutoDelete=0 \
@@ -163,14 +166,6 @@ stop_clock
 export LC_ALL=en_US.UTF-8
 snap_menu menu-english
 xdotool key Escape
-clock_with 10:08:30 OnTimer=1 On1=1 Alarm1=07:30 Msg1="Wake up" AlarmCount=3 Days1=62 SnoozeMinutes=10 \
-  OnChime=1 ChimeFrom=7 ChimeTo=22
-choose r
-dialog="$(wait_window 'Timer Settings')"
-[ -n "$dialog" ] || fail "the English timer dialog did not open"
-sleep 1
-window_geometry "$dialog"
-snap timer-english "$WIN_X" "$WIN_Y" "$WIN_W" "$WIN_H"
-xdotool key Escape
+snap_timer timer-english 'Timer Settings' 'Wake up'
 stop_clock
 ls -l "$out"
