@@ -19,15 +19,14 @@ static BYTE WantedQuality(const DisplayFlags& flags) {
 
 // The time as the face writes it: with seconds, in the 12-hour form of the
 // program's language, as the options ask.
-static int ClockText(const ClockTime& t, const FaceScene& scene, wchar_t* text) {
-  const DayHalves halves = {UiText(IDS_AM), UiText(IDS_PM)};
+int DigitalFace::ClockText(const ClockTime& t, const FaceScene& scene, wchar_t* text) const {
   return static_cast<int>(FormatClockText(t, scene.Flags.Has(OnSecond), text,
-                                          scene.Flags.Has(OnHour12) ? &halves : nullptr));
+                                          scene.Flags.Has(OnHour12) ? &Halves : nullptr));
 }
 
 DigitalFace::DigitalFace()
     : FontDirty(true), BrushDirty(true), FontSpec(), TextFont(nullptr),
-      BackgroundBrush(nullptr), BrushColor(0) {}
+      BackgroundBrush(nullptr), BrushColor(0), Halves{UiText(IDS_AM), UiText(IDS_PM)} {}
 
 DigitalFace::~DigitalFace() {
   ReleaseFont();

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
+#include "base/rules/TimeText.h"
 #include "face/FaceScene.h"
 
 class LayeredSurface;
@@ -36,5 +37,10 @@ public:
   void DrawLayered(LayeredSurface& surface, const RECT& client, const FaceScene& scene);
 
 private:
+  // The 12-hour forms of the program's language, looked up once: the face
+  // draws every second with seconds shown.
+  DayHalves Halves;
+
   void PaintBackground(HDC surface, const RECT& client, const FaceScene& scene);
+  int ClockText(const ClockTime& t, const FaceScene& scene, wchar_t* text) const;
 };
