@@ -31,42 +31,32 @@ uint32_t SoundsUntilDone(NotificationPlan& plan, After* last) {
 
 }  // namespace
 
-TEST(NotificationPlan, GivesTheStoredNumberOfBeepsThenFallsSilentOrCloses) {
-  After last;
-  NotificationPlan staying(1, Settings(3, false, false));
-  EXPECT_EQ(SoundsUntilDone(staying, &last), 3u);
-  EXPECT_EQ(last, After::FallSilent);
-
-  NotificationPlan closing(1, Settings(3, true, false));
-  EXPECT_EQ(SoundsUntilDone(closing, &last), 3u);
-  EXPECT_EQ(last, After::Close);
+// A count outside the dialog's range still sounds sensibly (at least one, at
+// most a minute of beeps), and the wave is started once whatever the count.
+TEST(NotificationPlan, GivesTheStoredNumberOfSoundsThenFallsSilentOrCloses) {
+  struct Case { int number; uint32_t count; bool autoDelete, useWave; uint32_t sounds; After last; };
+  const Case cases[] = {{1, 3, false, false, 3, After::FallSilent}, {1, 3, true, false, 3, After::Close},
+                        {2, 0, false, false, 1, After::FallSilent}, {2, 100, false, false, 60, After::FallSilent},
+                        {2, 0xFFFFFFFFu, true, false, 60, After::Close}, {4, 20, true, true, 1, After::Close}};
+  for (const Case& c : cases) {
+    NotificationPlan plan(c.number, Settings(c.count, c.autoDelete, c.useWave));
+    EXPECT_EQ(plan.UseWave, c.useWave) << c.count;
+    After last;
+    EXPECT_EQ(SoundsUntilDone(plan, &last), c.sounds) << c.count;
+    EXPECT_EQ(last, c.last) << c.count;
+  }
 }
 
-TEST(NotificationPlan, CountsOutsideTheDialogsRangeStillSoundSensibly) {
-  After last;
-  NotificationPlan none(2, Settings(0, false, false));
-  EXPECT_EQ(SoundsUntilDone(none, &last), 1u);
-  NotificationPlan many(2, Settings(100, false, false));
-  EXPECT_EQ(SoundsUntilDone(many, &last), 60u);
-  NotificationPlan huge(2, Settings(0xFFFFFFFFu, true, false));
-  EXPECT_EQ(SoundsUntilDone(huge, &last), 60u);
-  EXPECT_EQ(last, After::Close);
-}
-
-TEST(NotificationPlan, TheWaveIsStartedOnceWhateverTheCount) {
-  After last;
-  NotificationPlan wave(4, Settings(20, true, true));
-  EXPECT_TRUE(wave.UseWave);
-  EXPECT_EQ(SoundsUntilDone(wave, &last), 1u);
-  EXPECT_EQ(last, After::Close);
-}
-
-TEST(NotificationPlan, ShowsTheAlarmsMessageOrTheDefault) {
+TEST(NotificationPlan, ShowsTheAlarmsMessageUpToThirtyBytesWholeOrTheDefault) {
   AlarmSettings s = Settings(3, false, false);
   EXPECT_STREQ(NotificationPlan(1, s, L"時間です").Message, L"起きる");
   EXPECT_STREQ(NotificationPlan(3, s, L"時間です").Message, L"会議");
   EXPECT_STREQ(NotificationPlan(2, s, L"時間です").Message, L"時間です");
   EXPECT_STREQ(NotificationPlan(4, s, L"It's time").Message, L"It's time");
+  const wchar_t* thirty = L"あいうえおかきくけこさしすせそ";  // fifteen double-byte characters
+  ASSERT_EQ(AnsiLength(thirty), 30u);
+  s.Alarms[1].SetMessage(thirty);
+  EXPECT_STREQ(NotificationPlan(2, s, L"").Message, thirty);
 }
 
 TEST(NotificationPlan, ANumberOutsideOneToFourKeepsTheDefaults) {
@@ -80,14 +70,6 @@ TEST(NotificationPlan, ANumberOutsideOneToFourKeepsTheDefaults) {
     EXPECT_EQ(SoundsUntilDone(plan, &last), 5u) << n;
     EXPECT_EQ(last, After::Close) << n;
   }
-}
-
-TEST(NotificationPlan, AThirtyByteMessageIsShownWhole) {
-  AlarmSettings s;
-  const wchar_t* thirty = L"あいうえおかきくけこさしすせそ";  // fifteen double-byte characters
-  ASSERT_EQ(AnsiLength(thirty), 30u);
-  s.Alarms[1].SetMessage(thirty);
-  EXPECT_STREQ(NotificationPlan(2, s, L"").Message, thirty);
 }
 
 // --- the wave's length, from its header ----------------------------------------------
@@ -110,31 +92,20 @@ static std::vector<unsigned char> Fmt(uint32_t byteRate, uint32_t sampleRate = 0
                                       uint16_t tag = 1) {
   std::vector<unsigned char> f = Le32(16);
   f.insert(f.end(), {uint8_t(tag), uint8_t(tag >> 8), 1, 0});   // mono
-  for (uint32_t v : {sampleRate, byteRate}) {
-    std::vector<unsigned char> b = Le32(v);
-    f.insert(f.end(), b.begin(), b.end());
-  }
+  for (uint32_t v : {sampleRate, byteRate})
+    for (unsigned char byte : Le32(v)) f.push_back(byte);
   f.insert(f.end(), {uint8_t(blockAlign), 0, uint8_t(blockAlign * 8), 0});
   return f;
 }
 // The whole file's size: the header and `dataBytes` of sound after it.
 static uint64_t With(const std::vector<unsigned char>& head, uint64_t dataBytes) { return head.size() + dataBytes; }
 
-TEST(WaveLength, ComesFromTheByteRateAndTheDataSize) {
-  std::vector<unsigned char> wave = WaveHead({{"fmt ", Fmt(176400, 44100, 4)}, {"data", Le32(176400 * 3 + 88200)}});
-  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), With(wave, 176400 * 3 + 88200)), 3500u);
-  // Another chunk (of odd size, padded) before the data is stepped over.
-  std::vector<unsigned char> list = Le32(3);
-  list.insert(list.end(), {'a', 'b', 'c', 0});
-  wave = WaveHead({{"fmt ", Fmt(8000, 8000, 1)}, {"LIST", list}, {"data", Le32(12000)}});
-  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), With(wave, 12000)), 1500u);
-}
-
-// Whatever a header claims, the wait is never longer than the sound that
-// the file holds could play, and no figure wraps.
-TEST(WaveLength, AHeaderThatLiesNeverHoldsLongerThanTheSoundInTheFile) {
-  struct Case { const char* lie; std::vector<unsigned char> fmt; uint32_t stated; uint64_t present; uint32_t ms; };
+// The data's size over the byte rate; whatever a header claims, the wait is
+// never longer than the sound that the file holds could play, and no figure wraps.
+TEST(WaveLength, ComesFromTheByteRateAndTheDataSizeButAHeaderThatLiesNeverHoldsLonger) {
+  struct Case { const char* what; std::vector<unsigned char> fmt; uint32_t stated; uint64_t present; uint32_t ms; };
   const Case cases[] = {
+      {"3.5 s, honestly", Fmt(176400, 44100, 4), 176400 * 3 + 88200, 176400 * 3 + 88200, 3500},
       {"120 s stated, 1 s in the file", Fmt(8000, 8000, 1), 960000, 8000, 1000},
       {"the largest size stated", Fmt(8000, 8000, 1), 0xFFFFFFFFu, 16000, 2000},
       {"a byte rate far below the samples'", Fmt(80, 8000, 1), 8000, 8000, 1000},
@@ -145,8 +116,12 @@ TEST(WaveLength, AHeaderThatLiesNeverHoldsLongerThanTheSoundInTheFile) {
   };
   for (const Case& c : cases) {
     std::vector<unsigned char> wave = WaveHead({{"fmt ", c.fmt}, {"data", Le32(c.stated)}});
-    EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), With(wave, c.present)), c.ms) << c.lie;
+    EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), With(wave, c.present)), c.ms) << c.what;
   }
+  // Another chunk (three bytes and their pad) before the data is stepped over.
+  const std::vector<unsigned char> wave =
+      WaveHead({{"fmt ", Fmt(8000, 8000, 1)}, {"LIST", {3, 0, 0, 0, 'a', 'b', 'c', 0}}, {"data", Le32(12000)}});
+  EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), With(wave, 12000)), 1500u);
 }
 
 TEST(WaveLength, IsUnknownForWhatIsNoWaveOrIsCutShort) {
@@ -155,13 +130,11 @@ TEST(WaveLength, IsUnknownForWhatIsNoWaveOrIsCutShort) {
   EXPECT_EQ(WaveLengthMs(wave.data(), wave.size() - 1, size), 0u) << "the data header cut";
   EXPECT_EQ(WaveLengthMs(wave.data(), 20, size), 0u) << "the format cut";
   EXPECT_EQ(WaveLengthMs(wave.data(), wave.size(), wave.size() - 1), 0u) << "a file shorter than its header";
-  std::vector<unsigned char> noFormat = WaveHead({{"data", Le32(8000)}});
-  EXPECT_EQ(WaveLengthMs(noFormat.data(), noFormat.size(), size), 0u);
-  std::vector<unsigned char> zeroRate = WaveHead({{"fmt ", Fmt(0)}, {"data", Le32(8000)}});
-  EXPECT_EQ(WaveLengthMs(zeroRate.data(), zeroRate.size(), size), 0u);
-  std::vector<unsigned char> huge = WaveHead({{"fmt ", Fmt(8000, 8000, 1)}, {"junk", Le32(0xFFFFFFF0u)}, {"data", Le32(8000)}});
-  EXPECT_EQ(WaveLengthMs(huge.data(), huge.size(), size), 0u) << "a chunk longer than the file";
-  std::vector<unsigned char> riff = wave;
-  riff[8] = 'A';
-  EXPECT_EQ(WaveLengthMs(riff.data(), riff.size(), size), 0u);
+  auto length = [size](const std::vector<unsigned char>& head) { return WaveLengthMs(head.data(), head.size(), size); };
+  EXPECT_EQ(length(WaveHead({{"data", Le32(8000)}})), 0u) << "no format";
+  EXPECT_EQ(length(WaveHead({{"fmt ", Fmt(0)}, {"data", Le32(8000)}})), 0u) << "no rate";
+  EXPECT_EQ(length(WaveHead({{"fmt ", Fmt(8000, 8000, 1)}, {"junk", Le32(0xFFFFFFF0u)}, {"data", Le32(8000)}})), 0u)
+      << "a chunk longer than the file";
+  wave[8] = 'A';
+  EXPECT_EQ(length(wave), 0u) << "no WAVE";
 }

@@ -21,19 +21,17 @@ static TickInput Tick(ClockTime previous, ClockTime now) {
 
 // --- new minute --------------------------------------------------------------
 
-TEST(TickRules, NewMinuteIsNoticedAtWhateverSecondItIsFirstSeen) {
-  EXPECT_FALSE(DecideTick(Tick(Today(9, 5, 7), Today(9, 5, 8))).NewMinute);
-  EXPECT_TRUE(DecideTick(Tick(Today(9, 5, 59), Today(9, 6, 0))).NewMinute);
-  // Seconds 0 and 1 lost to merged ticks or a suspension: caught up later.
-  EXPECT_TRUE(DecideTick(Tick(Today(9, 5, 59), Today(9, 6, 2))).NewMinute);
-  EXPECT_TRUE(DecideTick(Tick(Today(9, 5, 40), Today(9, 6, 37))).NewMinute);
-}
-
-TEST(TickRules, NewMinuteComparesDateAndHourNotOnlyTheMinuteNumber) {
-  // An hour-long menu or a sleep that ends on the same minute number.
-  EXPECT_TRUE(DecideTick(Tick(Today(9, 5, 10), Today(10, 5, 12))).NewMinute);
-  EXPECT_TRUE(DecideTick(Tick(TimeOf(2002, 3, 13, 9, 5, 10), Today(9, 5, 12))).NewMinute);
-  EXPECT_TRUE(DecideTick(Tick(TimeOf(2001, 3, 14, 9, 5, 10), Today(9, 5, 12))).NewMinute);
+// Seen at whatever second it is first looked at (seconds 0 and 1 lost to
+// merged ticks or a suspension are caught up later), and over an hour-long
+// menu or a sleep that ends on the same minute number.
+TEST(TickRules, NewMinuteIsNoticedAtWhateverSecondAndComparesDateAndHourToo) {
+  struct Case { ClockTime previous, now; bool newMinute; };
+  const Case cases[] = {{Today(9, 5, 7), Today(9, 5, 8), false}, {Today(9, 5, 59), Today(9, 6, 0), true},
+                        {Today(9, 5, 59), Today(9, 6, 2), true}, {Today(9, 5, 40), Today(9, 6, 37), true},
+                        {Today(9, 5, 10), Today(10, 5, 12), true},
+                        {TimeOf(2002, 3, 13, 9, 5, 10), Today(9, 5, 12), true},
+                        {TimeOf(2001, 3, 14, 9, 5, 10), Today(9, 5, 12), true}};
+  for (const Case& c : cases) EXPECT_EQ(DecideTick(Tick(c.previous, c.now)).NewMinute, c.newMinute) << &c - cases;
 }
 
 TEST(TickRules, AlarmsWaitWhileAnInteractionHoldsTheTickButTheFaceKeepsTime) {
@@ -55,31 +53,26 @@ TEST(TickRules, AlarmsWaitWhileAnInteractionHoldsTheTickButTheFaceKeepsTime) {
 
 // --- title -------------------------------------------------------------------
 
+// The title's date counts, not the last tick's; one never set (all zero) is
+// renewed at the first tick.
 TEST(TickRules, TitleIsRenewedWhenTheTickHasAnotherDateThanTheTitle) {
-  TickInput midnight = Tick(Today(23, 59, 59), TimeOf(2002, 3, 15, 0, 0, 0));
-  EXPECT_TRUE(DecideTick(midnight).RenewTitle);
-
-  TickInput sameDay = Tick(Today(12, 0, 0), Today(12, 0, 1));
-  EXPECT_FALSE(DecideTick(sameDay).RenewTitle);
-
-  // Slept over midnight, or suspended through its first seconds.
-  TickInput late = Tick(Today(23, 40, 0), TimeOf(2002, 3, 15, 6, 30, 12));
-  EXPECT_TRUE(DecideTick(late).RenewTitle);
-  TickInput afterMenu = Tick(Today(23, 59, 58), TimeOf(2002, 3, 15, 0, 0, 9));
-  EXPECT_TRUE(DecideTick(afterMenu).RenewTitle);
-
-  // The system date set to another day at noon.
-  TickInput dateSet = Tick(Today(12, 0, 0), TimeOf(2002, 5, 1, 12, 0, 1));
-  EXPECT_TRUE(DecideTick(dateSet).RenewTitle);
-
-  // The title's date is what counts, not the last tick's.
-  TickInput stale = Tick(TimeOf(2002, 3, 15, 0, 0, 5), TimeOf(2002, 3, 15, 0, 0, 6));
-  stale.TitleDate = Today(0, 0, 0);
-  EXPECT_TRUE(DecideTick(stale).RenewTitle);
-  // A title that was never set (all zero) is renewed at the first tick.
-  TickInput never = Tick(Today(8, 0, 0), Today(8, 0, 1));
-  never.TitleDate = ClockTime();
-  EXPECT_TRUE(DecideTick(never).RenewTitle);
+  struct Case { const char* what; ClockTime title, previous, now; bool renew; };
+  const Case cases[] = {
+      {"midnight", Today(23, 59, 59), Today(23, 59, 59), TimeOf(2002, 3, 15, 0, 0, 0), true},
+      {"the same day", Today(12, 0, 0), Today(12, 0, 0), Today(12, 0, 1), false},
+      {"slept over midnight", Today(23, 40, 0), Today(23, 40, 0), TimeOf(2002, 3, 15, 6, 30, 12), true},
+      {"a menu or a suspension through midnight's first seconds", Today(23, 59, 58), Today(23, 59, 58),
+       TimeOf(2002, 3, 15, 0, 0, 9), true},
+      {"the system date set to another day at noon", Today(12, 0, 0), Today(12, 0, 0),
+       TimeOf(2002, 5, 1, 12, 0, 1), true},
+      {"a stale title", Today(0, 0, 0), TimeOf(2002, 3, 15, 0, 0, 5), TimeOf(2002, 3, 15, 0, 0, 6), true},
+      {"a title never set", ClockTime(), Today(8, 0, 0), Today(8, 0, 1), true},
+  };
+  for (const Case& c : cases) {
+    TickInput in = Tick(c.previous, c.now);
+    in.TitleDate = c.title;
+    EXPECT_EQ(DecideTick(in).RenewTitle, c.renew) << c.what;
+  }
 }
 
 // --- redraw --------------------------------------------------------------------
@@ -98,9 +91,9 @@ TEST(TickRules, EachDisplayRedrawsOnlyWhatChanged) {
       for (bool pending : {false, true}) {
         EXPECT_EQ(RedrawFor(f.face, seconds, true, pending), f.whole);
         const R otherwise = RedrawFor(f.face, seconds, false, pending);
-        if (!pending) EXPECT_EQ(otherwise, seconds ? f.seconds : R::Nothing);
+        if (!pending) { EXPECT_EQ(otherwise, seconds ? f.seconds : R::Nothing); }
         // The analog face without seconds waits for its minute: a paint drew it meanwhile.
-        if (pending && (seconds || f.face != TickFace::Analog)) EXPECT_EQ(otherwise, f.whole);
+        if (pending && (seconds || f.face != TickFace::Analog)) { EXPECT_EQ(otherwise, f.whole); }
       }
     }
   }
@@ -118,17 +111,13 @@ TEST(TickRules, ANewMinuteRedrawsTheWholeFaceEvenWithoutAnyFlagSet) {
 
 // Runs a minute of ticks the way the tick keeps its flags and counts those
 // that draw anything, and those that redraw the whole face.
-struct MinuteCount {
-  int drawing = 0;
-  int whole = 0;
-};
+struct MinuteCount { int drawing = 0, whole = 0; };
 static MinuteCount CountOverAMinute(TickFace face, bool seconds) {
   MinuteCount n;
   ClockTime last = Today(10, 0, 29);
   bool minuteChanged = false, fullPending = false;
   for (int i = 0; i < 60; ++i) {
-    int total = 30 + i;
-    ClockTime now = Today(10, total / 60, total % 60);
+    const ClockTime now = Today(10, (30 + i) / 60, (30 + i) % 60);
     TickInput in = Tick(last, now);
     in.Face = face;
     in.ShowSeconds = seconds;
@@ -146,16 +135,12 @@ static MinuteCount CountOverAMinute(TickFace face, bool seconds) {
 }
 
 TEST(TickRules, OverAMinuteOnlyTheSecondsDisplaysDrawEveryTick) {
-  EXPECT_EQ(CountOverAMinute(TickFace::Digital, false).drawing, 1);
-  EXPECT_EQ(CountOverAMinute(TickFace::Digital, true).drawing, 60);
-  EXPECT_EQ(CountOverAMinute(TickFace::Analog, false).drawing, 1);
-  MinuteCount analog = CountOverAMinute(TickFace::Analog, true);
-  EXPECT_EQ(analog.drawing, 60);
-  EXPECT_EQ(analog.whole, 1);
-  MinuteCount transparent = CountOverAMinute(TickFace::TransparentDigital, false);
-  EXPECT_EQ(transparent.drawing, 1);
-  EXPECT_EQ(transparent.whole, 1);
-  EXPECT_EQ(CountOverAMinute(TickFace::TransparentDigital, true).drawing, 60);
+  for (TickFace face : {TickFace::Digital, TickFace::Analog, TickFace::TransparentDigital}) {
+    EXPECT_EQ(CountOverAMinute(face, false).drawing, 1) << int(face);
+    EXPECT_EQ(CountOverAMinute(face, true).drawing, 60) << int(face);
+  }
+  EXPECT_EQ(CountOverAMinute(TickFace::Analog, true).whole, 1);
+  EXPECT_EQ(CountOverAMinute(TickFace::TransparentDigital, false).whole, 1);
 }
 
 // --- holds -------------------------------------------------------------------
@@ -193,17 +178,24 @@ TEST(TickHolds, TheTickIsHeldUntilTheLastInteractionEndsInWhateverOrderTheyEnd) 
 
 // --- the alarms due over sequences of ticks ------------------------------------
 
-// Alarms armed at the given times ("HH:MM"), numbered 1 upwards; "" leaves one off.
-static AlarmSettings ArmedAt(std::initializer_list<const wchar_t*> times) {
+static void TimerOff(AlarmSettings& s) { s.OnTimer = false; }
+static void FirstAlarmOff(AlarmSettings& s) { s.Alarms[0].On = 0; }
+
+// Alarms armed at the given times ("HH:MM"), numbered 1 upwards; "" leaves one
+// off. Each rings every day, or on the weekdays given alarm by alarm; `change`
+// is made last.
+static AlarmSettings ArmedAt(std::initializer_list<const wchar_t*> times, std::initializer_list<uint32_t> days = {},
+                             void (*change)(AlarmSettings&) = nullptr) {
   AlarmSettings s;
   s.OnTimer = true;
   int n = 0;
   for (const wchar_t* t : times) {
-    AlarmEntry& a = s.Alarms[n++];
-    if (!*t) continue;
-    a.SetTime(t);
-    a.On = 1;
+    if (*t) s.Alarms[n].SetTime(t);
+    s.Alarms[n++].On = *t != 0;
   }
+  n = 0;
+  for (uint32_t d : days) s.Alarms[n++].SetDays(d);
+  if (change) change(s);
   return s;
 }
 
@@ -212,119 +204,112 @@ using Rung = std::vector<std::string>;
 // The elapsed milliseconds at the wall time `t` of a clock never set.
 static uint64_t Ms(const ClockTime& t) { return (uint64_t(MinuteNumber(t)) * 60 + t.Second) * 1000; }
 
+// A tick that looks for alarms: its wall time, and the elapsed milliseconds
+// then, those of a clock never set unless others are given.
+struct Moment {
+  Moment(const ClockTime& wall) : wall(wall), ms(Ms(wall)) {}
+  Moment(const ClockTime& wall, uint64_t ms) : wall(wall), ms(ms) {}
+  ClockTime wall;
+  uint64_t ms;
+};
+
 // Each alarm the watch announces over the ticks, in the order announced:
-// "n@HH:MM", then " late S" when it came more than a minute late (S seconds),
-// or, with seen, " seen HH:MM:SS" for the tick that announced it.
-static Rung Announce(AlarmWatch& watch, const AlarmSettings& alarms,
-                     std::initializer_list<ClockTime> ticks, bool seen = false) {
+// "n@HH:MM", then " late S" when it came more than a minute late (S seconds);
+// with seen, " seen HH:MM:SS" for the tick that announced it and " late S"
+// for any lateness at all.
+static Rung Announce(AlarmWatch& watch, const AlarmSettings& alarms, const std::vector<Moment>& ticks,
+                     bool seen = false) {
   Rung rung;
-  for (const ClockTime& now : ticks) {
-    watch.Look(alarms, now, Ms(now));
+  for (const auto& [now, ms] : ticks) {
+    watch.Look(alarms, now, ms);
     while (watch.Waiting()) {
-      DueAlarm due = watch.TakeNext();
-      char text[48];
-      snprintf(text, sizeof text, "%d@%02u:%02u", due.Number, unsigned(due.Hour),
-               unsigned(due.Minute));
-      std::string entry = text;
-      uint32_t late = SecondsLate(due, now, Ms(now));
-      if (seen) {
-        snprintf(text, sizeof text, " seen %02u:%02u:%02u", unsigned(now.Hour),
-                 unsigned(now.Minute), unsigned(now.Second));
-        entry += text;
-      } else if (late > 60) {
-        entry += " late " + std::to_string(late);
-      }
-      rung.push_back(entry);
+      const DueAlarm due = watch.TakeNext();
+      const uint32_t late = SecondsLate(due, now, ms);
+      char text[64];
+      int n = snprintf(text, sizeof text, "%d@%02u:%02u", due.Number, unsigned(due.Hour), unsigned(due.Minute));
+      if (seen)
+        n += snprintf(text + n, sizeof text - n, " seen %02u:%02u:%02u", unsigned(now.Hour), unsigned(now.Minute),
+                      unsigned(now.Second));
+      if (seen ? late > 0 : late > 60) snprintf(text + n, sizeof text - n, " late %u", unsigned(late));
+      rung.push_back(text);
     }
   }
   return rung;
 }
 
-static Rung Announced(const AlarmSettings& alarms, std::initializer_list<ClockTime> ticks) {
-  AlarmWatch watch;
-  return Announce(watch, alarms, ticks);
+// A fresh watch, begun at `begun` where that is set, looks at each of the
+// ticks in turn and must announce `rung`.
+struct Run {
+  const char* what;
+  AlarmSettings alarms;
+  std::vector<Moment> ticks;
+  Rung rung;
+  ClockTime begun = {};
+};
+static void ExpectRuns(std::initializer_list<Run> runs) {
+  for (const Run& r : runs) {
+    AlarmWatch watch;
+    if (r.begun.Year) watch.Begin(r.begun);
+    EXPECT_EQ(Announce(watch, r.alarms, r.ticks), r.rung) << r.what;
+  }
 }
 
-TEST(AlarmWatch, AMinuteHeldByADialogIsCaughtUpWithEveryAlarmInTimeOrder) {
-  // The timer dialog open from 07:29:50 to 07:31:03: no look in between.
-  AlarmSettings s = ArmedAt({L"07:31", L"07:30", L"07:31"});
-  EXPECT_EQ(Announced(s, {Today(7, 29, 50), Today(7, 31, 3)}),
-            (Rung{"2@07:30 late 63", "1@07:31", "3@07:31"}));
-  // Looked at every second, the same alarms come each in its own minute.
-  EXPECT_EQ(Announced(s, {Today(7, 29, 59), Today(7, 30, 0), Today(7, 30, 1), Today(7, 31, 0)}),
-            (Rung{"2@07:30", "1@07:31", "3@07:31"}));
+// A look covers every minute since the last one: what a dialog, a stopped
+// process or a sleep held back comes at the next look, in time order, as far
+// back as twelve hours and no further.
+TEST(AlarmWatch, EveryAlarmOfTheMinutesSinceTheLastLookComesOnceInTimeOrderBackToTwelveHours) {
+  const AlarmSettings s = ArmedAt({L"07:31", L"07:30", L"07:31"}), far = ArmedAt({L"06:30", L"06:31", L"18:29"});
+  ExpectRuns({
+      {"the timer dialog open from 07:29:50 to 07:31:03", s, {Today(7, 29, 50), Today(7, 31, 3)},
+       {"2@07:30 late 63", "1@07:31", "3@07:31"}},
+      {"looked at every second: each in its own minute", s,
+       {Today(7, 29, 59), Today(7, 30, 0), Today(7, 30, 1), Today(7, 31, 0)}, {"2@07:30", "1@07:31", "3@07:31"}},
+      {"a gap of hours, 07:32:50 to 10:33:03: what fell into it comes late",
+       ArmedAt({L"10:33", L"09:00", L"07:33", L"12:00"}), {Today(7, 32, 50), Today(10, 33, 3)},
+       {"3@07:33 late 10803", "2@09:00 late 5583", "1@10:33"}},
+      {"two alarms of one minute, both once", ArmedAt({L"10:00", L"", L"10:00"}),
+       {Today(9, 59, 59), Today(10, 0, 0), Today(10, 0, 1), Today(10, 0, 59)}, {"1@10:00", "3@10:00"}},
+      {"over midnight, into the next day's first minute", ArmedAt({L"00:00"}),
+       {Today(23, 59, 30), TimeOf(2002, 3, 15, 0, 0, 30)}, {"1@00:00"}},
+      {"twelve and a half hours away", far, {Today(6, 0, 0), Today(18, 30, 0)}, {"2@06:31 late 43140", "3@18:29"}},
+      {"a day away: the last twelve hours' alarms, each once", far, {Today(6, 0, 0), TimeOf(2002, 3, 15, 6, 0, 0)},
+       {"3@18:29 late 41460"}},
+  });
 }
 
-TEST(AlarmWatch, AGapOfHoursAnnouncesWhatFellIntoItLate) {
-  // A stopped process or a sleep from 07:32:50 to 10:33:03.
-  AlarmSettings s = ArmedAt({L"10:33", L"09:00", L"07:33", L"12:00"});
-  EXPECT_EQ(Announced(s, {Today(7, 32, 50), Today(10, 33, 3)}),
-            (Rung{"3@07:33 late 10803", "2@09:00 late 5583", "1@10:33"}));
-}
-
-TEST(AlarmWatch, TwoAlarmsOfOneMinuteAreBothAnnouncedOnce) {
-  AlarmSettings s = ArmedAt({L"10:00", L"", L"10:00"});
-  EXPECT_EQ(Announced(s, {Today(9, 59, 59), Today(10, 0, 0), Today(10, 0, 1), Today(10, 0, 59)}),
-            (Rung{"1@10:00", "3@10:00"}));
-}
-
-TEST(AlarmWatch, AClockPutBackAnnouncesNothingTwiceButTheNextDayAgain) {
-  AlarmSettings s = ArmedAt({L"07:30", L"07:40"});
-  EXPECT_EQ(Announced(s, {Today(7, 29, 0), Today(7, 30, 0), Today(7, 41, 0),
-                          Today(7, 20, 0),   // set back over both
-                          Today(7, 30, 0), Today(7, 35, 0), Today(7, 40, 0), Today(7, 45, 0),
-                          TimeOf(2002, 3, 15, 7, 30, 0), TimeOf(2002, 3, 15, 7, 40, 0)}),
-            (Rung{"1@07:30", "2@07:40", "1@07:30", "2@07:40"}));
-  // Put back into an alarm's minute that has not rung yet: it rings.
-  EXPECT_EQ(Announced(s, {Today(7, 45, 0), Today(7, 30, 20)}), (Rung{"1@07:30"}));
-}
-
-TEST(AlarmWatch, ChangesOfDaylightSavingTimeRingEachAlarmOnce) {
-  // Spring forward: 02:00 becomes 03:00, and the alarm in the skipped hour rings.
-  AlarmSettings spring = ArmedAt({L"02:30", L"03:00"});
-  EXPECT_EQ(Announced(spring, {Today(1, 59, 59), Today(3, 0, 0)}),
-            (Rung{"1@02:30 late 1800", "2@03:00"}));
-  // Fall back: 02:00 becomes 01:00 again, and the hour's alarms rang the first time.
-  AlarmSettings fall = ArmedAt({L"01:30", L"01:59"});
-  EXPECT_EQ(Announced(fall, {Today(1, 29, 59), Today(1, 30, 0), Today(1, 59, 0), Today(1, 59, 59),
-                             Today(1, 0, 0), Today(1, 30, 0), Today(1, 59, 0), Today(2, 0, 0)}),
-            (Rung{"1@01:30", "2@01:59"}));
-}
-
+// The first look of a watch never begun covers its own minute alone; one
+// begun by a start covers every minute from the start's on.
 TEST(AlarmWatch, AStartInsideTheMinuteRingsButNotTheMinuteBefore) {
-  AlarmSettings s = ArmedAt({L"07:30", L"07:29"});
-  EXPECT_EQ(Announced(s, {Today(7, 30, 40), Today(7, 30, 41)}), (Rung{"1@07:30"}));
-  // Begun by a start inside 07:29 and first looked at two minutes later:
-  // every minute from the start's on.
-  AlarmSettings three = ArmedAt({L"07:28", L"07:29", L"07:30"});
-  AlarmWatch watch;
-  watch.Begin(Today(7, 29, 30));
-  EXPECT_EQ(Announce(watch, three, {Today(7, 31, 10)}), (Rung{"2@07:29 late 130", "3@07:30 late 70"}));
-  // Over midnight, into the next day's first minute.
-  AlarmSettings midnight = ArmedAt({L"00:00"});
-  EXPECT_EQ(Announced(midnight, {Today(23, 59, 30), TimeOf(2002, 3, 15, 0, 0, 30)}),
-            (Rung{"1@00:00"}));
+  ExpectRuns({
+      {"started at 07:30:40", ArmedAt({L"07:30", L"07:29"}), {Today(7, 30, 40), Today(7, 30, 41)}, {"1@07:30"}},
+      {"begun inside 07:29, first looked at two minutes later", ArmedAt({L"07:28", L"07:29", L"07:30"}),
+       {Today(7, 31, 10)}, {"2@07:29 late 130", "3@07:30 late 70"}, Today(7, 29, 30)},
+  });
 }
 
-TEST(AlarmWatch, TheCatchUpReachesBackTwelveHoursAndNoFurther) {
-  AlarmSettings s = ArmedAt({L"06:30", L"06:31", L"18:29"});
-  EXPECT_EQ(Announced(s, {Today(6, 0, 0), Today(18, 30, 0)}),
-            (Rung{"2@06:31 late 43140", "3@18:29"}));
-  // A day away: the last twelve hours' alarms come, each once.
-  EXPECT_EQ(Announced(s, {Today(6, 0, 0), TimeOf(2002, 3, 15, 6, 0, 0)}), (Rung{"3@18:29 late 41460"}));
+TEST(AlarmWatch, AClockPutBackOrAChangeOfDaylightSavingTimeRingsEachAlarmOnceButTheNextDayAgain) {
+  ExpectRuns({
+      {"set back over both, then the next day", ArmedAt({L"07:30", L"07:40"}),
+       {Today(7, 29, 0), Today(7, 30, 0), Today(7, 41, 0), Today(7, 20, 0), Today(7, 30, 0), Today(7, 35, 0),
+        Today(7, 40, 0), Today(7, 45, 0), TimeOf(2002, 3, 15, 7, 30, 0), TimeOf(2002, 3, 15, 7, 40, 0)},
+       {"1@07:30", "2@07:40", "1@07:30", "2@07:40"}},
+      {"put back into an alarm's minute that has not rung yet", ArmedAt({L"07:30", L"07:40"}),
+       {Today(7, 45, 0), Today(7, 30, 20)}, {"1@07:30"}},
+      {"spring forward: 02:00 becomes 03:00, the skipped hour's alarm rings", ArmedAt({L"02:30", L"03:00"}),
+       {Today(1, 59, 59), Today(3, 0, 0)}, {"1@02:30 late 1800", "2@03:00"}},
+      {"fall back: 02:00 becomes 01:00 again, the hour's alarms rang the first time", ArmedAt({L"01:30", L"01:59"}),
+       {Today(1, 29, 59), Today(1, 30, 0), Today(1, 59, 0), Today(1, 59, 59), Today(1, 0, 0), Today(1, 30, 0),
+        Today(1, 59, 0), Today(2, 0, 0)}, {"1@01:30", "2@01:59"}},
+  });
 }
 
 TEST(AlarmWatch, NothingIsDueWithTheTimerOrTheAlarmOff) {
-  AlarmSettings off = ArmedAt({L"07:30"});
-  off.OnTimer = false;
-  EXPECT_TRUE(Announced(off, {Today(7, 29, 0), Today(7, 31, 0)}).empty());
-  AlarmSettings alarmOff = ArmedAt({L"07:30"});
-  alarmOff.Alarms[0].On = 0;
-  EXPECT_TRUE(Announced(alarmOff, {Today(7, 29, 0), Today(7, 31, 0)}).empty());
-  // The default record: every alarm at 00:00 but none armed.
-  AlarmSettings defaults;
-  defaults.OnTimer = true;
-  EXPECT_TRUE(Announced(defaults, {Today(23, 59, 0), TimeOf(2002, 3, 15, 0, 0, 0)}).empty());
+  ExpectRuns({
+      {"the timer off", ArmedAt({L"07:30"}, {}, TimerOff), {Today(7, 29, 0), Today(7, 31, 0)}, {}},
+      {"the alarm off", ArmedAt({L"07:30"}, {}, FirstAlarmOff), {Today(7, 29, 0), Today(7, 31, 0)}, {}},
+      {"the default record: every alarm at 00:00 but none armed", ArmedAt({}),
+       {Today(23, 59, 0), TimeOf(2002, 3, 15, 0, 0, 0)}, {}},
+  });
 }
 
 TEST(AlarmWatch, MinutesCountStraightOverTheEndsOfMonthsAndYears) {
@@ -359,8 +344,7 @@ TEST(AlarmWatch, TheLatenessIsToldFromMoreThanAMinuteOn) {
 TEST(AlarmWatch, WhatWaitsBehindANotificationLeftOpenForADayMakesWayForTheNewDay) {
   AlarmSettings s = ArmedAt({L"07:00", L"07:01", L"07:02", L"07:03"});
   AlarmWatch watch;
-  watch.Look(s, Today(6, 59, 59), Ms(Today(6, 59, 59)));
-  watch.Look(s, Today(7, 3, 30), Ms(Today(7, 3, 30)));
+  for (const ClockTime& t : {Today(6, 59, 59), Today(7, 3, 30)}) watch.Look(s, t, Ms(t));
   EXPECT_EQ(watch.TakeNext().Number, 1);   // announced, and left open a day
   watch.Look(s, TimeOf(2002, 3, 15, 7, 10, 0), Ms(TimeOf(2002, 3, 15, 7, 10, 0)));
   std::vector<int32_t> waiting;
@@ -377,9 +361,7 @@ static const char* const kDayNames[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri"
 
 TEST(AlarmWatch, AnAlarmRingsOnlyOnItsWeekdaysAndMidnightBelongsToTheDayThatBegins) {
   for (int only = 0; only < 7; ++only) {
-    AlarmSettings s = ArmedAt({L"00:00", L"23:59"});
-    s.Alarms[0].SetDays(1u << only);
-    s.Alarms[1].SetDays(1u << only);
+    const AlarmSettings s = ArmedAt({L"00:00", L"23:59"}, {1u << only, 1u << only});
     std::vector<std::string> rung, expected;
     AlarmWatch watch;
     // Every minute around each midnight of eight days, looked at in turn.
@@ -396,21 +378,19 @@ TEST(AlarmWatch, AnAlarmRingsOnlyOnItsWeekdaysAndMidnightBelongsToTheDayThatBegi
     EXPECT_EQ(rung, expected) << kDayNames[only];
   }
   // Over a held midnight, each alarm is caught up for the day of its own minute.
-  AlarmSettings s = ArmedAt({L"23:55", L"00:05"});
-  s.Alarms[0].SetDays(0x3E);   // Monday to Friday
-  s.Alarms[1].SetDays(0x01);   // Sunday
-  EXPECT_EQ(Announced(s, {WeekDay(6, 23, 50, 0), WeekDay(7, 0, 10, 0)}), (Rung{"2@00:05 late 300"}));
-  EXPECT_EQ(Announced(s, {WeekDay(5, 23, 50, 0), WeekDay(6, 0, 10, 0)}), (Rung{"1@23:55 late 900"}));
-  // No day at all: it never rings.
-  s.Alarms[0].SetDays(0);
-  s.Alarms[1].SetDays(0x80);
-  EXPECT_TRUE(Announced(s, {WeekDay(0, 0, 0, 0), WeekDay(0, 11, 0, 0), WeekDay(0, 23, 0, 0),
-                            WeekDay(1, 10, 0, 0), WeekDay(1, 23, 59, 0)}).empty());
+  const AlarmSettings s = ArmedAt({L"23:55", L"00:05"}, {0x3E, 0x01});   // Monday to Friday; Sunday
+  ExpectRuns({
+      {"Saturday night to Sunday", s, {WeekDay(6, 23, 50, 0), WeekDay(7, 0, 10, 0)}, {"2@00:05 late 300"}},
+      {"Friday night to Saturday", s, {WeekDay(5, 23, 50, 0), WeekDay(6, 0, 10, 0)}, {"1@23:55 late 900"}},
+      {"no day at all: it never rings", ArmedAt({L"23:55", L"00:05"}, {0, 0x80}),
+       {WeekDay(0, 0, 0, 0), WeekDay(0, 11, 0, 0), WeekDay(0, 23, 0, 0), WeekDay(1, 10, 0, 0), WeekDay(1, 23, 59, 0)},
+       {}},
+  });
 }
 
 // The alarms announced when alarm 1, rung at 07:30, is snoozed at `pressed`
 // for `minutes`; `change` alters the settings after the snooze.
-static Rung AfterSnooze(ClockTime pressed, uint32_t minutes, std::initializer_list<ClockTime> ticks,
+static Rung AfterSnooze(ClockTime pressed, uint32_t minutes, const std::vector<Moment>& ticks,
                         void (*change)(AlarmSettings&) = nullptr) {
   AlarmSettings s = ArmedAt({L"07:30"});
   AlarmWatch watch;
@@ -423,22 +403,18 @@ static Rung AfterSnooze(ClockTime pressed, uint32_t minutes, std::initializer_li
 
 TEST(AlarmWatch, ASnoozedAlarmComesOnceItsMinutesAfterThePressOrLateAfterAHold) {
   // Snoozed at 07:30:40 for five minutes: due at 07:35:40, once.
-  EXPECT_EQ(AfterSnooze(Today(7, 30, 40), 5,
-                        {Today(7, 30, 41), Today(7, 35, 0), Today(7, 35, 39), Today(7, 35, 40),
-                         Today(7, 35, 41), Today(7, 36, 0)}),
+  EXPECT_EQ(AfterSnooze(Today(7, 30, 40), 5, {Today(7, 30, 41), Today(7, 35, 0), Today(7, 35, 39), Today(7, 35, 40),
+                                             Today(7, 35, 41), Today(7, 36, 0)}),
             (Rung{"1@07:35 seen 07:35:40"}));
   // Its time held by a dialog: caught up at the first look after it.
   EXPECT_EQ(AfterSnooze(Today(7, 30, 40), 1, {Today(7, 30, 50), Today(7, 40, 3), Today(7, 41, 0)}),
-            (Rung{"1@07:31 seen 07:40:03"}));
+            (Rung{"1@07:31 seen 07:40:03 late 503"}));
   // The latest snooze of an alarm is the one that comes.
   AlarmSettings s = ArmedAt({L"07:30"});
   AlarmWatch watch;
   watch.Snooze(1, Ms(Today(7, 30, 10)), 5);
   watch.Snooze(1, Ms(Today(7, 30, 20)), 10);
-  watch.Look(s, Today(7, 30, 30), Ms(Today(7, 30, 30)));
-  EXPECT_EQ(watch.TakeNext().Number, 1) << "the alarm's own minute";
-  watch.Look(s, Today(7, 35, 10), Ms(Today(7, 35, 10)));
-  EXPECT_FALSE(watch.Waiting());
+  EXPECT_EQ(Announce(watch, s, {Today(7, 30, 30), Today(7, 35, 10)}), Rung{"1@07:30"}) << "the alarm's own minute";
   watch.Look(s, Today(7, 40, 20), Ms(Today(7, 40, 20)));
   EXPECT_EQ(watch.TakeNext().At, MinuteNumber(Today(7, 40, 0)));
 }
@@ -447,36 +423,23 @@ TEST(AlarmWatch, ASnoozedAlarmComesOnceItsMinutesAfterThePressOrLateAfterAHold) 
 // wherever the wall clock was set meanwhile; after a sleep, at once and late.
 TEST(AlarmWatch, ASnoozeCountsElapsedTimeWhateverTheWallClockDoes) {
   const uint64_t pressed = 5000000;
-  struct Step { ClockTime wall; uint64_t ms; };
-  struct Case { const char* what; std::vector<Step> steps; std::string rung; };
+  const AlarmSettings s = ArmedAt({L"10:00"});
+  struct Case { const char* what; std::vector<Moment> ticks; Rung rung; };
   const Case cases[] = {
       {"to the second", {{Today(10, 1, 0), pressed + 3000}, {Today(10, 1, 56), pressed + 59000},
-                         {Today(10, 1, 57), pressed + 60000}}, "seen 10:01:57 as 10:01 late 0"},
+                         {Today(10, 1, 57), pressed + 60000}}, {"1@10:01 seen 10:01:57"}},
       {"the wall clock put back an hour", {{Today(9, 1, 0), pressed + 3000}, {Today(9, 1, 57), pressed + 60000}},
-       "seen 09:01:57 as 09:01 late 0"},
+       {"1@09:01 seen 09:01:57"}},
       {"the wall clock put forward an hour", {{Today(11, 1, 0), pressed + 3000}, {Today(11, 1, 56), pressed + 59000},
-                                              {Today(11, 1, 57), pressed + 60000}}, "seen 11:01:57 as 11:01 late 0"},
-      {"a sleep of two hours", {{Today(12, 0, 57), pressed + 7200000}}, "seen 12:00:57 as 10:01 late 7140"},
+                                              {Today(11, 1, 57), pressed + 60000}}, {"1@11:01 seen 11:01:57"}},
+      {"a sleep of two hours", {{Today(12, 0, 57), pressed + 7200000}}, {"1@10:01 seen 12:00:57 late 7140"}},
   };
   for (const Case& c : cases) {
-    AlarmSettings s = ArmedAt({L"10:00"});
     AlarmWatch watch;
     watch.Look(s, Today(10, 0, 0), pressed - 57000);
     watch.TakeNext();
     watch.Snooze(1, pressed, 1);
-    std::string rung;
-    for (const Step& step : c.steps) {
-      watch.Look(s, step.wall, step.ms);
-      while (watch.Waiting()) {
-        const DueAlarm due = watch.TakeNext();
-        char text[64];
-        snprintf(text, sizeof text, "seen %02u:%02u:%02u as %02u:%02u late %u", unsigned(step.wall.Hour),
-                 unsigned(step.wall.Minute), unsigned(step.wall.Second), unsigned(due.Hour),
-                 unsigned(due.Minute), unsigned(SecondsLate(due, step.wall, step.ms)));
-        rung += text;
-      }
-    }
-    EXPECT_EQ(rung, c.rung) << c.what;
+    EXPECT_EQ(Announce(watch, s, c.ticks, true), c.rung) << c.what;
   }
 }
 
@@ -485,15 +448,13 @@ TEST(AlarmWatch, WhatOkChangedCountsFromItsMinuteAndTheRestIsCaughtUp) {
   struct Case { const char* what; void (*before)(AlarmSettings&); Rung rung; };
   const Case cases[] = {
       {"nothing changed", nullptr, {"1@07:05 late 65", "2@07:05 late 65"}},
-      {"the timer switched on", [](AlarmSettings& s) { s.OnTimer = false; }, {}},
-      {"alarm 1 armed", [](AlarmSettings& s) { s.Alarms[0].On = 0; }, {"2@07:05 late 65"}},
+      {"the timer switched on", TimerOff, {}},
+      {"alarm 1 armed", FirstAlarmOff, {"2@07:05 late 65"}},
       {"alarm 1 retimed", [](AlarmSettings& s) { s.Alarms[0].SetTime(L"09:00"); }, {"2@07:05 late 65"}},
       {"alarm 1 given its weekday", [](AlarmSettings& s) { s.Alarms[0].SetDays(0); }, {"2@07:05 late 65"}},
   };
   for (const Case& c : cases) {
-    AlarmSettings after = ArmedAt({L"07:05", L"07:05"});
-    AlarmSettings before = after;
-    if (c.before) c.before(before);
+    const AlarmSettings before = ArmedAt({L"07:05", L"07:05"}, {}, c.before), after = ArmedAt({L"07:05", L"07:05"});
     AlarmWatch watch;
     watch.Look(before, Today(7, 4, 55), Ms(Today(7, 4, 55)));
     watch.Edited(before, after, Today(7, 6, 5));
@@ -501,15 +462,11 @@ TEST(AlarmWatch, WhatOkChangedCountsFromItsMinuteAndTheRestIsCaughtUp) {
   }
   // Set at 07:20 to 07:10, an alarm means tomorrow; retimed to OK's own
   // minute, it rings in it.
-  AlarmSettings before = ArmedAt({L"07:00", L"07:00"});
-  AlarmSettings after = ArmedAt({L"07:10", L"07:20"});
+  const AlarmSettings before = ArmedAt({L"07:00", L"07:00"}), after = ArmedAt({L"07:10", L"07:20"});
   AlarmWatch watch;
-  watch.Look(before, Today(7, 0, 30), Ms(Today(7, 0, 30)));
-  watch.TakeNext();
-  watch.TakeNext();
+  EXPECT_EQ(Announce(watch, before, {Today(7, 0, 30)}), (Rung{"1@07:00", "2@07:00"}));
   watch.Edited(before, after, Today(7, 20, 10));
-  EXPECT_EQ(Announce(watch, after, {Today(7, 20, 10), TimeOf(2002, 3, 15, 7, 10, 0)}),
-            (Rung{"2@07:20", "1@07:10"}));
+  EXPECT_EQ(Announce(watch, after, {Today(7, 20, 10), TimeOf(2002, 3, 15, 7, 10, 0)}), (Rung{"2@07:20", "1@07:10"}));
 }
 
 // Alarms due again and again while the clock is put back, snoozes due, and
@@ -523,10 +480,7 @@ TEST(AlarmWatch, TheQueueHoldsEachAlarmsTimeAndSnoozeOnceWhateverWaits) {
     ms += 150000;
     watch.Look(s, TimeOf(2002, 3, day, 7, 0, 0), ms);
   }
-  DueAlarm extra;
-  extra.Number = 1;
-  extra.At = MinuteNumber(Today(6, 0, 0));
-  watch.PutBack(extra);
+  watch.PutBack(DueAlarm{1, 0, 0, MinuteNumber(Today(6, 0, 0))});   // alarm 1 again, of 06:00
   std::vector<std::string> waiting;
   while (watch.Waiting()) {
     const DueAlarm due = watch.TakeNext();
@@ -545,19 +499,14 @@ TEST(ElapsedClock, CarriesOnOverTheWrapOfTheSystemsMilliseconds) {
 }
 
 TEST(AlarmWatch, SwitchingTheAlarmOrTheTimerOffCancelsItsSnooze) {
-  const auto ticks = {Today(7, 31, 0), Today(7, 32, 0)};
-  EXPECT_TRUE(AfterSnooze(Today(7, 30, 40), 1, ticks, [](AlarmSettings& s) { s.Alarms[0].On = 0; }).empty());
-  EXPECT_TRUE(AfterSnooze(Today(7, 30, 40), 1, ticks, [](AlarmSettings& s) { s.OnTimer = false; }).empty());
+  EXPECT_TRUE(AfterSnooze(Today(7, 30, 40), 1, {Today(7, 31, 0), Today(7, 32, 0)}, FirstAlarmOff).empty());
+  EXPECT_TRUE(AfterSnooze(Today(7, 30, 40), 1, {Today(7, 31, 0), Today(7, 32, 0)}, TimerOff).empty());
   // Off for one look and on again: the snooze stays cancelled.
   AlarmSettings s = ArmedAt({L"07:30"});
   AlarmWatch watch;
   watch.Snooze(1, Ms(Today(7, 20, 0)), 5);
-  s.Alarms[0].On = 0;
-  watch.Look(s, Today(7, 21, 0), Ms(Today(7, 21, 0)));
-  s.Alarms[0].On = 1;
-  watch.Look(s, Today(7, 25, 0), Ms(Today(7, 25, 0)));
-  watch.Look(s, Today(7, 26, 0), Ms(Today(7, 26, 0)));
-  EXPECT_FALSE(watch.Waiting());
+  EXPECT_TRUE(Announce(watch, ArmedAt({L"07:30"}, {}, FirstAlarmOff), {Today(7, 21, 0)}).empty());
+  EXPECT_TRUE(Announce(watch, s, {Today(7, 25, 0), Today(7, 26, 0)}).empty());
   // Its weekdays do not hold back a snooze taken on a day the alarm rang.
   s.Alarms[0].SetDays(0);
   watch.Snooze(1, Ms(Today(7, 27, 0)), 1);
@@ -568,12 +517,10 @@ TEST(AlarmWatch, SwitchingTheAlarmOrTheTimerOffCancelsItsSnooze) {
 // --- the hourly chime ----------------------------------------------------------
 
 TEST(ChimeWatch, OnceAtTheStartOfAnHourInRangeNeverLateNorAgainWhenPutBackNorOverAnAlarm) {
-  AlarmSettings a;
-  a.OnTimer = a.OnChime = true;
+  AlarmSettings a = ArmedAt({L"", L"12:00"});
+  a.OnChime = true;
   a.ChimeFrom = 7;
   a.ChimeTo = 22;
-  a.Alarms[1].SetTime(L"12:00");
-  a.Alarms[1].On = 1;
   ChimeWatch w;
   // Ticks of 2002-03-14 in turn (hour, minute, second) and whether each chimes.
   const int ticks[][4] = {{7, 59, 59, 0}, {8, 0, 0, 1}, {8, 0, 1, 0}, {8, 1, 0, 0},

@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include "base/rules/TimeText.h"
 #include "tests/host/ClockTimes.h"
 
 TEST(TimeText, HourWithoutLeadingZeroMinutesAndSecondsWithTwo) {
+  struct Case { ClockTime t; bool seconds; const wchar_t* text; };
   wchar_t buf[kClockTextUnits];
-  EXPECT_EQ(FormatClockText(TimeOf(9, 5, 7), false, buf), 4u);
-  EXPECT_STREQ(buf, L"9:05");
-  FormatClockText(TimeOf(9, 5, 7), true, buf);
-  EXPECT_STREQ(buf, L"9:05:07");
-  FormatClockText(TimeOf(0, 0, 0), false, buf);
-  EXPECT_STREQ(buf, L"0:00");
-  EXPECT_EQ(FormatClockText(TimeOf(23, 59, 59), true, buf), 8u);
+  for (const Case& c : {Case{TimeOf(9, 5, 7), false, L"9:05"}, Case{TimeOf(9, 5, 7), true, L"9:05:07"},
+                        Case{TimeOf(0, 0, 0), false, L"0:00"}, Case{TimeOf(23, 59, 59), true, L"23:59:59"}}) {
+    EXPECT_EQ(FormatClockText(c.t, c.seconds, buf), wcslen(c.text)) << c.text;
+    EXPECT_STREQ(buf, c.text);
+  }
 }
 
 // The halves of the day as the Japanese and the English texts write them.
@@ -20,19 +20,18 @@ constexpr DayHalves kJapaneseHalves = {L"午前 %s", L"午後 %s"};
 constexpr DayHalves kEnglishHalves = {L"%s AM", L"%s PM"};
 
 TEST(TimeText, TheTwelveHourFaceWritesTheHalfOfTheDayAndAnHourFromOneToTwelve) {
-  struct Case { int minute; const wchar_t* hour; bool pm; };
+  struct Case { int minute; std::wstring digits; bool pm; };
   const Case cases[] = {{0, L"12:00", false}, {30, L"12:30", false}, {719, L"11:59", false},
                         {720, L"12:00", true}, {750, L"12:30", true}, {1439, L"11:59", true}};
   wchar_t buf[kClockTextUnits];
   for (const Case& c : cases) {
     const ClockTime t = TimeOf(c.minute / 60, c.minute % 60, 9);
-    const std::wstring digits = c.hour;
     FormatClockText(t, false, buf, &kJapaneseHalves);
-    EXPECT_EQ(buf, (c.pm ? L"午後 " : L"午前 ") + digits);
+    EXPECT_EQ(buf, (c.pm ? L"午後 " : L"午前 ") + c.digits);
     FormatClockText(t, true, buf, &kJapaneseHalves);
-    EXPECT_EQ(buf, (c.pm ? L"午後 " : L"午前 ") + digits + L":09");
+    EXPECT_EQ(buf, (c.pm ? L"午後 " : L"午前 ") + c.digits + L":09");
     FormatClockText(t, true, buf, &kEnglishHalves);
-    EXPECT_EQ(buf, digits + L":09" + (c.pm ? L" PM" : L" AM"));
+    EXPECT_EQ(buf, c.digits + L":09" + (c.pm ? L" PM" : L" AM"));
   }
   // A half without its form still shows the digits; one too long is cut.
   const DayHalves missing = {L"", L""};
