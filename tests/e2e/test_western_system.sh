@@ -129,6 +129,11 @@ pass "a picture from 'C:\\Картинки\\фон.bmp' is drawn"
 
 # --- an English UI language ------------------------------------------------------------
 
+# The prefix's services still run under the Japanese user locale, and any
+# process they start puts its formats back into the registry: the server
+# and its services end first and start again under the English one.
+"$WINESERVER" -k >/dev/null 2>&1 || true
+"$WINESERVER" -w >/dev/null 2>&1 || true
 export LC_ALL=en_US.UTF-8
 # english LABEL...: the open dialog shows each label, and nothing in Japanese.
 english() {
@@ -142,7 +147,8 @@ reset_registry
 TZ=XXX-09:00:00 start_clock
 title="$(window_title)"
 want="Tivora - $(TZ=XXX-09:00:00 date +'%A, %B %-d, %Y')"
-[ "$title" = "$want" ] || fail "title '$title', wanted '$want'"
+[ "$title" = "$want" ] || fail "title '$title', wanted '$want'; the user's formats: $(wine_cmd reg query \
+  'HKCU\Control Panel\International' 2>/dev/null | tr -d '\r' | grep -aE 'LocaleName|sLongDate' | tr -s ' \n' ' ')"
 # "Tra&nsparent" is an English key only: the Japanese item's is I.
 open_menu
 screenshot english-menu >/dev/null
