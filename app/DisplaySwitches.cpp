@@ -9,7 +9,7 @@
 #include "app/MonitorList.h"
 #include "app/WindowStyling.h"
 #include "app/rules/SwitchRules.h"
-#include "base/UiLanguage.h"
+#include "base/FileChooser.h"
 #include "face/BackgroundImage.h"
 #include "res/resource.h"
 #include "settings/rules/TextCut.h"
@@ -50,22 +50,10 @@ void SwitchDisplay(HWND window, DisplaySwitch which) {
 
 void ChooseBackgroundPicture(HWND window) {
   if (!App->Flags.Has(OnBitmap)) return;
-  wchar_t filter[128];
-  UiFilter(IDS_PICTURE_FILTER, filter, 128);
   wchar_t path[kTextCapacity];
-  path[0] = 0;
-  OPENFILENAMEW dialog;
-  ZeroMemory(&dialog, sizeof dialog);
-  dialog.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
-  dialog.hwndOwner = window;
-  dialog.hInstance = App->Instance;
-  dialog.lpstrFilter = filter;
-  dialog.nFilterIndex = 1;
-  dialog.lpstrFile = path;
-  dialog.nMaxFile = kTextCapacity;
-  dialog.lpstrTitle = UiText(IDS_PICTURE_TITLE);
-  dialog.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
-  if (!GetOpenFileNameW(&dialog)) return;
+  if (!ChooseFileToOpen(window, IDS_PICTURE_TITLE, IDS_PICTURE_FILTER, OFN_HIDEREADONLY, path,
+                        kTextCapacity))
+    return;
   // A path that the registry's layout cannot keep is not taken: cut, it
   // would name another file.
   if (AnsiLength(path) >= kTextCapacity) return;

@@ -1,6 +1,7 @@
 #include "timer/TimerSettingsDialog.h"
 #include <commdlg.h>
 #include <mmsystem.h>
+#include "base/FileChooser.h"
 #include "base/UiLanguage.h"
 #include "res/ProgramName.h"
 #include "res/resource.h"
@@ -10,7 +11,6 @@
 #include "timer/rules/TimerInput.h"
 
 constexpr int kPathUnits = kTextCapacity;
-constexpr int kFilterUnits = 128;
 
 static bool IsChecked(HWND dialog, int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
@@ -57,23 +57,11 @@ static bool ReadNumberFields(HWND dialog, uint32_t numbers[kNumberFieldCount], i
 // Alarm `alarm`'s toggle of weekday `day` (0 Sunday).
 static int DayToggle(int alarm, int day) { return IDC_ALARM1_DAYS + 7 * alarm + day; }
 
-// The chooser's record and buffers are the call's own: it is modal, and
-// nothing of it is wanted once it has answered.
+// The chooser starts empty, not from the current wave file.
 static void ChooseWaveFile(HWND dialog) {
-  wchar_t filter[kFilterUnits];
-  UiFilter(IDS_WAVE_FILTER, filter, kFilterUnits);
-  // The chooser starts empty, not from the current wave file.
-  wchar_t chosen[kPathUnits] = {};
-  OPENFILENAMEW chooser = {};
-  // The size of the record as Windows 95 knew it: every system accepts it.
-  chooser.lStructSize = OPENFILENAME_SIZE_VERSION_400W;
-  chooser.hwndOwner = dialog;
-  chooser.lpstrFilter = filter;
-  chooser.lpstrFile = chosen;
-  chooser.nMaxFile = kPathUnits;
-  chooser.lpstrTitle = UiText(IDS_WAVE_TITLE);
-  chooser.Flags = OFN_READONLY | OFN_FILEMUSTEXIST;
-  if (GetOpenFileNameW(&chooser)) SetDlgItemTextW(dialog, IDC_WAVE_FILE, chosen);
+  wchar_t chosen[kPathUnits];
+  if (ChooseFileToOpen(dialog, IDS_WAVE_TITLE, IDS_WAVE_FILTER, OFN_READONLY, chosen, kPathUnits))
+    SetDlgItemTextW(dialog, IDC_WAVE_FILE, chosen);
 }
 
 // The path as typed is played, whether it has been saved or not.

@@ -17,7 +17,6 @@ constexpr size_t kClrUsedAt = 32;
 // The block is read with one ReadFile of a signed 32-bit count at most.
 constexpr uint32_t kLargestBlock = 0x7FFFFFFF;
 
-
 static BitmapVerdict Refuse(BitmapFault fault) {
   BitmapVerdict v;
   v.Fault = fault;
