@@ -23,11 +23,7 @@ std::string StoredText(const char* name) {
   return GetText("Timer", name, text, sizeof text) ? text : "<missing>";
 }
 
-DWORD StoredDword(const char* name) {
-  DWORD value = 0xDEADBEEF;
-  GetDword("Timer", name, &value);
-  return value;
-}
+DWORD StoredDword(const char* name) { return DWORD(StoredNumber("Timer", name)); }
 
 class TimerSettings : public testing::Test {
 protected:
