@@ -77,9 +77,10 @@ TEST(TickRules, TitleIsRenewedWhenTheTickHasAnotherDateThanTheTitle) {
 
 // --- redraw --------------------------------------------------------------------
 
-// Over every face and state: a new minute redraws the whole face, seconds
-// alone redraw the least that shows them, a display change is never met by
-// the second hand alone, and a tick that changes nothing draws nothing.
+// Over every face and state: a new minute redraws the whole face, even
+// without any flag set, seconds alone redraw the least that shows them, a
+// display change is never met by the second hand alone, and a tick that
+// changes nothing draws nothing.
 TEST(TickRules, EachDisplayRedrawsOnlyWhatChanged) {
   using R = TickRedraw;
   struct Face { TickFace face; R whole, seconds; };
@@ -88,6 +89,10 @@ TEST(TickRules, EachDisplayRedrawsOnlyWhatChanged) {
                         Face{TickFace::Digital, R::Repaint, R::Repaint}}) {
     SCOPED_TRACE(int(f.face));
     for (bool seconds : {false, true}) {
+      TickInput newMinute = Tick(Today(9, 5, 59), Today(9, 6, 3));
+      newMinute.Face = f.face;
+      newMinute.ShowSeconds = seconds;
+      EXPECT_EQ(DecideTick(newMinute).Redraw, f.whole) << "seconds " << seconds;
       for (bool pending : {false, true}) {
         EXPECT_EQ(RedrawFor(f.face, seconds, true, pending), f.whole);
         const R otherwise = RedrawFor(f.face, seconds, false, pending);
@@ -97,16 +102,6 @@ TEST(TickRules, EachDisplayRedrawsOnlyWhatChanged) {
       }
     }
   }
-}
-
-TEST(TickRules, ANewMinuteRedrawsTheWholeFaceEvenWithoutAnyFlagSet) {
-  TickInput in = Tick(Today(9, 5, 59), Today(9, 6, 3));
-  in.Face = TickFace::Analog;
-  in.ShowSeconds = true;
-  EXPECT_EQ(DecideTick(in).Redraw, TickRedraw::WholeAnalogFace);
-  in.Face = TickFace::Digital;
-  in.ShowSeconds = false;
-  EXPECT_EQ(DecideTick(in).Redraw, TickRedraw::Repaint);
 }
 
 // Runs a minute of ticks the way the tick keeps its flags and counts those
@@ -499,8 +494,8 @@ TEST(ElapsedClock, CarriesOnOverTheWrapOfTheSystemsMilliseconds) {
 }
 
 TEST(AlarmWatch, SwitchingTheAlarmOrTheTimerOffCancelsItsSnooze) {
-  EXPECT_TRUE(AfterSnooze(Today(7, 30, 40), 1, {Today(7, 31, 0), Today(7, 32, 0)}, FirstAlarmOff).empty());
-  EXPECT_TRUE(AfterSnooze(Today(7, 30, 40), 1, {Today(7, 31, 0), Today(7, 32, 0)}, TimerOff).empty());
+  for (auto off : {FirstAlarmOff, TimerOff})
+    EXPECT_TRUE(AfterSnooze(Today(7, 30, 40), 1, {Today(7, 31, 0), Today(7, 32, 0)}, off).empty());
   // Off for one look and on again: the snooze stays cancelled.
   AlarmSettings s = ArmedAt({L"07:30"});
   AlarmWatch watch;

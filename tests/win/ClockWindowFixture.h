@@ -97,10 +97,7 @@ protected:
   DWORD ExStyle() const { return static_cast<DWORD>(GetWindowLongA(Clock, GWL_EXSTYLE)); }
 
   // -1 when the value was not written.
-  static long long Stored(const char* name) {
-    DWORD v = 0;
-    return GetDword("Settings", name, &v) ? static_cast<long long>(v) : -1;
-  }
+  static long long Stored(const char* name) { return StoredNumber("Settings", name); }
 
   // A visible top-level window of another kind, to have something to be
   // stacked above or below.

@@ -116,6 +116,19 @@ private:
   DWORD* bits_ = nullptr;
 };
 
+// The extent of the widest minute of the day ("H:MM") in the font selected
+// into `dc`: what a window fitted to the digits must hold.
+inline SIZE WidestMinuteExtent(HDC dc) {
+  SIZE widest = {};
+  for (int minute = 0; minute < 24 * 60; ++minute) {
+    char text[8];
+    SIZE extent;
+    GetTextExtentPoint32A(dc, text, wsprintfA(text, "%d:%02d", minute / 60, minute % 60), &extent);
+    if (extent.cx > widest.cx) widest = extent;
+  }
+  return widest;
+}
+
 // The local time `minutes` from now.
 inline ClockTime MinutesFromNow(int minutes) {
   SYSTEMTIME now;

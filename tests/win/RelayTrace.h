@@ -49,6 +49,22 @@ inline size_t IndexOfMarker(const std::vector<TracedCall>& calls, const std::str
   return calls.size();
 }
 
+// The calls of `function` that fall between two markers.
+inline size_t CallsBetween(const std::vector<TracedCall>& calls, const char* function, const std::string& from,
+                           const std::string& to) {
+  size_t begin = IndexOfMarker(calls, from), end = IndexOfMarker(calls, to), n = 0;
+  for (size_t i = begin; i < end && i < calls.size(); ++i)
+    if (!calls[i].IsReturn && calls[i].Function == function) ++n;
+  return n;
+}
+
+// Whether any call of `function` has `text` among its arguments.
+inline bool AnyCallMentions(const std::vector<TracedCall>& calls, const char* function, const std::string& text) {
+  for (const TracedCall& c : CallsOf(calls, function))
+    if (c.Arguments.find(text) != std::string::npos) return true;
+  return false;
+}
+
 namespace relay_detail {
 
 inline void SetRelayInclude(const char* functions) {

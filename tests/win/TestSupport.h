@@ -93,6 +93,12 @@ inline bool GetDword(const char* subkey, const char* name, DWORD* value) {
   return GetRaw(subkey, name, &type, value, &size) && type == REG_DWORD && size == 4;
 }
 
+// A number as stored: -1 when it is missing or stored as anything else.
+inline long long StoredNumber(const char* subkey, const char* name) {
+  DWORD v = 0;
+  return GetDword(subkey, name, &v) ? static_cast<long long>(v) : -1;
+}
+
 inline bool GetText(const char* subkey, const char* name, char* out, DWORD capacity) {
   DWORD type = 0;
   return GetRaw(subkey, name, &type, out, &capacity) && type == REG_SZ;

@@ -232,10 +232,9 @@ TEST_F(AnalogPainting, ThePainterDeletesItsBrushesAndPen) {
 
 // --- window shape ------------------------------------------------------------
 
-static bool RegionBox(HWND window, RECT* box) {
+static bool HasRegion(HWND window) {
   HRGN rgn = CreateRectRgn(0, 0, 0, 0);
-  bool has = GetWindowRgn(window, rgn) != ERROR;
-  if (has) GetRgnBox(rgn, box);
+  const bool has = GetWindowRgn(window, rgn) != ERROR;
   DeleteObject(rgn);
   return has;
 }
@@ -284,26 +283,24 @@ TEST_F(AnalogPainting, TheTransparentAnalogWindowTakesTheRoundShapeOfItsDisc) {
 TEST_F(AnalogPainting, TheWindowIsRectangularAgainWhenTheShapeNoLongerApplies) {
   app->Flags.SetFlag(OnTransparent, true);
   auto painter = MakePainter(false);
-  RECT box;
-  ASSERT_TRUE(RegionBox(window.get(), &box));
+  ASSERT_TRUE(HasRegion(window.get()));
   app->Flags.SetFlag(OnCaption, true);
   painter->ApplyShape(app->Flags.IsShaped());
-  EXPECT_FALSE(RegionBox(window.get(), &box));
+  EXPECT_FALSE(HasRegion(window.get()));
   EXPECT_EQ(painter->WindowRegion, nullptr);
 
   app->Flags.SetFlag(OnCaption, false);
   painter->ApplyShape(app->Flags.IsShaped());
-  ASSERT_TRUE(RegionBox(window.get(), &box));
+  ASSERT_TRUE(HasRegion(window.get()));
   painter.reset();   // switching to the digital face
-  EXPECT_FALSE(RegionBox(window.get(), &box));
+  EXPECT_FALSE(HasRegion(window.get()));
 }
 
 TEST_F(AnalogPainting, WithoutTheTransparentDisplayTheWindowKeepsItsRectangle) {
   auto painter = MakePainter(false);
-  RECT box;
-  EXPECT_FALSE(RegionBox(window.get(), &box));
+  EXPECT_FALSE(HasRegion(window.get()));
   painter->Resize(150, 150, app->Flags.IsShaped());
-  EXPECT_FALSE(RegionBox(window.get(), &box));
+  EXPECT_FALSE(HasRegion(window.get()));
 }
 
 }  // namespace

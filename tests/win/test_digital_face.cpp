@@ -192,14 +192,7 @@ TEST_F(DigitalFaceTest, MeasuringGivesTheWidestTextExtentAndDrawsNoText) {
   MemorySurface ref(kWidth, kHeight, 0);
   HFONT font = CreateFontA(37, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Arial");
   HGDIOBJ previous = SelectObject(ref.dc(), font);
-  SIZE widest = {};
-  for (int minute = 0; minute < 24 * 60; ++minute) {
-    char text[8];
-    SIZE extent;
-    GetTextExtentPoint32A(ref.dc(), text, wsprintfA(text, "%d:%02d", minute / 60, minute % 60),
-                          &extent);
-    if (extent.cx > widest.cx) widest = extent;
-  }
+  const SIZE widest = WidestMinuteExtent(ref.dc());
   SelectObject(ref.dc(), previous);
   DeleteObject(font);
   EXPECT_EQ(measured.left, 0);

@@ -41,6 +41,9 @@ bool Contains(const std::vector<std::string>& texts, const char* text) {
   return false;
 }
 
+// The procedure of a dialog made only to be looked at.
+INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
 }  // namespace
 
 // --- font ----------------------------------------------------------------------------
@@ -71,17 +74,10 @@ TEST_F(ClockWindowTest, FontConfirmedIsSavedAtOnceAndTheWindowFitsTheText) {
   ASSERT_NE(PaintDigital(Clock, true, &measured), 0);
   HDC dc = CreateCompatibleDC(nullptr);
   HGDIOBJ kept = SelectObject(dc, App->Digital->TextFont);
-  int widest = 0;
-  for (int minute = 0; minute < 24 * 60; ++minute) {
-    char text[8];
-    RECT box = {};
-    DrawTextA(dc, text, wsprintfA(text, "%d:%02d", minute / 60, minute % 60), &box,
-              DT_CALCRECT | DT_SINGLELINE);
-    widest = std::max<int>(widest, box.right);
-  }
+  const SIZE widest = WidestMinuteExtent(dc);
   SelectObject(dc, kept);
   DeleteDC(dc);
-  EXPECT_GE(measured.right - measured.left, widest);
+  EXPECT_GE(measured.right - measured.left, widest.cx);
 }
 
 TEST_F(ClockWindowTest, FontChosenForATransparentClockIsShownOnTopThenGoesBackToTheBottom) {
@@ -255,10 +251,6 @@ TEST(AboutBox, OkEnterEscAndTheCloseBoxAllEndItWithOne) {
   }
 }
 
-namespace {
-INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-}  // namespace
-
 TEST(DialogTemplates, TextsReachTheProgramInCodePage932) {
   struct Check { const char* Template; const char* Title; const char* Text; } checks[] = {
       {"SETTIMERDLG", "ﾀｲﾏの設定", "ｱﾗｰﾑ時刻"},
@@ -373,8 +365,6 @@ int RoomForText(HWND control, const wchar_t* className) {
   return client.right - (box ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 4);
 }
 
-INT_PTR CALLBACK Quiet(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
 }  // namespace
 
 // Every text of the English set, menu items, messages and every dialog's
@@ -417,7 +407,7 @@ TEST(Languages, EveryEnglishTextMatchesItsJapaneseTwinAndFits) {
     }
     SpeakingLanguage speaking(kEnglish);
     HINSTANCE self = GetModuleHandleW(nullptr);
-    HWND dialog = CreateDialogIndirectParamW(self, UiDialog(self, Wide(name).c_str()), nullptr, Quiet, 0);
+    HWND dialog = CreateDialogIndirectParamW(self, UiDialog(self, Wide(name).c_str()), nullptr, Inert, 0);
     ASSERT_NE(dialog, nullptr);
     HDC dc = GetDC(dialog);
     for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {

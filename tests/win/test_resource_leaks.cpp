@@ -153,9 +153,14 @@ protected:
     OpenStoredClock();
   }
 
-  // A thousand rounds of a switch: on and off again, or off and on.
+  // A thousand rounds of a switch: on and off again, or off and on. The
+  // picture switch has a picture of its own to read.
   void RunSwitch(uint32_t flags, WORD command, bool toolTip = false) {
-    OpenClock(flags, toolTip);
+    if (command == IDM_USEBITMAP) {
+      OpenClockOnPicture(flags);
+    } else {
+      OpenClock(flags, toolTip);
+    }
     ExpectNoGrowth(kRounds, [&]() {
       Command(command);
       Command(command);
@@ -220,7 +225,7 @@ TEST_F(ResourceLeaks, TicksOfEveryFaceLeaveNothingBehind) {
 
 // A thousand rounds of each switch, on the faces where it does the most:
 // making and dropping faces, shaping the round face, making the digital
-// window layered with its picture and ordinary again.
+// window layered with its picture and ordinary again, reading the picture.
 TEST_F(ResourceLeaks, EverySwitchLeavesNothingBehind) {
   struct Switch { uint32_t Flags; WORD Command; bool ToolTip; };
   const Switch switches[] = {
@@ -232,20 +237,13 @@ TEST_F(ResourceLeaks, EverySwitchLeavesNothingBehind) {
       {OnBorder, IDM_ONTOP, false},
       {OnBorder | OnAnalog, IDM_SECOND, false},
       {OnBorder, IDM_TOOLTIP, true},
+      {OnBorder | OnAnalog | OnSecond, IDM_USEBITMAP, false},
   };
   for (const Switch& sw : switches) {
     SCOPED_TRACE(testing::Message() << "command " << sw.Command << " on flags " << sw.Flags);
     RunSwitch(sw.Flags, sw.Command, sw.ToolTip);
     CloseClock();
   }
-}
-
-TEST_F(ResourceLeaks, PictureSwitchLeavesNothingBehind) {
-  OpenClockOnPicture(OnBorder | OnAnalog | OnSecond);
-  ExpectNoGrowth(kRounds, [&]() {
-    Command(IDM_USEBITMAP);
-    Command(IDM_USEBITMAP);
-  });
 }
 
 // --- the menu and the commands with a dialog ---------------------------------------
@@ -255,27 +253,24 @@ TEST_F(ResourceLeaks, PopUpMenuOpenedAndClosedLeavesNothingBehind) {
   ExpectNoGrowth(kRounds, [&]() { OpenContextMenu(); });
 }
 
-TEST_F(ResourceLeaks, FontCommandConfirmedLeavesNothingBehind) {
-  OpenClock(OnBorder | OnSecond);
-  DialogAnswerer answerer(nullptr);
-  ExpectNoGrowth(DialogRounds(), [&]() { Command(IDM_FONT); });
-  EXPECT_EQ(answerer.Answered, DialogRounds() + 1);
-}
-
-TEST_F(ResourceLeaks, ColourCommandConfirmedLeavesNothingBehind) {
-  OpenClock(OnBorder | OnAnalog | OnSecond);
-  DialogAnswerer answerer(nullptr);
-  ExpectNoGrowth(DialogRounds(), [&]() { Command(IDM_BACKGROUND); });
-  EXPECT_EQ(answerer.Answered, DialogRounds() + 1);
-}
-
-TEST_F(ResourceLeaks, PictureCommandConfirmedLeavesNothingBehind) {
-  std::string path = WritePicture();
-  OpenClock(OnBorder | OnAnalog | OnSecond | OnBitmap);
-  DialogAnswerer answerer([&](HWND dialog) { TypeFileName(dialog, path.c_str()); });
-  ExpectNoGrowth(DialogRounds(), [&]() { Command(IDM_BACKGROUND); });
-  EXPECT_EQ(answerer.Answered, DialogRounds() + 1);
-  EXPECT_STREQ(App->Bitmap, Wide(path).c_str());
+// The font, the colour and the picture dialog, each confirmed: the picture
+// chooser is given a picture of its own, which the clock then shows.
+TEST_F(ResourceLeaks, EveryCommandWithADialogConfirmedLeavesNothingBehind) {
+  const std::string path = WritePicture();
+  struct Dialog { uint32_t Flags; WORD Command; };
+  for (const Dialog& d : {Dialog{OnBorder | OnSecond, IDM_FONT}, Dialog{OnBorder | OnAnalog | OnSecond, IDM_BACKGROUND},
+                          Dialog{OnBorder | OnAnalog | OnSecond | OnBitmap, IDM_BACKGROUND}}) {
+    SCOPED_TRACE(testing::Message() << "command " << d.Command << " on flags " << d.Flags);
+    const bool picture = (d.Flags & OnBitmap) != 0;
+    OpenClock(d.Flags);
+    {
+      DialogAnswerer answerer([&](HWND dialog) { if (picture) TypeFileName(dialog, path.c_str()); });
+      ExpectNoGrowth(DialogRounds(), [&]() { Command(d.Command); });
+      EXPECT_EQ(answerer.Answered, DialogRounds() + 1);
+    }
+    if (picture) EXPECT_STREQ(App->Bitmap, Wide(path).c_str());
+    CloseClock();
+  }
 }
 
 }  // namespace

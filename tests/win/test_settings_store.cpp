@@ -138,11 +138,10 @@ TEST_F(SettingsStore, PlacementIsWrittenOnlyWhenTheWindowMovedOrResized) {
   EXPECT_FALSE(ValueExists("Settings", "Left"));
   MoveWindow(w, 300, 200, 120, 50, FALSE);
   SaveWindowPlacement(w);
-  DWORD v = 0;
-  EXPECT_TRUE(GetDword("Settings", "Left", &v)); EXPECT_EQ(v, 300u);
-  EXPECT_TRUE(GetDword("Settings", "Top", &v)); EXPECT_EQ(v, 200u);
-  EXPECT_TRUE(GetDword("Settings", "Width", &v)); EXPECT_EQ(v, 120u);
-  EXPECT_TRUE(GetDword("Settings", "Height", &v)); EXPECT_EQ(v, 50u);
+  EXPECT_EQ(StoredNumber("Settings", "Left"), 300);
+  EXPECT_EQ(StoredNumber("Settings", "Top"), 200);
+  EXPECT_EQ(StoredNumber("Settings", "Width"), 120);
+  EXPECT_EQ(StoredNumber("Settings", "Height"), 50);
   // The reference is what was loaded; saving does not move it.
   EXPECT_EQ(app->Left, 100);
   DestroyWindow(w);
@@ -168,10 +167,9 @@ TEST_F(SettingsStore, SwitchStoredAsTwoReadsAsOnAndIsRewrittenAsOne) {
   SaveDisplaySwitch("OnCaption", app->Flags.Has(OnCaption));
   SaveFontSettings();
   SaveTimerSettings();
-  DWORD v = 0;
-  EXPECT_TRUE(GetDword("Settings", "OnCaption", &v)); EXPECT_EQ(v, 1u);
-  EXPECT_TRUE(GetDword("Settings", "FontBold", &v)); EXPECT_EQ(v, 1u);
-  EXPECT_TRUE(GetDword("Timer", "OnTimer", &v)); EXPECT_EQ(v, 1u);
+  EXPECT_EQ(StoredNumber("Settings", "OnCaption"), 1);
+  EXPECT_EQ(StoredNumber("Settings", "FontBold"), 1);
+  EXPECT_EQ(StoredNumber("Timer", "OnTimer"), 1);
 }
 
 TEST_F(SettingsStore, WrongTypedShortAndOverlongValuesGiveDefaults) {
@@ -243,11 +241,9 @@ TEST_F(SettingsStore, InvalidStoredAlarmTimeLeavesTheAlarmOffAndSavesAsMidnight)
   EXPECT_EQ(app->Alarms.AlarmCount, 1000u);
   SaveTimerSettings();
   char text[16];
-  DWORD v = 1;
   EXPECT_TRUE(GetText("Timer", "Alarm2", text, sizeof text));
   EXPECT_STREQ(text, "00:00");
-  EXPECT_TRUE(GetDword("Timer", "On2", &v));
-  EXPECT_EQ(v, 0u);
+  EXPECT_EQ(StoredNumber("Timer", "On2"), 0);
 }
 
 TEST_F(SettingsStore, OneSubkeyAloneLeavesTheOtherAtItsDefaults) {

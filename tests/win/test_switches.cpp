@@ -95,7 +95,8 @@ TEST_F(ClockWindowTest, CaptionOnATransparentDigitalClockKeepsItOverAColourKeyAt
 
 // --- border and on top ------------------------------------------------------------
 
-// The switches that change one thing: each is shown and written at once, both ways.
+// The switches that change one thing: each is shown and written at once, both
+// ways. On top, the clock stays above a window that comes up later.
 TEST_F(ClockWindowTest, PlainSwitchesShowAndWriteTheirStateBothWays) {
   struct Switch {
     UINT Command;
@@ -108,6 +109,13 @@ TEST_F(ClockWindowTest, PlainSwitchesShowAndWriteTheirStateBothWays) {
       {IDM_USEBITMAP, "OnBitmap", OnBorder, [] { return App->Flags.Has(OnBitmap); }},
       {IDM_SECOND, "OnSecond", OnAnalog, [] { return App->Analog && App->Analog->ShowSecond; }},
       {IDM_HOUR12, "OnHour12", OnBorder, [] { return App->Flags.Has(OnHour12); }},
+      {IDM_ONTOP, "OnTop", OnBorder, [this] {
+         const bool topmost = (ExStyle() & WS_EX_TOPMOST) != 0;
+         HWND later = OtherWindow(false);
+         SetWindowPos(later, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
+         EXPECT_EQ(IsAbove(Clock, later), topmost) << "above a later window only while on top";
+         return topmost;
+       }},
   };
   for (const Switch& s : switches) {
     SCOPED_TRACE(s.Value);
@@ -120,20 +128,6 @@ TEST_F(ClockWindowTest, PlainSwitchesShowAndWriteTheirStateBothWays) {
     }
     CloseClock();
   }
-}
-
-TEST_F(ClockWindowTest, OnTopSwitchMakesTheClockTopmostAboveLaterWindowsAndBack) {
-  OpenClock(OnBorder);
-  Command(IDM_ONTOP);
-  EXPECT_NE(ExStyle() & WS_EX_TOPMOST, 0u);
-  EXPECT_EQ(Stored("OnTop"), 1);
-  HWND later = OtherWindow(false);
-  SetWindowPos(later, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE);
-  EXPECT_TRUE(IsAbove(Clock, later));
-
-  Command(IDM_ONTOP);
-  EXPECT_EQ(ExStyle() & WS_EX_TOPMOST, 0u);
-  EXPECT_EQ(Stored("OnTop"), 0);
 }
 
 // --- transparency ---------------------------------------------------------------------
@@ -249,19 +243,18 @@ TEST_F(ClockWindowTest, AnalogSwitchReplacesTheFaceAndAlwaysEndsTransparency) {
   EXPECT_EQ(ExStyle() & WS_EX_LAYERED, 0u);
 }
 
+// Refused, nothing is written; dropped, the switch is written off.
 TEST_F(ClockWindowTest, TransparentDigitalClockRefusesToShowSecondsButDropsThem) {
-  OpenClock(OnTransparent);
-  Command(IDM_SECOND);
-  EXPECT_FALSE(App->Flags.Has(OnSecond));
-  EXPECT_EQ(Stored("OnSecond"), -1);
-  EXPECT_TRUE(AtTheBottom());
-  EXPECT_FALSE(Tick.Held());
-  CloseClock();
-
-  OpenClock(OnTransparent | OnSecond);
-  Command(IDM_SECOND);
-  EXPECT_FALSE(App->Flags.Has(OnSecond));
-  EXPECT_EQ(Stored("OnSecond"), 0);
+  for (bool shown : {false, true}) {
+    SCOPED_TRACE(shown ? "seconds shown" : "no seconds");
+    OpenClock(OnTransparent | (shown ? OnSecond : 0));
+    Command(IDM_SECOND);
+    EXPECT_FALSE(App->Flags.Has(OnSecond));
+    EXPECT_EQ(Stored("OnSecond"), shown ? 0 : -1);
+    EXPECT_TRUE(AtTheBottom());
+    EXPECT_FALSE(Tick.Held());
+    CloseClock();
+  }
 }
 
 // --- refresh and fit --------------------------------------------------------------------

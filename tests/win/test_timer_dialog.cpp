@@ -23,11 +23,7 @@ std::string StoredText(const char* name) {
   return GetText("Timer", name, text, sizeof text) ? text : "<missing>";
 }
 
-DWORD StoredDword(const char* name) {
-  DWORD value = 0xDEADBEEF;
-  GetDword("Timer", name, &value);
-  return value;
-}
+DWORD StoredDword(const char* name) { return DWORD(StoredNumber("Timer", name)); }
 
 class TimerSettings : public testing::Test {
 protected:
@@ -489,6 +485,7 @@ TEST_F(TimerSettings, TheTestButtonPlaysThePathAsTypedAndStopEndsIt) {
     // No wait: the stop waits for the sound's own thread to end.
     OutputDebugStringA("stop");
     Click(IDC_WAVE_STOP);
+    OutputDebugStringA("end");
     Close();
     DeleteFileA(typed.c_str());
     return;
@@ -499,18 +496,10 @@ TEST_F(TimerSettings, TheTestButtonPlaysThePathAsTypedAndStopEndsIt) {
   EXPECT_NE(plays[0].Arguments.substr(0, 8), "00000000") << "a path is played";
   EXPECT_EQ(plays[0].Arguments.substr(plays[0].Arguments.size() - 8), "00000001") << "SND_ASYNC";
   EXPECT_EQ(plays[1].Arguments, "00000000,00000000") << "stop";
-  bool openedTyped = false;
-  for (const TracedCall& c : CallsOf(calls, "SearchPathA"))
-    openedTyped = openedTyped || c.Arguments.find("tivora-typed.wav") != std::string::npos;
-  EXPECT_TRUE(openedTyped) << "the typed path, not the saved one, is played";
+  EXPECT_TRUE(AnyCallMentions(calls, "SearchPathA", "tivora-typed.wav")) << "the typed path, not the saved one";
   // The play follows the click on the test button, the stop the one on stop.
-  size_t test = IndexOfMarker(calls, "test"), stop = IndexOfMarker(calls, "stop");
-  std::vector<size_t> at;
-  for (size_t i = 0; i < calls.size(); ++i)
-    if (!calls[i].IsReturn && calls[i].Function == "sndPlaySoundW") at.push_back(i);
-  ASSERT_EQ(at.size(), 2u);
-  EXPECT_TRUE(test < at[0] && at[0] < stop) << "the test button plays";
-  EXPECT_GT(at[1], stop) << "the stop button stops";
+  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundW", "test", "stop"), 1u) << "the test button plays";
+  EXPECT_EQ(CallsBetween(calls, "sndPlaySoundW", "stop", "end"), 1u) << "the stop button stops";
 }
 
 // Both choosers' filters in both languages: a name and its pattern, twice,
