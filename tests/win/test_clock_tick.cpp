@@ -51,6 +51,8 @@ protected:
     notificationShows = true;
     Tick.MinuteChanged = false;
     Tick.FullRedrawPending = false;
+    // An earlier test's watch (its rung minutes, an edit's minute) is not this one's.
+    Tick.Watch = AlarmWatch();
     ASSERT_NE(window.get(), nullptr);
   }
   void TearDown() override { AlarmHandOver = saved_; }
